@@ -1,0 +1,44 @@
+#pragma once
+// The mail transport on libcurl: SMTP with LOGIN authentication when a user
+// name or password is set, STARTTLS whenever the server offers it and
+// implicit TLS (smtps) on port 465, always with certificate verification.
+
+#include "files/MailTransport.h"
+
+#include <QString>
+
+namespace vonu {
+
+class IClock;
+
+struct SmtpSettings {
+    enum class Tls {
+        Auto,       // implicit TLS on port 465, otherwise STARTTLS when offered
+        Implicit,   // TLS from the first byte (smtps)
+        StartTls,   // plain connection, upgraded when the server offers STARTTLS
+    };
+    QString host;
+    int port = 25;
+    QString user;
+    QString password;
+    Tls tls = Tls::Auto;
+    int timeoutSeconds = 60;   // for connecting and for the whole transfer
+    QString caFile;            // extra trusted certificates (PEM); empty: the system's
+};
+
+class SmtpMailSender final : public IMailSender {
+public:
+    // clock stamps the Date header; null means the system clock.
+    explicit SmtpMailSender(SmtpSettings settings, const IClock* clock = nullptr);
+    MailResult send(const MailMessage& message) override;
+
+    const SmtpSettings& settings() const { return m_settings; }
+    // Whether a send would authenticate (user name or password set).
+    bool usesLogin() const;
+
+private:
+    SmtpSettings m_settings;
+    const IClock* m_clock;
+};
+
+} // namespace vonu

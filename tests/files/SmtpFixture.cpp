@@ -1,0 +1,164 @@
+#include "SmtpFixture.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace vonu::test {
+namespace {
+
+QString pythonPath()
+{
+    const QByteArray fromEnv = qgetenv("VONU_TEST_PYTHON");
+    return fromEnv.isEmpty() ? QStringLiteral("/usr/bin/python3") : QString::fromLocal8Bit(fromEnv);
+}
+
+} // namespace
+
+SmtpFixture::~SmtpFixture()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.closeWriteChannel();   // the server ends when stdin closes
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+}
+
+QString SmtpFixture::caFile() const
+{
+    return m_dir.filePath(QStringLiteral("cert.pem"));
+}
+
+bool SmtpFixture::makeCertificate()
+{
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                   QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                   QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost"),
+                   QStringLiteral("-keyout"), m_dir.filePath(QStringLiteral("key.pem")),
+                   QStringLiteral("-out"), caFile()});
+    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) {
+        m_error = QStringLiteral("openssl failed: ") + QString::fromLocal8Bit(openssl.readAllStandardError());
+        return false;
+    }
+    return true;
+}
+
+bool SmtpFixture::start(const Options& options)
+{
+    if (!m_dir.isValid()) {
+        m_error = QStringLiteral("no temporary folder");
+        return false;
+    }
+    QDir(m_dir.path()).mkdir(QStringLiteral("out"));
+    QStringList args{QStringLiteral(VONU_SOURCE_DIR "/tests/files/smtp_server.py"),
+                     QStringLiteral("--out"), m_dir.filePath(QStringLiteral("out"))};
+    if (options.tls != Tls::None) {
+        if (!makeCertificate())
+            return false;
+        args << QStringLiteral("--tls")
+             << (options.tls == Tls::StartTls ? QStringLiteral("starttls") : QStringLiteral("implicit"))
+             << QStringLiteral("--cert") << caFile() << QStringLiteral("--key")
+             << m_dir.filePath(QStringLiteral("key.pem"));
+    }
+    if (options.requireLogin)
+        args << QStringLiteral("--user") << options.user << QStringLiteral("--password")
+             << options.password;
+
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    m_process.start(pythonPath(), args);
+    if (!m_process.waitForStarted(10000)) {
+        m_error = QStringLiteral("cannot start ") + pythonPath();
+        return false;
+    }
+    QByteArray output;
+    const QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        while (m_process.canReadLine()) {
+            const QByteArray line = m_process.readLine();
+            output += line;
+            if (line.startsWith("READY ")) {
+                m_port = line.mid(6).trimmed().toInt();
+                if (m_port > 0)
+                    return true;
+            }
+        }
+        if (m_process.state() == QProcess::NotRunning)
+            break;
+        m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+    }
+    m_error = QStringLiteral("server not ready: ") + QString::fromLocal8Bit(output)
+              + QString::fromLocal8Bit(m_process.readAllStandardError());
+    return false;
+}
+
+QList<ReceivedMail> SmtpFixture::received() const
+{
+    QList<ReceivedMail> result;
+    const QDir out(m_dir.filePath(QStringLiteral("out")));
+    for (int n = 1;; ++n) {
+        QFile meta(out.filePath(QStringLiteral("%1.json").arg(n)));
+        QFile raw(out.filePath(QStringLiteral("%1.eml").arg(n)));
+        if (!meta.open(QIODevice::ReadOnly) || !raw.open(QIODevice::ReadOnly))
+            break;
+        const QJsonObject o = QJsonDocument::fromJson(meta.readAll()).object();
+        ReceivedMail mail;
+        mail.raw = raw.readAll();
+        mail.mailFrom = o.value(QStringLiteral("mail_from")).toString();
+        for (const QJsonValue& v : o.value(QStringLiteral("rcpt_tos")).toArray())
+            mail.rcptTos << v.toString();
+        mail.loggedIn = !o.value(QStringLiteral("login")).isNull();
+        mail.login = o.value(QStringLiteral("login")).toString();
+        mail.tls = o.value(QStringLiteral("tls")).toBool();
+        mail.subject = o.value(QStringLiteral("subject")).toString();
+        mail.from = o.value(QStringLiteral("from")).toString();
+        mail.to = o.value(QStringLiteral("to")).toString();
+        mail.date = o.value(QStringLiteral("date")).toString();
+        mail.messageId = o.value(QStringLiteral("message_id")).toString();
+        mail.body = o.value(QStringLiteral("body")).toString().replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        for (const QJsonValue& v : o.value(QStringLiteral("defects")).toArray())
+            mail.defects << v.toString();
+        for (const QJsonValue& v : o.value(QStringLiteral("attachments")).toArray()) {
+            const QJsonObject a = v.toObject();
+            mail.attachments << ReceivedAttachment{
+                a.value(QStringLiteral("filename")).toString(),
+                a.value(QStringLiteral("content_type")).toString(),
+                QByteArray::fromBase64(a.value(QStringLiteral("data")).toString().toLatin1())};
+        }
+        result << mail;
+    }
+    return result;
+}
+
+int SmtpFixture::unusedPort()
+{
+    // Bound and released again: nothing listens there afterwards, so a
+    // connection is refused at once.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    addr.sin_port = 0;
+    socklen_t len = sizeof addr;
+    int port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0
+        && ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
+        port = ntohs(addr.sin_port);
+    ::close(fd);
+    return port;
+}
+
+} // namespace vonu::test
