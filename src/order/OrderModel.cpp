@@ -1,0 +1,397 @@
+#include "order/OrderModel.h"
+
+#include <algorithm>
+
+namespace vonu {
+
+namespace {
+
+const QString& emptyText()
+{
+    static const QString empty;
+    return empty;
+}
+
+void clearTexts(QString* first, QString* last)
+{
+    // Most texts of an order are empty; skipping them keeps a clear cheap.
+    for (QString* s = first; s != last; ++s)
+        if (!s->isEmpty())
+            s->clear();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- RowWindow
+
+RowWindow::RowWindow(int visibleRows, int tableRows, int minimumMaximum)
+    : visible_(visibleRows), rows_(tableRows), minimumMax_(minimumMaximum),
+      maximum_(minimumMaximum)
+{
+}
+
+int RowWindow::screenRowOf(int tableRow) const
+{
+    const int r = tableRow - top_ + 1;
+    return (r >= 1 && r <= visible_) ? r : 0;
+}
+
+void RowWindow::reset()
+{
+    top_ = 1;
+    current_ = 1;
+    maximum_ = minimumMax_;
+}
+
+void RowWindow::setMaximum(int maximum)
+{
+    maximum_ = std::clamp(maximum, 0, rows_ - 1);
+    if (position() > maximum_)
+        moveTo(maximum_);
+}
+
+int RowWindow::moveTo(int position)
+{
+    const int row = std::clamp(position, 0, maximum_) + 1;
+    const int oldTop = top_;
+    if (row < top_)
+        top_ = row;
+    else if (row > top_ + visible_ - 1)
+        top_ = row - visible_ + 1;
+    current_ = row;
+    return top_ - oldTop;
+}
+
+// ------------------------------------------------------------------ helpers
+
+int scrollMaximum(int lastFilled, int rows, int minimum)
+{
+    const int l = lastFilled > 0 ? lastFilled - 1 : 0;
+    if (l <= minimum - 1)
+        return minimum;
+    if (l + 1 < rows)
+        return l + 1;
+    return l;
+}
+
+std::int32_t signatureValue(const QString& text)
+{
+    const qsizetype n = text.size();
+    if (n == 0)
+        return 0;
+    const QChar* p = text.constData();
+    qsizetype i = 0;
+    bool negative = false;
+    if (p[0] == u'+' || p[0] == u'-') {
+        negative = p[0] == u'-';
+        i = 1;
+    }
+    if (i == n)
+        return std::int32_t(n);
+    // Accumulate as a negative number so INT32_MIN fits too.
+    constexpr std::int64_t limit = std::int64_t(1) << 31;
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::int32_t(n);
+        value = value * 10 + (c - u'0');
+        if (value > limit)
+            return std::int32_t(n);
+    }
+    if (!negative && value == limit)
+        return std::int32_t(n);
+    return std::int32_t(negative ? -value : value);
+}
+
+QString sentStampDisplay(const QString& stamp)
+{
+    QString shown = stamp;
+    int seen = 0;
+    for (QChar& c : shown) {
+        if (c != u'_')
+            continue;
+        ++seen;
+        c = seen <= 2 ? u'-' : seen == 3 ? u' ' : u':';
+    }
+    return shown;
+}
+
+// --------------------------------------------------------------- OrderModel
+
+OrderModel::OrderModel()
+    : fields_(MaxOrderregels * OrderregelVelden),
+      flags_(MaxOrderregels * StatusVlaggen, false),
+      subartikelen_rows_(MaxOrderregels * MaxSubartikelen * SubregelVelden),
+      bewerkingen_rows_(MaxOrderregels * MaxBewerkingen * SubregelVelden),
+      details_rows_(MaxOrderregels * MaxDetails * DetailTexts),
+      lines_(6, MaxOrderregels, 5),
+      subartikelen_(4, MaxSubartikelen, 3),
+      bewerkingen_(4, MaxBewerkingen, 3),
+      details_(10, MaxDetails, 9)
+{
+}
+
+QString* OrderModel::lineField(int line, int field)
+{
+    if (!validLine(line) || field < 1 || field > OrderregelVelden)
+        return nullptr;
+    return &fields_[std::size_t((line - 1) * OrderregelVelden + field - 1)];
+}
+
+const QString& OrderModel::field(int line, int field) const
+{
+    const QString* s = const_cast<OrderModel*>(this)->lineField(line, field);
+    return s ? *s : emptyText();
+}
+
+void OrderModel::setField(int line, int field, const QString& value)
+{
+    if (QString* s = lineField(line, field))
+        *s = value;
+}
+
+bool OrderModel::flag(int line, int flag) const
+{
+    if (!validLine(line) || flag < 1 || flag > StatusVlaggen)
+        return false;
+    return flags_[std::size_t((line - 1) * StatusVlaggen + flag - 1)];
+}
+
+void OrderModel::setFlag(int line, int flag, bool on)
+{
+    if (!validLine(line) || flag < 1 || flag > StatusVlaggen)
+        return;
+    flags_[std::size_t((line - 1) * StatusVlaggen + flag - 1)] = on;
+}
+
+QString OrderModel::statusText(int line) const
+{
+    QString text(StatusVlaggen, u'0');
+    for (int f = 1; f <= StatusVlaggen; ++f)
+        if (flag(line, f))
+            text[f - 1] = u'1';
+    return text;
+}
+
+void OrderModel::setStatusText(int line, const QString& text)
+{
+    for (int f = 1; f <= StatusVlaggen; ++f)
+        setFlag(line, f, f <= text.size() && text.at(f - 1) == u'1');
+}
+
+QString* OrderModel::subField(std::vector<QString>& table, int line, int row, int field)
+{
+    if (!validLine(line) || row < 1 || row > MaxSubartikelen || field < 1 || field > SubregelVelden)
+        return nullptr;
+    return &table[std::size_t(((line - 1) * MaxSubartikelen + row - 1) * SubregelVelden + field - 1)];
+}
+
+const QString* OrderModel::subField(const std::vector<QString>& table, int line, int row,
+                                    int field) const
+{
+    return const_cast<OrderModel*>(this)->subField(const_cast<std::vector<QString>&>(table), line,
+                                                   row, field);
+}
+
+const QString& OrderModel::subartikel(int line, int row, int field) const
+{
+    const QString* s = subField(subartikelen_rows_, line, row, field);
+    return s ? *s : emptyText();
+}
+
+void OrderModel::setSubartikel(int line, int row, int field, const QString& value)
+{
+    if (QString* s = subField(subartikelen_rows_, line, row, field))
+        *s = value;
+}
+
+const QString& OrderModel::bewerking(int line, int row, int field) const
+{
+    const QString* s = subField(bewerkingen_rows_, line, row, field);
+    return s ? *s : emptyText();
+}
+
+void OrderModel::setBewerking(int line, int row, int field, const QString& value)
+{
+    if (QString* s = subField(bewerkingen_rows_, line, row, field))
+        *s = value;
+}
+
+QString* OrderModel::detailText(int line, int row, int index)
+{
+    if (!validLine(line) || row < 1 || row > MaxDetails || index < 0 || index >= DetailTexts)
+        return nullptr;
+    return &details_rows_[std::size_t(((line - 1) * MaxDetails + row - 1) * DetailTexts + index)];
+}
+
+const QString* OrderModel::detailText(int line, int row, int index) const
+{
+    return const_cast<OrderModel*>(this)->detailText(line, row, index);
+}
+
+const QString& OrderModel::detailAantal(int line, int row) const
+{
+    const QString* s = detailText(line, row, 0);
+    return s ? *s : emptyText();
+}
+
+void OrderModel::setDetailAantal(int line, int row, const QString& value)
+{
+    if (QString* s = detailText(line, row, 0))
+        *s = value;
+}
+
+const QString& OrderModel::detailMaat(int line, int row) const
+{
+    const QString* s = detailText(line, row, 1);
+    return s ? *s : emptyText();
+}
+
+void OrderModel::setDetailMaat(int line, int row, const QString& value)
+{
+    if (QString* s = detailText(line, row, 1))
+        *s = value;
+}
+
+const QString& OrderModel::detailSlot(int line, int row, int slot) const
+{
+    const QString* s = (slot >= 1 && slot <= DetailSlots) ? detailText(line, row, 1 + slot) : nullptr;
+    return s ? *s : emptyText();
+}
+
+void OrderModel::setDetailSlot(int line, int row, int slot, const QString& value)
+{
+    if (slot < 1 || slot > DetailSlots)
+        return;
+    if (QString* s = detailText(line, row, 1 + slot))
+        *s = value;
+}
+
+bool OrderModel::lineInUse(int line) const
+{
+    return !field(line, Veld::Artikel).trimmed().isEmpty();
+}
+
+bool OrderModel::subartikelInUse(int line, int row) const
+{
+    return !subartikel(line, row, 1).isEmpty();
+}
+
+bool OrderModel::bewerkingInUse(int line, int row) const
+{
+    return !bewerking(line, row, 1).isEmpty();
+}
+
+bool OrderModel::detailInUse(int line, int row) const
+{
+    return !detailAantal(line, row).isEmpty() || !detailMaat(line, row).isEmpty();
+}
+
+void OrderModel::clear()
+{
+    clearTexts(fields_.data(), fields_.data() + fields_.size());
+    std::fill(flags_.begin(), flags_.end(), false);
+    clearTexts(subartikelen_rows_.data(), subartikelen_rows_.data() + subartikelen_rows_.size());
+    clearTexts(bewerkingen_rows_.data(), bewerkingen_rows_.data() + bewerkingen_rows_.size());
+    clearTexts(details_rows_.data(), details_rows_.data() + details_rows_.size());
+    resetWindows();
+}
+
+void OrderModel::clearLineForArticle(int line)
+{
+    if (!validLine(line))
+        return;
+    for (int f = 2; f <= OrderregelVelden; ++f)
+        setField(line, f, QString());
+    for (int f = 2; f <= StatusVlaggen; ++f)
+        setFlag(line, f, false);
+    clearSubartikelen(line);
+    clearBewerkingen(line);
+    clearDetails(line);
+}
+
+void OrderModel::clearSubartikelen(int line)
+{
+    if (QString* first = subField(subartikelen_rows_, line, 1, 1))
+        clearTexts(first, first + MaxSubartikelen * SubregelVelden);
+}
+
+void OrderModel::clearBewerkingen(int line)
+{
+    if (QString* first = subField(bewerkingen_rows_, line, 1, 1))
+        clearTexts(first, first + MaxBewerkingen * SubregelVelden);
+}
+
+void OrderModel::clearDetails(int line)
+{
+    if (QString* first = detailText(line, 1, 0))
+        clearTexts(first, first + MaxDetails * DetailTexts);
+}
+
+void OrderModel::clearOfferFlags()
+{
+    for (int line = 1; line <= MaxOrderregels; ++line)
+        for (int f = 2; f <= StatusVlaggen; ++f)
+            setFlag(line, f, false);
+}
+
+std::int32_t OrderModel::signature(const OrderHeaderValues& header) const
+{
+    // Unsigned arithmetic gives the 32-bit wrap-around without overflow.
+    std::uint32_t sum = 0;
+    auto add = [&sum](std::int64_t v) { sum += std::uint32_t(v); };
+    add(header.ordervoor.size());
+    add(header.ordernummer.size());
+    add(header.referentie.size());
+    add(header.transactie);
+    add(header.orderdatum.isValid() ? header.orderdatum.dayOfYear() : 0);
+    add(header.notities.size());
+    for (const auto* table : {&fields_, &subartikelen_rows_, &bewerkingen_rows_, &details_rows_})
+        for (const QString& s : *table)
+            if (!s.isEmpty())
+                add(signatureValue(s));
+    return std::int32_t(sum);
+}
+
+int OrderModel::lineScrollMaximum() const
+{
+    int last = MaxOrderregels;
+    while (last > 0 && field(last, Veld::Artikel).isEmpty())
+        --last;
+    return scrollMaximum(last, MaxOrderregels, lines_.minimumMaximum());
+}
+
+int OrderModel::subartikelScrollMaximum(int line) const
+{
+    int last = MaxSubartikelen;
+    while (last > 0 && !subartikelInUse(line, last))
+        --last;
+    return scrollMaximum(last, MaxSubartikelen, subartikelen_.minimumMaximum());
+}
+
+int OrderModel::bewerkingScrollMaximum(int line) const
+{
+    int last = MaxBewerkingen;
+    while (last > 0 && !bewerkingInUse(line, last))
+        --last;
+    return scrollMaximum(last, MaxBewerkingen, bewerkingen_.minimumMaximum());
+}
+
+int OrderModel::detailScrollMaximum(int line) const
+{
+    int last = MaxDetails;
+    while (last > 0 && !detailInUse(line, last))
+        --last;
+    return scrollMaximum(last, MaxDetails, details_.minimumMaximum());
+}
+
+void OrderModel::resetWindows()
+{
+    lines_.reset();
+    subartikelen_.reset();
+    bewerkingen_.reset();
+    details_.reset();
+}
+
+} // namespace vonu

@@ -1,0 +1,762 @@
+#include "order/VonuOrder.h"
+
+#include "order/RadioGroup.h"
+#include "order/VonuOrderNotitie.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include <tuple>
+
+namespace vonu {
+
+namespace {
+
+// Every user text of the main screen.
+namespace Tekst {
+const char* const Caption = "Morvek VonuOrder";
+const char* const InOpdrachtVan = "In opdracht van: ";
+const char* const DebiteurBali = "Debiteur:";
+const char* const Zoek = "...";
+const char* const OrderVoor = "Order voor:";
+const char* const Orderdatum = "Orderdatum:";
+const char* const Ordernummer = "Ordernummer:";
+const char* const Referentie = "Referentie:";
+const char* const Transactie = "Soort transactie";
+const char* const OrderPlaatsen = "Order plaatsen";
+const char* const OfferteAanvragen = "Offerte aanvragen";
+const char* const LeveringsInformatie = "Bekijk hier de algemene &leveringsinformatie";
+const char* const Orderregels =
+    " &Orderregels (Houd muisknop ingedrukt op \"Rgl\" voor afbeelding) ";
+const char* const Kolommen[] = {"Rgl", "Artikel/kleur", "Omschrijving", "Lengte/correctie",
+                                "Maat/uitvoering", "Aantal/sponning"};
+const char* const Zaagmaat = "Zaagmaat";
+const char* const InclusiefMaat = "Inclusief maat";
+const char* const Geboord = "Geboord";
+const char* const Ongeboord = "Ongeboord";
+const char* const OmschrijvingKnop = "...";
+const char* const Meeleveren = " &Meeleveren regel ";
+const char* const Bewerkingen = " &Bewerkingen regel ";
+const char* const Details = " &Details regel ";
+const char* const ZoekArtikel = "Zoek arti&kel ...";
+const char* const ZoekBewerking = "Zoek b&ewerking ...";
+const char* const DetailKolommen[] = {"Rgl", "Aantal", "Maat"};
+const char* const Notities = "&Notities";
+const char* const NotitiesBali = "Noti&ties / O.B.";
+const char* const NotitieschermBali = "Notities / Opmerking orderbevestiging";
+const char* const Afsluiten = "&Afsluiten";
+const char* const Verzenden = "&Verzenden en bewaren";
+const char* const VerzendenBali = "Bewaren order&verwerking";
+const char* const Nieuw = "&Nieuw";
+const char* const Openen = "O&penen";
+const char* const Bewaren = "Be&waren";
+const char* const Verwijderen = "Ve&rwijderen";
+const char* const Afdrukken = "A&fdrukken";
+const char* const Extra = "E&xtra ordergegevens";
+const char* const VonuOrder = "Extern bes&tand";
+const char* const Artikelnummers = "A&rtikelnummers";
+const char* const Instellingen = "&Instellingen";
+const char* const Versie = "Versie 1.06";
+const char* const Bevestiging = "Bevestiging";
+const char* const OrderGewijzigd = "Order is gewijzigd, wilt u afsluiten?";
+const char* const OfferteGewijzigd = "Offerteaanvraag is gewijzigd, wilt u afsluiten?";
+} // namespace Tekst
+
+QString tr8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+constexpr int ClientBreedte = 789;
+constexpr int ClientHoogte = 509;
+constexpr int StatusBreedtes[TVonuOrderscherm::StatusPanelen] = {507, 60, 100, 125};
+
+constexpr int OrdernummerLengte = 21;
+constexpr int OrdernummerLengteBali = 30;
+constexpr int ReferentieLengte = 40;
+constexpr int DebiteurLengte = 6;
+constexpr int MaatInvoerLengte = 4;
+constexpr int AantalLengte = 5;
+constexpr int DetailAantalLengte = 5;
+constexpr int DetailMaatLengte = 4;
+constexpr int SDebiteurBreedteBali = 148;
+constexpr int LDebiteurBreedteBali = 138;
+
+// Line rows: two rows of controls per order line.
+constexpr int RegelTop = 32;
+constexpr int RegelStap = 37;
+constexpr int RegelHoogte = 18;
+struct Kolom {
+    int x;
+    int breedte;
+};
+constexpr Kolom KolRegel{6, 26};
+constexpr Kolom KolArtikel{34, 170};
+constexpr Kolom KolOmschrijving{206, 186};
+constexpr Kolom KolLengte{394, 92};
+constexpr Kolom KolMaat{488, 82};
+constexpr Kolom KolAantal{572, 48};
+constexpr Kolom KolKoppen[] = {KolRegel, KolArtikel, KolOmschrijving, KolLengte, KolMaat, KolAantal};
+
+// Sub-article and operation panels.
+constexpr int PanelTop = 18;
+constexpr int PanelStap = 20;
+constexpr int PanelHoogte = 19;
+
+// Detail panel.
+constexpr int DetailTop = 32;
+constexpr int DetailStap = 22;
+constexpr int DetailHoogte = 20;
+constexpr Kolom KolDRegel{6, 26};
+constexpr Kolom KolDAantal{34, 44};
+constexpr Kolom KolDMaat{80, 36};
+
+QString number(int n)
+{
+    return QString::number(n);
+}
+
+void clearCombo(QComboBox* box)
+{
+    box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+}
+
+} // namespace
+
+// Marks the programmatic moving of values for as long as it lives.
+class TVonuOrderscherm::UpdateGuard {
+public:
+    explicit UpdateGuard(TVonuOrderscherm& screen) : screen_(screen) { ++screen_.updating_; }
+    ~UpdateGuard() { --screen_.updating_; }
+    UpdateGuard(const UpdateGuard&) = delete;
+    UpdateGuard& operator=(const UpdateGuard&) = delete;
+
+private:
+    TVonuOrderscherm& screen_;
+};
+
+TVonuOrderscherm::TVonuOrderscherm(Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("VonuOrderscherm"));
+    setWindowTitle(tr8(Tekst::Caption));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientBreedte, ClientHoogte);
+
+    buildHeader();
+    buildLines();
+    buildPanels();
+    buildButtons();
+    buildStatusBar();
+    buildModeTable();
+
+    // Until the start-up has chosen the mode, no order control is shown.
+    for (const ModeRegel& regel : modeTabel_)
+        regel.control->hide();
+    {
+        UpdateGuard guard(*this);
+        for (const RegelRij& rij : regels_)
+            resetLineRow(rij);
+        resetPanels();
+        order_.resetWindows();
+    }
+    syncWindows();
+}
+
+TVonuOrderscherm::~TVonuOrderscherm() = default;
+
+// ------------------------------------------------------------------ building
+
+void TVonuOrderscherm::buildHeader()
+{
+    auto label = [this](const QString& name, const QString& text, int x, int y, int w) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        l->setGeometry(x, y, w, 16);
+        return l;
+    };
+    auto edit = [this](const QString& name, int maxLength, int x, int y, int w) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(name);
+        e->setMaxLength(maxLength);
+        e->setGeometry(x, y, w, 20);
+        return e;
+    };
+    auto hiddenField = [this](const QString& name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(name);
+        e->hide();
+        return e;
+    };
+
+    // Debtor block. The shape and frame are created first so that the label
+    // and the field lie on top of them.
+    sDebiteur_ = new QFrame(this);
+    sDebiteur_->setObjectName(QStringLiteral("S_Debiteur"));
+    sDebiteur_->setGeometry(6, 4, 234, 20);
+    sDebiteur_->setAutoFillBackground(true);
+    sDebiteur_->setBackgroundRole(QPalette::ToolTipBase);
+    sDebiteur_->setFrameShape(QFrame::Box);
+    lDebiteur_ = label(QStringLiteral("L_Debiteur"), tr8(Tekst::InOpdrachtVan), 10, 6, 226);
+    kDebiteur_ = new QFrame(this);
+    kDebiteur_->setObjectName(QStringLiteral("K_Debiteur"));
+    kDebiteur_->setGeometry(157, 3, 60, 24);
+    kDebiteur_->setFrameShape(QFrame::Panel);
+    kDebiteur_->setFrameShadow(QFrame::Sunken);
+    debiteur_ = edit(QStringLiteral("Debiteur"), DebiteurLengte, 159, 5, 56);
+    zoekDebiteur_ = new QPushButton(tr8(Tekst::Zoek), this);
+    zoekDebiteur_->setObjectName(QStringLiteral("ZoekDebiteur"));
+    zoekDebiteur_->setGeometry(219, 4, 22, 20);
+    debiteurNaam_ = label(QStringLiteral("DebiteurNaam"), QString(), 6, 28, 236);
+    debiteurAdres_ = label(QStringLiteral("DebiteurAdres"), QString(), 6, 44, 236);
+    debiteurWoonplaats_ = label(QStringLiteral("DebiteurWoonplaats"), QString(), 6, 60, 236);
+    leveringsInformatie_ = new QPushButton(tr8(Tekst::LeveringsInformatie), this);
+    leveringsInformatie_->setObjectName(QStringLiteral("LeveringsInformatie"));
+    leveringsInformatie_->setGeometry(6, 82, 236, 24);
+
+    // Shipping address block.
+    label(QStringLiteral("L_Ordervoor"), tr8(Tekst::OrderVoor), 250, 6, 64);
+    ordervoor_ = new QComboBox(this);
+    ordervoor_->setObjectName(QStringLiteral("Ordervoor"));
+    ordervoor_->setGeometry(316, 4, 250, 20);
+    ordervoorNaam_ = label(QStringLiteral("OrdervoorNaam"), QString(), 250, 28, 156);
+    ordervoorAdres_ = label(QStringLiteral("OrdervoorAdres"), QString(), 250, 44, 156);
+    ordervoorWoonplaats_ = label(QStringLiteral("OrdervoorWoonplaats"), QString(), 250, 60, 156);
+    afleverNaam_ = label(QStringLiteral("AfleverNaam"), QString(), 410, 28, 156);
+    afleverAdres_ = label(QStringLiteral("AfleverAdres"), QString(), 410, 44, 156);
+    afleverWoonplaats_ = label(QStringLiteral("AfleverWoonplaats"), QString(), 410, 60, 156);
+    kVerzonden_ = new QFrame(this);
+    kVerzonden_->setObjectName(QStringLiteral("K_Verzonden"));
+    kVerzonden_->setGeometry(250, 82, 316, 24);
+    kVerzonden_->setFrameShape(QFrame::Panel);
+    kVerzonden_->setFrameShadow(QFrame::Sunken);
+    verzonden_ = label(QStringLiteral("Verzonden"), QString(), 256, 86, 304);
+    kVerzonden_->hide();
+    verzonden_->hide();
+
+    // Order values.
+    label(QStringLiteral("L_Orderdatum"), tr8(Tekst::Orderdatum), 574, 6, 76);
+    orderdatum_ = new QDateEdit(this);
+    orderdatum_->setObjectName(QStringLiteral("Orderdatum"));
+    orderdatum_->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
+    orderdatum_->setCalendarPopup(true);
+    orderdatum_->setGeometry(652, 4, 100, 20);
+    label(QStringLiteral("L_Ordernummer"), tr8(Tekst::Ordernummer), 574, 30, 76);
+    ordernummer_ = edit(QStringLiteral("Ordernummer"), OrdernummerLengte, 652, 28, 133);
+    label(QStringLiteral("L_Referentie"), tr8(Tekst::Referentie), 574, 54, 76);
+    referentie_ = edit(QStringLiteral("Referentie"), ReferentieLengte, 652, 52, 133);
+    transactie_ = new RadioGroup(tr8(Tekst::Transactie),
+                                 {tr8(Tekst::OrderPlaatsen), tr8(Tekst::OfferteAanvragen)},
+                                 Qt::Horizontal, this);
+    transactie_->setObjectName(QStringLiteral("Transactie"));
+    transactie_->setGeometry(574, 74, 211, 34);
+    transactie_->setItemIndex(int(Transactie::Order));
+
+    onderdorpelPre_ = hiddenField(QStringLiteral("OnderdorpelPre"));
+    onderdorpelPost_ = hiddenField(QStringLiteral("OnderdorpelPost"));
+    admNr_ = hiddenField(QStringLiteral("AdmNr"));
+    serverOrder_ = hiddenField(QStringLiteral("ServerOrder"));
+    databaseOrder_ = hiddenField(QStringLiteral("DatabaseOrder"));
+    schermGebruiker_ = hiddenField(QStringLiteral("SchermGebruiker"));
+}
+
+void TVonuOrderscherm::buildLines()
+{
+    orderregels_ = new QGroupBox(tr8(Tekst::Orderregels), this);
+    orderregels_->setObjectName(QStringLiteral("Orderregels"));
+    orderregels_->setGeometry(4, 110, 640, 258);
+    QWidget* box = orderregels_;
+
+    for (std::size_t k = 0; k < std::size(KolKoppen); ++k) {
+        auto* kop = new QLabel(tr8(Tekst::Kolommen[k]), box);
+        kop->setGeometry(KolKoppen[k].x, 15, KolKoppen[k].breedte, 15);
+    }
+
+    auto edit = [box](const QString& name, Kolom k, int y) {
+        auto* e = new QLineEdit(box);
+        e->setObjectName(name);
+        e->setGeometry(k.x, y, k.breedte, RegelHoogte);
+        return e;
+    };
+    auto combo = [box](const QString& name, Kolom k, int y) {
+        auto* c = new QComboBox(box);
+        c->setObjectName(name);
+        c->setGeometry(k.x, y, k.breedte, RegelHoogte);
+        return c;
+    };
+    auto readOnly = [](QLineEdit* e) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+        return e;
+    };
+
+    for (int r = 1; r <= RegelRijen; ++r) {
+        const int y1 = RegelTop + (r - 1) * RegelStap;
+        const int y2 = y1 + RegelHoogte;
+        const QString n = number(r);
+        RegelRij& rij = regels_[std::size_t(r - 1)];
+        rij.regel = readOnly(edit(QStringLiteral("Regel") + n, KolRegel, y1));
+        rij.regel->setAlignment(Qt::AlignRight);
+        rij.omschrijving = new QPushButton(tr8(Tekst::OmschrijvingKnop), box);
+        rij.omschrijving->setObjectName(QStringLiteral("Omschrijving") + n);
+        rij.omschrijving->setGeometry(KolRegel.x, y2, KolRegel.breedte, RegelHoogte);
+        rij.artikel = combo(QStringLiteral("Artikel") + n, KolArtikel, y1);
+        rij.kleur = combo(QStringLiteral("Kleur") + n, KolArtikel, y2);
+        rij.omschrijving1 = readOnly(edit(QStringLiteral("Omschrijving") + n + u'1', KolOmschrijving, y1));
+        rij.omschrijving2 = readOnly(edit(QStringLiteral("Omschrijving") + n + u'2', KolOmschrijving, y2));
+        rij.lengte = combo(QStringLiteral("Lengte") + n, KolLengte, y1);
+        rij.correctie = combo(QStringLiteral("Correctie") + n, KolLengte, y2);
+        rij.correctie->addItems({tr8(Tekst::Zaagmaat), tr8(Tekst::InclusiefMaat)});
+        rij.maat = combo(QStringLiteral("Maat") + n, KolMaat, y1);
+        // The typed size takes the place of the size list; only one of the
+        // two is shown.
+        rij.maatInvoer = edit(QStringLiteral("MaatInvoer") + n, KolMaat, y1);
+        rij.maatInvoer->setMaxLength(MaatInvoerLengte);
+        rij.uitvoering = combo(QStringLiteral("Uitvoering") + n, KolMaat, y2);
+        rij.uitvoering->addItems({tr8(Tekst::Geboord), tr8(Tekst::Ongeboord)});
+        rij.aantal = edit(QStringLiteral("Aantal") + n, KolAantal, y1);
+        rij.aantal->setMaxLength(AantalLengte);
+        rij.sponning = readOnly(edit(QStringLiteral("Sponning") + n, KolAantal, y2));
+    }
+
+    orderregelPositie_ = new QScrollBar(Qt::Vertical, box);
+    orderregelPositie_->setObjectName(QStringLiteral("OrderregelPositie"));
+    orderregelPositie_->setFocusPolicy(Qt::NoFocus);
+    orderregelPositie_->setGeometry(622, RegelTop, 14, RegelRijen * RegelStap - 1);
+}
+
+void TVonuOrderscherm::buildPanels()
+{
+    auto readOnlyNumber = [](QWidget* parent, const QString& name, Kolom k, int y, int h) {
+        auto* e = new QLineEdit(parent);
+        e->setObjectName(name);
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);
+        e->setAlignment(Qt::AlignRight);
+        e->setGeometry(k.x, y, k.breedte, h);
+        return e;
+    };
+
+    // The sub-article and operation panels are alike but for their names.
+    struct PanelVorm {
+        QGroupBox*& box;
+        std::array<PanelRij, PanelRijen>& rijen;
+        QScrollBar*& positie;
+        QPushButton*& zoek;
+        QString boxNaam, regelNaam, keuzeNaam, positieNaam, zoekNaam, zoekTekst;
+        int x;
+    };
+    PanelVorm vormen[] = {
+        {subartikelen_, subRijen_, subartikelPositie_, zoekArtikel_, QStringLiteral("Subartikelen"),
+         QStringLiteral("SRegel"), QStringLiteral("Subartikel"), QStringLiteral("SubartikelPositie"),
+         QStringLiteral("ZoekArtikel"), tr8(Tekst::ZoekArtikel), 4},
+        {bewerkingen_, bewRijen_, bewerkingPositie_, zoekBewerking_, QStringLiteral("Bewerkingen"),
+         QStringLiteral("BRegel"), QStringLiteral("Bewerking"), QStringLiteral("BewerkingPositie"),
+         QStringLiteral("ZoekBewerking"), tr8(Tekst::ZoekBewerking), 258},
+    };
+    for (PanelVorm& v : vormen) {
+        v.box = new QGroupBox(this);
+        v.box->setObjectName(v.boxNaam);
+        v.box->setGeometry(v.x, 370, 250, 118);
+        for (int n = 1; n <= PanelRijen; ++n) {
+            const int y = PanelTop + (n - 1) * PanelStap;
+            PanelRij& rij = v.rijen[std::size_t(n - 1)];
+            rij.regel = readOnlyNumber(v.box, v.regelNaam + number(n), Kolom{6, 26}, y, PanelHoogte);
+            rij.keuze = new QComboBox(v.box);
+            rij.keuze->setObjectName(v.keuzeNaam + number(n));
+            rij.keuze->setGeometry(34, y, 194, PanelHoogte);
+        }
+        v.positie = new QScrollBar(Qt::Vertical, v.box);
+        v.positie->setObjectName(v.positieNaam);
+        v.positie->setFocusPolicy(Qt::NoFocus);
+        v.positie->setGeometry(230, PanelTop, 14, PanelRijen * PanelStap - 1);
+        v.zoek = new QPushButton(v.zoekTekst, v.box);
+        v.zoek->setObjectName(v.zoekNaam);
+        v.zoek->setGeometry(34, 96, 120, 20);
+    }
+
+    details_ = new QGroupBox(this);
+    details_->setObjectName(QStringLiteral("Details"));
+    details_->setGeometry(648, 110, 137, 258);
+    const Kolom koppen[] = {KolDRegel, KolDAantal, KolDMaat};
+    for (std::size_t k = 0; k < std::size(koppen); ++k) {
+        auto* kop = new QLabel(tr8(Tekst::DetailKolommen[k]), details_);
+        kop->setGeometry(koppen[k].x, 15, koppen[k].breedte, 15);
+    }
+    for (int n = 1; n <= DetailRijen; ++n) {
+        const int y = DetailTop + (n - 1) * DetailStap;
+        DetailRij& rij = detailRijen_[std::size_t(n - 1)];
+        rij.regel = readOnlyNumber(details_, QStringLiteral("DRegel") + number(n), KolDRegel, y,
+                                   DetailHoogte);
+        rij.aantal = new QLineEdit(details_);
+        rij.aantal->setObjectName(QStringLiteral("DAantal") + number(n));
+        rij.aantal->setMaxLength(DetailAantalLengte);
+        rij.aantal->setGeometry(KolDAantal.x, y, KolDAantal.breedte, DetailHoogte);
+        rij.maat = new QLineEdit(details_);
+        rij.maat->setObjectName(QStringLiteral("DMaat") + number(n));
+        rij.maat->setMaxLength(DetailMaatLengte);
+        rij.maat->setGeometry(KolDMaat.x, y, KolDMaat.breedte, DetailHoogte);
+    }
+    detailPositie_ = new QScrollBar(Qt::Vertical, details_);
+    detailPositie_->setObjectName(QStringLiteral("DetailPositie"));
+    detailPositie_->setFocusPolicy(Qt::NoFocus);
+    detailPositie_->setGeometry(118, DetailTop, 14, DetailRijen * DetailStap - 2);
+}
+
+void TVonuOrderscherm::buildButtons()
+{
+    auto button = [this](QPushButton*& target, const QString& name, const char* text, int x,
+                         int y, int w) {
+        target = new QPushButton(tr8(text), this);
+        target->setObjectName(name);
+        target->setGeometry(x, y, w, 26);
+        target->setAutoDefault(false);
+    };
+    // Three columns of buttons beside the panels; the buttons of one mode
+    // share their places with those of the other.
+    constexpr int x0 = 512, x1 = 604, x2 = 696, w = 89, wBreed = 181;
+    constexpr int y0 = 372, y1 = 401, y2 = 430, y3 = 459;
+    button(verzenden_, QStringLiteral("Verzenden"), Tekst::Verzenden, x0, y0, wBreed);
+    button(afdrukken_, QStringLiteral("Afdrukken"), Tekst::Afdrukken, x2, y0, w);
+    button(nieuw_, QStringLiteral("Nieuw"), Tekst::Nieuw, x0, y1, w);
+    button(openen_, QStringLiteral("Openen"), Tekst::Openen, x1, y1, w);
+    button(bewaren_, QStringLiteral("Bewaren"), Tekst::Bewaren, x2, y1, w);
+    button(verwijderen_, QStringLiteral("Verwijderen"), Tekst::Verwijderen, x0, y2, w);
+    button(notities_, QStringLiteral("Notities"), Tekst::Notities, x1, y2, w);
+    button(vonuOrder_, QStringLiteral("VonuOrder"), Tekst::VonuOrder, x2, y2, w);
+    button(instellingen_, QStringLiteral("Instellingen"), Tekst::Instellingen, x2, y2, w);
+    button(extra_, QStringLiteral("Extra"), Tekst::Extra, x0, y3, wBreed);
+    button(artikelnummers_, QStringLiteral("Artikelnummers"), Tekst::Artikelnummers, x0, y3, wBreed);
+    button(afsluiten_, QStringLiteral("Afsluiten"), Tekst::Afsluiten, x2, y3, w);
+
+    connect(afsluiten_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape anywhere on the screen is the Afsluiten button.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, afsluiten_, [this] {
+        if (afsluiten_->isVisible() && afsluiten_->isEnabled())
+            afsluiten_->click();
+    });
+}
+
+void TVonuOrderscherm::buildStatusBar()
+{
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setGeometry(0, ClientHoogte - 20, ClientBreedte, 20);
+    for (int p = 0; p < StatusPanelen; ++p) {
+        auto* panel = new QLabel(statusBar_);
+        panel->setObjectName(QStringLiteral("StatusPanel") + number(p));
+        panel->setFixedWidth(StatusBreedtes[p]);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        statusBar_->addWidget(panel);
+        statusPanelen_[std::size_t(p)] = panel;
+    }
+    setStatusText(1, tr8(Tekst::Versie));
+}
+
+void TVonuOrderscherm::buildModeTable()
+{
+    auto add = [this](QWidget* control, bool bali, bool klant) {
+        modeTabel_.push_back({control, bali, klant});
+    };
+    add(kDebiteur_, true, false);
+    add(debiteur_, true, false);
+    add(zoekDebiteur_, true, false);
+    for (QWidget* w : std::initializer_list<QWidget*>{ordervoor_, ordernummer_, referentie_,
+                                                      orderdatum_, leveringsInformatie_})
+        add(w, true, true);
+    for (const RegelRij& rij : regels_) {
+        add(rij.regel, true, true);
+        add(rij.artikel, true, true);
+        add(rij.omschrijving1, true, true);
+        add(rij.omschrijving2, true, true);
+        add(rij.omschrijving, true, false);
+    }
+    add(orderregelPositie_, true, true);
+    for (QWidget* w : std::initializer_list<QWidget*>{notities_, afsluiten_, verzenden_, nieuw_,
+                                                      openen_, bewaren_, verwijderen_, afdrukken_})
+        add(w, true, true);
+    add(extra_, true, false);
+    add(vonuOrder_, true, false);
+    add(artikelnummers_, false, true);
+    add(instellingen_, false, true);
+}
+
+// ---------------------------------------------------------------- status bar
+
+QLabel* TVonuOrderscherm::statusPanel(int panel) const
+{
+    return (panel >= 0 && panel < StatusPanelen) ? statusPanelen_[std::size_t(panel)] : nullptr;
+}
+
+QString TVonuOrderscherm::statusText(int panel) const
+{
+    const QLabel* l = statusPanel(panel);
+    return l ? l->text() : QString();
+}
+
+void TVonuOrderscherm::setStatusText(int panel, const QString& text)
+{
+    if (QLabel* l = statusPanel(panel))
+        l->setText(text);
+}
+
+// ----------------------------------------------------------------- behaviour
+
+void TVonuOrderscherm::showModeControls(bool internalMode)
+{
+    for (const ModeRegel& regel : modeTabel_)
+        regel.control->setVisible(internalMode ? regel.bali : regel.klant);
+}
+
+void TVonuOrderscherm::shapeForOrderDesk()
+{
+    sDebiteur_->resize(SDebiteurBreedteBali, sDebiteur_->height());
+    lDebiteur_->resize(LDebiteurBreedteBali, lDebiteur_->height());
+    lDebiteur_->setText(tr8(Tekst::DebiteurBali));
+    notities_->setText(tr8(Tekst::NotitiesBali));
+    if (notitiescherm_)
+        notitiescherm_->setWindowTitle(tr8(Tekst::NotitieschermBali));
+    verzenden_->setText(tr8(Tekst::VerzendenBali));
+    ordernummer_->setMaxLength(OrdernummerLengteBali);
+}
+
+void TVonuOrderscherm::resetLineRow(const RegelRij& rij)
+{
+    clearCombo(rij.artikel);
+    rij.omschrijving1->clear();
+    rij.omschrijving2->clear();
+    clearCombo(rij.kleur);
+    rij.lengte->clear();
+    rij.correctie->setCurrentIndex(0);
+    rij.maat->clear();
+    rij.maatInvoer->clear();
+    rij.uitvoering->setCurrentIndex(0);
+    rij.aantal->clear();
+    rij.aantal->setReadOnly(false);
+    rij.aantal->setFocusPolicy(Qt::StrongFocus);
+    rij.sponning->clear();
+    for (QWidget* w : std::initializer_list<QWidget*>{rij.kleur, rij.lengte, rij.correctie, rij.maat,
+                                                      rij.maatInvoer, rij.uitvoering, rij.aantal,
+                                                      rij.sponning})
+        w->hide();
+}
+
+void TVonuOrderscherm::resetPanels()
+{
+    for (const auto* rijen : {&subRijen_, &bewRijen_})
+        for (const PanelRij& rij : *rijen)
+            rij.keuze->clear();
+    for (const DetailRij& rij : detailRijen_) {
+        rij.aantal->clear();
+        rij.maat->clear();
+    }
+    subartikelen_->hide();
+    bewerkingen_->hide();
+    details_->hide();
+    order_.subartikelen().reset();
+    order_.bewerkingen().reset();
+    order_.details().reset();
+}
+
+void TVonuOrderscherm::clearOrder()
+{
+    {
+        UpdateGuard guard(*this);
+        ordernummer_->clear();
+        referentie_->clear();
+        if (notitiescherm_)
+            notitiescherm_->clearTexts();
+        verzonden_->clear();
+        verzonden_->hide();
+        kVerzonden_->hide();
+        order_.clear();
+        for (const RegelRij& rij : regels_)
+            resetLineRow(rij);
+        resetPanels();
+    }
+    syncWindows();
+}
+
+void TVonuOrderscherm::writeBackVisibleRows()
+{
+    const RowWindow& lines = order_.lines();
+    for (int r = 1; r <= RegelRijen; ++r) {
+        const RegelRij& rij = regels_[std::size_t(r - 1)];
+        const int line = lines.rowAt(r);
+        auto put = [&](int veld, QWidget* control, const QString& text) {
+            order_.setField(line, veld, control->isHidden() ? QString() : text);
+        };
+        put(Veld::Artikel, rij.artikel, rij.artikel->currentText());
+        put(Veld::Kleur, rij.kleur, rij.kleur->currentText());
+        put(Veld::Lengte, rij.lengte, rij.lengte->currentText());
+        put(Veld::Correctie, rij.correctie, rij.correctie->currentText());
+        if (!rij.maatInvoer->isHidden())
+            put(Veld::Maat, rij.maatInvoer, rij.maatInvoer->text());
+        else
+            put(Veld::Maat, rij.maat, rij.maat->currentText());
+        put(Veld::Uitvoering, rij.uitvoering, rij.uitvoering->currentText());
+        put(Veld::Aantal, rij.aantal, rij.aantal->text());
+        put(Veld::Sponning, rij.sponning, rij.sponning->text());
+    }
+
+    // The panels always show the current line.
+    const int line = lines.current();
+    if (!subartikelen_->isHidden())
+        for (int n = 1; n <= PanelRijen; ++n)
+            order_.setSubartikel(line, order_.subartikelen().rowAt(n), 1,
+                                 subRijen_[std::size_t(n - 1)].keuze->currentText());
+    if (!bewerkingen_->isHidden())
+        for (int n = 1; n <= PanelRijen; ++n)
+            order_.setBewerking(line, order_.bewerkingen().rowAt(n), 1,
+                                bewRijen_[std::size_t(n - 1)].keuze->currentText());
+    if (!details_->isHidden())
+        for (int n = 1; n <= DetailRijen; ++n) {
+            const DetailRij& rij = detailRijen_[std::size_t(n - 1)];
+            const int row = order_.details().rowAt(n);
+            order_.setDetailAantal(line, row, rij.aantal->text());
+            order_.setDetailMaat(line, row, rij.maat->text());
+        }
+}
+
+QColor TVonuOrderscherm::highlightColour()
+{
+    return QColor(0xA6, 0xCA, 0xF0);
+}
+
+void TVonuOrderscherm::setNumberHighlight(QLineEdit* field, bool current)
+{
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, current ? highlightColour()
+                                       : field->palette().color(QPalette::ToolTipBase));
+    field->setPalette(p);
+}
+
+void TVonuOrderscherm::syncWindows()
+{
+    UpdateGuard guard(*this);
+    const RowWindow& lines = order_.lines();
+    for (int r = 1; r <= RegelRijen; ++r) {
+        QLineEdit* regel = regels_[std::size_t(r - 1)].regel;
+        regel->setText(number(lines.rowAt(r)));
+        setNumberHighlight(regel, r == lines.currentScreenRow());
+    }
+    auto syncBar = [](QScrollBar* bar, const RowWindow& w) {
+        const QSignalBlocker block(bar);
+        bar->setRange(0, w.maximum());
+        bar->setValue(w.position());
+    };
+    syncBar(orderregelPositie_, lines);
+
+    const QString line = number(lines.current()) + QLatin1Char(' ');
+    subartikelen_->setTitle(tr8(Tekst::Meeleveren) + line);
+    bewerkingen_->setTitle(tr8(Tekst::Bewerkingen) + line);
+    details_->setTitle(tr8(Tekst::Details) + line);
+
+    for (auto [rijen, window, bar] :
+         {std::tuple{&subRijen_, &order_.subartikelen(), subartikelPositie_},
+          std::tuple{&bewRijen_, &order_.bewerkingen(), bewerkingPositie_}}) {
+        for (int n = 1; n <= PanelRijen; ++n) {
+            QLineEdit* regel = (*rijen)[std::size_t(n - 1)].regel;
+            regel->setText(number(window->rowAt(n)));
+            setNumberHighlight(regel, n == window->currentScreenRow());
+        }
+        syncBar(bar, *window);
+    }
+    const RowWindow& details = order_.details();
+    for (int n = 1; n <= DetailRijen; ++n) {
+        QLineEdit* regel = detailRijen_[std::size_t(n - 1)].regel;
+        regel->setText(number(details.rowAt(n)));
+        setNumberHighlight(regel, n == details.currentScreenRow());
+    }
+    syncBar(detailPositie_, details);
+}
+
+void TVonuOrderscherm::showSentStamp(const QString& stamp)
+{
+    const bool shown = !stamp.isEmpty();
+    verzonden_->setText(sentStampDisplay(stamp));
+    verzonden_->setVisible(shown);
+    kVerzonden_->setVisible(shown);
+}
+
+Transactie TVonuOrderscherm::transactieType() const
+{
+    return transactie_->itemIndex() == int(Transactie::Offerte) ? Transactie::Offerte
+                                                                 : Transactie::Order;
+}
+
+OrderHeaderValues TVonuOrderscherm::headerValues() const
+{
+    OrderHeaderValues h;
+    h.ordervoor = ordervoor_->currentText();
+    h.ordernummer = ordernummer_->text();
+    h.referentie = referentie_->text();
+    h.transactie = transactie_->itemIndex();
+    h.orderdatum = orderdatum_->date();
+    if (notitiescherm_)
+        h.notities = notitiescherm_->notitiesText();
+    return h;
+}
+
+std::int32_t TVonuOrderscherm::currentSignature() const
+{
+    return order_.signature(headerValues());
+}
+
+void TVonuOrderscherm::takeSavedSignature()
+{
+    savedSignature_ = currentSignature();
+}
+
+bool TVonuOrderscherm::closeQuery()
+{
+    if (!started_)
+        return true;
+    if (currentSignature() == savedSignature_ || !platform_.messages)
+        return true;
+    const char* vraag =
+        transactieType() == Transactie::Offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd;
+    // The question stands on the second line of the dialog, as all single
+    // questions of the program do.
+    return askYesNo(*platform_.messages, tr8(Tekst::Bevestiging), {QString(), tr8(vraag)});
+}
+
+bool TVonuOrderscherm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !startupRun_) {
+        // Set before the handler runs: its own dialogs re-activate the screen.
+        startupRun_ = true;
+        if (startupHandler_)
+            startupHandler_();
+    }
+    return QWidget::event(event);
+}
+
+void TVonuOrderscherm::closeEvent(QCloseEvent* event)
+{
+    if (!closeQuery()) {
+        event->ignore();
+        return;
+    }
+    if (closeHandler_)
+        closeHandler_();
+    event->accept();
+}
+
+} // namespace vonu

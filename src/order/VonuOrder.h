@@ -1,0 +1,288 @@
+#pragma once
+// The main screen: the order header, six order-line rows over the hundred
+// lines of the order, the sub-article, operation and detail panels of the
+// current line, the buttons and the status bar. The order itself lives in
+// the screen's OrderModel; the rows are views of it.
+
+#include "app/Platform.h"
+#include "order/OrderModel.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QColor;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+
+namespace vonu {
+
+class RadioGroup;
+class TVonuOrderNotitiescherm;
+
+class TVonuOrderscherm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int RegelRijen = 6;
+    static constexpr int PanelRijen = 4;
+    static constexpr int DetailRijen = 10;
+    static constexpr int StatusPanelen = 4;
+
+    // One order-line row r: `Regel`r, `Artikel`r, ... (r is part of each name).
+    struct RegelRij {
+        QLineEdit* regel = nullptr;          // line number shown, read-only
+        QComboBox* artikel = nullptr;
+        QLineEdit* omschrijving1 = nullptr;  // `Omschrijving`r`1`
+        QLineEdit* omschrijving2 = nullptr;  // `Omschrijving`r`2`
+        QComboBox* kleur = nullptr;
+        QComboBox* lengte = nullptr;
+        QComboBox* correctie = nullptr;
+        QComboBox* maat = nullptr;
+        QLineEdit* maatInvoer = nullptr;
+        QComboBox* uitvoering = nullptr;
+        QLineEdit* aantal = nullptr;
+        QLineEdit* sponning = nullptr;
+        QPushButton* omschrijving = nullptr; // description button, order desk only
+    };
+    // A sub-article (`SRegel`n/`Subartikel`n) or operation (`BRegel`n/`Bewerking`n) row.
+    struct PanelRij {
+        QLineEdit* regel = nullptr;
+        QComboBox* keuze = nullptr;
+    };
+    struct DetailRij {
+        QLineEdit* regel = nullptr;   // `DRegel`n
+        QLineEdit* aantal = nullptr;  // `DAantal`n
+        QLineEdit* maat = nullptr;    // `DMaat`n
+    };
+
+    explicit TVonuOrderscherm(Platform& platform, QWidget* parent = nullptr);
+    ~TVonuOrderscherm() override;
+
+    Platform& platform() const { return platform_; }
+    OrderModel& order() { return order_; }
+    const OrderModel& order() const { return order_; }
+
+    // The notes screen whose texts belong to the order (cleared with it and
+    // counted in the change signature).
+    void setNotitiescherm(TVonuOrderNotitiescherm* screen) { notitiescherm_ = screen; }
+    TVonuOrderNotitiescherm* notitiescherm() const { return notitiescherm_; }
+
+    // ----- header
+    QFrame* sDebiteur() const { return sDebiteur_; }
+    QLabel* lDebiteur() const { return lDebiteur_; }
+    QFrame* kDebiteur() const { return kDebiteur_; }
+    QLineEdit* debiteur() const { return debiteur_; }
+    QPushButton* zoekDebiteur() const { return zoekDebiteur_; }
+    QLabel* debiteurNaam() const { return debiteurNaam_; }
+    QLabel* debiteurAdres() const { return debiteurAdres_; }
+    QLabel* debiteurWoonplaats() const { return debiteurWoonplaats_; }
+    QComboBox* ordervoor() const { return ordervoor_; }
+    QLabel* ordervoorNaam() const { return ordervoorNaam_; }
+    QLabel* ordervoorAdres() const { return ordervoorAdres_; }
+    QLabel* ordervoorWoonplaats() const { return ordervoorWoonplaats_; }
+    QLabel* afleverNaam() const { return afleverNaam_; }
+    QLabel* afleverAdres() const { return afleverAdres_; }
+    QLabel* afleverWoonplaats() const { return afleverWoonplaats_; }
+    QDateEdit* orderdatum() const { return orderdatum_; }
+    QLineEdit* ordernummer() const { return ordernummer_; }
+    QLineEdit* referentie() const { return referentie_; }
+    RadioGroup* transactie() const { return transactie_; }
+    QPushButton* leveringsInformatie() const { return leveringsInformatie_; }
+    QFrame* kVerzonden() const { return kVerzonden_; }
+    QLabel* verzonden() const { return verzonden_; }
+
+    // ----- hidden fields (settings and session values other parts read)
+    QLineEdit* onderdorpelPre() const { return onderdorpelPre_; }
+    QLineEdit* onderdorpelPost() const { return onderdorpelPost_; }
+    QLineEdit* admNr() const { return admNr_; }
+    QLineEdit* serverOrder() const { return serverOrder_; }
+    QLineEdit* databaseOrder() const { return databaseOrder_; }
+    QLineEdit* schermGebruiker() const { return schermGebruiker_; }
+
+    // ----- order lines and panels (rows are 1-based)
+    QGroupBox* orderregels() const { return orderregels_; }
+    QScrollBar* orderregelPositie() const { return orderregelPositie_; }
+    const RegelRij& regelRij(int r) const { return regels_.at(std::size_t(r - 1)); }
+    QGroupBox* subartikelen() const { return subartikelen_; }
+    QScrollBar* subartikelPositie() const { return subartikelPositie_; }
+    const PanelRij& subartikelRij(int n) const { return subRijen_.at(std::size_t(n - 1)); }
+    QPushButton* zoekArtikel() const { return zoekArtikel_; }
+    QGroupBox* bewerkingen() const { return bewerkingen_; }
+    QScrollBar* bewerkingPositie() const { return bewerkingPositie_; }
+    const PanelRij& bewerkingRij(int n) const { return bewRijen_.at(std::size_t(n - 1)); }
+    QPushButton* zoekBewerking() const { return zoekBewerking_; }
+    QGroupBox* details() const { return details_; }
+    QScrollBar* detailPositie() const { return detailPositie_; }
+    const DetailRij& detailRij(int n) const { return detailRijen_.at(std::size_t(n - 1)); }
+
+    // ----- buttons
+    QPushButton* notities() const { return notities_; }
+    QPushButton* afsluiten() const { return afsluiten_; }
+    QPushButton* verzenden() const { return verzenden_; }
+    QPushButton* nieuw() const { return nieuw_; }
+    QPushButton* openen() const { return openen_; }
+    QPushButton* bewaren() const { return bewaren_; }
+    QPushButton* verwijderen() const { return verwijderen_; }
+    QPushButton* afdrukken() const { return afdrukken_; }
+    QPushButton* extra() const { return extra_; }
+    QPushButton* vonuOrder() const { return vonuOrder_; }
+    QPushButton* artikelnummers() const { return artikelnummers_; }
+    QPushButton* instellingen() const { return instellingen_; }
+
+    // ----- status bar: panels 0..3
+    QStatusBar* statusBar() const { return statusBar_; }
+    QLabel* statusPanel(int panel) const;
+    QString statusText(int panel) const;
+    void setStatusText(int panel, const QString& text);
+
+    // ----- behaviour
+    // Shows the controls of the operating mode and hides those of the other.
+    void showModeControls(bool internalMode);
+    // The order-desk captions, widths and limits of the header and buttons.
+    void shapeForOrderDesk();
+    // Empties the header values and notes, hides the sent stamp, clears the
+    // order and resets the four windows and their rows.
+    void clearOrder();
+    // Copies the texts of the visible rows into the order.
+    void writeBackVisibleRows();
+    // Refreshes row numbers, highlight, panel captions and scroll bars from
+    // the windows of the order.
+    void syncWindows();
+    // Shows a sent stamp in `Verzonden`; an empty stamp hides it.
+    void showSentStamp(const QString& stamp);
+
+    Transactie transactieType() const;
+    OrderHeaderValues headerValues() const;
+    std::int32_t currentSignature() const;
+    // Takes the current signature as the one of the last start, open or store.
+    void takeSavedSignature();
+    std::int32_t savedSignature() const { return savedSignature_; }
+
+    // Set once the start-up has completed; before that the screen closes
+    // without asking.
+    void setStarted(bool started) { started_ = started; }
+    bool isStarted() const { return started_; }
+    // True when the screen may close (asks about unsaved changes).
+    bool closeQuery();
+
+    // Run once, on the first activation of the screen.
+    void setStartupHandler(std::function<void()> handler) { startupHandler_ = std::move(handler); }
+    // Run when the screen closes, after the close query agreed.
+    void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+
+    // Set while the program itself moves values between rows; field handlers
+    // do nothing while it is set.
+    bool programmaticUpdate() const { return updating_ > 0; }
+
+    // The colour of the current row's number field (sky blue).
+    static QColor highlightColour();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class UpdateGuard;
+    struct ModeRegel {
+        QWidget* control;
+        bool bali;
+        bool klant;
+    };
+
+    void buildHeader();
+    void buildLines();
+    void buildPanels();
+    void buildButtons();
+    void buildStatusBar();
+    void buildModeTable();
+
+    void resetLineRow(const RegelRij& rij);
+    void resetPanels();
+    void setNumberHighlight(QLineEdit* field, bool current);
+
+    Platform& platform_;
+    OrderModel order_;
+    TVonuOrderNotitiescherm* notitiescherm_ = nullptr;
+
+    QFrame* sDebiteur_ = nullptr;
+    QLabel* lDebiteur_ = nullptr;
+    QFrame* kDebiteur_ = nullptr;
+    QLineEdit* debiteur_ = nullptr;
+    QPushButton* zoekDebiteur_ = nullptr;
+    QLabel* debiteurNaam_ = nullptr;
+    QLabel* debiteurAdres_ = nullptr;
+    QLabel* debiteurWoonplaats_ = nullptr;
+    QComboBox* ordervoor_ = nullptr;
+    QLabel* ordervoorNaam_ = nullptr;
+    QLabel* ordervoorAdres_ = nullptr;
+    QLabel* ordervoorWoonplaats_ = nullptr;
+    QLabel* afleverNaam_ = nullptr;
+    QLabel* afleverAdres_ = nullptr;
+    QLabel* afleverWoonplaats_ = nullptr;
+    QDateEdit* orderdatum_ = nullptr;
+    QLineEdit* ordernummer_ = nullptr;
+    QLineEdit* referentie_ = nullptr;
+    RadioGroup* transactie_ = nullptr;
+    QPushButton* leveringsInformatie_ = nullptr;
+    QFrame* kVerzonden_ = nullptr;
+    QLabel* verzonden_ = nullptr;
+
+    QLineEdit* onderdorpelPre_ = nullptr;
+    QLineEdit* onderdorpelPost_ = nullptr;
+    QLineEdit* admNr_ = nullptr;
+    QLineEdit* serverOrder_ = nullptr;
+    QLineEdit* databaseOrder_ = nullptr;
+    QLineEdit* schermGebruiker_ = nullptr;
+
+    QGroupBox* orderregels_ = nullptr;
+    QScrollBar* orderregelPositie_ = nullptr;
+    std::array<RegelRij, RegelRijen> regels_{};
+    QGroupBox* subartikelen_ = nullptr;
+    QScrollBar* subartikelPositie_ = nullptr;
+    std::array<PanelRij, PanelRijen> subRijen_{};
+    QPushButton* zoekArtikel_ = nullptr;
+    QGroupBox* bewerkingen_ = nullptr;
+    QScrollBar* bewerkingPositie_ = nullptr;
+    std::array<PanelRij, PanelRijen> bewRijen_{};
+    QPushButton* zoekBewerking_ = nullptr;
+    QGroupBox* details_ = nullptr;
+    QScrollBar* detailPositie_ = nullptr;
+    std::array<DetailRij, DetailRijen> detailRijen_{};
+
+    QPushButton* notities_ = nullptr;
+    QPushButton* afsluiten_ = nullptr;
+    QPushButton* verzenden_ = nullptr;
+    QPushButton* nieuw_ = nullptr;
+    QPushButton* openen_ = nullptr;
+    QPushButton* bewaren_ = nullptr;
+    QPushButton* verwijderen_ = nullptr;
+    QPushButton* afdrukken_ = nullptr;
+    QPushButton* extra_ = nullptr;
+    QPushButton* vonuOrder_ = nullptr;
+    QPushButton* artikelnummers_ = nullptr;
+    QPushButton* instellingen_ = nullptr;
+
+    QStatusBar* statusBar_ = nullptr;
+    std::array<QLabel*, StatusPanelen> statusPanelen_{};
+
+    std::vector<ModeRegel> modeTabel_;
+
+    std::int32_t savedSignature_ = 0;
+    bool started_ = false;
+    bool startupRun_ = false;
+    int updating_ = 0;
+    std::function<void()> startupHandler_;
+    std::function<void()> closeHandler_;
+};
+
+} // namespace vonu
