@@ -1,0 +1,12 @@
+#include "reports/PrintTarget.h"
+
+#include "reports/ReportPainter.h"
+
+namespace vonu::report {
+
+bool PdfFileTarget::print(const PageModel& pages, QString* error)
+{
+    return writePdf(pages, m_path, error);
+}
+
+} // namespace vonu::report

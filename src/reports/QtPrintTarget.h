@@ -1,0 +1,32 @@
+#pragma once
+// The printer seam on Qt PrintSupport: the print dialog, printers by name
+// (QPrinterInfo), the print preview and printing itself.
+
+#include "reports/PrintTarget.h"
+
+#include <QPrinter>
+#include <QStringList>
+
+class QWidget;
+
+namespace vonu::report {
+
+class QtPrintTarget final : public IPrintTarget {
+public:
+    explicit QtPrintTarget(QWidget* dialogParent = nullptr);
+
+    bool choosePrinter() override;
+    bool selectPrinter(const QString& name) override;
+    bool print(const PageModel& pages, QString* error = nullptr) override;
+    void preview(const PageModel& pages) override;
+
+    // The printer that print() uses; tests point it at a PDF file.
+    QPrinter& printer() { return m_printer; }
+    static QStringList printerNames();
+
+private:
+    QWidget* m_parent;
+    QPrinter m_printer;
+};
+
+} // namespace vonu::report
