@@ -1,0 +1,372 @@
+// Every stored procedure called the way the order desk calls it, on the demo
+// data and a small stored order, returning its named columns with values
+// that fit the data.
+
+#include "desk/DbConventions.h"
+#include "desk/DbSession.h"
+#include "support/PgTestDatabase.h"
+#include "support/ScriptedMessages.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+
+using namespace vonu;
+using vonu::test::PgTestDatabase;
+using vonu::test::ScriptedMessages;
+
+namespace {
+
+const QString kOrder = orderKey("900");
+const QString kDebnr = debtorKey("104711");
+
+class ProcedureTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString why = PgTestDatabase::unavailableReason();
+        if (!why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        db = std::make_unique<PgTestDatabase>();
+        ASSERT_TRUE(db->ok()) << db->error().toStdString();
+        session = std::make_unique<DbSession>(messages);
+        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        storeOrder();
+    }
+
+    void TearDown() override
+    {
+        if (session)
+            EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    }
+
+    // Line 1: OD67 made to size, coated 9016, two detail rows, an end cap and
+    // brackets; line 2: OD56 trade length 3 m; line 3: coated SL20.
+    void storeOrder()
+    {
+        ASSERT_TRUE(session->exec("insert into \"order\" (\"order\", Status, Debnr, V_adres, Datum, OrderKorting) "
+                                  "values (?, 'Productie', ?, '01', date '2026-12-10', 2)",
+                                  {kOrder, kDebnr}));
+        const char* insert = "insert into OrderProduktieregel (\"order\", Regel, RegelId, Type, Artikel, Prijs, "
+                             "Oorsprong, Aantal, Maat, Maatvoering, Kleur, Omschrijving_1, Kontrakt) "
+                             "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+        const struct {
+            int regel; const char* type; const char* artikel; QVariant prijs; const char* oorsprong;
+            QVariant aantal; QVariant maat; const char* maatvoering; const char* kleur; const char* kontrakt;
+        } rows[] = {
+            {1, "K", "OD67", 14.95, "AK2", 7.3, {}, "", "9016", "AK24001"},
+            {2, "S", "EK67", 1.95, "PL2", 5, {}, "", "", ""},
+            {3, "S", "BB12", 0.95, "PL2", 0, {}, "", "", ""},
+            {4, "D", "", {}, "", 3, 1250, "mm", "", ""},
+            {5, "D", "", {}, "", 2, 1775, "mm", "", ""},
+            {6, "K", "OD56", 13.95, "DP1", 2, {}, "Lg.", "", ""},
+            {7, "D", "", {}, "", 2, 3, "Mtr", "", ""},
+            {8, "K", "SL20", 4.20, "PL1", 12, {}, "Lg.", "9016", ""},
+            {9, "K", "", {}, "", {}, {}, "", "", ""},
+        };
+        for (const auto& r : rows) {
+            auto text = [](const char* s) { return *s ? QVariant(QString(s)) : QVariant(QMetaType(QMetaType::QString)); };
+            ASSERT_TRUE(session->exec(insert, {kOrder, lineKey(r.regel), lineKey(r.regel), QString(r.type),
+                                               text(r.artikel), r.prijs, text(r.oorsprong), r.aantal, r.maat,
+                                               text(r.maatvoering), text(r.kleur), QString("regel"),
+                                               text(r.kontrakt)}));
+        }
+        ASSERT_TRUE(session->exec("insert into OrderVerkoopregel (\"order\", Regel, Artikel, Aantal, Prijs, Korting, Toeslag) "
+                                  "values (?, '   1', 'OD67', 7.3, 14.95, null, true), "
+                                  "(?, '   2', 'SL20', 12, 4.20, 10, true), (?, '   3', 'SL20', 3, 4.20, null, true)",
+                                  {kOrder, kOrder, kOrder}));
+    }
+
+    DbRows call(const QString& name, const QList<DbArg>& args) { return session->call(name, args); }
+
+    std::unique_ptr<PgTestDatabase> db;
+    ScriptedMessages messages;
+    std::unique_ptr<DbSession> session;
+};
+
+QList<DbArg> priceArgs(const QString& artikel, const QString& soort, bool contracts)
+{
+    return {{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", artikel}, {"Kontrakt", ""},
+            {"Datum", QDateTime(QDate(2026, 12, 10), QTime(0, 0))}, {"Soort", soort},
+            {"Meter", contracts}, {"Stuks", contracts}, {"Productgroep", contracts}, {"Groep", false},
+            {"Bedrag", contracts}, {"Aantal", 0}};
+}
+
+} // namespace
+
+TEST_F(ProcedureTest, EveryProcedureReturnsItsNamedColumns)
+{
+    const QList<DbArg> order{{"order", kOrder}};
+    const QList<DbArg> line{{"order", kOrder}, {"Regel", lineKey(1)}};
+    const QList<DbArg> packing{{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", "OD67"}, {"EAN", ""},
+                               {"Oorsprong", "2"}};
+    ASSERT_TRUE(call("TijdelijkeTabel", {{"user", "Balie1"}, {"table", "OrderVerpakking"},
+                                         {"Columns", "[Type] [nvarchar] (1), [Soort] [nvarchar] (20), "
+                                                     "[Aantal] [float], [Gewicht] [float], [Etiket] [int]"}}).found());
+    ASSERT_TRUE(session->exec("insert into tmp_balie1_orderverpakking values ('B', 'Koker', 2, 18.5, 1)"));
+    const struct { const char* name; QList<DbArg> args; QStringList columns; } cases[] = {
+        {"ArtikelPrijs", priceArgs("OD67", "M", true),
+         {"PrijsGevonden", "Prijs", "Oorsprong", "Korting", "Kontrakt", "OrderKorting"}},
+        {"KontraktStatus", {{"Kontrakt", "AK24001"}}, {"Termijn", "Verwerkt"}},
+        {"VonuOrderRegelBedrag", line, {"Bedrag"}},
+        {"VonuOrderTotaal", {{"order", kOrder}, {"IngevoerdeOrderkosten", QVariant()}},
+         {"T_Regels", "T_Korting", "T_Orderkosten", "T_Order"}},
+        {"VonuOrderRegelAantal", line, {"RegelAantal", "RegelLengte", "RegelLengteDm", "Eenheid", "BerekeningAantal"}},
+        {"VonuOrderSubArtikel", line, {"Regel", "Subaantal", "Wijze", "UDK", "HOH", "MV", "Eenheid"}},
+        {"VonuOrderDetailArtikel", line, {"Maat", "Aantal"}},
+        {"VonuOrderCorrigeer_MV_VP", order, {"Aantal"}},
+        {"VonuOrderCorrigeer_MC_Sub", line, {"Maatcorrectie"}},
+        {"VonuOrderCorrigeer_MC_Detail", line, {"Regel", "IngevoerdeMaat", "Aantal"}},
+        {"VonuOrderVerzamelProduktie", order, {"Aantal"}},
+        {"OrderVerpakking", {{"Gebruiker", "Balie1"}, {"Verdichten", 0}},
+         {"Type", "Soort", "Aantal", "Gewicht", "Etiket", "PalletGewicht"}},
+        {"ArtikelVerpakkingstype", packing + QList<DbArg>{{"Verpakkingstype", ""}}, {"Verpakkingstype"}},
+        {"ArtikelColli", packing + QList<DbArg>{{"Verpakkingstype", ""}}, {"Colli"}},
+        {"ArtikelVerpakking", packing + QList<DbArg>{{"Verpakking", 0}}, {"Verpakking"}},
+        {"ArtikelUitvoering", packing, {"Uitvoering"}},
+        {"ArtikelAantal", {{"order", kOrder}, {"SoortOrder", "P"}}, {"Artikel", "aantal_1", "aantal_2"}},
+        {"ArtikelMoffelAantalKleur", order, {"Kleur", "Aantal", "AantalRegels", "Omschrijving"}},
+        {"ArtikelMoffelAantal", line, {"Aantal"}},
+        {"ArtikelToeslagUit", order, {"Regel"}},
+        {"ArtikelMoffelPrijs", {{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", "OD67"}, {"Soort", "M"},
+                                {"Kleur", "9016"}, {"Prijs", QVariant()}, {"Prijslijst", "MP1"}, {"Aantal", 7}},
+         {"PrijsGevonden", "PrijsType", "Prijs", "Oorsprong", "Korting"}},
+        {"OrderProduktieAfbeeldingen", order, {"Afbeelding"}},
+        {"APC_Leesscherm", {{"Gebruiker", "Balie1"}, {"Scherm", "Debiteuren"}, {"Soort", "Z"}},
+         {"Active", "Title", "File", "WindowState", "Top", "Left", "Height", "Width", "SearchResult", "Field(0)"}},
+    };
+    for (const auto& c : cases) {
+        const DbRows rows = call(c.name, c.args);
+        ASSERT_TRUE(rows.found()) << c.name;
+        for (const QString& column : c.columns)
+            EXPECT_GE(rows.rows.first().indexOf(column), 0) << c.name << " " << column.toStdString();
+    }
+}
+
+TEST_F(ProcedureTest, PricesComeFromContractsDebtorPricesAndListPrices)
+{
+    const struct {
+        const char* artikel; const char* soort; bool contracts;
+        bool gevonden; const char* prijs; const char* oorsprong; const char* korting; const char* kontrakt;
+    } cases[] = {
+        {"OD67", "H", true, true, "14.9500", "AK1", "", "AK24001"},     // call-off contract
+        {"ODA78", "M", true, true, "21.0000", "OM2", "", "MK24002"},    // metre contract
+        {"OD56", "M", true, true, "16.4000", "OP2", "5.00", "BK24003"}, // debtor price under the amount contract
+        {"OD56", "H", false, true, "13.9500", "DP1", "", ""},           // net debtor price
+        {"KD150", "M", false, true, "55.5000", "DK2", "8.00", ""},      // list price with debtor discount
+        {"VB200", "M", true, true, "49.5000", "OP2", "5.00", "BK24003"},
+        {"VB200", "M", false, true, "49.5000", "PL2", "5.00", ""},      // standing discount
+        {"OD67", "H", false, true, "16.9000", "PL1", "5.00", ""},
+        {"GEEN", "H", false, false, "", "", "", ""},
+        {"MOFFELEN", "H", false, false, "", "", "", ""},                // no price at all
+    };
+    for (const auto& c : cases) {
+        const DbRows r = call("ArtikelPrijs", priceArgs(c.artikel, c.soort, c.contracts));
+        ASSERT_EQ(r.size(), 1) << c.artikel;
+        EXPECT_EQ(r.flag("PrijsGevonden"), c.gevonden) << c.artikel;
+        EXPECT_EQ(r.text("Prijs"), c.prijs) << c.artikel;
+        EXPECT_EQ(r.text("Oorsprong"), c.oorsprong) << c.artikel;
+        EXPECT_EQ(r.text("Korting"), c.korting) << c.artikel;
+        EXPECT_EQ(r.text("Kontrakt"), c.kontrakt) << c.artikel;
+        EXPECT_EQ(r.text("OrderKorting"), "2.00") << c.artikel;
+    }
+}
+
+TEST_F(ProcedureTest, ContractStatusCountsWhatOpenOrdersCallOff)
+{
+    const DbRows r = call("KontraktStatus", {{"Kontrakt", "AK24001"}});
+    EXPECT_EQ(r.text("Termijn"), "500.00");
+    EXPECT_EQ(r.text("Verwerkt"), "127.300");   // 120 invoiced + 7.3 on the stored order
+    EXPECT_TRUE(call("KontraktStatus", {{"Kontrakt", "GEEN"}}).ok);
+}
+
+TEST_F(ProcedureTest, LineQuantitiesAndCorrectionsFollowTheDetailRows)
+{
+    DbRows r = call("VonuOrderRegelAantal", {{"order", kOrder}, {"Regel", lineKey(1)}});
+    EXPECT_EQ(r.text("RegelAantal"), "5.000");
+    EXPECT_EQ(r.text("RegelLengte"), "7.3");          // 3 x 1.25 + 2 x 1.775 = 7.30
+    EXPECT_EQ(r.text("Eenheid"), "Meter");
+    EXPECT_EQ(r.text("BerekeningAantal"), "Aantal x maat");
+    r = call("VonuOrderSubArtikel", {{"order", kOrder}, {"Regel", lineKey(1)}});
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_EQ(r.text("Regel", 1), lineKey(3));
+    EXPECT_EQ(r.text("Wijze", 1), "A");
+    EXPECT_EQ(r.text("HOH", 1), "500");
+    r = call("VonuOrderDetailArtikel", {{"order", kOrder}, {"Regel", lineKey(6)}});
+    ASSERT_EQ(r.size(), 1);
+    EXPECT_EQ(r.text("Maat"), "3000.000");             // metres as millimetres
+    EXPECT_EQ(call("VonuOrderCorrigeer_MC_Sub", {{"order", kOrder}, {"Regel", lineKey(1)}}).text("Maatcorrectie"), "3");
+
+    EXPECT_EQ(call("VonuOrderCorrigeer_MV_VP", {{"order", kOrder}}).text("Aantal"), "3");
+    EXPECT_EQ(db->scalar("select count(*) from OrderProduktieregelInvoer where \"order\" = ? and KopRegelId = ?",
+                         {kOrder, lineKey(1)}).toInt(), 2);
+    EXPECT_EQ(db->scalar("select Verpakkingstype from OrderProduktieregel where \"order\" = ? and Regel = ?",
+                         {kOrder, lineKey(1)}).toString(), "KOKER");
+    r = call("VonuOrderCorrigeer_MC_Detail", {{"order", kOrder}, {"Regel", lineKey(1)}});
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_EQ(r.text("IngevoerdeMaat", 0), "1250.000");
+    EXPECT_EQ(r.text("Aantal", 1), "2.000");
+
+    EXPECT_EQ(call("VonuOrderVerzamelProduktie", {{"order", kOrder}}).text("Aantal"), "2");   // sub rows coated
+    EXPECT_EQ(db->scalar("select Kleur from OrderProduktieregel where \"order\" = ? and Regel = ?",
+                         {kOrder, lineKey(2)}).toString(), "9016");
+}
+
+TEST_F(ProcedureTest, AmountsAndTotalsAreStoredAndReturned)
+{
+    EXPECT_EQ(call("VonuOrderRegelBedrag", {{"order", kOrder}, {"Regel", lineKey(1)}}).text("Bedrag"), "109.14");
+    EXPECT_EQ(call("VonuOrderRegelBedrag", {{"order", kOrder}, {"Regel", lineKey(2)}}).text("Bedrag"), "45.36");
+    EXPECT_EQ(call("VonuOrderRegelBedrag", {{"order", kOrder}, {"Regel", lineKey(3)}}).text("Bedrag"), "12.60");
+    // 167.10 in lines, 2 % order discount, standing order costs below 250.
+    DbRows t = call("VonuOrderTotaal", {{"order", kOrder}, {"IngevoerdeOrderkosten", QVariant()}});
+    EXPECT_EQ(t.text("T_Regels"), "167.10");
+    EXPECT_EQ(t.text("T_Korting"), "3.34");
+    EXPECT_EQ(t.text("T_Orderkosten"), "15.00");
+    EXPECT_EQ(t.text("T_Order"), "178.76");
+    t = call("VonuOrderTotaal", {{"order", kOrder}, {"IngevoerdeOrderkosten", 7.5}});
+    EXPECT_EQ(t.text("T_Order"), "171.26");
+    EXPECT_EQ(db->scalar("select T_Order from \"order\" where \"order\" = ?", {kOrder}).toString(), "171.26");
+    EXPECT_EQ(call("VonuOrderTotaal", {{"order", orderKey("404")}, {"IngevoerdeOrderkosten", 0}}).size(), 0);
+}
+
+TEST_F(ProcedureTest, CoatingPackingAndSurchargeFollowTheOrder)
+{
+    DbRows r = call("ArtikelMoffelAantalKleur", {{"order", kOrder}});
+    ASSERT_EQ(r.size(), 1);
+    EXPECT_EQ(r.text("Kleur"), "9016");
+    EXPECT_EQ(r.text("Aantal"), "19.300");
+    EXPECT_EQ(r.text("AantalRegels"), "2");
+    EXPECT_EQ(r.text("Omschrijving"), "Moffelen RAL 9016 Verkeerswit");
+    EXPECT_EQ(call("ArtikelMoffelAantal", {{"order", kOrder}, {"Regel", lineKey(1)}}).text("Aantal"), "7.300");
+
+    auto moffel = [&](const char* artikel, QVariant prijs, int aantal) {
+        return call("ArtikelMoffelPrijs", {{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", artikel},
+                                           {"Soort", "H"}, {"Kleur", "9016"}, {"Prijs", prijs},
+                                           {"Prijslijst", "MP1"}, {"Aantal", aantal}});
+    };
+    r = moffel("OD67", QVariant(), 7);
+    EXPECT_EQ(r.text("PrijsType"), "M");
+    EXPECT_EQ(r.text("Prijs"), "6.5000");
+    EXPECT_EQ(r.text("Korting"), "10.00");
+    EXPECT_EQ(moffel("OD67", QVariant(), 60).text("Prijs"), "5.7500");
+    EXPECT_EQ(moffel("OD67", 3.25, 7).text("Oorsprong"), "HM1");
+    EXPECT_EQ(moffel("", QVariant(), 19).flag("PrijsGevonden"), false);   // total price from 20 on
+    r = moffel("", QVariant(), 20);
+    EXPECT_EQ(r.text("PrijsType"), "T");
+    EXPECT_EQ(r.text("Prijs"), "95.0000");
+
+    auto packing = [&](const char* proc, const char* artikel, const char* ean, const char* kind, const char* extra,
+                       QVariant value) {
+        return call(proc, {{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", artikel}, {"EAN", ean},
+                           {"Oorsprong", kind}, {extra, value}});
+    };
+    EXPECT_EQ(packing("ArtikelVerpakkingstype", "OD67", "", "1", "Verpakkingstype", "").text("Verpakkingstype"), "BUNDEL10");
+    EXPECT_EQ(packing("ArtikelVerpakkingstype", "OD56X", "", "1", "Verpakkingstype", "").text("Verpakkingstype"), "BUNDEL5");
+    EXPECT_EQ(packing("ArtikelVerpakkingstype", "OD67", "", "1", "Verpakkingstype", "PAK").text("Verpakkingstype"), "PAK");
+    EXPECT_EQ(packing("ArtikelColli", "OD67", "", "2", "Verpakkingstype", "").text("Colli"), "Koker");
+    EXPECT_EQ(packing("ArtikelVerpakking", "OD67", "", "1", "Verpakking", 0).text("Verpakking"), "10");
+    EXPECT_EQ(packing("ArtikelVerpakking", "OD67", "", "1", "Verpakking", 4).text("Verpakking"), "4");
+    EXPECT_EQ(call("ArtikelUitvoering", {{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", "OD67"},
+                                         {"EAN", "8712340000031"}, {"Oorsprong", "2"}}).text("Uitvoering"), "Geboord");
+    EXPECT_EQ(call("ArtikelUitvoering", {{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", "OD67"},
+                                         {"EAN", ""}, {"Oorsprong", "2"}}).text("Uitvoering"), "Ongeboord");
+
+    r = call("ArtikelAantal", {{"order", kOrder}, {"SoortOrder", "P"}});
+    ASSERT_EQ(r.size(), 5);   // BB12, EK67, OD56, OD67, SL20
+    EXPECT_EQ(r.text("Artikel", 3), "OD67");
+    EXPECT_EQ(r.text("aantal_2", 3), "7.300");
+    EXPECT_EQ(r.text("aantal_1", 4), "12.000");
+    // SL20 comes to 15 over two lines (limit 10): both lose the surcharge.
+    r = call("ArtikelToeslagUit", {{"order", kOrder}});
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_EQ(r.text("Regel", 0), lineKey(2));
+    EXPECT_EQ(r.text("Regel", 1), lineKey(3));
+
+    r = call("OrderProduktieAfbeeldingen", {{"order", kOrder}});
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_EQ(r.text("Afbeelding", 0), "OD56.png");
+}
+
+TEST_F(ProcedureTest, ScratchTablesAreNamedSafelyAndPacked)
+{
+    const QString user = "x\"; drop table Artikel; --";
+    DbRows r = call("TijdelijkeTabel", {{"user", user}, {"table", "OrderVerpakking"},
+                                        {"Columns", "Type varchar(1), Soort varchar(20), Aantal float, "
+                                                    "Gewicht float, Etiket int"}});
+    ASSERT_TRUE(r.found());
+    EXPECT_EQ(r.text("Tabel"), scratchTableName(user, "OrderVerpakking"));
+    EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), 49);
+    const QString table = sqlIdentifier(scratchTableName(user, "OrderVerpakking"));
+    ASSERT_TRUE(session->exec("insert into " + table + " values ('1', 'Bundel', 2, 10, 0), ('2', 'Bundel', 3, 40, 1), "
+                              "('B', 'Doos', 1, 5, 0)"));
+    r = call("OrderVerpakking", {{"Gebruiker", user}, {"Verdichten", 0}});
+    ASSERT_EQ(r.size(), 3);
+    EXPECT_EQ(r.text("PalletGewicht"), "55");
+    r = call("OrderVerpakking", {{"Gebruiker", user}, {"Verdichten", 1}});
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_EQ(r.text("Type", 0), "2");
+    EXPECT_EQ(r.text("Aantal", 0), "3");
+    EXPECT_EQ(r.text("Gewicht", 0), "50");
+    // Creating it again empties it.
+    ASSERT_TRUE(call("TijdelijkeTabel", {{"user", user}, {"table", "OrderVerpakking"}, {"Columns", "a int"}}).found());
+    EXPECT_EQ(db->scalar("select count(*) from " + table).toInt(), 0);
+
+    // Column texts that are not a plain name and type are refused.
+    for (const char* columns : {"a int); drop table Artikel; --", "a int default 1", "\"a\" int", "a geheim", ""}) {
+        messages.clear();
+        EXPECT_FALSE(call("TijdelijkeTabel", {{"user", "Balie1"}, {"table", "T"}, {"Columns", columns}}).ok) << columns;
+        EXPECT_EQ(messages.count(), 1) << columns;
+    }
+    messages.clear();
+    EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), 49);
+}
+
+TEST_F(ProcedureTest, ScreenSettingsPersistPerUser)
+{
+    DbRows r = call("APC_Leesscherm", {{"Gebruiker", "Balie1"}, {"Scherm", "VonuOrderOnderdorpelmacroscherm"},
+                                       {"Soort", "S"}});
+    ASSERT_EQ(r.size(), 1);
+    EXPECT_TRUE(r.value("Active").isNull());
+    ASSERT_TRUE(call("APC_Schrijfscherm", {{"Gebruiker", "Balie1"}, {"Scherm", "VonuOrderOnderdorpelmacroscherm"},
+                                           {"WindowState", 0}, {"Boven", 10}, {"Links", 20}, {"Hoogte", 300},
+                                           {"Breedte", 400}}).ok);
+    ASSERT_TRUE(call("APC_Schrijfscherm", {{"Gebruiker", "Balie1"}, {"Scherm", "VonuOrderOnderdorpelmacroscherm"},
+                                           {"WindowState", 0}, {"Boven", 11}, {"Links", 21}, {"Hoogte", 301},
+                                           {"Breedte", 401}}).ok);
+    r = call("APC_Leesscherm", {{"Gebruiker", "Balie1"}, {"Scherm", "VonuOrderOnderdorpelmacroscherm"}, {"Soort", "S"}});
+    EXPECT_EQ(r.text("Active"), "1");
+    EXPECT_EQ(r.text("Top"), "11");
+    EXPECT_EQ(r.text("Left"), "21");
+    EXPECT_TRUE(call("APC_Leesscherm", {{"Gebruiker", "Balie2"}, {"Scherm", "VonuOrderOnderdorpelmacroscherm"},
+                                        {"Soort", "S"}}).value("Active").isNull());
+
+    // Search screens: the default row until the user has his own.
+    for (const char* title : {"Debiteuren", "Relaties", "Leveringswijzen", "Artikelen"}) {
+        r = call("APC_Leesscherm", {{"Gebruiker", "Balie1"}, {"Scherm", title}, {"Soort", "Z"}});
+        ASSERT_EQ(r.size(), 1) << title;
+        EXPECT_EQ(r.text("Title"), title);
+        EXPECT_TRUE(r.value("Active").isNull()) << title;
+        EXPECT_FALSE(r.text("SearchResult").isEmpty()) << title;
+        EXPECT_FALSE(r.text("Field(0)").isEmpty()) << title;
+    }
+    ASSERT_TRUE(session->exec("insert into APC_Scherm (\"user\", Title, Type, \"sort(0)\") values (?, ?, 'Z', 1)",
+                              {"Balie1", "Debiteuren"}));
+    r = call("APC_Leesscherm", {{"Gebruiker", "Balie1"}, {"Scherm", "Debiteuren"}, {"Soort", "Z"}});
+    EXPECT_EQ(r.text("Active"), "1");
+    EXPECT_EQ(r.text("Sort(0)"), "1");
+}
+
+TEST_F(ProcedureTest, SillMacrosGiveEverySillType)
+{
+    const DbRows r = session->select(
+        "select Artikel, case when count(*) = 1 then 'BW' "
+        "when sum(case when UDK is not null and HOH is null then 1 else 0 end) > 0 then 'BB' "
+        "when count(*) = 4 and sum(case when UDK is not null and HOH is not null then Bewerking else 0 end) = 2 then 'HR' "
+        "when count(*) = 4 and sum(case when UDK is not null and HOH is not null then Bewerking else 0 end) = 3 then 'HL' "
+        "when count(*) = 5 then 'H2' when count(*) = 6 then 'H1' end as TypeOnderdorpel "
+        "from ArtikelOnderdorpelmacro where KeuzeVoorstel = ? group by Artikel order by Artikel", {true});
+    QStringList types;
+    for (int i = 0; i < r.size(); ++i)
+        types << r.text("TypeOnderdorpel", i);
+    types.sort();
+    EXPECT_EQ(types, (QStringList{"BB", "BW", "H1", "H2", "HL", "HR"}));
+}
