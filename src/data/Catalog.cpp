@@ -1,0 +1,100 @@
+#include "data/Catalog.h"
+
+namespace vonu {
+
+namespace {
+
+constexpr int kCustomerNumberWidth = 30;
+constexpr int kCatalogCodeWidth = 16;
+
+} // namespace
+
+bool Catalog::load(const QString& path)
+{
+    clear();
+    return m_doc.loadFile(path) && buildIndex();
+}
+
+bool Catalog::loadText(const QString& xml)
+{
+    clear();
+    return m_doc.loadText(xml) && buildIndex();
+}
+
+void Catalog::clear()
+{
+    m_current = TXMLArtikel();
+    m_index.clear();
+    m_doc.clear();
+}
+
+bool Catalog::buildIndex()
+{
+    const TXMLArtikelen articles = assortiment().Artikelen();
+    for (const TXMLArtikel a : articles) {
+        const QString code = QString::fromUtf8(a.node().attribute("Artikel").value()).trimmed();
+        if (!code.isEmpty() && !m_index.contains(code))
+            m_index.insert(code, a.node());
+    }
+    return true;
+}
+
+QString Catalog::colourEntry(const TXMLKleur& kleur)
+{
+    return kleur.Kleur() + QLatin1Char(' ') + kleur.KleurOmschrijving();
+}
+
+QStringList Catalog::colourEntries() const
+{
+    QStringList entries{QString()};
+    for (const TXMLKleur k : assortiment().Kleuren())
+        entries.append(colourEntry(k));
+    return entries;
+}
+
+QString Catalog::catalogCodeOf(const QString& lineArticleText)
+{
+    const QString t = lineArticleText.trimmed();
+    if (t.size() <= kCustomerNumberWidth)
+        return t;
+    return t.mid(kCustomerNumberWidth, kCatalogCodeWidth).trimmed();
+}
+
+TXMLArtikel Catalog::article(const QString& code) const
+{
+    const auto it = m_index.constFind(code.trimmed());
+    return it == m_index.constEnd() ? TXMLArtikel() : TXMLArtikel(it.value());
+}
+
+bool Catalog::findArticle(const QString& lineArticleText)
+{
+    const QString code = catalogCodeOf(lineArticleText);
+    m_current = code.isEmpty() ? TXMLArtikel() : article(code);
+    return !m_current.isNull();
+}
+
+TXMLSubartikel Catalog::findSubartikel(const QString& code) const
+{
+    const QString wanted = code.trimmed();
+    if (wanted.isEmpty())
+        return {};
+    for (const TXMLSubartikel s : m_current.Subartikelen()) {
+        if (s.Artikel().trimmed() == wanted)
+            return s;
+    }
+    return {};
+}
+
+TXMLBewerking Catalog::findBewerking(const QString& code) const
+{
+    const QString wanted = code.trimmed();
+    if (wanted.isEmpty())
+        return {};
+    for (const TXMLBewerking b : m_current.Bewerkingen()) {
+        if (b.Artikel().trimmed() == wanted)
+            return b;
+    }
+    return {};
+}
+
+} // namespace vonu

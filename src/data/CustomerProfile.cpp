@@ -1,0 +1,62 @@
+#include "data/CustomerProfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vonu {
+
+bool CustomerProfile::load(const QString& path)
+{
+    return m_doc.loadFile(path);
+}
+
+bool CustomerProfile::loadText(const QString& xml)
+{
+    return m_doc.loadText(xml);
+}
+
+QString CustomerProfile::customerPlace() const
+{
+    const TXMLSleutel s = sleutel();
+    return s.DebiteurPostcode() + QStringLiteral("  ") + s.DebiteurWoonplaats();
+}
+
+QString CustomerProfile::shipToEntry(const TXMLVerzendadres& address)
+{
+    const QString search = address.VerzendadresZoeknaam();
+    const QString place = address.VerzendadresWoonplaats();
+    QString entry = address.Verzend() + QLatin1Char(' ') + search;
+    if (place.isEmpty() || !search.contains(place))
+        entry += QLatin1Char(' ') + place;
+    return entry;
+}
+
+QStringList CustomerProfile::shipToEntries() const
+{
+    QStringList entries;
+    for (const TXMLVerzendadres v : sleutel().Verzendadressen())
+        entries.append(shipToEntry(v));
+    return entries;
+}
+
+QString CustomerProfile::debtorNumberFromFileName(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.left(std::max<qsizetype>(0, name.size() - 4));
+}
+
+QString CustomerProfile::findProfileFile(const QString& folder)
+{
+    const QDir dir(folder);
+    // Name filters ignore case unless told otherwise: "*.xml" matches ".Xml".
+    const QStringList names =
+        dir.entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& name : names) {
+        const QChar first = name.at(0);
+        if (first >= QLatin1Char('1') && first <= QLatin1Char('9'))
+            return dir.filePath(name);
+    }
+    return {};
+}
+
+} // namespace vonu

@@ -1,0 +1,285 @@
+#include "data/MorvekDocument.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <cstring>
+#include <sstream>
+
+namespace vonu {
+
+namespace {
+
+const char kDeclaration[] = "<?xml version=\"1.0\"?>";
+
+// Whitespace-only text is kept only where it is an element's whole content
+// (a field holding blanks), so indentation between elements costs nothing.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+
+QString parseErrorText(pugi::xml_parse_status status)
+{
+    switch (status) {
+    case pugi::status_file_not_found: return QStringLiteral("Bestand niet gevonden.");
+    case pugi::status_io_error: return QStringLiteral("Bestand kan niet worden gelezen.");
+    case pugi::status_out_of_memory: return QStringLiteral("Onvoldoende geheugen om het bestand te lezen.");
+    case pugi::status_unrecognized_tag: return QStringLiteral("Onherkenbare tag");
+    case pugi::status_bad_pi: return QStringLiteral("Fout in verwerkingsinstructie of XML-declaratie");
+    case pugi::status_bad_comment: return QStringLiteral("Fout in commentaar");
+    case pugi::status_bad_cdata: return QStringLiteral("Fout in CDATA-sectie");
+    case pugi::status_bad_doctype: return QStringLiteral("Fout in documenttype-declaratie");
+    case pugi::status_bad_pcdata: return QStringLiteral("Fout in tekst");
+    case pugi::status_bad_start_element: return QStringLiteral("Fout in begintag");
+    case pugi::status_bad_attribute: return QStringLiteral("Fout in attribuut");
+    case pugi::status_bad_end_element: return QStringLiteral("Fout in eindtag");
+    case pugi::status_end_element_mismatch: return QStringLiteral("Eindtag past niet bij begintag");
+    case pugi::status_no_document_element: return QStringLiteral("Geen XML-element gevonden");
+    default: return QStringLiteral("Ongeldige XML");
+    }
+}
+
+// "Fout in eindtag op regel 3, kolom 7." from the parse offset in text.
+QString positionedError(pugi::xml_parse_status status, const char* text, size_t size, ptrdiff_t offset)
+{
+    size_t end = offset < 0 ? 0 : std::min(size, size_t(offset));
+    int line = 1;
+    size_t lineStart = 0;
+    for (size_t i = 0; i < end; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return QStringLiteral("%1 op regel %2, kolom %3.")
+        .arg(parseErrorText(status))
+        .arg(line)
+        .arg(end - lineStart + 1);
+}
+
+bool looksLikeUnicodeWithMark(const QByteArray& head)
+{
+    return head.startsWith("\xEF\xBB\xBF") || head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF")
+        || (head.size() >= 2 && (head[0] == '\0' || head[1] == '\0'));
+}
+
+bool isUtf8Name(const QByteArray& name)
+{
+    return name.isEmpty() || name == "utf-8" || name == "utf8";
+}
+
+// The character set to decode with, for a declared name that is not UTF-8.
+// ISO-8859-1 files from Windows programs are windows-1252 in practice
+// (the euro sign and typographic quotes live in 0x80-0x9F), and 1252 is a
+// superset of every printable Latin-1 character.
+QByteArray decoderName(const QByteArray& declared)
+{
+    if (declared == "iso-8859-1" || declared == "iso8859-1" || declared == "latin1" || declared == "latin-1"
+        || declared == "l1" || declared == "iso_8859-1" || declared == "cp1252" || declared == "windows-1252")
+        return "windows-1252";
+    return declared;
+}
+
+} // namespace
+
+QByteArray declaredEncoding(const QByteArray& head)
+{
+    if (!head.startsWith("<?xml"))
+        return {};
+    const qsizetype close = head.indexOf("?>");
+    const QByteArray decl = close < 0 ? head : head.left(close);
+    const qsizetype at = decl.indexOf("encoding");
+    if (at < 0)
+        return {};
+    qsizetype i = at + 8;
+    while (i < decl.size() && (decl[i] == ' ' || decl[i] == '\t' || decl[i] == '\r' || decl[i] == '\n'))
+        ++i;
+    if (i >= decl.size() || decl[i] != '=')
+        return {};
+    ++i;
+    while (i < decl.size() && (decl[i] == ' ' || decl[i] == '\t' || decl[i] == '\r' || decl[i] == '\n'))
+        ++i;
+    if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\''))
+        return {};
+    const char quote = decl[i];
+    const qsizetype endQuote = decl.indexOf(quote, i + 1);
+    if (endQuote < 0)
+        return {};
+    return decl.mid(i + 1, endQuote - i - 1).trimmed().toLower();
+}
+
+MorvekDocument::MorvekDocument() : m_doc(std::make_unique<pugi::xml_document>()) {}
+MorvekDocument::~MorvekDocument() = default;
+MorvekDocument::MorvekDocument(MorvekDocument&&) noexcept = default;
+MorvekDocument& MorvekDocument::operator=(MorvekDocument&&) noexcept = default;
+
+MorvekDocument MorvekDocument::NewMorvek()
+{
+    MorvekDocument d;
+    d.m_doc->append_child("Morvek");
+    return d;
+}
+
+bool MorvekDocument::isActive() const
+{
+    return m_doc && m_doc->document_element();
+}
+
+void MorvekDocument::clear()
+{
+    m_doc->reset();
+}
+
+bool MorvekDocument::fail(const QString& text)
+{
+    m_doc->reset();
+    m_error = text;
+    return false;
+}
+
+TXMLMorvek MorvekDocument::GetMorvek() const
+{
+    return TXMLMorvek(m_doc->document_element());
+}
+
+// Parses a buffer allocated with pugixml's allocator; pugixml takes it over
+// whatever the outcome. The file's bytes are the tree's storage, so a
+// loaded document needs little more than the file plus its nodes.
+bool MorvekDocument::parseOwnedBuffer(void* buffer, size_t size, int encoding)
+{
+    m_doc->reset();
+    const pugi::xml_parse_result r =
+        m_doc->load_buffer_inplace_own(buffer, size, kParseOptions, pugi::xml_encoding(encoding));
+    if (!r) {
+        m_error = parseErrorText(r.status);
+        m_lastStatus = int(r.status);
+        m_lastOffset = r.offset;
+        m_doc->reset();
+        return false;
+    }
+    // A well-formed Morvek document has exactly one root, named Morvek.
+    int roots = 0;
+    for (pugi::xml_node n : m_doc->children())
+        roots += n.type() == pugi::node_element;
+    if (roots > 1)
+        return fail(QStringLiteral("Het bestand bevat meer dan één hoofdelement."));
+    const pugi::xml_node root = m_doc->document_element();
+    if (std::strcmp(root.name(), "Morvek") != 0)
+        return fail(QStringLiteral("Het hoofdelement is '%1' in plaats van 'Morvek'.")
+                        .arg(QString::fromUtf8(root.name())));
+    m_error.clear();
+    return true;
+}
+
+bool MorvekDocument::loadBytes(QByteArray bytes)
+{
+    const QByteArray declared = looksLikeUnicodeWithMark(bytes) ? QByteArray() : declaredEncoding(bytes.left(512));
+    int encoding = pugi::encoding_auto;
+    if (!looksLikeUnicodeWithMark(bytes) && !isUtf8Name(declared)) {
+        const QByteArray name = decoderName(declared);
+        QStringDecoder decoder(name.constData());
+        if (!decoder.isValid())
+            return fail(QStringLiteral("Onbekende tekenset '%1' in de XML-declaratie.").arg(QString::fromLatin1(declared)));
+        bytes = QString(decoder.decode(bytes)).toUtf8();
+        encoding = pugi::encoding_utf8;
+    }
+    void* buffer = pugi::get_memory_allocation_function()(size_t(bytes.size()) + 1);
+    if (!buffer)
+        return fail(parseErrorText(pugi::status_out_of_memory));
+    std::memcpy(buffer, bytes.constData(), size_t(bytes.size()));
+    m_lastStatus = 0;
+    if (parseOwnedBuffer(buffer, size_t(bytes.size()), encoding))
+        return true;
+    if (m_lastStatus != 0)
+        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), bytes.constData(), size_t(bytes.size()),
+                                  m_lastOffset);
+    return false;
+}
+
+bool MorvekDocument::loadText(const QString& xml)
+{
+    // Text is already decoded: parse it as UTF-8 whatever its declaration says.
+    const QByteArray utf8 = xml.toUtf8();
+    void* buffer = pugi::get_memory_allocation_function()(size_t(utf8.size()) + 1);
+    if (!buffer)
+        return fail(parseErrorText(pugi::status_out_of_memory));
+    std::memcpy(buffer, utf8.constData(), size_t(utf8.size()));
+    m_lastStatus = 0;
+    if (parseOwnedBuffer(buffer, size_t(utf8.size()), pugi::encoding_utf8))
+        return true;
+    if (m_lastStatus != 0)
+        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), utf8.constData(), size_t(utf8.size()),
+                                  m_lastOffset);
+    return false;
+}
+
+bool MorvekDocument::loadFile(const QString& path)
+{
+    m_fileName = path;
+    QFile file(path);
+    if (!file.exists())
+        return fail(parseErrorText(pugi::status_file_not_found));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(parseErrorText(pugi::status_io_error));
+    const QByteArray head = file.peek(512);
+    if (!looksLikeUnicodeWithMark(head) && !isUtf8Name(declaredEncoding(head)))
+        return loadBytes(file.readAll());  // needs transcoding first
+
+    const qint64 size = file.size();
+    void* buffer = pugi::get_memory_allocation_function()(size_t(size) + 1);
+    if (!buffer)
+        return fail(parseErrorText(pugi::status_out_of_memory));
+    if (file.read(static_cast<char*>(buffer), size) != size) {
+        pugi::get_memory_deallocation_function()(buffer);
+        return fail(parseErrorText(pugi::status_io_error));
+    }
+    m_lastStatus = 0;
+    if (parseOwnedBuffer(buffer, size_t(size), pugi::encoding_auto))
+        return true;
+    if (m_lastStatus != 0) {
+        // The parse buffer is gone; read the start again to place the error.
+        file.seek(0);
+        const QByteArray start = file.read(std::max<qint64>(0, m_lastOffset));
+        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), start.constData(), size_t(start.size()),
+                                  m_lastOffset);
+    }
+    return false;
+}
+
+QString MorvekDocument::rootXml() const
+{
+    return GetMorvek().xml();
+}
+
+QByteArray MorvekDocument::toBytes() const
+{
+    std::ostringstream out;
+    out << kDeclaration;
+    if (const pugi::xml_node root = m_doc->document_element())
+        root.print(out, "", pugi::format_raw, pugi::encoding_utf8);
+    return QByteArray::fromStdString(out.str());
+}
+
+bool MorvekDocument::save(const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = QStringLiteral("Bestand '%1' kan niet worden aangemaakt: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = toBytes();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        m_error = QStringLiteral("Bestand '%1' kan niet worden geschreven: %2").arg(path, file.errorString());
+        return false;
+    }
+    m_fileName = path;
+    m_error.clear();
+    return true;
+}
+
+void TXMLMorvek::setSchemaAttributes()
+{
+    setXmlns_xsi(QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"));
+    setXsi_noNamespaceSchemaLocation(QStringLiteral("Morvek.xsd"));
+}
+
+} // namespace vonu
