@@ -45,7 +45,7 @@ QString tr8(const char* text)
     return QString::fromUtf8(text);
 }
 
-constexpr int Breedte = 700;
+constexpr int Breedte = 740;
 constexpr int Hoogte = 580;
 constexpr int Regel = 24;        // vertical step of the address and date rows
 constexpr int TekstRegel = 22;   // vertical step of the delivery and production texts
@@ -74,6 +74,10 @@ TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(Breedte, Hoogte);
+    // The layout is drawn for a small dialog font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     auto label = [this](const char* text, int x, int y, int w) {
         auto* l = new QLabel(tr8(text), this);

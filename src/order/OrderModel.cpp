@@ -104,7 +104,7 @@ std::int32_t signatureValue(const QString& text)
     return std::int32_t(negative ? -value : value);
 }
 
-QString sentStampDisplay(const QString& stamp)
+QString OrderModel::sentStampDisplay(const QString& stamp)
 {
     QString shown = stamp;
     int seen = 0;

@@ -117,13 +117,13 @@ int scrollMaximum(int lastFilled, int rows, int minimum);
 // length.
 std::int32_t signatureValue(const QString& text);
 
-// A sent stamp ("dd_mm_yyyy_hh_mm_ss", "*" appended for a request for
-// quotation) as shown to the user: "dd-mm-yyyy hh:mm:ss".
-QString sentStampDisplay(const QString& stamp);
-
 class OrderModel {
 public:
     OrderModel();
+
+    // A sent stamp ("dd_mm_yyyy_hh_mm_ss", "*" appended for a request for
+    // quotation) as shown to the user: "dd-mm-yyyy hh:mm:ss".
+    static QString sentStampDisplay(const QString& stamp);
 
     // Line fields 1..12 of lines 1..100. Out-of-range indexes read as empty
     // and are ignored when written, so a stray index never corrupts memory.

@@ -102,11 +102,12 @@ struct Kolom {
     int breedte;
 };
 constexpr Kolom KolRegel{6, 26};
-constexpr Kolom KolArtikel{34, 170};
-constexpr Kolom KolOmschrijving{206, 186};
-constexpr Kolom KolLengte{394, 92};
-constexpr Kolom KolMaat{488, 82};
-constexpr Kolom KolAantal{572, 48};
+constexpr Kolom KolArtikel{34, 164};
+constexpr Kolom KolOmschrijving{200, 170};
+constexpr Kolom KolLengte{372, 96};
+constexpr Kolom KolMaat{470, 86};
+constexpr Kolom KolAantal{558, 62};
+constexpr int KoppenEinde = 636;  // the last heading may run up to the scroll bar
 constexpr Kolom KolKoppen[] = {KolRegel, KolArtikel, KolOmschrijving, KolLengte, KolMaat, KolAantal};
 
 // Sub-article and operation panels.
@@ -155,6 +156,10 @@ TVonuOrderscherm::TVonuOrderscherm(Platform& platform, QWidget* parent)
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientBreedte, ClientHoogte);
+    // The layout is drawn for a small dialog font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     buildHeader();
     buildLines();
@@ -185,7 +190,7 @@ void TVonuOrderscherm::buildHeader()
     auto label = [this](const QString& name, const QString& text, int x, int y, int w) {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
-        l->setGeometry(x, y, w, 16);
+        l->setGeometry(x, y, w, 15);
         return l;
     };
     auto edit = [this](const QString& name, int maxLength, int x, int y, int w) {
@@ -220,49 +225,49 @@ void TVonuOrderscherm::buildHeader()
     zoekDebiteur_ = new QPushButton(tr8(Tekst::Zoek), this);
     zoekDebiteur_->setObjectName(QStringLiteral("ZoekDebiteur"));
     zoekDebiteur_->setGeometry(219, 4, 22, 20);
-    debiteurNaam_ = label(QStringLiteral("DebiteurNaam"), QString(), 6, 28, 236);
-    debiteurAdres_ = label(QStringLiteral("DebiteurAdres"), QString(), 6, 44, 236);
-    debiteurWoonplaats_ = label(QStringLiteral("DebiteurWoonplaats"), QString(), 6, 60, 236);
+    debiteurNaam_ = label(QStringLiteral("DebiteurNaam"), QString(), 6, 26, 236);
+    debiteurAdres_ = label(QStringLiteral("DebiteurAdres"), QString(), 6, 41, 236);
+    debiteurWoonplaats_ = label(QStringLiteral("DebiteurWoonplaats"), QString(), 6, 56, 236);
     leveringsInformatie_ = new QPushButton(tr8(Tekst::LeveringsInformatie), this);
     leveringsInformatie_->setObjectName(QStringLiteral("LeveringsInformatie"));
-    leveringsInformatie_->setGeometry(6, 82, 236, 24);
+    leveringsInformatie_->setGeometry(6, 82, 300, 24);
 
     // Shipping address block.
     label(QStringLiteral("L_Ordervoor"), tr8(Tekst::OrderVoor), 250, 6, 64);
     ordervoor_ = new QComboBox(this);
     ordervoor_->setObjectName(QStringLiteral("Ordervoor"));
-    ordervoor_->setGeometry(316, 4, 250, 20);
-    ordervoorNaam_ = label(QStringLiteral("OrdervoorNaam"), QString(), 250, 28, 156);
-    ordervoorAdres_ = label(QStringLiteral("OrdervoorAdres"), QString(), 250, 44, 156);
-    ordervoorWoonplaats_ = label(QStringLiteral("OrdervoorWoonplaats"), QString(), 250, 60, 156);
-    afleverNaam_ = label(QStringLiteral("AfleverNaam"), QString(), 410, 28, 156);
-    afleverAdres_ = label(QStringLiteral("AfleverAdres"), QString(), 410, 44, 156);
-    afleverWoonplaats_ = label(QStringLiteral("AfleverWoonplaats"), QString(), 410, 60, 156);
+    ordervoor_->setGeometry(316, 4, 244, 20);
+    ordervoorNaam_ = label(QStringLiteral("OrdervoorNaam"), QString(), 250, 26, 156);
+    ordervoorAdres_ = label(QStringLiteral("OrdervoorAdres"), QString(), 250, 41, 156);
+    ordervoorWoonplaats_ = label(QStringLiteral("OrdervoorWoonplaats"), QString(), 250, 56, 156);
+    afleverNaam_ = label(QStringLiteral("AfleverNaam"), QString(), 410, 26, 150);
+    afleverAdres_ = label(QStringLiteral("AfleverAdres"), QString(), 410, 41, 150);
+    afleverWoonplaats_ = label(QStringLiteral("AfleverWoonplaats"), QString(), 410, 56, 150);
     kVerzonden_ = new QFrame(this);
     kVerzonden_->setObjectName(QStringLiteral("K_Verzonden"));
-    kVerzonden_->setGeometry(250, 82, 316, 24);
+    kVerzonden_->setGeometry(310, 82, 160, 24);
     kVerzonden_->setFrameShape(QFrame::Panel);
     kVerzonden_->setFrameShadow(QFrame::Sunken);
-    verzonden_ = label(QStringLiteral("Verzonden"), QString(), 256, 86, 304);
+    verzonden_ = label(QStringLiteral("Verzonden"), QString(), 314, 86, 152);
     kVerzonden_->hide();
     verzonden_->hide();
 
     // Order values.
-    label(QStringLiteral("L_Orderdatum"), tr8(Tekst::Orderdatum), 574, 6, 76);
+    label(QStringLiteral("L_Orderdatum"), tr8(Tekst::Orderdatum), 566, 6, 84);
     orderdatum_ = new QDateEdit(this);
     orderdatum_->setObjectName(QStringLiteral("Orderdatum"));
     orderdatum_->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
     orderdatum_->setCalendarPopup(true);
     orderdatum_->setGeometry(652, 4, 100, 20);
-    label(QStringLiteral("L_Ordernummer"), tr8(Tekst::Ordernummer), 574, 30, 76);
+    label(QStringLiteral("L_Ordernummer"), tr8(Tekst::Ordernummer), 566, 30, 84);
     ordernummer_ = edit(QStringLiteral("Ordernummer"), OrdernummerLengte, 652, 28, 133);
-    label(QStringLiteral("L_Referentie"), tr8(Tekst::Referentie), 574, 54, 76);
+    label(QStringLiteral("L_Referentie"), tr8(Tekst::Referentie), 566, 54, 84);
     referentie_ = edit(QStringLiteral("Referentie"), ReferentieLengte, 652, 52, 133);
     transactie_ = new RadioGroup(tr8(Tekst::Transactie),
                                  {tr8(Tekst::OrderPlaatsen), tr8(Tekst::OfferteAanvragen)},
                                  Qt::Horizontal, this);
     transactie_->setObjectName(QStringLiteral("Transactie"));
-    transactie_->setGeometry(574, 74, 211, 34);
+    transactie_->setGeometry(474, 72, 311, 37);
     transactie_->setItemIndex(int(Transactie::Order));
 
     onderdorpelPre_ = hiddenField(QStringLiteral("OnderdorpelPre"));
@@ -280,9 +285,11 @@ void TVonuOrderscherm::buildLines()
     orderregels_->setGeometry(4, 110, 640, 258);
     QWidget* box = orderregels_;
 
+    // A heading may use the width up to the next column.
     for (std::size_t k = 0; k < std::size(KolKoppen); ++k) {
         auto* kop = new QLabel(tr8(Tekst::Kolommen[k]), box);
-        kop->setGeometry(KolKoppen[k].x, 15, KolKoppen[k].breedte, 15);
+        const int end = k + 1 < std::size(KolKoppen) ? KolKoppen[k + 1].x : KoppenEinde;
+        kop->setGeometry(KolKoppen[k].x, 15, end - KolKoppen[k].x, 15);
     }
 
     auto edit = [box](const QString& name, Kolom k, int y) {
@@ -463,6 +470,7 @@ void TVonuOrderscherm::buildStatusBar()
         panel->setFixedWidth(StatusBreedtes[p]);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
+        panel->setIndent(2);
         statusBar_->addWidget(panel);
         statusPanelen_[std::size_t(p)] = panel;
     }
@@ -690,7 +698,7 @@ void TVonuOrderscherm::syncWindows()
 void TVonuOrderscherm::showSentStamp(const QString& stamp)
 {
     const bool shown = !stamp.isEmpty();
-    verzonden_->setText(sentStampDisplay(stamp));
+    verzonden_->setText(OrderModel::sentStampDisplay(stamp));
     verzonden_->setVisible(shown);
     kVerzonden_->setVisible(shown);
 }

@@ -27,6 +27,9 @@ TVonuOrderNotitiescherm::TVonuOrderNotitiescherm(QWidget* parent)
     setWindowTitle(QString::fromUtf8(Tekst::Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     notities_->setObjectName(QStringLiteral("Notities"));
     ob_->setObjectName(QStringLiteral("OB"));
     ok_->setObjectName(QStringLiteral("Ok"));
@@ -75,6 +78,7 @@ void TVonuOrderNotitiescherm::arrange(Indeling indeling)
         okTop = 280;
         break;
     case Indeling::Bali:
+        notities_->setReadOnly(false);
         notities_->hide();
         ob_->setGeometry(5, 5, memoWidth, MemoHoogte);
         ob_->show();

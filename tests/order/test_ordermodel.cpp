@@ -1,0 +1,348 @@
+#include "order/OrderModel.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace vonu;
+
+namespace {
+
+OrderHeaderValues emptyHeader()
+{
+    return {};
+}
+
+} // namespace
+
+// ------------------------------------------------------------ signature value
+
+struct ValueCase {
+    const char* text;
+    std::int32_t expected;
+};
+
+class SignatureValue : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(SignatureValue, DecimalIntegerAddsValueOtherTextsTheirLength)
+{
+    EXPECT_EQ(signatureValue(QString::fromUtf8(GetParam().text)), GetParam().expected)
+        << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SignatureValue,
+    ::testing::Values(ValueCase{"", 0}, ValueCase{"00012", 12}, ValueCase{"1500", 1500},
+                      ValueCase{"8712345678901", 13},  // EAN: too large for 32 bits
+                      ValueCase{"2147483647", 2147483647}, ValueCase{"2147483648", 10},
+                      ValueCase{"-2147483648", INT32_MIN}, ValueCase{"-2147483649", 11},
+                      ValueCase{"-5", -5}, ValueCase{"+7", 7}, ValueCase{"+", 1},
+                      ValueCase{"-", 1}, ValueCase{"12a", 3}, ValueCase{" 12", 3},
+                      ValueCase{"3/3,8", 5}, ValueCase{"2,5 Mtr", 7}, ValueCase{"Geboord", 7},
+                      ValueCase{"Géén", 4}));
+
+// ------------------------------------------------------------------ signature
+
+TEST(Signature, EmptyOrderIsZero)
+{
+    OrderModel order;
+    EXPECT_EQ(order.signature(emptyHeader()), 0);
+}
+
+TEST(Signature, HeaderAddsLengthsTransactionDayOfYearAndNotes)
+{
+    OrderModel order;
+    OrderHeaderValues h;
+    h.ordervoor = QStringLiteral("01 BOUW AMSTERDAM");  // 17
+    h.ordernummer = QStringLiteral("12345");            // length, not value: 5
+    h.referentie = QStringLiteral("Keuken");            // 6
+    h.transactie = 1;
+    h.orderdatum = QDate(2024, 2, 1);                   // day 32
+    h.notities = QStringLiteral("Bellen");              // 6
+    EXPECT_EQ(order.signature(h), 17 + 5 + 6 + 1 + 32 + 6);
+}
+
+TEST(Signature, DayOfYearCountsFromOneAndFollowsTheDate)
+{
+    OrderModel order;
+    OrderHeaderValues h;
+    h.orderdatum = QDate(2023, 1, 1);
+    EXPECT_EQ(order.signature(h), 1);
+    h.orderdatum = QDate(2024, 12, 31);
+    EXPECT_EQ(order.signature(h), 366);
+    const auto before = order.signature(h);
+    h.orderdatum = QDate(2024, 12, 30);
+    EXPECT_NE(order.signature(h), before);
+}
+
+TEST(Signature, SameLinesInAnotherOrderGiveTheSameSignature)
+{
+    OrderModel a, b;
+    auto fill = [](OrderModel& m, int line, const char* article, const char* aantal) {
+        m.setField(line, Veld::Artikel, QString::fromUtf8(article));
+        m.setField(line, Veld::Aantal, QString::fromUtf8(aantal));
+    };
+    fill(a, 1, "ONDER100", "4");
+    fill(a, 2, "KOPSCHOT", "12");
+    fill(b, 1, "KOPSCHOT", "12");
+    fill(b, 2, "ONDER100", "4");
+    EXPECT_EQ(a.signature(emptyHeader()), b.signature(emptyHeader()));
+    b.setField(2, Veld::Aantal, QStringLiteral("5"));
+    EXPECT_NE(a.signature(emptyHeader()), b.signature(emptyHeader()));
+}
+
+TEST(Signature, WrapsAroundAt32Bits)
+{
+    OrderModel order;
+    order.setField(1, Veld::Maat, QStringLiteral("2147483647"));
+    order.setField(2, Veld::Maat, QStringLiteral("2147483647"));
+    order.setField(3, Veld::Maat, QStringLiteral("3"));
+    // 2 * (2^31 - 1) + 3 = 2^32 + 1
+    EXPECT_EQ(order.signature(emptyHeader()), 1);
+}
+
+TEST(Signature, EveryTableCountsUpToItsLastCell)
+{
+    struct Case {
+        const char* what;
+        std::function<void(OrderModel&)> set;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {"line field 12 of line 100",
+         [](OrderModel& m) { m.setField(100, 12, QStringLiteral("7")); }, 7},
+        {"sub-article field 28 of row 25",
+         [](OrderModel& m) { m.setSubartikel(100, 25, 28, QStringLiteral("*")); }, 1},
+        {"operation field 28 of row 25",
+         [](OrderModel& m) { m.setBewerking(100, 25, 28, QStringLiteral("40")); }, 40},
+        {"detail quantity of row 125",
+         [](OrderModel& m) { m.setDetailAantal(100, 125, QStringLiteral("2")); }, 2},
+        {"detail size of row 125",
+         [](OrderModel& m) { m.setDetailMaat(100, 125, QStringLiteral("1500")); }, 1500},
+        {"detail slot 6 of row 125",
+         [](OrderModel& m) { m.setDetailSlot(100, 125, 6, QStringLiteral("33")); }, 33},
+        {"flags do not count", [](OrderModel& m) { m.setFlag(1, 7, true); }, 0},
+    };
+    for (const Case& c : cases) {
+        OrderModel order;
+        c.set(order);
+        EXPECT_EQ(order.signature(emptyHeader()), c.expected) << c.what;
+    }
+}
+
+// -------------------------------------------------------------- scroll ranges
+
+TEST(ScrollMaximum, OrderLines)
+{
+    struct Case {
+        std::vector<int> filled;
+        int expected;
+    };
+    std::vector<int> all(100);
+    for (int i = 0; i < 100; ++i)
+        all[std::size_t(i)] = i + 1;
+    const Case cases[] = {
+        {{}, 5}, {{1}, 5}, {{5}, 5}, {{6}, 6}, {{7}, 7}, {{2, 40}, 40}, {{99}, 99}, {{100}, 99},
+        {all, 99},
+    };
+    for (const Case& c : cases) {
+        OrderModel order;
+        for (int line : c.filled)
+            order.setField(line, Veld::Artikel, QStringLiteral("ONDER100"));
+        EXPECT_EQ(order.lineScrollMaximum(), c.expected) << "last filled " << (c.filled.empty() ? 0 : c.filled.back());
+    }
+}
+
+TEST(ScrollMaximum, PanelsUseTheirOwnMinimumAndRowCount)
+{
+    struct Case {
+        const char* what;
+        std::function<void(OrderModel&)> fill;
+        std::function<int(const OrderModel&)> maximum;
+        int expected;
+    };
+    auto sub = [](int row) {
+        return [row](OrderModel& m) { m.setSubartikel(3, row, 1, QStringLiteral("EINDKAP")); };
+    };
+    auto bew = [](int row) {
+        return [row](OrderModel& m) { m.setBewerking(3, row, 1, QStringLiteral("BOOR")); };
+    };
+    auto subMax = [](const OrderModel& m) { return m.subartikelScrollMaximum(3); };
+    auto bewMax = [](const OrderModel& m) { return m.bewerkingScrollMaximum(3); };
+    auto detMax = [](const OrderModel& m) { return m.detailScrollMaximum(3); };
+    const Case cases[] = {
+        {"no sub-article", [](OrderModel&) {}, subMax, 3},
+        {"sub-article row 3", sub(3), subMax, 3},
+        {"sub-article row 4", sub(4), subMax, 4},
+        {"sub-article row 25", sub(25), subMax, 24},
+        {"sub-article of another line", [](OrderModel& m) { m.setSubartikel(4, 20, 1, QStringLiteral("X")); }, subMax, 3},
+        {"no operation", [](OrderModel&) {}, bewMax, 3},
+        {"operation row 12", bew(12), bewMax, 12},
+        {"operation row 25", bew(25), bewMax, 24},
+        {"no detail", [](OrderModel&) {}, detMax, 9},
+        {"detail row 10 quantity", [](OrderModel& m) { m.setDetailAantal(3, 10, QStringLiteral("1")); }, detMax, 10},
+        {"detail row 30 size only", [](OrderModel& m) { m.setDetailMaat(3, 30, QStringLiteral("800")); }, detMax, 30},
+        {"detail row 125", [](OrderModel& m) { m.setDetailAantal(3, 125, QStringLiteral("1")); }, detMax, 124},
+        {"detail slot alone is no detail", [](OrderModel& m) { m.setDetailSlot(3, 50, 1, QStringLiteral("1")); }, detMax, 9},
+    };
+    for (const Case& c : cases) {
+        OrderModel order;
+        c.fill(order);
+        EXPECT_EQ(c.maximum(order), c.expected) << c.what;
+    }
+}
+
+// ------------------------------------------------------------------ sent stamp
+
+TEST(SentStamp, UnderscoresBecomeDateAndTimeSeparators)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"12_03_2024_14_05_33", "12-03-2024 14:05:33"},
+        {"12_03_2024_14_05_33*", "12-03-2024 14:05:33*"},
+        {"", ""},
+        {"1_2", "1-2"},
+        {"1_2_3_4_5_6_7", "1-2-3 4:5:6:7"},
+    };
+    for (const auto& [stamp, shown] : cases)
+        EXPECT_EQ(OrderModel::sentStampDisplay(QString::fromUtf8(stamp)), QString::fromUtf8(shown)) << stamp;
+}
+
+// ------------------------------------------------------------------ windows
+
+TEST(RowWindow, MovesOnlyWhenTheCurrentRowLeavesTheScreen)
+{
+    RowWindow w(6, 100, 5);
+    w.setMaximum(99);
+    EXPECT_EQ(w.moveTo(15), 10);  // line 16 at the bottom: lines 11-16
+    EXPECT_EQ(w.top(), 11);
+    EXPECT_EQ(w.current(), 16);
+    EXPECT_EQ(w.currentScreenRow(), 6);
+
+    w.makeScreenRowCurrent(4);  // clicking row 4 while lines 11-16 show
+    EXPECT_EQ(w.current(), 14);
+    EXPECT_EQ(w.top(), 11);
+    EXPECT_EQ(w.position(), 13);
+
+    EXPECT_EQ(w.moveTo(9), -1);  // one above the first shown line
+    EXPECT_EQ(w.top(), 10);
+    EXPECT_EQ(w.currentScreenRow(), 1);
+    EXPECT_EQ(w.screenRowOf(15), 6);
+    EXPECT_EQ(w.screenRowOf(16), 0);
+}
+
+TEST(RowWindow, PositionStaysWithinTheMaximum)
+{
+    RowWindow w(6, 100, 5);
+    w.moveTo(40);  // maximum still 5
+    EXPECT_EQ(w.current(), 6);
+    EXPECT_EQ(w.top(), 1);
+    w.setMaximum(250);
+    EXPECT_EQ(w.maximum(), 99);
+    w.moveTo(99);
+    EXPECT_EQ(w.top(), 95);
+    w.setMaximum(6);  // the position is pulled back
+    EXPECT_EQ(w.current(), 7);
+    EXPECT_EQ(w.top(), 7);
+    w.reset();
+    EXPECT_EQ(w.top(), 1);
+    EXPECT_EQ(w.current(), 1);
+    EXPECT_EQ(w.maximum(), 5);
+}
+
+// ------------------------------------------------------------ access, clearing
+
+TEST(OrderModel, IndexesOutsideTheTablesReadEmptyAndWriteNothing)
+{
+    OrderModel order;
+    const int badLines[] = {0, -1, 101};
+    for (int line : badLines) {
+        order.setField(line, 1, QStringLiteral("X"));
+        order.setFlag(line, 1, true);
+        order.setSubartikel(line, 1, 1, QStringLiteral("X"));
+        order.setDetailAantal(line, 1, QStringLiteral("1"));
+        EXPECT_TRUE(order.field(line, 1).isEmpty());
+        EXPECT_FALSE(order.flag(line, 1));
+    }
+    order.setField(1, 13, QStringLiteral("X"));
+    order.setField(1, 0, QStringLiteral("X"));
+    order.setFlag(1, 13, true);
+    order.setSubartikel(1, 26, 1, QStringLiteral("X"));
+    order.setBewerking(1, 1, 29, QStringLiteral("X"));
+    order.setDetailMaat(1, 126, QStringLiteral("1"));
+    order.setDetailSlot(1, 1, 7, QStringLiteral("1"));
+    order.setDetailSlot(1, 1, 0, QStringLiteral("1"));
+    EXPECT_EQ(order.signature(emptyHeader()), 0);
+    EXPECT_EQ(order.statusText(1), QStringLiteral("000000000000"));
+}
+
+TEST(OrderModel, StatusTextRoundTrip)
+{
+    OrderModel order;
+    order.setStatusText(4, QStringLiteral("100000101001"));
+    EXPECT_TRUE(order.flag(4, 1));
+    EXPECT_TRUE(order.flag(4, Vlag::Aantal));
+    EXPECT_TRUE(order.flag(4, Vlag::Subartikelen));
+    EXPECT_TRUE(order.flag(4, Vlag::MaatInvoer));
+    EXPECT_FALSE(order.flag(4, Vlag::Kleur));
+    EXPECT_EQ(order.statusText(4), QStringLiteral("100000101001"));
+    order.setStatusText(4, QStringLiteral("01"));  // short text: the rest clear
+    EXPECT_EQ(order.statusText(4), QStringLiteral("010000000000"));
+}
+
+TEST(OrderModel, NewArticleClearsTheRestOfItsLineOnly)
+{
+    OrderModel order;
+    for (int line : {2, 3}) {
+        for (int f = 1; f <= OrderregelVelden; ++f)
+            order.setField(line, f, QStringLiteral("v"));
+        order.setStatusText(line, QStringLiteral("111111111111"));
+        order.setSubartikel(line, 25, 1, QStringLiteral("S"));
+        order.setBewerking(line, 1, 28, QStringLiteral("*"));
+        order.setDetailAantal(line, 125, QStringLiteral("1"));
+        order.setDetailSlot(line, 1, 6, QStringLiteral("9"));
+    }
+    order.clearLineForArticle(2);
+    EXPECT_EQ(order.field(2, Veld::Artikel), QStringLiteral("v"));
+    for (int f = 2; f <= OrderregelVelden; ++f)
+        EXPECT_TRUE(order.field(2, f).isEmpty()) << f;
+    EXPECT_EQ(order.statusText(2), QStringLiteral("100000000000"));
+    EXPECT_FALSE(order.subartikelInUse(2, 25));
+    EXPECT_TRUE(order.bewerking(2, 1, 28).isEmpty());
+    EXPECT_FALSE(order.detailInUse(2, 125));
+    EXPECT_TRUE(order.detailSlot(2, 1, 6).isEmpty());
+    // The neighbour is untouched.
+    EXPECT_EQ(order.field(3, Veld::Omschrijving_1), QStringLiteral("v"));
+    EXPECT_TRUE(order.subartikelInUse(3, 25));
+    EXPECT_EQ(order.detailSlot(3, 1, 6), QStringLiteral("9"));
+}
+
+TEST(OrderModel, ClearEmptiesEverythingAndResetsTheWindows)
+{
+    OrderModel order;
+    order.setField(100, Veld::EAN, QStringLiteral("8712345678901"));
+    order.setStatusText(50, QStringLiteral("111111111111"));
+    order.setSubartikel(1, 1, 1, QStringLiteral("S"));
+    order.setDetailSlot(7, 7, 3, QStringLiteral("2"));
+    order.lines().setMaximum(99);
+    order.lines().moveTo(60);
+    order.details().setMaximum(40);
+    order.details().moveTo(30);
+    order.clear();
+    EXPECT_EQ(order.signature(emptyHeader()), 0);
+    EXPECT_EQ(order.statusText(50), QStringLiteral("000000000000"));
+    EXPECT_EQ(order.lines().top(), 1);
+    EXPECT_EQ(order.lines().current(), 1);
+    EXPECT_EQ(order.lines().maximum(), 5);
+    EXPECT_EQ(order.details().maximum(), 9);
+    EXPECT_EQ(order.details().current(), 1);
+}
+
+TEST(OrderModel, ClearOfferFlagsKeepsTheReadFlag)
+{
+    OrderModel order;
+    order.setStatusText(1, QStringLiteral("111111111111"));
+    order.setStatusText(100, QStringLiteral("011000000001"));
+    order.clearOfferFlags();
+    EXPECT_EQ(order.statusText(1), QStringLiteral("100000000000"));
+    EXPECT_EQ(order.statusText(100), QStringLiteral("000000000000"));
+}

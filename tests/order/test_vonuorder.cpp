@@ -1,0 +1,521 @@
+#include "order/RadioGroup.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderNotitie.h"
+#include "support/ScriptedMessages.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace vonu;
+using vonu::test::ScriptedMessages;
+
+namespace {
+
+class MainScreen : public ::testing::Test {
+protected:
+    MainScreen()
+        : clock(QDateTime(QDate(2024, 3, 12), QTime(10, 0))),
+          platform{&messages, &clock, &sound}, screen(platform)
+    {
+        screen.setNotitiescherm(&notes);
+    }
+
+    template <typename T = QWidget>
+    T* control(const QString& name) const
+    {
+        return screen.findChild<T*>(name);
+    }
+
+    // Puts `text` as the only real entry of a list and selects it.
+    static void choose(QComboBox* box, const QString& text)
+    {
+        box->clear();
+        box->addItems({QString(), text});
+        box->setCurrentIndex(1);
+    }
+
+    ScriptedMessages messages;
+    vonu::test::FixedClock clock;
+    vonu::test::RecordingSound sound;
+    Platform platform;
+    TVonuOrderNotitiescherm notes;
+    TVonuOrderscherm screen;
+};
+
+QString n(int i)
+{
+    return QString::number(i);
+}
+
+} // namespace
+
+TEST_F(MainScreen, WindowAndStatusBar)
+{
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("Morvek VonuOrder"));
+    EXPECT_EQ(screen.size(), QSize(789, 509));
+    EXPECT_EQ(screen.minimumSize(), screen.maximumSize());
+    EXPECT_FALSE(screen.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(screen.windowFlags() & Qt::WindowMinimizeButtonHint);
+    const int widths[] = {507, 60, 100, 125};
+    for (int p = 0; p < 4; ++p)
+        EXPECT_EQ(screen.statusPanel(p)->width(), widths[p]) << "panel " << p;
+    EXPECT_EQ(screen.statusText(1), QStringLiteral("Versie 1.06"));
+    screen.setStatusText(0, QStringLiteral("ON"));
+    EXPECT_EQ(screen.statusText(0), QStringLiteral("ON"));
+    EXPECT_EQ(screen.statusText(4), QString());  // no such panel
+}
+
+// The other parts of the program find the controls by these names.
+TEST_F(MainScreen, ControlsCarryTheirNamesKindsAndLimits)
+{
+    struct Edit {
+        QString name;
+        int maxLength;
+    };
+    std::vector<Edit> edits = {{"Debiteur", 6}, {"Ordernummer", 21}, {"Referentie", 40}};
+    QStringList lists = {"Ordervoor"};
+    QStringList readOnly;
+    QStringList buttons = {"ZoekDebiteur", "LeveringsInformatie", "ZoekArtikel", "ZoekBewerking",
+                           "Notities", "Afsluiten", "Verzenden", "Nieuw", "Openen", "Bewaren",
+                           "Verwijderen", "Afdrukken", "Extra", "VonuOrder", "Artikelnummers",
+                           "Instellingen"};
+    for (int r = 1; r <= 6; ++r) {
+        for (const char* l : {"Artikel", "Kleur", "Lengte", "Correctie", "Maat", "Uitvoering"})
+            lists << QString::fromUtf8(l) + n(r);
+        edits.push_back({"MaatInvoer" + n(r), 4});
+        edits.push_back({"Aantal" + n(r), 5});
+        readOnly << "Regel" + n(r) << "Omschrijving" + n(r) + "1" << "Omschrijving" + n(r) + "2"
+                 << "Sponning" + n(r);
+        buttons << "Omschrijving" + n(r);
+    }
+    for (int i = 1; i <= 4; ++i) {
+        lists << "Subartikel" + n(i) << "Bewerking" + n(i);
+        readOnly << "SRegel" + n(i) << "BRegel" + n(i);
+    }
+    for (int i = 1; i <= 10; ++i) {
+        edits.push_back({"DAantal" + n(i), 5});
+        edits.push_back({"DMaat" + n(i), 4});
+        readOnly << "DRegel" + n(i);
+    }
+    for (const Edit& e : edits) {
+        auto* w = control<QLineEdit>(e.name);
+        ASSERT_NE(w, nullptr) << e.name.toStdString();
+        EXPECT_EQ(w->maxLength(), e.maxLength) << e.name.toStdString();
+    }
+    for (const QString& name : lists)
+        EXPECT_NE(control<QComboBox>(name), nullptr) << name.toStdString();
+    for (const QString& name : readOnly) {
+        auto* w = control<QLineEdit>(name);
+        ASSERT_NE(w, nullptr) << name.toStdString();
+        EXPECT_TRUE(w->isReadOnly()) << name.toStdString();
+        EXPECT_FALSE(w->focusPolicy() & Qt::TabFocus) << name.toStdString();
+    }
+    for (const QString& name : buttons)
+        EXPECT_NE(control<QPushButton>(name), nullptr) << name.toStdString();
+    for (const char* name : {"OrderregelPositie", "SubartikelPositie", "BewerkingPositie",
+                             "DetailPositie"}) {
+        auto* bar = control<QScrollBar>(QString::fromUtf8(name));
+        ASSERT_NE(bar, nullptr) << name;
+        EXPECT_EQ(bar->focusPolicy(), Qt::NoFocus) << name;
+    }
+    for (const char* name : {"OnderdorpelPre", "OnderdorpelPost", "AdmNr", "ServerOrder",
+                             "DatabaseOrder", "SchermGebruiker"}) {
+        auto* w = control<QLineEdit>(QString::fromUtf8(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->isHidden()) << name;
+    }
+    for (const char* name : {"L_Debiteur", "DebiteurNaam", "DebiteurAdres", "DebiteurWoonplaats",
+                             "OrdervoorNaam", "OrdervoorAdres", "OrdervoorWoonplaats",
+                             "AfleverNaam", "AfleverAdres", "AfleverWoonplaats", "Verzonden"})
+        EXPECT_NE(control<QLabel>(QString::fromUtf8(name)), nullptr) << name;
+    EXPECT_NE(control<QDateEdit>("Orderdatum"), nullptr);
+    EXPECT_NE(control<RadioGroup>("Transactie"), nullptr);
+    for (const char* name : {"S_Debiteur", "K_Debiteur", "K_Verzonden"})
+        EXPECT_NE(control<QFrame>(QString::fromUtf8(name)), nullptr) << name;
+    for (const char* name : {"Orderregels", "Subartikelen", "Bewerkingen", "Details"})
+        EXPECT_NE(control<QGroupBox>(QString::fromUtf8(name)), nullptr) << name;
+
+    EXPECT_EQ(screen.regelRij(6).maatInvoer, control<QLineEdit>("MaatInvoer6"));
+    EXPECT_EQ(screen.detailRij(10).maat, control<QLineEdit>("DMaat10"));
+    EXPECT_EQ(screen.bewerkingRij(4).keuze, control<QComboBox>("Bewerking4"));
+}
+
+TEST_F(MainScreen, ButtonCaptions)
+{
+    const std::pair<const char*, const char*> captions[] = {
+        {"Afsluiten", "&Afsluiten"},
+        {"Verzenden", "&Verzenden en bewaren"},
+        {"Nieuw", "&Nieuw"},
+        {"Openen", "O&penen"},
+        {"Bewaren", "Be&waren"},
+        {"Verwijderen", "Ve&rwijderen"},
+        {"Afdrukken", "A&fdrukken"},
+        {"Extra", "E&xtra ordergegevens"},
+        {"VonuOrder", "Extern bes&tand"},
+        {"Artikelnummers", "A&rtikelnummers"},
+        {"Instellingen", "&Instellingen"},
+        {"LeveringsInformatie", "Bekijk hier de algemene &leveringsinformatie"},
+        {"ZoekArtikel", "Zoek arti&kel ..."},
+        {"ZoekBewerking", "Zoek b&ewerking ..."},
+    };
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(control<QPushButton>(QString::fromUtf8(name))->text(), QString::fromUtf8(caption))
+            << name;
+    EXPECT_EQ(screen.transactie()->itemText(0), QStringLiteral("Order plaatsen"));
+    EXPECT_EQ(screen.transactie()->itemText(1), QStringLiteral("Offerte aanvragen"));
+    EXPECT_EQ(screen.regelRij(1).correctie->itemText(1), QStringLiteral("Inclusief maat"));
+    EXPECT_EQ(screen.regelRij(1).uitvoering->itemText(1), QStringLiteral("Ongeboord"));
+}
+
+TEST_F(MainScreen, OrderDeskShape)
+{
+    screen.shapeForOrderDesk();
+    EXPECT_EQ(screen.sDebiteur()->width(), 148);
+    EXPECT_EQ(screen.lDebiteur()->width(), 138);
+    EXPECT_EQ(screen.lDebiteur()->text(), QStringLiteral("Debiteur:"));
+    EXPECT_EQ(screen.notities()->text(), QStringLiteral("Noti&ties / O.B."));
+    EXPECT_EQ(notes.windowTitle(), QStringLiteral("Notities / Opmerking orderbevestiging"));
+    EXPECT_EQ(screen.verzenden()->text(), QStringLiteral("Bewaren order&verwerking"));
+    EXPECT_EQ(screen.ordernummer()->maxLength(), 30);
+}
+
+// ------------------------------------------------------------------ mode table
+
+TEST_F(MainScreen, ModeTableShowsEachModesControls)
+{
+    struct Row {
+        QString name;
+        bool desk;
+        bool customer;
+    };
+    std::vector<Row> rows = {
+        {"K_Debiteur", true, false},  {"Debiteur", true, false},   {"ZoekDebiteur", true, false},
+        {"Ordervoor", true, true},    {"Ordernummer", true, true}, {"Referentie", true, true},
+        {"Orderdatum", true, true},   {"LeveringsInformatie", true, true},
+        {"OrderregelPositie", true, true},
+        {"Notities", true, true},     {"Afsluiten", true, true},   {"Verzenden", true, true},
+        {"Nieuw", true, true},        {"Openen", true, true},      {"Bewaren", true, true},
+        {"Verwijderen", true, true},  {"Afdrukken", true, true},
+        {"Extra", true, false},       {"VonuOrder", true, false},
+        {"Artikelnummers", false, true}, {"Instellingen", false, true},
+    };
+    for (int r = 1; r <= 6; ++r) {
+        rows.push_back({"Regel" + n(r), true, true});
+        rows.push_back({"Artikel" + n(r), true, true});
+        rows.push_back({"Omschrijving" + n(r) + "1", true, true});
+        rows.push_back({"Omschrijving" + n(r) + "2", true, true});
+        rows.push_back({"Omschrijving" + n(r), true, false});  // description button
+    }
+    // Before the start-up every one of them is hidden.
+    for (const Row& row : rows)
+        EXPECT_TRUE(control(row.name)->isHidden()) << "before start: " << row.name.toStdString();
+
+    for (bool desk : {true, false, true}) {
+        screen.showModeControls(desk);
+        for (const Row& row : rows)
+            EXPECT_EQ(!control(row.name)->isHidden(), desk ? row.desk : row.customer)
+                << (desk ? "order desk: " : "customer: ") << row.name.toStdString();
+    }
+    // The line fields and panels are not the mode's business.
+    for (const char* name : {"Kleur1", "Aantal3", "Sponning6", "Subartikelen", "Details"})
+        EXPECT_TRUE(control(QString::fromUtf8(name))->isHidden()) << name;
+}
+
+// ------------------------------------------------------------------ clear order
+
+TEST_F(MainScreen, ClearOrderEmptiesTheOrderAndResetsTheWindows)
+{
+    screen.showModeControls(false);
+    OrderModel& order = screen.order();
+    // A busy order: scrolled to line 20, panels open and moved, stamp shown.
+    for (int line = 1; line <= 30; ++line)
+        order.setField(line, Veld::Artikel, QStringLiteral("ONDER100"));
+    order.setSubartikel(20, 9, 1, QStringLiteral("EINDKAP"));
+    order.setDetailSlot(20, 100, 2, QStringLiteral("5"));
+    order.lines().setMaximum(order.lineScrollMaximum());
+    order.lines().moveTo(19);
+    order.subartikelen().setMaximum(10);
+    order.subartikelen().moveTo(9);
+    screen.syncWindows();
+    screen.ordernummer()->setText(QStringLiteral("A-12"));
+    screen.referentie()->setText(QStringLiteral("Keuken"));
+    notes.notities()->setPlainText(QStringLiteral("Bellen"));
+    notes.ob()->setPlainText(QStringLiteral("Vooruit betaald"));
+    screen.showSentStamp(QStringLiteral("12_03_2024_14_05_33"));
+    for (int r = 1; r <= 6; ++r) {
+        const auto& rij = screen.regelRij(r);
+        rij.kleur->addItems({QString(), QStringLiteral("9010 Wit")});
+        rij.kleur->setCurrentIndex(1);
+        rij.kleur->show();
+        rij.aantal->setText(QStringLiteral("4"));
+        rij.aantal->show();
+        rij.maatInvoer->setText(QStringLiteral("1500"));
+        rij.maatInvoer->show();
+        rij.sponning->setText(QStringLiteral("S"));
+        rij.sponning->show();
+        rij.omschrijving1->setText(QStringLiteral("Onderdorpel"));
+        rij.uitvoering->setCurrentIndex(1);
+        rij.uitvoering->show();
+    }
+    screen.subartikelen()->show();
+    screen.details()->show();
+    screen.detailRij(3).aantal->setText(QStringLiteral("2"));
+    screen.subartikelRij(1).keuze->addItem(QStringLiteral("EINDKAP"));
+
+    screen.clearOrder();
+
+    EXPECT_TRUE(screen.ordernummer()->text().isEmpty());
+    EXPECT_TRUE(screen.referentie()->text().isEmpty());
+    EXPECT_TRUE(notes.notitiesText().isEmpty());
+    EXPECT_TRUE(notes.obText().isEmpty());
+    EXPECT_TRUE(screen.verzonden()->isHidden());
+    EXPECT_TRUE(screen.kVerzonden()->isHidden());
+    EXPECT_TRUE(screen.verzonden()->text().isEmpty());
+    EXPECT_EQ(order.signature(OrderHeaderValues{}), 0);
+
+    EXPECT_EQ(screen.orderregelPositie()->value(), 0);
+    EXPECT_EQ(screen.orderregelPositie()->maximum(), 5);
+    for (int r = 1; r <= 6; ++r) {
+        const auto& rij = screen.regelRij(r);
+        EXPECT_EQ(rij.regel->text(), n(r));
+        EXPECT_EQ(rij.regel->palette().color(QPalette::Base) == TVonuOrderscherm::highlightColour(),
+                  r == 1)
+            << "row " << r;
+        EXPECT_FALSE(rij.artikel->isHidden());
+        EXPECT_TRUE(rij.omschrijving1->text().isEmpty());
+        for (QWidget* w : {static_cast<QWidget*>(rij.kleur), static_cast<QWidget*>(rij.lengte),
+                           static_cast<QWidget*>(rij.correctie), static_cast<QWidget*>(rij.maat),
+                           static_cast<QWidget*>(rij.maatInvoer),
+                           static_cast<QWidget*>(rij.uitvoering), static_cast<QWidget*>(rij.aantal),
+                           static_cast<QWidget*>(rij.sponning)})
+            EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+        EXPECT_EQ(rij.kleur->currentIndex(), 0);
+        EXPECT_TRUE(rij.aantal->text().isEmpty());
+        EXPECT_TRUE(rij.maatInvoer->text().isEmpty());
+        EXPECT_TRUE(rij.sponning->text().isEmpty());
+        EXPECT_EQ(rij.uitvoering->currentText(), QStringLiteral("Geboord"));
+    }
+
+    EXPECT_TRUE(screen.subartikelen()->isHidden());
+    EXPECT_TRUE(screen.bewerkingen()->isHidden());
+    EXPECT_TRUE(screen.details()->isHidden());
+    EXPECT_EQ(screen.subartikelen()->title(), QStringLiteral(" &Meeleveren regel 1 "));
+    EXPECT_EQ(screen.bewerkingen()->title(), QStringLiteral(" &Bewerkingen regel 1 "));
+    EXPECT_EQ(screen.details()->title(), QStringLiteral(" &Details regel 1 "));
+    EXPECT_EQ(screen.subartikelRij(1).keuze->count(), 0);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(screen.subartikelRij(i).regel->text(), n(i));
+        EXPECT_EQ(screen.bewerkingRij(i).regel->text(), n(i));
+    }
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_EQ(screen.detailRij(i).regel->text(), n(i));
+        EXPECT_TRUE(screen.detailRij(i).aantal->text().isEmpty());
+    }
+    EXPECT_EQ(screen.subartikelPositie()->maximum(), 3);
+    EXPECT_EQ(screen.subartikelPositie()->value(), 0);
+    EXPECT_EQ(screen.bewerkingPositie()->maximum(), 3);
+    EXPECT_EQ(screen.detailPositie()->maximum(), 9);
+    EXPECT_FALSE(screen.programmaticUpdate());
+}
+
+TEST_F(MainScreen, SentStampIsShownWithItsFrame)
+{
+    screen.showSentStamp(QStringLiteral("01_02_2024_09_30_00*"));
+    EXPECT_EQ(screen.verzonden()->text(), QStringLiteral("01-02-2024 09:30:00*"));
+    EXPECT_FALSE(screen.verzonden()->isHidden());
+    EXPECT_FALSE(screen.kVerzonden()->isHidden());
+    screen.showSentStamp(QString());
+    EXPECT_TRUE(screen.verzonden()->isHidden());
+    EXPECT_TRUE(screen.kVerzonden()->isHidden());
+}
+
+// ----------------------------------------------------------- write back rows
+
+TEST_F(MainScreen, WriteBackTakesVisibleTextsAndEmptiesHiddenFields)
+{
+    screen.showModeControls(false);
+    OrderModel& order = screen.order();
+    // Rows show lines 11-16; line 16 is current.
+    order.lines().setMaximum(99);
+    order.lines().moveTo(15);
+    screen.syncWindows();
+    ASSERT_EQ(screen.regelRij(2).regel->text(), QStringLiteral("12"));
+    for (int f = 1; f <= 8; ++f)
+        order.setField(12, f, QStringLiteral("old"));
+    order.setField(12, Veld::EAN, QStringLiteral("8712345678901"));
+
+    const auto& rij = screen.regelRij(2);  // line 12
+    choose(rij.artikel, QStringLiteral("ONDER100"));
+    choose(rij.kleur, QStringLiteral("9010 Wit"));
+    rij.kleur->show();
+    choose(rij.lengte, QStringLiteral("Op maat"));
+    rij.lengte->show();
+    rij.correctie->setCurrentIndex(1);  // hidden: Correctie is emptied
+    choose(rij.maat, QStringLiteral("2,5 Mtr"));
+    rij.maat->show();
+    rij.maatInvoer->setText(QStringLiteral("1500"));
+    rij.maatInvoer->show();  // the typed size wins over the size list
+    rij.uitvoering->show();
+    rij.aantal->setText(QStringLiteral("3"));
+    rij.aantal->show();
+    rij.sponning->setText(QStringLiteral("S1"));  // hidden
+
+    const auto& rij3 = screen.regelRij(3);  // line 13: size list only
+    choose(rij3.artikel, QStringLiteral("KOPSCHOT"));
+    choose(rij3.maat, QStringLiteral("3 Mtr"));
+    rij3.maat->show();
+    rij3.maatInvoer->setText(QStringLiteral("999"));  // hidden typed size
+
+    // Panels of the current line 16: sub-articles shown from row 3 on,
+    // details shown from row 6 on, operations hidden.
+    order.setBewerking(16, 1, 1, QStringLiteral("KEEP"));
+    order.subartikelen().setMaximum(10);
+    order.subartikelen().moveTo(6);  // rows 4-7 shown
+    order.details().setMaximum(20);
+    order.details().moveTo(15);      // rows 7-16 shown
+    screen.syncWindows();
+    screen.subartikelen()->show();
+    screen.details()->show();
+    screen.subartikelRij(2).keuze->addItems({QString(), QStringLiteral("EINDKAP")});
+    screen.subartikelRij(2).keuze->setCurrentIndex(1);
+    screen.bewerkingRij(1).keuze->addItem(QStringLiteral("BOOR"));
+    screen.detailRij(1).aantal->setText(QStringLiteral("2"));
+    screen.detailRij(1).maat->setText(QStringLiteral("1500"));
+
+    screen.writeBackVisibleRows();
+
+    const std::pair<int, const char*> line12[] = {
+        {Veld::Artikel, "ONDER100"}, {Veld::Kleur, "9010 Wit"}, {Veld::Lengte, "Op maat"},
+        {Veld::Correctie, ""},       {Veld::Maat, "1500"},      {Veld::Uitvoering, "Geboord"},
+        {Veld::Aantal, "3"},         {Veld::Sponning, ""},      {Veld::EAN, "8712345678901"},
+    };
+    for (const auto& [veld, expected] : line12)
+        EXPECT_EQ(order.field(12, veld), QString::fromUtf8(expected)) << "field " << veld;
+    EXPECT_EQ(order.field(13, Veld::Artikel), QStringLiteral("KOPSCHOT"));
+    EXPECT_EQ(order.field(13, Veld::Maat), QStringLiteral("3 Mtr"));
+    EXPECT_EQ(order.field(13, Veld::Kleur), QString());
+
+    EXPECT_EQ(order.subartikel(16, 5, 1), QStringLiteral("EINDKAP"));
+    EXPECT_EQ(order.subartikel(16, 4, 1), QString());
+    EXPECT_EQ(order.bewerking(16, 1, 1), QStringLiteral("KEEP"));  // hidden panel
+    EXPECT_EQ(order.detailAantal(16, 7), QStringLiteral("2"));
+    EXPECT_EQ(order.detailMaat(16, 7), QStringLiteral("1500"));
+    EXPECT_FALSE(order.detailInUse(16, 1));
+}
+
+// ------------------------------------------------------------------ signature
+
+TEST_F(MainScreen, SignatureFollowsTheHeaderFieldsAndNotes)
+{
+    screen.orderdatum()->setDate(QDate(2024, 1, 10));
+    const auto base = screen.currentSignature();
+    EXPECT_EQ(base, 10);
+    screen.ordernummer()->setText(QStringLiteral("1234"));
+    EXPECT_EQ(screen.currentSignature(), base + 4);
+    notes.notities()->setPlainText(QStringLiteral("abc"));
+    EXPECT_EQ(screen.currentSignature(), base + 7);
+    screen.transactie()->setItemIndex(1);
+    EXPECT_EQ(screen.currentSignature(), base + 8);
+    EXPECT_EQ(screen.transactieType(), Transactie::Offerte);
+    screen.ordervoor()->addItem(QStringLiteral("01 BOUW"));
+    EXPECT_EQ(screen.currentSignature(), base + 15);
+    screen.takeSavedSignature();
+    EXPECT_EQ(screen.savedSignature(), base + 15);
+}
+
+// ------------------------------------------------------------------ close query
+
+TEST_F(MainScreen, CloseQuery)
+{
+    struct Case {
+        const char* what;
+        bool started;
+        bool changed;
+        Transactie transactie;
+        int answer;
+        bool closes;
+        const char* question;  // nullptr: nothing asked
+    };
+    const Case cases[] = {
+        {"before start-up", false, true, Transactie::Order, 2, true, nullptr},
+        {"unchanged", true, false, Transactie::Order, 2, true, nullptr},
+        {"changed order, yes", true, true, Transactie::Order, 1, true,
+         "Order is gewijzigd, wilt u afsluiten?"},
+        {"changed order, no", true, true, Transactie::Order, 2, false,
+         "Order is gewijzigd, wilt u afsluiten?"},
+        {"changed quotation, escape", true, true, Transactie::Offerte, 0, false,
+         "Offerteaanvraag is gewijzigd, wilt u afsluiten?"},
+        {"changed quotation, yes", true, true, Transactie::Offerte, 1, true,
+         "Offerteaanvraag is gewijzigd, wilt u afsluiten?"},
+    };
+    for (const Case& c : cases) {
+        ScriptedMessages dialog;
+        Platform p{&dialog, &clock, &sound};
+        TVonuOrderscherm s(p);
+        int closed = 0;
+        s.setCloseHandler([&closed] { ++closed; });
+        s.transactie()->setItemIndex(int(c.transactie));
+        s.takeSavedSignature();
+        s.setStarted(c.started);
+        if (c.changed)
+            s.order().setField(57, Veld::Aantal, QStringLiteral("2"));
+        dialog.answer(c.answer);
+
+        EXPECT_EQ(s.close(), c.closes) << c.what;
+        EXPECT_EQ(closed, c.closes ? 1 : 0) << c.what;
+        if (!c.question) {
+            EXPECT_EQ(dialog.count(), 0) << c.what;
+            continue;
+        }
+        ASSERT_EQ(dialog.count(), 1) << c.what;
+        EXPECT_EQ(dialog.last().caption, QStringLiteral("Bevestiging"));
+        EXPECT_EQ(dialog.last().lines, QStringList({QString(), QString::fromUtf8(c.question)}));
+        EXPECT_EQ(dialog.last().buttons, QStringList({"&Ja", "&Nee"}));
+    }
+}
+
+// ------------------------------------------------------- activation, Afsluiten
+
+TEST_F(MainScreen, StartupRunsOnceAndEscapeIsAfsluiten)
+{
+    int startups = 0;
+    screen.setStartupHandler([&] {
+        ++startups;
+        screen.showModeControls(false);
+        screen.takeSavedSignature();
+        screen.setStarted(true);
+    });
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    EXPECT_EQ(startups, 1);
+
+    // Another window takes the focus and gives it back, as a dialog does.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    EXPECT_EQ(startups, 1);
+
+    // Escape presses Afsluiten, which asks because the order changed.
+    screen.order().setField(1, Veld::Artikel, QStringLiteral("ONDER100"));
+    messages.answer(2);
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    EXPECT_EQ(messages.count(), 1);
+    EXPECT_TRUE(screen.isVisible());
+    messages.answer(1);
+    screen.afsluiten()->click();
+    EXPECT_EQ(messages.count(), 2);
+    EXPECT_FALSE(screen.isVisible());
+}
