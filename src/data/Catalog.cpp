@@ -21,6 +21,12 @@ bool Catalog::loadText(const QString& xml)
     return m_doc.loadText(xml) && buildIndex();
 }
 
+bool Catalog::loadBytes(const QByteArray& bytes)
+{
+    clear();
+    return m_doc.loadBytes(bytes) && buildIndex();
+}
+
 void Catalog::clear()
 {
     m_current = TXMLArtikel();

@@ -16,8 +16,9 @@ public:
     // (the catalog is then empty). Integrity and date tests are separate
     // (FileStamp.h, DataStartup.h).
     bool load(const QString& path);
-    // The same from an in-memory document (tests, generated catalogs).
+    // The same from memory (tests, generated catalogs, the fuzz target).
     bool loadText(const QString& xml);
+    bool loadBytes(const QByteArray& bytes);
     void clear();
 
     bool isLoaded() const { return m_doc.isActive(); }

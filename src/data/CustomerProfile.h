@@ -15,6 +15,7 @@ public:
     // False with errorText() on a broken file; the profile is then empty.
     bool load(const QString& path);
     bool loadText(const QString& xml);
+    bool loadBytes(const QByteArray& bytes) { return m_doc.loadBytes(bytes); }
     void clear() { m_doc.clear(); }
 
     bool isLoaded() const { return m_doc.isActive(); }
