@@ -135,18 +135,6 @@ void clearCombo(QComboBox* box)
 
 } // namespace
 
-// Marks the programmatic moving of values for as long as it lives.
-class TVonuOrderscherm::UpdateGuard {
-public:
-    explicit UpdateGuard(TVonuOrderscherm& screen) : screen_(screen) { ++screen_.updating_; }
-    ~UpdateGuard() { --screen_.updating_; }
-    UpdateGuard(const UpdateGuard&) = delete;
-    UpdateGuard& operator=(const UpdateGuard&) = delete;
-
-private:
-    TVonuOrderscherm& screen_;
-};
-
 TVonuOrderscherm::TVonuOrderscherm(Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform)
 {

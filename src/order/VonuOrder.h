@@ -181,8 +181,9 @@ public:
     void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
 
     // Set while the program itself moves values between rows; field handlers
-    // do nothing while it is set.
+    // do nothing while it is set. An UpdateGuard sets it for its lifetime.
     bool programmaticUpdate() const { return updating_ > 0; }
+    class UpdateGuard;
 
     // The colour of the current row's number field (sky blue).
     static QColor highlightColour();
@@ -192,7 +193,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class UpdateGuard;
     struct ModeRegel {
         QWidget* control;
         bool bali;
@@ -283,6 +283,17 @@ private:
     int updating_ = 0;
     std::function<void()> startupHandler_;
     std::function<void()> closeHandler_;
+};
+
+class TVonuOrderscherm::UpdateGuard {
+public:
+    explicit UpdateGuard(TVonuOrderscherm& screen) : screen_(screen) { ++screen_.updating_; }
+    ~UpdateGuard() { --screen_.updating_; }
+    UpdateGuard(const UpdateGuard&) = delete;
+    UpdateGuard& operator=(const UpdateGuard&) = delete;
+
+private:
+    TVonuOrderscherm& screen_;
 };
 
 } // namespace vonu
