@@ -1,0 +1,69 @@
+#pragma once
+// The one message box of the program: a caption, ten text lines and up to
+// four buttons, laid out by how many of them are used.
+
+#include "app/Platform.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace vonu {
+
+class TMelding final : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int LineCount = 10;
+    static constexpr int ButtonCount = 4;
+    static constexpr int InitialClientWidth = 295;
+    static constexpr int InitialClientHeight = 165;
+
+    explicit TMelding(QWidget* parent = nullptr);
+
+    QLabel* tekst(int index) const { return m_tekst.at(size_t(index)); }   // Tekst0 .. Tekst9
+    QPushButton* knop(int number) const { return m_knop.at(size_t(number - 1)); } // Knop1 .. Knop4
+    QLabel* icon() const { return m_icon; }
+
+    // Shows the used buttons, places them, and shrinks the dialog for unused
+    // trailing lines. Runs on every show; calling it again gives the same
+    // layout.
+    void prepare();
+
+    // The button pressed, 1..4, or 0 when the dialog closed without one. A
+    // pressed button is the disabled one.
+    int pressedButton() const;
+
+    // The dialog's outer height the layout figures are counted in (client
+    // area plus a standard dialog frame), whatever frame the platform draws.
+    int dialogHeight() const;
+
+    // Fills caption, lines (Tekst0 upwards) and button captions (Knop1
+    // upwards); items beyond ten lines or four buttons have no place.
+    void fill(const MessageRequest& request);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buttonPressed(QPushButton* button);
+
+    QLabel* m_icon = nullptr;
+    std::array<QLabel*, LineCount> m_tekst{};
+    std::array<QPushButton*, ButtonCount> m_knop{};
+};
+
+// The message dialog seam as the program uses it: a fresh TMelding per
+// message, shown modally, pressed button read before it is released.
+class MeldingMessageDialog final : public IMessageDialog {
+public:
+    explicit MeldingMessageDialog(QWidget* parent = nullptr) : m_parent(parent) {}
+    int show(const MessageRequest& request) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace vonu

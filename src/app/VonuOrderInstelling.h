@@ -1,0 +1,56 @@
+#pragma once
+// The settings screen of customer mode: whether orders are sent by e-mail and
+// how the SMTP server is reached. There is no cancel: every way of closing
+// keeps the edits, and the settings are written afterwards.
+
+#include "app/LocalSettings.h"
+#include "app/Platform.h"
+
+#include <QDialog>
+#include <QPoint>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+
+namespace vonu {
+
+class TVonuOrderInstellingscherm final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TVonuOrderInstellingscherm(const LocalSettings& settings, QWidget* parent = nullptr);
+
+    // The settings as edited, with the main screen's current position.
+    LocalSettings edited(const QPoint& mainScreenTopLeft) const;
+
+    QFrame* K_EmailVerzenden;
+    QCheckBox* EmailVerzenden;
+    QLineEdit* EmailAdres;
+    QLineEdit* ServerNaam;
+    QLineEdit* ServerPoort;
+    QLineEdit* ServerGebruiker;
+    QLineEdit* ServerWachtwoord;
+    QPushButton* Ok;
+    QStatusBar* StatusBar;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void paintEmailVerzendenFrame(bool focused);
+
+    QList<QWidget*> m_fields;  // Enter order
+};
+
+// Runs the settings screen modally and then stores the edited settings with
+// the main screen's position (its frame's top left, QWidget::pos()) into
+// `iniPath`. `settings` takes the edited values even when writing fails; that
+// failure is shown as a "Fout" message and returns false.
+bool runSettingsScreen(LocalSettings& settings, const QString& iniPath,
+                       const QPoint& mainScreenTopLeft, IMessageDialog& messages,
+                       QWidget* parent = nullptr);
+
+} // namespace vonu
