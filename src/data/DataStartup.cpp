@@ -104,6 +104,7 @@ DataStartupResult loadStartupData(const DataStartupRequest& request, CustomerPro
         r.profileOk = true;
         r.sleutelPanel = sleutelPanelText(fileModifiedLocal(file).date());
         r.debtorFromFileName = CustomerProfile::debtorNumberFromFileName(file);
+        r.debtorCaption = QStringLiteral("In opdracht van: ") + r.debtorFromFileName;
         r.customerName = profile.customerName();
         r.customerAddress = profile.customerAddress();
         r.customerPlace = profile.customerPlace();

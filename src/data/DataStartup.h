@@ -34,8 +34,10 @@ struct DataStartupResult {
 
     QString sleutelPanel;        // status panel 2
     QString assortimentPanel;    // status panel 3
-    // Customer mode: appended to the caption of L_Debiteur ("In opdracht van: ").
+    // Customer mode: the debtor number from the profile's file name, and the
+    // caption of L_Debiteur with it appended ("In opdracht van: 104711").
     QString debtorFromFileName;
+    QString debtorCaption;
     QString customerName;        // DebiteurNaam
     QString customerAddress;     // DebiteurAdres
     QString customerPlace;       // DebiteurWoonplaats: postcode, two blanks, place

@@ -74,6 +74,7 @@ TEST(DataStartup, CustomerModeFillsPanelsLabelsAndLists)
     EXPECT_EQ(r.sleutelPanel, "Sleutel 01-05-2024");
     EXPECT_EQ(r.assortimentPanel, "Assortiment 03-06-2024");
     EXPECT_EQ(r.debtorFromFileName, "104711");
+    EXPECT_EQ(r.debtorCaption, "In opdracht van: 104711");
     EXPECT_EQ(r.customerName, "Bouw BV");
     EXPECT_EQ(r.customerAddress, "Weg 1");
     EXPECT_EQ(r.customerPlace, "6827 BK  ARNHEM");
