@@ -1,8 +1,23 @@
+#include "app/Boodschap.h"
+#include "app/MorvekVonu.h"
+#include "app/SoundPlayer.h"
+
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VonuOrder"));
-    return 0;
+
+    vonu::MeldingMessageDialog messages;
+    vonu::SystemClock clock;
+    vonu::SoundPlayer sound;
+    vonu::Platform platform{&messages, &clock, &sound};
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    vonu::MorvekVonu program(platform, QDir::currentPath(), arguments);
+    program.show();
+    return app.exec();
 }

@@ -1,0 +1,285 @@
+#include "app/MorvekVonu.h"
+
+#include "data/DataStartup.h"
+#include "desk/DbConventions.h"
+#include "desk/DbSession.h"
+#include "desk/VonuOrderExtra.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderNotitie.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vonu {
+
+namespace StartupMessages {
+QString caption() { return QStringLiteral("Fout"); }
+QStringList noWorkstation()
+{
+    return {QStringLiteral("Géén opstartparameter meegegeven!"),
+            QStringLiteral("Dit is de werkpleknaam of 'Proef\?\?\?',"),
+            QStringLiteral("deze mag maximaal 8 posities lang zijn.")};
+}
+QStringList morvekIniUnreadable(const QString& reason)
+{
+    return {QStringLiteral("Morvek.Ini kan niet worden gelezen!"), reason,
+            QStringLiteral("Het programma wordt afgesloten.")};
+}
+QStringList folderNotCreated(const QString& folder)
+{
+    return {QStringLiteral("De map %1 kan niet worden aangemaakt!").arg(folder),
+            QStringLiteral("Controleer of u in de werkmap mag schrijven."),
+            QStringLiteral("Het programma wordt afgesloten.")};
+}
+QStringList settingsUnreadable(const QString& reason)
+{
+    return {QStringLiteral("MorvekVonu.Ini kan niet worden gelezen!"), reason,
+            QStringLiteral("De standaardinstellingen worden gebruikt.")};
+}
+QStringList settingsNotSaved(const QString& reason)
+{
+    return {QStringLiteral("De instellingen kunnen niet worden bewaard!"), reason};
+}
+} // namespace StartupMessages
+
+namespace {
+
+const QString OrdervoorHint = QStringLiteral(
+    "Order voor geeft aan voor wie de order in behandeling wordt genomen,\n"
+    "het geeft tevens aan waar de order wordt afgeleverd.");
+constexpr int HintDurationMs = 5000;
+
+// A folder named in Morvek.Ini: written for the platform the settings come
+// from, so backslashes separate; a relative one is taken from the working
+// folder.
+QString settingFolder(const WorkingFolder& folder, const QString& setting)
+{
+    QString p = setting.trimmed();
+    if (p.isEmpty())
+        return {};
+    p.replace(u'\\', u'/');
+    return QDir::cleanPath(QDir(folder.path()).absoluteFilePath(p));
+}
+
+bool folderHolds(const QString& folder, const QString& pattern)
+{
+    if (folder.isEmpty())
+        return false;
+    const QDir dir(folder);
+    // QDir name filters ignore case unless told otherwise, as on the platform
+    // the files come from.
+    return dir.exists() &&
+           !dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+}
+
+// Focus on the debtor field looks for incoming orders.
+class DebiteurFocusWatch : public QObject {
+public:
+    DebiteurFocusWatch(MorvekVonu* program, QObject* parent) : QObject(parent), program_(program) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn && program_->internalMode())
+            program_->signalIncomingOrders();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    MorvekVonu* program_;
+};
+
+} // namespace
+
+MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const QStringList& arguments,
+                       QObject* parent)
+    : QObject(parent), platform_(platform), folder_(workingFolder), arguments_(arguments)
+{
+    main_ = std::make_unique<TVonuOrderscherm>(platform_);
+    notes_ = std::make_unique<TVonuOrderNotitiescherm>();
+    extra_ = std::make_unique<TVonuOrderExtrascherm>();
+    main_->setNotitiescherm(notes_.get());
+    main_->setStartupHandler([this] { runStartup(); });
+    main_->setCloseHandler([this] { onClose(); });
+    main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));
+}
+
+MorvekVonu::~MorvekVonu() = default;
+
+void MorvekVonu::show()
+{
+    main_->show();
+}
+
+bool MorvekVonu::testWorkstation() const
+{
+    return isTestWorkstation(workstation_);
+}
+
+bool MorvekVonu::started() const
+{
+    return main_->isStarted();
+}
+
+void MorvekVonu::runStartup()
+{
+    if (startupDone_)
+        return;
+    startupDone_ = true;
+    if (!startupBody())
+        endProgram();
+}
+
+bool MorvekVonu::startupBody()
+{
+    IMessageDialog& messages = *platform_.messages;
+    const QString fout = StartupMessages::caption();
+
+    // 1. Hints.
+    main_->ordervoor()->setToolTip(OrdervoorHint);
+    for (QWidget* w : main_->findChildren<QWidget*>())
+        w->setToolTipDuration(HintDurationMs);
+
+    // 2. Mode.
+    internal_ = QFileInfo::exists(folder_.file(QStringLiteral("\\Morvek.Ini")));
+    if (internal_) {
+        workstation_ = workstationName(arguments_.value(0));
+        if (testWorkstation())
+            main_->setStatusText(1, versionPanelText(true));
+        QString reason;
+        if (!readMorvekIni(folder_.file(QStringLiteral("\\Morvek.Ini")), &deskSettings_, &reason)) {
+            showMessage(messages, fout, StartupMessages::morvekIniUnreadable(reason));
+            return false;
+        }
+        main_->onderdorpelPre()->setText(deskSettings_.onderdorpelPre);
+        main_->onderdorpelPost()->setText(deskSettings_.onderdorpelPost);
+    }
+
+    // 3. Folders of the customer's orders and pictures.
+    if (!internal_) {
+        const QString failed = folder_.createFolders(WorkingFolder::customerFolders());
+        if (!failed.isEmpty()) {
+            showMessage(messages, fout, StartupMessages::folderNotCreated(failed));
+            return false;
+        }
+    }
+
+    // 4. Local settings. An unreadable file is reported once; the defaults
+    // serve and the file is left alone on close.
+    QString reason;
+    settingsReadable_ = loadLocalSettings(folder_.file(QStringLiteral("\\MorvekVonu.Ini")), &settings_, &reason);
+    if (!settingsReadable_)
+        showMessage(messages, fout, StartupMessages::settingsUnreadable(reason));
+    if (settings_.hasStoredPosition())
+        main_->move(settings_.links, settings_.boven);
+
+    // 5. Profile and catalog.
+    if (internal_ && workstation_.isEmpty()) {
+        showMessage(messages, fout, StartupMessages::noWorkstation());
+        return false;
+    }
+    DataStartupRequest request;
+    request.workingFolder = folder_.path();
+    request.orderDesk = internal_;
+    request.today = platform_.clock->today();
+    const DataStartupResult data = loadStartupData(request, profile_, catalog_, messages);
+    if (data.profileOk) {
+        main_->setStatusText(2, data.sleutelPanel);
+        if (!internal_) {
+            main_->lDebiteur()->setText(main_->lDebiteur()->text() + data.debtorFromFileName);
+            main_->debiteurNaam()->setText(data.customerName);
+            main_->debiteurAdres()->setText(data.customerAddress);
+            main_->debiteurWoonplaats()->setText(data.customerPlace);
+        }
+    }
+    if (data.catalogOk)
+        main_->setStatusText(3, data.assortimentPanel);
+    if (!data.ok())
+        return false;
+
+    // 6. Fixed lists, the fresh order, and the controls of the mode.
+    if (!internal_) {
+        main_->ordervoor()->clear();
+        main_->ordervoor()->addItems(data.shipToEntries);
+        main_->ordervoor()->setCurrentIndex(main_->ordervoor()->count() > 0 ? 0 : -1);
+    }
+    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
+        QComboBox* kleur = main_->regelRij(r).kleur;
+        kleur->clear();
+        kleur->addItems(data.colourEntries);
+        kleur->setCurrentIndex(kleur->count() > 0 ? 0 : -1);
+    }
+    main_->order().clearOfferFlags();
+    main_->orderdatum()->setDate(platform_.clock->today());
+    main_->takeSavedSignature();
+    main_->setStarted(true);
+
+    if (internal_) {
+        if (!prepareOrderDesk()) {
+            main_->setStarted(false);
+            return false;
+        }
+    } else {
+        main_->verzenden()->setText(verzendenCaption(settings_));
+    }
+
+    main_->showModeControls(internal_);
+    if (internal_)
+        main_->debiteur()->setFocus();
+    else
+        main_->ordervoor()->setFocus();
+    return true;
+}
+
+bool MorvekVonu::prepareOrderDesk()
+{
+    main_->schermGebruiker()->setText(sessionUserName(folder_.path()));
+    main_->shapeForOrderDesk();
+
+    db_ = std::make_unique<DbSession>(*platform_.messages);
+    if (!db_->open(folder_.path()))
+        return false;
+    main_->admNr()->setText(db_->settings().administratie);
+    main_->serverOrder()->setText(db_->settings().serverOrder);
+    main_->databaseOrder()->setText(db_->settings().databaseOrder);
+    extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
+    return true;
+}
+
+void MorvekVonu::signalIncomingOrders()
+{
+    const bool waiting = folderHolds(settingFolder(folder_, deskSettings_.vonuOrder), QStringLiteral("*.Xml")) ||
+                         folderHolds(settingFolder(folder_, deskSettings_.onderdorpelPost), QStringLiteral("*.Txt"));
+    main_->vonuOrder()->setEnabled(waiting);
+    if (waiting && platform_.sound)
+        platform_.sound->playOnce(folder_.file(QStringLiteral("\\Wav\\DO.Wav")));
+}
+
+void MorvekVonu::onClose()
+{
+    if (db_)
+        db_->close();
+    const QPoint pos = main_->pos();
+    if (settingsReadable_ && (pos.y() != settings_.boven || pos.x() != settings_.links)) {
+        settings_.boven = pos.y();
+        settings_.links = pos.x();
+        QString reason;
+        if (!saveLocalSettings(folder_.file(QStringLiteral("\\MorvekVonu.Ini")), settings_, &reason))
+            showMessage(*platform_.messages, StartupMessages::caption(), StartupMessages::settingsNotSaved(reason));
+    }
+}
+
+void MorvekVonu::endProgram()
+{
+    emit startupFailed();
+    // Queued: the start-up runs inside the activation of the screen, which
+    // must finish before the screen goes.
+    QTimer::singleShot(0, main_.get(), [this] { main_->close(); });
+}
+
+} // namespace vonu
