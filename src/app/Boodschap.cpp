@@ -36,8 +36,7 @@ constexpr int ButtonLefts[4][4] = {
 
 TMelding::TMelding(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Melding"));
     setWindowTitle(QStringLiteral("Melding"));
@@ -51,14 +50,12 @@ TMelding::TMelding(QWidget* parent)
     m_icon = new QLabel(this);
     m_icon->setObjectName(QStringLiteral("Icoon"));
     m_icon->setGeometry(8, 8, 32, 32);
-    m_icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this)
-                          .pixmap(32, 32));
+    m_icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(32, 32));
 
     for (int i = 0; i < LineCount; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Tekst%1").arg(i));
-        label->setGeometry(LineLeft, LineTop + i * LineStep, InitialClientWidth - LineLeft - 4,
-                           LineHeight);
+        label->setGeometry(LineLeft, LineTop + i * LineStep, InitialClientWidth - LineLeft - 4, LineHeight);
         label->setTextFormat(Qt::PlainText);
         m_tekst[size_t(i)] = label;
     }
@@ -66,8 +63,7 @@ TMelding::TMelding(QWidget* parent)
     for (int n = 1; n <= ButtonCount; ++n) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("Knop%1").arg(n));
-        button->setGeometry(ButtonLefts[3][n - 1], InitialClientHeight + FrameAllowance -
-                                                        ButtonTopFromBottom,
+        button->setGeometry(ButtonLefts[3][n - 1], InitialClientHeight + FrameAllowance - ButtonTopFromBottom,
                             ButtonWidth, ButtonHeight);
         button->setVisible(false);
         connect(button, &QPushButton::clicked, this, [this, button] { buttonPressed(button); });

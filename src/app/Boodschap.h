@@ -23,7 +23,7 @@ public:
 
     explicit TMelding(QWidget* parent = nullptr);
 
-    QLabel* tekst(int index) const { return m_tekst.at(size_t(index)); }   // Tekst0 .. Tekst9
+    QLabel* tekst(int index) const { return m_tekst.at(size_t(index)); }          // Tekst0 .. Tekst9
     QPushButton* knop(int number) const { return m_knop.at(size_t(number - 1)); } // Knop1 .. Knop4
     QLabel* icon() const { return m_icon; }
 

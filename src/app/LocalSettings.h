@@ -9,14 +9,14 @@ namespace vonu {
 class IniFile;
 
 struct LocalSettings {
-    int boven = 0;  // [Scherm] Boven: top of the main screen
-    int links = 0;  // [Scherm] Links: left of the main screen
-    QString emailVerzenden = QStringLiteral("Ja");               // [Email] EmailVerzenden
-    QString emailAdres = QStringLiteral("naam@voorbeeld.nl");     // [Email] EmailAdres
-    QString serverNaam = QStringLiteral("smtp.voorbeeld.nl");     // [Smtp] ServerNaam
-    int serverPoort = 25;                                         // [Smtp] ServerPoort
-    QString serverGebruiker;                                      // [Smtp] ServerGebruiker
-    QString serverWachtwoord;                                     // [Smtp] ServerWachtwoord
+    int boven = 0;                                            // [Scherm] Boven: top of the main screen
+    int links = 0;                                            // [Scherm] Links: left of the main screen
+    QString emailVerzenden = QStringLiteral("Ja");            // [Email] EmailVerzenden
+    QString emailAdres = QStringLiteral("naam@voorbeeld.nl"); // [Email] EmailAdres
+    QString serverNaam = QStringLiteral("smtp.voorbeeld.nl"); // [Smtp] ServerNaam
+    int serverPoort = 25;                                     // [Smtp] ServerPoort
+    QString serverGebruiker;                                  // [Smtp] ServerGebruiker
+    QString serverWachtwoord;                                 // [Smtp] ServerWachtwoord
 
     // Orders go out by e-mail only when EmailVerzenden is exactly "Ja".
     bool sendsByEmail() const { return emailVerzenden == QLatin1String("Ja"); }

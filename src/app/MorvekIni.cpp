@@ -9,7 +9,10 @@ namespace {
 
 QString* fieldFor(MorvekIniSettings& s, const QString& key)
 {
-    static const struct { const char* key; QString MorvekIniSettings::*field; } keys[] = {
+    static const struct {
+        const char* key;
+        QString MorvekIniSettings::*field;
+    } keys[] = {
         {"P_productie", &MorvekIniSettings::pProductie},
         {"BedrijfsLogo", &MorvekIniSettings::bedrijfsLogo},
         {"ProductAfbeelding", &MorvekIniSettings::productAfbeelding},

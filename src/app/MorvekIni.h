@@ -8,12 +8,12 @@ namespace vonu {
 
 // The recognised keys of Morvek.Ini; a key never given stays empty.
 struct MorvekIniSettings {
-    QString pProductie;         // P_productie
-    QString bedrijfsLogo;       // BedrijfsLogo
-    QString productAfbeelding;  // ProductAfbeelding
-    QString onderdorpelPre;     // OnderdorpelPre
-    QString onderdorpelPost;    // OnderdorpelPost
-    QString vonuOrder;          // VonuOrder
+    QString pProductie;        // P_productie
+    QString bedrijfsLogo;      // BedrijfsLogo
+    QString productAfbeelding; // ProductAfbeelding
+    QString onderdorpelPre;    // OnderdorpelPre
+    QString onderdorpelPost;   // OnderdorpelPost
+    QString vonuOrder;         // VonuOrder
 };
 
 // Parses the key=value lines: split at the first "=", key and value trimmed,

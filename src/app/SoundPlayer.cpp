@@ -69,8 +69,7 @@ bool SoundPlayer::isPlayableWave(const QString& fileName)
     return false;
 }
 
-SoundPlayer::SoundPlayer(QObject* parent)
-    : QObject(parent), m_effect(new QSoundEffect(this))
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), m_effect(new QSoundEffect(this))
 {
     m_effect->setLoopCount(1);
 }

@@ -19,36 +19,48 @@ constexpr int ClientWidth = 423;
 constexpr int ClientHeight = 168;
 constexpr int StatusBarHeight = 19;
 
-// Two columns of three fields, each with its label above it.
-constexpr int ColumnLeft[2] = {8, 216};
-constexpr int ColumnWidth = 199;
-constexpr int RowTop[3] = {4, 44, 84};
-constexpr int LabelHeight = 14;
-constexpr int FieldHeight = 21;
+// Four rows; each label sits above its field and gets the width its text
+// needs, so a row shares its width between a long and a short label.
+constexpr int LabelHeight = 13;
+constexpr int FieldHeight = 20;
+constexpr int RowTop[4] = {2, 38, 74, 110};
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int column, int row)
+struct Place {
+    int row, left, labelWidth, fieldWidth;
+};
+constexpr Place EmailVerzendenPlace{0, 8, 236, 25};
+constexpr Place EmailAdresPlace{0, 252, 163, 163};
+constexpr Place ServerNaamPlace{1, 8, 163, 163};
+constexpr Place ServerPoortPlace{1, 179, 236, 60};
+constexpr Place ServerGebruikerPlace{2, 8, 250, 200};
+constexpr Place ServerWachtwoordPlace{3, 8, 250, 200};
+
+int fieldTop(const Place& p)
+{
+    return RowTop[p.row] + LabelHeight + 1;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const Place& p)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(ColumnLeft[column], RowTop[row], ColumnWidth, LabelHeight);
+    label->setGeometry(p.left, RowTop[p.row], p.labelWidth, LabelHeight);
     return label;
 }
 
-QLineEdit* addEdit(QWidget* parent, const QString& name, const QString& text, int column, int row)
+QLineEdit* addEdit(QWidget* parent, const QString& name, const QString& text, const Place& p)
 {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
-    edit->setGeometry(ColumnLeft[column], RowTop[row] + LabelHeight + 2, ColumnWidth, FieldHeight);
+    edit->setGeometry(p.left, fieldTop(p), p.fieldWidth, FieldHeight);
     return edit;
 }
 
 } // namespace
 
-TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& settings,
-                                                       QWidget* parent)
+TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("VonuOrderInstellingscherm"));
     setWindowTitle(QStringLiteral("Instellingen"));
@@ -60,30 +72,35 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     setFont(small);
 
     addLabel(this, QStringLiteral("L_EmailVerzenden"),
-             QStringLiteral("eMail gebruiken voor orders en offerte's"), 0, 0);
+             QStringLiteral("eMail gebruiken voor orders en offerte's"), EmailVerzendenPlace);
     K_EmailVerzenden = new QFrame(this);
     K_EmailVerzenden->setObjectName(QStringLiteral("K_EmailVerzenden"));
-    K_EmailVerzenden->setGeometry(ColumnLeft[0], RowTop[0] + LabelHeight + 2, FieldHeight + 4,
-                                  FieldHeight);
+    K_EmailVerzenden->setGeometry(EmailVerzendenPlace.left, fieldTop(EmailVerzendenPlace),
+                                  EmailVerzendenPlace.fieldWidth, FieldHeight);
     K_EmailVerzenden->setAutoFillBackground(true);
     EmailVerzenden = new QCheckBox(K_EmailVerzenden);
     EmailVerzenden->setObjectName(QStringLiteral("EmailVerzenden"));
-    EmailVerzenden->setGeometry(4, 2, FieldHeight - 4, FieldHeight - 4);
+    EmailVerzenden->setGeometry(4, 1, FieldHeight - 2, FieldHeight - 2);
     EmailVerzenden->setChecked(settings.sendsByEmail());
 
-    addLabel(this, QStringLiteral("L_EmailAdres"), QStringLiteral("Uw emailadres (verplicht)"), 0, 1);
-    EmailAdres = addEdit(this, QStringLiteral("EmailAdres"), settings.emailAdres, 0, 1);
-    addLabel(this, QStringLiteral("L_ServerNaam"), QStringLiteral("SMTP Servernaam (verplicht)"), 0, 2);
-    ServerNaam = addEdit(this, QStringLiteral("ServerNaam"), settings.serverNaam, 0, 2);
+    addLabel(this, QStringLiteral("L_EmailAdres"), QStringLiteral("Uw emailadres (verplicht)"),
+             EmailAdresPlace);
+    EmailAdres = addEdit(this, QStringLiteral("EmailAdres"), settings.emailAdres, EmailAdresPlace);
+    addLabel(this, QStringLiteral("L_ServerNaam"), QStringLiteral("SMTP Servernaam (verplicht)"),
+             ServerNaamPlace);
+    ServerNaam = addEdit(this, QStringLiteral("ServerNaam"), settings.serverNaam, ServerNaamPlace);
     addLabel(this, QStringLiteral("L_ServerPoort"),
-             QStringLiteral("SMTP Serverpoort (verplicht, meestal 25)"), 1, 0);
-    ServerPoort = addEdit(this, QStringLiteral("ServerPoort"), QString::number(settings.serverPoort), 1, 0);
+             QStringLiteral("SMTP Serverpoort (verplicht, meestal 25)"), ServerPoortPlace);
+    ServerPoort =
+        addEdit(this, QStringLiteral("ServerPoort"), QString::number(settings.serverPoort), ServerPoortPlace);
     addLabel(this, QStringLiteral("L_ServerGebruiker"),
-             QStringLiteral("SMTP Gebruikersnaam (niet altijd verplicht)"), 1, 1);
-    ServerGebruiker = addEdit(this, QStringLiteral("ServerGebruiker"), settings.serverGebruiker, 1, 1);
+             QStringLiteral("SMTP Gebruikersnaam (niet altijd verplicht)"), ServerGebruikerPlace);
+    ServerGebruiker =
+        addEdit(this, QStringLiteral("ServerGebruiker"), settings.serverGebruiker, ServerGebruikerPlace);
     addLabel(this, QStringLiteral("L_ServerWachtwoord"),
-             QStringLiteral("SMTP Wachtwoord (niet altijd verplicht)"), 1, 2);
-    ServerWachtwoord = addEdit(this, QStringLiteral("ServerWachtwoord"), settings.serverWachtwoord, 1, 2);
+             QStringLiteral("SMTP Wachtwoord (niet altijd verplicht)"), ServerWachtwoordPlace);
+    ServerWachtwoord =
+        addEdit(this, QStringLiteral("ServerWachtwoord"), settings.serverWachtwoord, ServerWachtwoordPlace);
 
     Ok = new QPushButton(QStringLiteral("&Ok"), this);
     Ok->setObjectName(QStringLiteral("Ok"));
@@ -137,8 +154,8 @@ bool TVonuOrderInstellingscherm::eventFilter(QObject* watched, QEvent* event)
 void TVonuOrderInstellingscherm::paintEmailVerzendenFrame(bool focused)
 {
     QPalette p = K_EmailVerzenden->palette();
-    p.setColor(QPalette::Window, focused ? palette().color(QPalette::Active, QPalette::Highlight)
-                                         : QColor(Qt::white));
+    p.setColor(QPalette::Window,
+               focused ? palette().color(QPalette::Active, QPalette::Highlight) : QColor(Qt::white));
     K_EmailVerzenden->setPalette(p);
 }
 
@@ -156,8 +173,8 @@ LocalSettings TVonuOrderInstellingscherm::edited(const QPoint& mainScreenTopLeft
     return s;
 }
 
-bool runSettingsScreen(LocalSettings& settings, const QString& iniPath,
-                       const QPoint& mainScreenTopLeft, IMessageDialog& messages, QWidget* parent)
+bool runSettingsScreen(LocalSettings& settings, const QString& iniPath, const QPoint& mainScreenTopLeft,
+                       IMessageDialog& messages, QWidget* parent)
 {
     {
         TVonuOrderInstellingscherm screen(settings, parent);

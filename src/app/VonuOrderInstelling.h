@@ -42,15 +42,14 @@ protected:
 private:
     void paintEmailVerzendenFrame(bool focused);
 
-    QList<QWidget*> m_fields;  // Enter order
+    QList<QWidget*> m_fields; // Enter order
 };
 
 // Runs the settings screen modally and then stores the edited settings with
 // the main screen's position (its frame's top left, QWidget::pos()) into
 // `iniPath`. `settings` takes the edited values even when writing fails; that
 // failure is shown as a "Fout" message and returns false.
-bool runSettingsScreen(LocalSettings& settings, const QString& iniPath,
-                       const QPoint& mainScreenTopLeft, IMessageDialog& messages,
-                       QWidget* parent = nullptr);
+bool runSettingsScreen(LocalSettings& settings, const QString& iniPath, const QPoint& mainScreenTopLeft,
+                       IMessageDialog& messages, QWidget* parent = nullptr);
 
 } // namespace vonu

@@ -22,16 +22,12 @@ QStringList matches(const QString& folder, const QString& pattern)
     if (!dir.exists())
         return {};
     // Without QDir::CaseSensitive the name filter ignores case.
-    return dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System,
-                         QDir::Name | QDir::IgnoreCase);
+    return dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
 }
 
 } // namespace
 
-WorkingFolder::WorkingFolder(const QString& folder)
-    : m_path(QDir::cleanPath(QDir(folder).absolutePath()))
-{
-}
+WorkingFolder::WorkingFolder(const QString& folder) : m_path(QDir::cleanPath(QDir(folder).absolutePath())) {}
 
 WorkingFolder WorkingFolder::current()
 {
@@ -82,8 +78,7 @@ QString WorkingFolder::createFolders(const QStringList& relativeFolders) const
 
 QStringList WorkingFolder::customerFolders()
 {
-    return {QStringLiteral("\\Orders"), QStringLiteral("\\Verzonden"),
-            QStringLiteral("\\Afbeeldingen")};
+    return {QStringLiteral("\\Orders"), QStringLiteral("\\Verzonden"), QStringLiteral("\\Afbeeldingen")};
 }
 
 } // namespace vonu

@@ -63,7 +63,11 @@ TEST(Instellingscherm, ShowsTheSettingsUnderTheirLabels)
     EXPECT_EQ(screen.ServerWachtwoord->text(), "g\\eheim");
     EXPECT_EQ(screen.ServerWachtwoord->echoMode(), QLineEdit::Normal);
 
-    const struct { QWidget* field; const char* label; const char* text; } labels[] = {
+    const struct {
+        QWidget* field;
+        const char* label;
+        const char* text;
+    } labels[] = {
         {screen.K_EmailVerzenden, "L_EmailVerzenden", "eMail gebruiken voor orders en offerte's"},
         {screen.EmailAdres, "L_EmailAdres", "Uw emailadres (verplicht)"},
         {screen.ServerNaam, "L_ServerNaam", "SMTP Servernaam (verplicht)"},
@@ -78,6 +82,18 @@ TEST(Instellingscherm, ShowsTheSettingsUnderTheirLabels)
         EXPECT_LE(label->geometry().bottom(), l.field->y()) << l.label;
         EXPECT_EQ(label->x(), l.field->x()) << l.label;
         EXPECT_LE(l.field->geometry().bottom(), screen.StatusBar->y()) << l.label;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << l.label;
+    }
+
+    // Nothing covers anything else, and everything lies inside the client area.
+    QList<QWidget*> parts = {screen.Ok, screen.StatusBar};
+    for (const auto& l : labels)
+        parts << l.field << screen.findChild<QLabel*>(l.label);
+    for (int i = 0; i < parts.size(); ++i) {
+        EXPECT_TRUE(screen.rect().contains(parts[i]->geometry())) << i;
+        for (int j = i + 1; j < parts.size(); ++j)
+            EXPECT_FALSE(parts[i]->geometry().intersects(parts[j]->geometry()))
+                << parts[i]->objectName().toStdString() << " / " << parts[j]->objectName().toStdString();
     }
 }
 
@@ -86,9 +102,8 @@ TEST(Instellingscherm, EnterWalksTheFieldsAndClosesAfterThePassword)
     TVonuOrderInstellingscherm screen(stored());
     screen.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
-    const QList<QWidget*> order = {screen.EmailVerzenden, screen.EmailAdres, screen.ServerNaam,
-                                   screen.ServerPoort, screen.ServerGebruiker,
-                                   screen.ServerWachtwoord};
+    const QList<QWidget*> order = {screen.EmailVerzenden, screen.EmailAdres,      screen.ServerNaam,
+                                   screen.ServerPoort,    screen.ServerGebruiker, screen.ServerWachtwoord};
     order.first()->setFocus();
     for (int i = 0; i + 1 < order.size(); ++i) {
         ASSERT_TRUE(order[i]->hasFocus()) << i;
@@ -125,7 +140,7 @@ TEST(Instellingscherm, EditedSettingsTakeThePositionAndConvertThePort)
     EXPECT_EQ(s.boven, 75);
     EXPECT_EQ(s.emailVerzenden, "Nee");
     EXPECT_EQ(s.serverPoort, 0);
-    EXPECT_EQ(s.emailAdres, "");  // advice only: empty fields are accepted
+    EXPECT_EQ(s.emailAdres, ""); // advice only: empty fields are accepted
     EXPECT_EQ(s.serverWachtwoord, "g\\eheim");
     EXPECT_EQ(verzendenCaption(s), "Afd&rukken en bewaren");
 }

@@ -91,14 +91,18 @@ TEST(LocalSettings, ReadsValuesWhateverTheCaseOfNames)
 
 TEST(LocalSettings, NonIntegerNumbersInTheFileFallBackToTheDefaults)
 {
-    const struct { const char* value; int boven; int poort; } cases[] = {
-        {"abc", 0, 25}, {"", 0, 25}, {"12px", 0, 25}, {"3.5", 0, 25},
+    const struct {
+        const char* value;
+        int boven;
+        int poort;
+    } cases[] = {
+        {"abc", 0, 25},         {"", 0, 25},       {"12px", 0, 25}, {"3.5", 0, 25},
         {"99999999999", 0, 25}, {"-40", -40, -40}, {" 7 ", 7, 7},
     };
     for (const auto& c : cases) {
         const QString v = QString::fromUtf8(c.value);
-        const IniFile ini = IniFile::fromText("[Scherm]\nBoven=" + v + "\nLinks=" + v +
-                                              "\n[Smtp]\nServerPoort=" + v + "\n");
+        const IniFile ini =
+            IniFile::fromText("[Scherm]\nBoven=" + v + "\nLinks=" + v + "\n[Smtp]\nServerPoort=" + v + "\n");
         const LocalSettings s = readLocalSettings(ini);
         EXPECT_EQ(s.boven, c.boven) << c.value;
         EXPECT_EQ(s.links, c.boven) << c.value;
@@ -108,10 +112,15 @@ TEST(LocalSettings, NonIntegerNumbersInTheFileFallBackToTheDefaults)
 
 TEST(LocalSettings, RoundTripInKeyOrderKeepingTheRestOfTheFile)
 {
-    const struct { const char* name; QByteArray before; QStringList otherKeys; } cases[] = {
+    const struct {
+        const char* name;
+        QByteArray before;
+        QStringList otherKeys;
+    } cases[] = {
         {"new file", {}, {}},
         {"keys in other case and other entries",
-         "[Algemeen]\r\nTaal=NL\r\n\r\n[scherm]\r\nBOVEN=1\r\nBreedte=800\r\n\r\n[smtp]\r\nservernaam=oud\r\n",
+         "[Algemeen]\r\nTaal=NL\r\n\r\n[scherm]\r\nBOVEN=1\r\nBreedte=800\r\n\r\n[smtp]\r\nservernaam="
+         "oud\r\n",
          {"Taal", "Breedte"}},
     };
     for (const auto& c : cases) {
@@ -132,9 +141,8 @@ TEST(LocalSettings, RoundTripInKeyOrderKeepingTheRestOfTheFile)
         QStringList ours = keysInOrder(text);
         for (const QString& k : c.otherKeys)
             EXPECT_EQ(ours.removeAll(k), 1) << k.toStdString();
-        const QStringList expected = {"Boven", "Links", "EmailVerzenden", "EmailAdres",
-                                      "ServerNaam", "ServerPoort", "ServerGebruiker",
-                                      "ServerWachtwoord"};
+        const QStringList expected = {"Boven",      "Links",       "EmailVerzenden",  "EmailAdres",
+                                      "ServerNaam", "ServerPoort", "ServerGebruiker", "ServerWachtwoord"};
         EXPECT_EQ(ours.size(), expected.size()) << text.constData();
         for (const QString& k : expected) {
             const QRegularExpression exact("^" + k + "$", QRegularExpression::CaseInsensitiveOption);
@@ -162,7 +170,10 @@ TEST(LocalSettings, UnreadableFileGivesDefaultsAndIsNotOverwritten)
 
 TEST(LocalSettings, VerzendenCaptionAndPortText)
 {
-    const struct { const char* value; const char* caption; } captions[] = {
+    const struct {
+        const char* value;
+        const char* caption;
+    } captions[] = {
         {"Ja", "&Verzenden en bewaren"},
         {"Nee", "Afd&rukken en bewaren"},
         {"ja", "Afd&rukken en bewaren"},
@@ -174,7 +185,10 @@ TEST(LocalSettings, VerzendenCaptionAndPortText)
         EXPECT_EQ(verzendenCaption(s), QString::fromUtf8(c.caption)) << c.value;
     }
 
-    const struct { const char* text; int port; } ports[] = {
+    const struct {
+        const char* text;
+        int port;
+    } ports[] = {
         {"abc", 0}, {"", 0}, {"25a", 0}, {"587", 587}, {" 465 ", 465}, {"0", 0},
     };
     for (const auto& p : ports)

@@ -67,8 +67,8 @@ TEST(Melding, LayoutFollowsLinesAndButtons)
         const char* name;
         QStringList lines;
         int buttons;
-        int shrink;            // pixels below the initial height
-        QList<int> lefts;      // Knop1..Knopn
+        int shrink;       // pixels below the initial height
+        QList<int> lefts; // Knop1..Knopn
     } cases[] = {
         {"two lines, one button", linesAt({0, 1}), 1, 84, {112}},
         {"only Tekst6", linesAt({6}), 1, 36, {112}},
@@ -101,7 +101,7 @@ TEST(Melding, LayoutFollowsLinesAndButtons)
             // Every button stays inside the client area, below the kept lines.
             EXPECT_LE(d.knop(n)->geometry().bottom(), d.height() - 1) << n;
         }
-        d.prepare();  // a second run changes nothing
+        d.prepare(); // a second run changes nothing
         EXPECT_EQ(d.height(), 165 - c.shrink);
     }
 }
@@ -109,7 +109,8 @@ TEST(Melding, LayoutFollowsLinesAndButtons)
 TEST(Melding, ButtonPositionsGoToTheFirstButtonsWhateverCarriesACaption)
 {
     TMelding d;
-    d.fill({QStringLiteral("Vraag"), {QStringLiteral("regel")},
+    d.fill({QStringLiteral("Vraag"),
+            {QStringLiteral("regel")},
             {QStringLiteral("&Ja"), QString(), QStringLiteral("&Later")}});
     d.prepare();
     EXPECT_FALSE(d.knop(1)->isHidden());
@@ -156,9 +157,9 @@ TEST(Melding, ModalShowReturnsTheClickedButton)
         seenLine = d->tekst(1)->text();
         QTest::mouseClick(d->knop(3), Qt::LeftButton);
     });
-    const int pressed = showMessage(dialog, QStringLiteral("Waarschuwing"),
-                                    {QStringLiteral("een"), QStringLiteral("twee")},
-                                    {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    const int pressed =
+        showMessage(dialog, QStringLiteral("Waarschuwing"), {QStringLiteral("een"), QStringLiteral("twee")},
+                    {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
     EXPECT_EQ(pressed, 3);
     EXPECT_EQ(seenCaption, "Waarschuwing");
     EXPECT_EQ(seenLine, "twee");

@@ -9,7 +9,11 @@ using namespace vonu;
 
 TEST(Workstation, NameFromStartupParameter)
 {
-    const struct { const char* parameter; const char* name; bool test; } cases[] = {
+    const struct {
+        const char* parameter;
+        const char* name;
+        bool test;
+    } cases[] = {
         {"  proef12  ", "PROEF12", true},
         {"werkplek123", "WERKPLEK", false},
         {"balie3", "BALIE3", false},

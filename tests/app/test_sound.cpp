@@ -24,9 +24,8 @@ QByteArray le(quint32 v, int bytes)
 QByteArray waveFile(quint32 samples, quint16 format = 1)
 {
     const quint32 dataSize = samples * 2;
-    QByteArray w = "RIFF" + le(36 + dataSize, 4) + "WAVEfmt " + le(16, 4) + le(format, 2) +
-                   le(1, 2) + le(8000, 4) + le(16000, 4) + le(2, 2) + le(16, 2) + "data" +
-                   le(dataSize, 4);
+    QByteArray w = "RIFF" + le(36 + dataSize, 4) + "WAVEfmt " + le(16, 4) + le(format, 2) + le(1, 2) +
+                   le(8000, 4) + le(16000, 4) + le(2, 2) + le(16, 2) + "data" + le(dataSize, 4);
     w.append(QByteArray(int(dataSize), '\0'));
     return w;
 }
@@ -62,9 +61,13 @@ TEST(SoundPlayer, OnlyCompleteWaveFilesArePlayed)
 {
     const QByteArray good = waveFile(800);
     QByteArray extraChunk = good;
-    extraChunk.insert(12, "LIST" + le(3, 4) + "abc" + '\0');  // odd size, padded
+    extraChunk.insert(12, "LIST" + le(3, 4) + "abc" + '\0'); // odd size, padded
     extraChunk.replace(4, 4, le(quint32(extraChunk.size() - 8), 4));
-    const struct { const char* name; QByteArray bytes; bool playable; } cases[] = {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool playable;
+    } cases[] = {
         {"complete PCM file", good, true},
         {"a chunk before the format", extraChunk, true},
         {"empty file", {}, false},
@@ -99,7 +102,7 @@ TEST(SoundPlayer, PlaysOnceWithoutWaitingAndAgainOnRequest)
     EXPECT_EQ(player.effect()->loopCount(), 1);
     waitUntilReady(player.effect());
     EXPECT_EQ(player.effect()->status(), QSoundEffect::Ready);
-    player.playOnce(path);  // again, while the first may still be playing
+    player.playOnce(path); // again, while the first may still be playing
     EXPECT_EQ(player.effect()->status(), QSoundEffect::Ready);
 }
 

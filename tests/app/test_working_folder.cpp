@@ -57,7 +57,10 @@ TEST(WorkingFolder, FirstMatchIgnoresCaseAndFolders)
 
 TEST(WorkingFolder, ProfileIsTheFirstXmlFileBeginningWithAFigure)
 {
-    const struct { QStringList files; const char* profile; } cases[] = {
+    const struct {
+        QStringList files;
+        const char* profile;
+    } cases[] = {
         {{"Assortiment.Xml", "123456.Xml"}, "123456.Xml"},
         {{"Assortiment.Xml"}, ""},
         {{"0123.Xml", "Assortiment.Xml"}, ""},
@@ -69,8 +72,8 @@ TEST(WorkingFolder, ProfileIsTheFirstXmlFileBeginningWithAFigure)
         for (const QString& f : c.files)
             touch(dir.filePath(f));
         const QString found = WorkingFolder(dir.path()).profileFile();
-        EXPECT_EQ(found.isEmpty() ? QString() : QFileInfo(found).fileName(),
-                  QString::fromUtf8(c.profile)) << c.files.join(',').toStdString();
+        EXPECT_EQ(found.isEmpty() ? QString() : QFileInfo(found).fileName(), QString::fromUtf8(c.profile))
+            << c.files.join(',').toStdString();
     }
 }
 
@@ -88,8 +91,7 @@ TEST(WorkingFolder, CreatesMissingFoldersAndNamesTheOneThatFails)
     // A file where a folder should be cannot be turned into one.
     QTemporaryDir other;
     touch(other.filePath("Verzonden"));
-    EXPECT_EQ(WorkingFolder(other.path()).createFolders(WorkingFolder::customerFolders()),
-              "\\Verzonden");
+    EXPECT_EQ(WorkingFolder(other.path()).createFolders(WorkingFolder::customerFolders()), "\\Verzonden");
     EXPECT_TRUE(QFileInfo(other.filePath("Orders")).isDir());
     EXPECT_FALSE(QFileInfo::exists(other.filePath("Afbeeldingen")));
 }
