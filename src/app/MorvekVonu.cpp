@@ -98,12 +98,13 @@ private:
 
 MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const QStringList& arguments,
                        QObject* parent)
-    : QObject(parent), platform_(platform), folder_(workingFolder), arguments_(arguments)
+    : QObject(parent), platform_(platform), state_(workingFolder), arguments_(arguments)
 {
     main_ = std::make_unique<TVonuOrderscherm>(platform_);
     notes_ = std::make_unique<TVonuOrderNotitiescherm>();
     extra_ = std::make_unique<TVonuOrderExtrascherm>();
     main_->setNotitiescherm(notes_.get());
+    main_->setState(&state_);
     main_->setStartupHandler([this] { runStartup(); });
     main_->setCloseHandler([this] { onClose(); });
     main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));
@@ -118,7 +119,7 @@ void MorvekVonu::show()
 
 bool MorvekVonu::testWorkstation() const
 {
-    return isTestWorkstation(workstation_);
+    return isTestWorkstation(state_.workstation);
 }
 
 bool MorvekVonu::started() const
@@ -146,23 +147,23 @@ bool MorvekVonu::startupBody()
         w->setToolTipDuration(HintDurationMs);
 
     // 2. Mode.
-    internal_ = QFileInfo::exists(folder_.file(QStringLiteral("\\Morvek.Ini")));
-    if (internal_) {
-        workstation_ = workstationName(arguments_.value(0));
+    state_.internalMode = QFileInfo::exists(state_.folder.file(QStringLiteral("\\Morvek.Ini")));
+    if (state_.internalMode) {
+        state_.workstation = workstationName(arguments_.value(0));
         if (testWorkstation())
             main_->setStatusText(1, versionPanelText(true));
         QString reason;
-        if (!readMorvekIni(folder_.file(QStringLiteral("\\Morvek.Ini")), &deskSettings_, &reason)) {
+        if (!readMorvekIni(state_.folder.file(QStringLiteral("\\Morvek.Ini")), &state_.desk, &reason)) {
             showMessage(messages, fout, StartupMessages::morvekIniUnreadable(reason));
             return false;
         }
-        main_->onderdorpelPre()->setText(deskSettings_.onderdorpelPre);
-        main_->onderdorpelPost()->setText(deskSettings_.onderdorpelPost);
+        main_->onderdorpelPre()->setText(state_.desk.onderdorpelPre);
+        main_->onderdorpelPost()->setText(state_.desk.onderdorpelPost);
     }
 
     // 3. Folders of the customer's orders and pictures.
-    if (!internal_) {
-        const QString failed = folder_.createFolders(WorkingFolder::customerFolders());
+    if (!state_.internalMode) {
+        const QString failed = state_.folder.createFolders(WorkingFolder::customerFolders());
         if (!failed.isEmpty()) {
             showMessage(messages, fout, StartupMessages::folderNotCreated(failed));
             return false;
@@ -172,25 +173,25 @@ bool MorvekVonu::startupBody()
     // 4. Local settings. An unreadable file is reported once; the defaults
     // serve and the file is left alone on close.
     QString reason;
-    settingsReadable_ = loadLocalSettings(folder_.file(QStringLiteral("\\MorvekVonu.Ini")), &settings_, &reason);
-    if (!settingsReadable_)
+    state_.settingsReadable = loadLocalSettings(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), &state_.settings, &reason);
+    if (!state_.settingsReadable)
         showMessage(messages, fout, StartupMessages::settingsUnreadable(reason));
-    if (settings_.hasStoredPosition())
-        main_->move(settings_.links, settings_.boven);
+    if (state_.settings.hasStoredPosition())
+        main_->move(state_.settings.links, state_.settings.boven);
 
     // 5. Profile and catalog.
-    if (internal_ && workstation_.isEmpty()) {
+    if (state_.internalMode && state_.workstation.isEmpty()) {
         showMessage(messages, fout, StartupMessages::noWorkstation());
         return false;
     }
     DataStartupRequest request;
-    request.workingFolder = folder_.path();
-    request.orderDesk = internal_;
+    request.workingFolder = state_.folder.path();
+    request.orderDesk = state_.internalMode;
     request.today = platform_.clock->today();
-    const DataStartupResult data = loadStartupData(request, profile_, catalog_, messages);
+    const DataStartupResult data = loadStartupData(request, state_.profile, state_.catalog, messages);
     if (data.profileOk) {
         main_->setStatusText(2, data.sleutelPanel);
-        if (!internal_) {
+        if (!state_.internalMode) {
             main_->lDebiteur()->setText(main_->lDebiteur()->text() + data.debtorFromFileName);
             main_->debiteurNaam()->setText(data.customerName);
             main_->debiteurAdres()->setText(data.customerAddress);
@@ -203,7 +204,7 @@ bool MorvekVonu::startupBody()
         return false;
 
     // 6. Fixed lists, the fresh order, and the controls of the mode.
-    if (!internal_) {
+    if (!state_.internalMode) {
         main_->ordervoor()->clear();
         main_->ordervoor()->addItems(data.shipToEntries);
         main_->ordervoor()->setCurrentIndex(main_->ordervoor()->count() > 0 ? 0 : -1);
@@ -219,17 +220,17 @@ bool MorvekVonu::startupBody()
     main_->takeSavedSignature();
     main_->setStarted(true);
 
-    if (internal_) {
+    if (state_.internalMode) {
         if (!prepareOrderDesk()) {
             main_->setStarted(false);
             return false;
         }
     } else {
-        main_->verzenden()->setText(verzendenCaption(settings_));
+        main_->verzenden()->setText(verzendenCaption(state_.settings));
     }
 
-    main_->showModeControls(internal_);
-    if (internal_)
+    main_->showModeControls(state_.internalMode);
+    if (state_.internalMode)
         main_->debiteur()->setFocus();
     else
         main_->ordervoor()->setFocus();
@@ -238,12 +239,13 @@ bool MorvekVonu::startupBody()
 
 bool MorvekVonu::prepareOrderDesk()
 {
-    main_->schermGebruiker()->setText(sessionUserName(folder_.path()));
+    main_->schermGebruiker()->setText(sessionUserName(state_.folder.path()));
     main_->shapeForOrderDesk();
 
     db_ = std::make_unique<DbSession>(*platform_.messages);
-    if (!db_->open(folder_.path()))
+    if (!db_->open(state_.folder.path()))
         return false;
+    state_.db = db_.get();
     main_->admNr()->setText(db_->settings().administratie);
     main_->serverOrder()->setText(db_->settings().serverOrder);
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
@@ -253,11 +255,11 @@ bool MorvekVonu::prepareOrderDesk()
 
 void MorvekVonu::signalIncomingOrders()
 {
-    const bool waiting = folderHolds(settingFolder(folder_, deskSettings_.vonuOrder), QStringLiteral("*.Xml")) ||
-                         folderHolds(settingFolder(folder_, deskSettings_.onderdorpelPost), QStringLiteral("*.Txt"));
+    const bool waiting = folderHolds(settingFolder(state_.folder, state_.desk.vonuOrder), QStringLiteral("*.Xml")) ||
+                         folderHolds(settingFolder(state_.folder, state_.desk.onderdorpelPost), QStringLiteral("*.Txt"));
     main_->vonuOrder()->setEnabled(waiting);
     if (waiting && platform_.sound)
-        platform_.sound->playOnce(folder_.file(QStringLiteral("\\Wav\\DO.Wav")));
+        platform_.sound->playOnce(state_.folder.file(QStringLiteral("\\Wav\\DO.Wav")));
 }
 
 void MorvekVonu::onClose()
@@ -265,11 +267,11 @@ void MorvekVonu::onClose()
     if (db_)
         db_->close();
     const QPoint pos = main_->pos();
-    if (settingsReadable_ && (pos.y() != settings_.boven || pos.x() != settings_.links)) {
-        settings_.boven = pos.y();
-        settings_.links = pos.x();
+    if (state_.settingsReadable && (pos.y() != state_.settings.boven || pos.x() != state_.settings.links)) {
+        state_.settings.boven = pos.y();
+        state_.settings.links = pos.x();
         QString reason;
-        if (!saveLocalSettings(folder_.file(QStringLiteral("\\MorvekVonu.Ini")), settings_, &reason))
+        if (!saveLocalSettings(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), state_.settings, &reason))
             showMessage(*platform_.messages, StartupMessages::caption(), StartupMessages::settingsNotSaved(reason));
     }
 }

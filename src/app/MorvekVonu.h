@@ -4,12 +4,8 @@
 // the close that follows the close query. main() only builds the platform
 // seams and one MorvekVonu.
 
-#include "app/LocalSettings.h"
-#include "app/MorvekIni.h"
+#include "app/AppState.h"
 #include "app/Platform.h"
-#include "app/WorkingFolder.h"
-#include "data/Catalog.h"
-#include "data/CustomerProfile.h"
 
 #include <QObject>
 #include <QStringList>
@@ -47,15 +43,16 @@ public:
     TVonuOrderNotitiescherm& notesScreen() const { return *notes_; }
     TVonuOrderExtrascherm& extraScreen() const { return *extra_; }
 
-    bool internalMode() const { return internal_; }
-    const QString& workstation() const { return workstation_; }
+    bool internalMode() const { return state_.internalMode; }
+    const QString& workstation() const { return state_.workstation; }
     bool testWorkstation() const;
-    const MorvekIniSettings& orderDeskSettings() const { return deskSettings_; }
-    const LocalSettings& localSettings() const { return settings_; }
-    const WorkingFolder& workingFolder() const { return folder_; }
-    CustomerProfile& profile() { return profile_; }
-    Catalog& catalog() { return catalog_; }
+    const MorvekIniSettings& orderDeskSettings() const { return state_.desk; }
+    const LocalSettings& localSettings() const { return state_.settings; }
+    const WorkingFolder& workingFolder() const { return state_.folder; }
+    CustomerProfile& profile() { return state_.profile; }
+    Catalog& catalog() { return state_.catalog; }
     DbSession* database() const { return db_.get(); }
+    AppState& state() { return state_; }
 
     // The start-up sequence; public so tests can run it without activating a
     // window. Runs once.
@@ -73,25 +70,17 @@ signals:
 private:
     bool startupBody();
     bool prepareOrderDesk();
-    void fillFixedLists();
     void onClose();
     void endProgram();
 
     Platform& platform_;
-    WorkingFolder folder_;
+    AppState state_;
     QStringList arguments_;
 
     std::unique_ptr<TVonuOrderscherm> main_;
     std::unique_ptr<TVonuOrderNotitiescherm> notes_;
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
 
-    bool internal_ = false;
-    QString workstation_;
-    MorvekIniSettings deskSettings_;
-    LocalSettings settings_;
-    bool settingsReadable_ = true;
-    CustomerProfile profile_;
-    Catalog catalog_;
     std::unique_ptr<DbSession> db_;
     bool startupDone_ = false;
 };

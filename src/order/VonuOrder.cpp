@@ -1,5 +1,6 @@
 #include "order/VonuOrder.h"
 
+#include "app/AppState.h"
 #include "order/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
 
@@ -681,6 +682,76 @@ void TVonuOrderscherm::syncWindows()
         setNumberHighlight(regel, n == details.currentScreenRow());
     }
     syncBar(detailPositie_, details);
+}
+
+namespace {
+
+// Selects the entry whose trimmed text equals `text` trimmed; entry 0 when
+// none does.
+void selectEntry(QComboBox* box, const QString& text)
+{
+    const QString wanted = text.trimmed();
+    int index = 0;
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemText(i).trimmed() == wanted) {
+            index = i;
+            break;
+        }
+    box->setCurrentIndex(box->count() > 0 ? index : -1);
+}
+
+} // namespace
+
+void TVonuOrderscherm::showLineInRow(int r)
+{
+    UpdateGuard guard(*this);
+    const RegelRij& rij = regels_.at(std::size_t(r - 1));
+    const int line = order_.lines().rowAt(r);
+    const auto field = [&](int veld) { return order_.field(line, veld); };
+    const auto flag = [&](int vlag) { return order_.flag(line, vlag); };
+
+    const QString artikel = field(Veld::Artikel);
+    selectEntry(rij.artikel, artikel);
+    rij.omschrijving1->clear();
+    rij.omschrijving2->clear();
+    rij.maat->clear();
+    if (!artikel.trimmed().isEmpty() && state_ && state_->catalog.findArticle(artikel)) {
+        const TXMLArtikel a = state_->catalog.currentArticle();
+        rij.omschrijving1->setText(a.ArtikelOmschrijving_1());
+        rij.omschrijving2->setText(a.ArtikelOmschrijving_2());
+        for (const TXMLArtikelmaat& maat : a.Artikelmaten())
+            rij.maat->addItem(maat.Maat() + QStringLiteral(" Mtr"));
+    }
+
+    rij.lengte->clear();
+    if (!field(Veld::Lengte).isEmpty())
+        rij.lengte->addItem(field(Veld::Lengte) == QLatin1String("Handelslengte") ? QStringLiteral("Handelslengte")
+                                                                                : QStringLiteral("Op maat"));
+    rij.lengte->setCurrentIndex(rij.lengte->count() > 0 ? 0 : -1);
+
+    selectEntry(rij.kleur, field(Veld::Kleur));
+    if (!field(Veld::Correctie).isEmpty())
+        rij.correctie->setCurrentIndex(field(Veld::Correctie) == tr8(Tekst::Zaagmaat) ? 0 : 1);
+    else
+        rij.correctie->setCurrentIndex(0);
+    if (!field(Veld::Uitvoering).isEmpty())
+        rij.uitvoering->setCurrentIndex(field(Veld::Uitvoering) == tr8(Tekst::Geboord) ? 0 : 1);
+    else
+        rij.uitvoering->setCurrentIndex(0);
+    rij.aantal->setText(field(Veld::Aantal));
+    rij.sponning->setText(field(Veld::Sponning));
+    if (flag(Vlag::Maat))
+        selectEntry(rij.maat, field(Veld::Maat));
+    rij.maatInvoer->setText(flag(Vlag::MaatInvoer) ? field(Veld::Maat) : QString());
+
+    const std::pair<QWidget*, int> shown[] = {
+        {rij.kleur, Vlag::Kleur},           {rij.lengte, Vlag::Lengte}, {rij.correctie, Vlag::Correctie},
+        {rij.maat, Vlag::Maat},             {rij.uitvoering, Vlag::Uitvoering},
+        {rij.aantal, Vlag::Aantal},         {rij.sponning, Vlag::Sponning},
+        {rij.maatInvoer, Vlag::MaatInvoer},
+    };
+    for (const auto& [control, vlag] : shown)
+        control->setVisible(flag(vlag));
 }
 
 void TVonuOrderscherm::showSentStamp(const QString& stamp)

@@ -27,6 +27,7 @@ class QStatusBar;
 
 namespace vonu {
 
+struct AppState;
 class RadioGroup;
 class TVonuOrderNotitiescherm;
 
@@ -69,6 +70,10 @@ public:
     ~TVonuOrderscherm() override;
 
     Platform& platform() const { return platform_; }
+    // The program's shared state (mode, settings, profile, catalog, session);
+    // set by the program before the screen is shown.
+    void setState(AppState* state) { state_ = state; }
+    AppState* state() const { return state_; }
     OrderModel& order() { return order_; }
     const OrderModel& order() const { return order_; }
 
@@ -158,6 +163,11 @@ public:
     // Refreshes row numbers, highlight, panel captions and scroll bars from
     // the windows of the order.
     void syncWindows();
+    // Rebuilds row r (1..6) from the line it shows: the article entry, the
+    // descriptions and size list from the catalog article, the single
+    // length entry, the stored choices and texts, and each field shown as
+    // the line's flags say. Used after an order is opened and when rows move.
+    void showLineInRow(int r);
     // Shows a sent stamp in `Verzonden`; an empty stamp hides it.
     void showSentStamp(const QString& stamp);
 
@@ -211,6 +221,7 @@ private:
     void setNumberHighlight(QLineEdit* field, bool current);
 
     Platform& platform_;
+    AppState* state_ = nullptr;
     OrderModel order_;
     TVonuOrderNotitiescherm* notitiescherm_ = nullptr;
 
