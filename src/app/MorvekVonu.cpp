@@ -1,5 +1,7 @@
 #include "app/MorvekVonu.h"
 
+#include "app/VonuOrderInstelling.h"
+
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
@@ -108,6 +110,14 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
     main_->setStartupHandler([this] { runStartup(); });
     main_->setCloseHandler([this] { onClose(); });
     main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));
+    connect(main_->instellingen(), &QPushButton::clicked, this, &MorvekVonu::editSettings);
+}
+
+void MorvekVonu::editSettings()
+{
+    runSettingsScreen(state_.settings, state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), main_->pos(),
+                      *platform_.messages, main_.get());
+    main_->verzenden()->setText(verzendenCaption(state_.settings));
 }
 
 MorvekVonu::~MorvekVonu() = default;

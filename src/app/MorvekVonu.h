@@ -62,6 +62,8 @@ public:
 
     // Enables `VonuOrder` when incoming orders wait and plays the signal.
     void signalIncomingOrders();
+    // `Instellingen`: the settings screen, then the caption of `Verzenden`.
+    void editSettings();
 
 signals:
     // The start-up failed and the program ends.

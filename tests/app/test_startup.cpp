@@ -1,6 +1,7 @@
 // Start-up runs of the real program objects in throwaway working folders.
 #include "app/IniFile.h"
 #include "app/MorvekVonu.h"
+#include "app/VonuOrderInstelling.h"
 #include "data/FileStamp.h"
 #include "desk/VonuOrderExtra.h"
 #include "order/VonuOrder.h"
@@ -13,7 +14,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -270,4 +274,26 @@ TEST_F(StartupRun, IncomingOrdersEnableTheImportButtonAndPlayTheSignalOnce)
             EXPECT_TRUE(sound.played.value(0).endsWith("Wav/DO.Wav"));
         }
     }
+}
+
+TEST_F(StartupRun, SettingsScreenChangesTheSendCaptionAndStoresThePosition)
+{
+    placeCustomerFiles();
+    TVonuOrderscherm& s = start().mainScreen();
+    s.move(12, 34);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* screen = qobject_cast<TVonuOrderInstellingscherm*>(QApplication::activeModalWidget());
+        ASSERT_NE(screen, nullptr);
+        seen = true;
+        screen->EmailVerzenden->setChecked(false);
+        QTest::mouseClick(screen->Ok, Qt::LeftButton);
+    });
+    QTest::mouseClick(s.instellingen(), Qt::LeftButton);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(s.verzenden()->text(), "Afd&rukken en bewaren");
+    const IniFile ini = IniFile::load(QDir(work).filePath("MorvekVonu.Ini"));
+    EXPECT_EQ(ini.value("Email", "EmailVerzenden"), "Nee");
+    EXPECT_EQ(ini.value("Scherm", "Links"), "12");
+    EXPECT_EQ(ini.value("Scherm", "Boven"), "34");
 }
