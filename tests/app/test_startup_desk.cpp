@@ -1,0 +1,108 @@
+// The order desk's start-up and close against the real database server.
+#include "app/MorvekVonu.h"
+#include "data/FileStamp.h"
+#include "desk/DbSession.h"
+#include "desk/VonuOrderExtra.h"
+#include "order/RadioGroup.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderNotitie.h"
+#include "support/PgTestDatabase.h"
+#include "support/ScriptedMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace vonu;
+using vonu::test::PgTestDatabase;
+
+namespace {
+
+class DeskStartup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString why = PgTestDatabase::unavailableReason();
+        if (!why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        db = std::make_unique<PgTestDatabase>();
+        ASSERT_TRUE(db->ok()) << db->error().toStdString();
+        work = db->workingFolder("Balie1");
+        QFile ini(QDir(work).filePath("Morvek.Ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
+        ini.close();
+
+        const QString catalog = QDir(work).filePath("../Assortiment.Xml");
+        ASSERT_TRUE(QFile::copy(VONU_SOURCE_DIR "/demo/Assortiment.Xml", catalog));
+        QFile f(catalog);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        const QString text = QString::fromLatin1(f.peek(4096));
+        const qsizetype a = text.indexOf("<BestandVersie>") + 15;
+        const qint32 stamp = text.mid(a, text.indexOf("</BestandVersie>") - a).trimmed().toInt();
+        ASSERT_TRUE(f.setFileTime(unpackDosDateTime(stamp), QFileDevice::FileModificationTime));
+        platform = Platform{&messages, &clock, &sound};
+    }
+
+    int sessionRows(const QString& user)
+    {
+        return db->scalar("select count(*) from APC_Tabel where \"user\" = ? and \"table\" is null", {user}).toInt();
+    }
+
+    std::unique_ptr<PgTestDatabase> db;
+    QString work;
+    test::ScriptedMessages messages;
+    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(8, 0))};
+    test::RecordingSound sound;
+    Platform platform;
+};
+
+} // namespace
+
+TEST_F(DeskStartup, OpensTheSessionShapesTheScreenAndClosesCleanly)
+{
+    MorvekVonu program(platform, work, {"balie1"});
+    program.runStartup();
+    ASSERT_EQ(messages.count(), 0) << messages.last().lines.join(" | ").toStdString();
+    ASSERT_TRUE(program.started());
+    TVonuOrderscherm& s = program.mainScreen();
+
+    EXPECT_EQ(program.workstation(), "BALIE1");
+    EXPECT_EQ(s.statusText(1), "Versie 1.06");
+    EXPECT_EQ(s.statusText(2), "Sleutel 10-12-2026");
+    EXPECT_EQ(s.lDebiteur()->text(), "Debiteur:");
+    EXPECT_EQ(s.verzenden()->text(), "Bewaren order&verwerking");
+    EXPECT_EQ(s.notities()->text(), "Noti&ties / O.B.");
+    EXPECT_EQ(program.notesScreen().windowTitle(), "Notities / Opmerking orderbevestiging");
+    EXPECT_EQ(s.ordernummer()->maxLength(), 30);
+    EXPECT_EQ(s.schermGebruiker()->text(), "Balie1");
+    EXPECT_EQ(s.onderdorpelPre()->text(), "pre");
+    EXPECT_EQ(s.databaseOrder()->text(), db->name());
+    EXPECT_FALSE(s.debiteur()->isHidden());
+    EXPECT_FALSE(s.extra()->isHidden());
+    EXPECT_TRUE(s.instellingen()->isHidden());
+
+    const QString freight1 = db->scalar("select ExtraVrachtOmschrijving1 from Konstanten where ID = 1").toString();
+    ASSERT_FALSE(freight1.isEmpty());
+    EXPECT_EQ(program.extraScreen().extraVrachtkosten()->itemText(1), freight1);
+    EXPECT_EQ(sessionRows("Balie1"), 1);
+
+    s.close();
+    EXPECT_EQ(sessionRows("Balie1"), 0);
+}
+
+TEST_F(DeskStartup, UnreachableDatabaseEndsWithAMessage)
+{
+    QFile ini(QDir(work).filePath("../MorvekAdministratie.Ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Administratie1]\r\nAdministratie=1\r\nServerOrder=127.0.0.1:1\r\nDatabaseOrder=geen\r\n");
+    ini.close();
+    MorvekVonu program(platform, work, {"balie1"});
+    program.runStartup();
+    EXPECT_FALSE(program.started());
+    ASSERT_GE(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Fout");
+}
