@@ -1,0 +1,41 @@
+#pragma once
+// Whether the local settings and the profile allow mailing, the messages
+// when they do not, and the SMTP settings a send uses.
+
+#include "files/SmtpMailSender.h"
+
+#include <QStringList>
+
+namespace vonu {
+
+struct LocalSettings;
+
+enum class MailReadiness {
+    Ready,
+    SettingsMissing,  // sender or server still the placeholder, or port 0
+    NoMailbox,        // the profile names no order mailbox
+};
+
+// The order mailbox must be filled, the sender address and server name set
+// and changed from their placeholders, and the port not 0.
+MailReadiness mailReadiness(const LocalSettings& settings, const QString& orderMailbox);
+// The lines of the "Fout" message for a readiness other than Ready.
+QStringList notReadyLines(MailReadiness readiness);
+
+// Host, port and login from the settings; LOGIN is used when a user name or
+// a password is set.
+SmtpSettings smtpSettingsFrom(const LocalSettings& settings);
+
+} // namespace vonu
+
+#include <functional>
+#include <memory>
+
+namespace vonu {
+
+// Makes the sender a mail goes through; the program's default makes an
+// SmtpMailSender, tests point it at a loopback server or count the calls.
+using MailSenderFactory = std::function<std::unique_ptr<IMailSender>(const SmtpSettings&)>;
+MailSenderFactory defaultMailSenderFactory(const IClock* clock);
+
+} // namespace vonu

@@ -1,0 +1,298 @@
+#include "files/OrderFileActions.h"
+
+#include "app/AppState.h"
+#include "files/FileDialogs.h"
+#include "order/RadioGroup.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderNotitie.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace vonu {
+
+namespace {
+
+// Every text the order-file buttons show.
+namespace Tekst {
+const char* const Fout = "Fout";
+const char* const Informatie = "Informatie";
+const char* const Bevestiging = "Bevestiging";
+const char* const OfferteWordtBewaard = "Offerteaanvraag wordt bewaard...";
+const char* const OrderWordtBewaard = "Order wordt bewaard...";
+const char* const OfferteBewaardAls = "Offerteaanvraag bewaard als '";
+const char* const OrderBewaardAls = "Order bewaard als '";
+const char* const OfferteGewijzigd = "Offerteaanvraag is gewijzigd, wilt u doorgaan?";
+const char* const OrderGewijzigd = "Order is gewijzigd, wilt u doorgaan?";
+const char* const OpenFilter = "Xml Bestanden (*.Xml);;Alle bestanden (*.*)";
+const char* const OpenCaption = "Openen";
+const char* const NietBewaard = "De order is niet bewaard:";
+const char* const OngeldigeNaam = "Bestandsnaam '%1' bevat tekens die niet zijn toegestaan.";
+const char* const NietGeopend = "Bestand '%1' kan niet worden geopend:";
+const char* const MetDezeActie = "Met deze actie zal bestand";
+const char* const WordenVerwijderd = "worden verwijderd.";
+const char* const Doorgaan = "Wilt u doorgaan?";
+const char* const NietGevonden = "Bestand %1 niet gevonden!";
+} // namespace Tekst
+
+QString tr8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QString toWidgetText(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+OrderFileActions::OrderFileActions(TVonuOrderscherm& screen, IFileDialogs& dialogs, QObject* parent)
+    : QObject(parent), screen_(screen), dialogs_(dialogs)
+{
+    connect(screen_.nieuw(), &QPushButton::clicked, this, [this] { nieuw(); });
+    connect(screen_.openen(), &QPushButton::clicked, this, [this] { openen(); });
+    connect(screen_.bewaren(), &QPushButton::clicked, this, [this] { bewaren(); });
+    connect(screen_.verwijderen(), &QPushButton::clicked, this, [this] { verwijderen(); });
+}
+
+QString OrderFileActions::ordersFolder() const
+{
+    const AppState* state = screen_.state();
+    if (!state)
+        return QDir::currentPath() + QStringLiteral("/Orders");
+    return state->folder.file(state->internalMode ? QStringLiteral("\\..\\Orders") : QStringLiteral("\\Orders"));
+}
+
+OrderHeader OrderFileActions::header() const
+{
+    OrderHeader h;
+    h.transactie = screen_.transactieType();
+    if (const AppState* state = screen_.state()) {
+        h.orderDesk = state->internalMode;
+        h.debiteur = state->internalMode ? screen_.debiteur()->text() : state->profile.debtorNumber();
+    }
+    h.ordervoor = screen_.ordervoor()->currentText();
+    h.orderdatum = screen_.orderdatum()->date();
+    h.ordernummer = screen_.ordernummer()->text();
+    h.referentie = screen_.referentie()->text();
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm()) {
+        h.notities = notes->notitiesText();
+        h.opmerking = notes->obText();
+    }
+    h.fromCustomerFile = klantBestand_;
+    return h;
+}
+
+void OrderFileActions::focusOrdervoor()
+{
+    screen_.ordervoor()->setFocus();
+}
+
+void OrderFileActions::setNotesBold(bool bold)
+{
+    QFont f = screen_.notities()->font();
+    f.setBold(bold);
+    screen_.notities()->setFont(f);
+}
+
+OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
+{
+    if (screen_.regelRij(1).artikel->currentText().trimmed().isEmpty()) {
+        focusOrdervoor();
+        return Outcome::Skipped;
+    }
+    const bool offerte = screen_.transactieType() == Transactie::Offerte;
+    if (build != Build::BuildOnly)
+        screen_.setStatusText(0, tr8(offerte ? Tekst::OfferteWordtBewaard : Tekst::OrderWordtBewaard));
+    screen_.writeBackVisibleRows();
+
+    OrderHeader h = header();
+    if (build == Build::Sending) {
+        const IClock* clock = screen_.platform().clock;
+        sentStamp_ = vonu::sentStamp(clock ? clock->now() : QDateTime::currentDateTime(), offerte);
+        h.sentStamp = sentStamp_;
+    }
+    MorvekDocument doc = vonu::buildOrderDocument(screen_.order(), h);
+
+    if (build == Build::BuildOnly) {
+        document_ = std::move(doc);
+        return Outcome::Done;
+    }
+
+    IMessageDialog* messages = screen_.platform().messages;
+    auto fail = [&](const QString& reason) {
+        screen_.setStatusText(0, QString());
+        if (messages)
+            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietBewaard), reason});
+        focusOrdervoor();
+        return Outcome::Failed;
+    };
+    const QString base = orderFilePrefix(h.transactie, h.deskOrderNumber) +
+                         orderBaseName(h.ordernummer, h.referentie, h.orderdatum);
+    if (!isPortableFileName(base + QStringLiteral(".Xml")))
+        return fail(tr8(Tekst::OngeldigeNaam).arg(base));
+    const QString path = ordersFolder() + QLatin1Char('/') + base + QStringLiteral(".Xml");
+    if (!doc.save(path))
+        return fail(doc.errorText());
+
+    document_ = std::move(doc);
+    currentFile_ = path;
+    screen_.setWindowTitle(captionAfterSave(screen_.windowTitle(), h.deskOrderNumber.trimmed()));
+    if (build == Build::Normal) {
+        screen_.setStatusText(0, QString());
+        if (messages)
+            showMessage(*messages, tr8(Tekst::Informatie),
+                        {QString(), tr8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
+                                        QLatin1Char('\'')});
+    }
+    screen_.takeSavedSignature();
+    focusOrdervoor();
+    return Outcome::Done;
+}
+
+void OrderFileActions::bewaren()
+{
+    buildOrderDocument(Build::Normal);
+}
+
+bool OrderFileActions::confirmDiscard()
+{
+    if (screen_.currentSignature() == screen_.savedSignature())
+        return true;
+    IMessageDialog* messages = screen_.platform().messages;
+    if (!messages)
+        return true;
+    const bool offerte = screen_.transactieType() == Transactie::Offerte;
+    return askYesNo(*messages, tr8(Tekst::Bevestiging),
+                    {QString(), tr8(offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd)});
+}
+
+void OrderFileActions::nieuw()
+{
+    if (!confirmDiscard()) {
+        focusOrdervoor();
+        return;
+    }
+    currentFile_.clear();
+    klantBestand_ = false;
+    externBestand_ = false;
+    QComboBox* ordervoor = screen_.ordervoor();
+    ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
+    if (showShippingAddress)
+        showShippingAddress();
+    const IClock* clock = screen_.platform().clock;
+    screen_.orderdatum()->setDate(clock ? clock->today() : QDate::currentDate());
+    screen_.transactie()->setItemIndex(int(Transactie::Order));
+    setNotesBold(false);
+    screen_.clearOrder();
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
+        notes->notities()->setReadOnly(false);
+    screen_.takeSavedSignature();
+    focusOrdervoor();
+}
+
+void OrderFileActions::openen()
+{
+    if (!confirmDiscard()) {
+        focusOrdervoor();
+        return;
+    }
+    klantBestand_ = false;
+    externBestand_ = false;
+    const QString path = dialogs_.openFile(tr8(Tekst::OpenCaption), ordersFolder(), tr8(Tekst::OpenFilter));
+    if (path.isEmpty()) {
+        focusOrdervoor();
+        return;
+    }
+    openFile(path);
+}
+
+bool OrderFileActions::openFile(const QString& path)
+{
+    // The file is read completely before the order on screen is replaced,
+    // so a broken file costs nothing.
+    MorvekDocument doc;
+    OrderModel read;
+    ReadOrderHeader h;
+    QString reason;
+    const bool ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
+    if (!ok) {
+        if (IMessageDialog* messages = screen_.platform().messages)
+            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
+        focusOrdervoor();
+        return false;
+    }
+
+    screen_.clearOrder();
+    document_ = std::move(doc);
+    if (!externBestand_)
+        currentFile_ = path;
+
+    // An address the profile no longer has selects no entry.
+    QComboBox* ordervoor = screen_.ordervoor();
+    int index = -1;
+    for (int i = 0; i < ordervoor->count(); ++i)
+        if (ordervoor->itemText(i).left(2) == h.verzendadres) {
+            index = i;
+            break;
+        }
+    ordervoor->setCurrentIndex(index);
+
+    screen_.orderdatum()->setDate(h.orderdatum);
+    screen_.ordernummer()->setText(h.ordernummer);
+    screen_.referentie()->setText(h.referentie);
+    screen_.transactie()->setItemIndex(int(h.transactie));
+
+    klantBestand_ = h.notes.markers;
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm()) {
+        notes->notities()->setPlainText(toWidgetText(h.notes.notes));
+        if (screen_.state() && screen_.state()->internalMode)
+            notes->ob()->setPlainText(toWidgetText(h.notes.remark));
+        notes->notities()->setReadOnly(klantBestand_ || externBestand_);
+    }
+    setNotesBold(!h.notes.notes.trimmed().isEmpty() || !h.notes.remark.trimmed().isEmpty());
+    screen_.showSentStamp(h.sentStamp);
+
+    screen_.order() = std::move(read);
+    if (showShippingAddress)
+        showShippingAddress();
+    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
+        screen_.showLineInRow(r);
+    screen_.order().lines().setMaximum(screen_.order().lineScrollMaximum());
+    screen_.syncWindows();
+    screen_.takeSavedSignature();
+    if (showPanels)
+        showPanels();
+    if (screen_.state() && screen_.state()->internalMode)
+        screen_.regelRij(1).artikel->setFocus();
+    else
+        focusOrdervoor();
+    return true;
+}
+
+void OrderFileActions::verwijderen()
+{
+    if (currentFile_.trimmed().isEmpty())
+        return;
+    IMessageDialog* messages = screen_.platform().messages;
+    const QStringList lines{tr8(Tekst::MetDezeActie), deleteDisplayName(currentFile_), tr8(Tekst::WordenVerwijderd),
+                            QString(), tr8(Tekst::Doorgaan)};
+    if (!messages || !askYesNo(*messages, tr8(Tekst::Bevestiging), lines))
+        return;
+    if (!QFile::remove(currentFile_)) {
+        QApplication::beep();
+        screen_.setStatusText(0, tr8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));
+    }
+    screen_.takeSavedSignature();
+    nieuw();
+}
+
+} // namespace vonu

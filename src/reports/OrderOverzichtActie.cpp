@@ -1,0 +1,116 @@
+#include "reports/OrderOverzichtActie.h"
+
+#include "app/AppState.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderNotitie.h"
+#include "reports/PrintTarget.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vonu {
+
+namespace {
+
+namespace Tekst {
+const char* const Fout = "Fout";
+const char* const Samengesteld = "Het overzicht wordt samengesteld...";
+const char* const Afgedrukt = "Het overzicht wordt afgedrukt...";
+const char* const NietAfgedrukt = "Het overzicht is niet afgedrukt:";
+} // namespace Tekst
+
+QString tr8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+OrderOverzichtActie::OrderOverzichtActie(TVonuOrderscherm& screen, report::IPrintTarget& target, QObject* parent)
+    : QObject(parent), screen_(screen), target_(target)
+{
+    connect(screen_.afdrukken(), &QPushButton::clicked, this, [this] {
+        if (!screen_.state() || !screen_.state()->internalMode)
+            afdrukken();
+    });
+}
+
+QString OrderOverzichtActie::printFile() const
+{
+    return screen_.state() ? screen_.state()->folder.file(QStringLiteral("\\VonuOrder.Prt"))
+                           : QDir::currentPath() + QStringLiteral("/VonuOrder.Prt");
+}
+
+OverviewHeader OrderOverzichtActie::header() const
+{
+    OverviewHeader h;
+    h.versie = screen_.statusText(1).mid(7, 4);
+    h.sleutel = screen_.statusText(2).mid(8, 10);
+    h.assortiment = screen_.statusText(3).mid(12, 10);
+    const IClock* clock = screen_.platform().clock;
+    h.datum = (clock ? clock->today() : QDate::currentDate()).toString(QStringLiteral("dd-MM-yyyy"));
+    if (const AppState* state = screen_.state()) {
+        const TXMLSleutel s = state->profile.sleutel();
+        h.debiteur = s.Debiteur();
+        h.debiteurNaam = s.DebiteurNaam();
+        h.debiteurAdres = s.DebiteurAdres();
+        h.debiteurPlaats = s.DebiteurPostcode() + QStringLiteral("  ") + s.DebiteurWoonplaats();
+        const int index = screen_.ordervoor()->currentIndex();
+        const TXMLVerzendadres v = index >= 0 ? s.Verzendadressen().Item(index) : TXMLVerzendadres();
+        h.verzend = v.Verzend();
+        h.verzendNaam = v.VerzendadresNaam();
+        h.verzendAdres = v.VerzendadresAdres();
+        h.verzendPlaats = v.VerzendadresPostcode() + QStringLiteral("  ") + v.VerzendadresWoonplaats();
+        h.afleverNaam = v.VerzendadresAfleverNaam();
+        h.afleverAdres = v.VerzendadresAfleverAdres();
+        h.afleverPlaats = v.VerzendadresAfleverPostcode() + QStringLiteral("  ") + v.VerzendadresAfleverWoonplaats();
+    }
+    h.transactie = screen_.transactieType() == Transactie::Offerte ? QStringLiteral("Offerte") : QStringLiteral("Order");
+    h.orderdatum = screen_.orderdatum()->date().toString(QStringLiteral("dd-MM-yyyy"));
+    h.ordernummer = screen_.ordernummer()->text();
+    h.referentie = screen_.referentie()->text();
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
+        h.notities = notes->notitiesText();
+    return h;
+}
+
+bool OrderOverzichtActie::afdrukken()
+{
+    auto done = [this](bool printed) {
+        screen_.setStatusText(0, QString());
+        screen_.ordervoor()->setFocus();
+        return printed;
+    };
+    if (screen_.regelRij(1).artikel->currentText().trimmed().isEmpty() || (validate && !validate()))
+        return done(false);
+    if (!target_.choosePrinter())
+        return done(false);
+
+    screen_.setStatusText(0, tr8(Tekst::Samengesteld));
+    screen_.writeBackVisibleRows();
+    IMessageDialog* messages = screen_.platform().messages;
+    auto fail = [&](const QString& reason) {
+        if (messages)
+            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietAfgedrukt), reason});
+        return done(false);
+    };
+    QStringList lines;
+    QString reason;
+    const Catalog* catalog = screen_.state() ? &screen_.state()->catalog : nullptr;
+    const Catalog none;
+    if (!overviewLines(screen_.order(), catalog ? *catalog : none, &lines, &reason))
+        return fail(reason);
+    if (!writePrintFile(printFile(), lines, &reason))
+        return fail(reason);
+
+    screen_.setStatusText(0, tr8(Tekst::Afgedrukt));
+    const report::PageModel pages = layoutOverview(header(), readPrintFile(printFile()));
+    if (!target_.print(pages, &reason))
+        return fail(reason);
+    return done(true);
+}
+
+} // namespace vonu
