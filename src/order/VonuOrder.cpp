@@ -1,6 +1,9 @@
 #include "order/VonuOrder.h"
 
 #include "app/AppState.h"
+#include "order/LineEntry.h"
+#include "order/LineWindow.h"
+#include "order/OrderForControl.h"
 #include "order/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
 
@@ -168,9 +171,19 @@ TVonuOrderscherm::TVonuOrderscherm(Platform& platform, QWidget* parent)
         order_.resetWindows();
     }
     syncWindows();
+
+    orderFor_ = std::make_unique<OrderForControl>(*this);
+    lineWindow_ = std::make_unique<LineWindow>(*this);
+    lineEntry_ = std::make_unique<LineEntry>(*this);
 }
 
-TVonuOrderscherm::~TVonuOrderscherm() = default;
+TVonuOrderscherm::~TVonuOrderscherm()
+{
+    // The handlers go before the controls they watch.
+    lineEntry_.reset();
+    lineWindow_.reset();
+    orderFor_.reset();
+}
 
 // ------------------------------------------------------------------ building
 
@@ -711,7 +724,7 @@ void TVonuOrderscherm::showLineInRow(int r)
     const auto flag = [&](int vlag) { return order_.flag(line, vlag); };
 
     const QString artikel = field(Veld::Artikel);
-    selectEntry(rij.artikel, artikel);
+    rij.artikel->setCurrentIndex(rij.artikel->count() > 0 ? articleEntryIndex(artikel) : -1);
     rij.omschrijving1->clear();
     rij.omschrijving2->clear();
     rij.maat->clear();
@@ -752,6 +765,22 @@ void TVonuOrderscherm::showLineInRow(int r)
     };
     for (const auto& [control, vlag] : shown)
         control->setVisible(flag(vlag));
+    // The quantity of a line with details is their total.
+    rij.aantal->setReadOnly(flag(Vlag::Details));
+    rij.aantal->setFocusPolicy(flag(Vlag::Details) ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
+int TVonuOrderscherm::articleEntryIndex(const QString& text) const
+{
+    if (orderFor_ && orderFor_->listsFilled())
+        return orderFor_->lists().indexOf(text);
+    // Lists put in by hand (before the first fill).
+    const QComboBox* box = regels_[0].artikel;
+    const QString wanted = text.trimmed();
+    for (int i = 1; i < box->count(); ++i)
+        if (box->itemText(i).trimmed() == wanted)
+            return i;
+    return 0;
 }
 
 void TVonuOrderscherm::showSentStamp(const QString& stamp)

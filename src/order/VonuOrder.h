@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QColor;
@@ -28,6 +29,10 @@ class QStatusBar;
 namespace vonu {
 
 struct AppState;
+class IOrderEntryDesk;
+class LineEntry;
+class LineWindow;
+class OrderForControl;
 class RadioGroup;
 class TVonuOrderNotitiescherm;
 
@@ -76,6 +81,17 @@ public:
     AppState* state() const { return state_; }
     OrderModel& order() { return order_; }
     const OrderModel& order() const { return order_; }
+
+    // The handlers of order entry, created with the screen: the shipping
+    // address and article lists, the line fields, and the line window with
+    // its panels, picture and menu.
+    OrderForControl& orderFor() const { return *orderFor_; }
+    LineEntry& lineEntry() const { return *lineEntry_; }
+    LineWindow& lineWindow() const { return *lineWindow_; }
+    // The order desk's answers (database, extra order data); none in
+    // customer mode.
+    void setOrderEntryDesk(IOrderEntryDesk* desk) { desk_ = desk; }
+    IOrderEntryDesk* orderEntryDesk() const { return desk_; }
 
     // The notes screen whose texts belong to the order (cleared with it and
     // counted in the change signature).
@@ -168,6 +184,9 @@ public:
     // length entry, the stored choices and texts, and each field shown as
     // the line's flags say. Used after an order is opened and when rows move.
     void showLineInRow(int r);
+    // Find article list index: the first entry of the article lists from
+    // index 1 equal to `text` (both trimmed), 0 when none is.
+    int articleEntryIndex(const QString& text) const;
     // Shows a sent stamp in `Verzonden`; an empty stamp hides it.
     void showSentStamp(const QString& stamp);
 
@@ -222,6 +241,7 @@ private:
 
     Platform& platform_;
     AppState* state_ = nullptr;
+    IOrderEntryDesk* desk_ = nullptr;
     OrderModel order_;
     TVonuOrderNotitiescherm* notitiescherm_ = nullptr;
 
@@ -294,6 +314,11 @@ private:
     int updating_ = 0;
     std::function<void()> startupHandler_;
     std::function<void()> closeHandler_;
+
+    // Last members: they connect to the controls above and go first.
+    std::unique_ptr<OrderForControl> orderFor_;
+    std::unique_ptr<LineWindow> lineWindow_;
+    std::unique_ptr<LineEntry> lineEntry_;
 };
 
 class TVonuOrderscherm::UpdateGuard {

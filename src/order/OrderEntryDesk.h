@@ -1,0 +1,44 @@
+#pragma once
+// What order entry asks of the order desk: the database answers and the
+// extra order data that only exist there. The main screen works without
+// one (customer mode, or a desk session not yet open); the order-desk
+// subsystem provides it.
+
+#include "order/ArticleLists.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace vonu {
+
+struct DeliveryAddressTexts {
+    QString naam;
+    QString adres;
+    QString woonplaats;  // postcode, two blanks, place
+};
+
+class IOrderEntryDesk {
+public:
+    virtual ~IOrderEntryDesk() = default;
+
+    // The order type, from the first line of the current stored order or
+    // else from `firstArticle` (the text of `Artikel1`); Undetermined when
+    // neither gives a product group.
+    virtual OrderType orderType(const QString& firstArticle) = 0;
+    // The product group's sill mark of an article; nullopt without a row.
+    virtual std::optional<bool> isSillArticle(const QString& code) = 0;
+    // Reads the delivery data of shipping address `shipTo` (0-based) into
+    // the extra order data screen and returns what the main screen shows.
+    virtual DeliveryAddressTexts deliveryAddress(int shipTo) = 0;
+    // True when leaving `Artikel1` on line 1 refills the article lists: no
+    // order number is current and the order did not come from a file with
+    // its own notes or from an external order file.
+    virtual bool listsFollowFirstArticle() = 0;
+    // A colour was chosen on `line`: the delivery date may move.
+    virtual void colourChosen(int line) = 0;
+    // "*" typed in the article field of row `row`: the EAN entry.
+    virtual void eanEntry(int row) = 0;
+};
+
+} // namespace vonu
