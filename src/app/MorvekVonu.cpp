@@ -16,7 +16,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFontMetrics>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace vonu {
@@ -111,6 +113,29 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
     main_->setCloseHandler([this] { onClose(); });
     main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));
     connect(main_->instellingen(), &QPushButton::clicked, this, &MorvekVonu::editSettings);
+    fitStatusPanels();
+}
+
+void MorvekVonu::fitStatusPanels()
+{
+    // The panels keep their fixed widths; the platform's default font is
+    // wider than the one they were measured for, so the bar gets a smaller
+    // size in which the version and the two dates fit.
+    QStatusBar* bar = main_->statusBar();
+    QFont font = bar->font();
+    const QStringList widest = {QStringLiteral("Versie 1.06"), QStringLiteral("Sleutel 00-00-0000"),
+                                QStringLiteral("Assortiment 00-00-0000")};
+    const int widths[] = {60, 100, 125};
+    for (qreal size = font.pointSizeF(); size > 5; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (int i = 0; i < widest.size(); ++i)
+            fits = fits && metrics.horizontalAdvance(widest[i]) + 8 <= widths[i];
+        if (fits)
+            break;
+    }
+    bar->setFont(font);
 }
 
 void MorvekVonu::editSettings()
@@ -125,6 +150,10 @@ MorvekVonu::~MorvekVonu() = default;
 void MorvekVonu::show()
 {
     main_->show();
+    // The start-up belongs to the first activation, but a display without a
+    // window manager may never activate the window; once the event loop runs
+    // the start-up happens either way (it runs only once).
+    QTimer::singleShot(0, this, &MorvekVonu::runStartup);
 }
 
 bool MorvekVonu::testWorkstation() const

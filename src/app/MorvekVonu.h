@@ -72,6 +72,7 @@ signals:
 private:
     bool startupBody();
     bool prepareOrderDesk();
+    void fitStatusPanels();
     void onClose();
     void endProgram();
 

@@ -168,6 +168,11 @@ TEST_F(StartupRun, CustomerModeShowsItsControlsAndLists)
     EXPECT_EQ(s.statusText(2).left(8), "Sleutel ");
     EXPECT_EQ(s.orderdatum()->date(), QDate(2026, 12, 10));
     EXPECT_EQ(s.verzenden()->text(), "&Verzenden en bewaren");
+    // The fixed-width panels show their whole text.
+    for (int p = 1; p <= 3; ++p) {
+        QLabel* panel = s.statusPanel(p);
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->width()) << p;
+    }
 
     // Ship-to entries in profile order, the first selected; the place is
     // left out when the search name holds it already.
