@@ -1,0 +1,493 @@
+// The order-file buttons, the send and the print on a real main screen:
+// files on disk, a real SMTP server on loopback, PDFs through the print seam.
+#include "SmtpFixture.h"
+
+#include "app/AppState.h"
+#include "files/FileDialogs.h"
+#include "files/OrderFileActions.h"
+#include "files/OrderVerzenden.h"
+#include "order/RadioGroup.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderNotitie.h"
+#include "reports/OrderOverzichtActie.h"
+#include "reports/PrintTarget.h"
+#include "reports/VonuOrderRapport.h"
+#include "support/ScriptedMessages.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vonu;
+
+namespace {
+
+const char* const ProfileXml = R"(<?xml version="1.0"?>
+<Morvek><Sleutel><VonuMail>orders@morvek.example, kopie@morvek.example</VonuMail><Debiteur>12345</Debiteur>
+<DebiteurNaam>Bouwbedrijf Jansen</DebiteurNaam><Verzendadressen>
+<Verzendadres Verzend="01"><VerzendadresZoeknaam>JANSEN</VerzendadresZoeknaam><VerzendadresWoonplaats>Utrecht</VerzendadresWoonplaats></Verzendadres>
+<Verzendadres Verzend="02"><VerzendadresZoeknaam>DEPOT</VerzendadresZoeknaam><VerzendadresWoonplaats>Gouda</VerzendadresWoonplaats></Verzendadres>
+</Verzendadressen></Sleutel></Morvek>)";
+
+const char* const CatalogXml = R"(<?xml version="1.0"?>
+<Morvek><Assortiment><Artikelen>
+<Artikel Artikel="OD67"><ArtikelOmschrijving_1>Onderdorpel 67</ArtikelOmschrijving_1></Artikel>
+<Artikel Artikel="VB300"><ArtikelOmschrijving_1>Verbinder</ArtikelOmschrijving_1></Artikel>
+</Artikelen></Assortiment></Morvek>)";
+
+class ScriptedFileDialogs final : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString& startFolder, const QString&) override
+    {
+        folders << startFolder;
+        return answer;
+    }
+    QString answer;
+    QStringList folders;
+};
+
+class ScriptedPrinter final : public report::IPrintTarget {
+public:
+    bool choosePrinter() override { return accept; }
+    bool selectPrinter(const QString&) override { return false; }
+    bool print(const report::PageModel& pages, QString*) override
+    {
+        printed << pages;
+        return true;
+    }
+    void preview(const report::PageModel&) override {}
+    bool accept = true;
+    QList<report::PageModel> printed;
+};
+
+class OrderActions : public ::testing::Test {
+protected:
+    OrderActions()
+        : state(dir.path()), clock(QDateTime(QDate(2024, 12, 9), QTime(14, 5, 3))), screen(platform),
+          files(screen, dialogs), printer(screen, print),
+          send(screen, files, printer, [this](const SmtpSettings& s) -> std::unique_ptr<IMailSender> {
+              ++senderCalls;
+              SmtpSettings t = s;
+              t.caFile = caFile;
+              t.timeoutSeconds = 20;
+              return std::make_unique<SmtpMailSender>(t, &clock);
+          })
+    {
+        platform.messages = &messages;
+        platform.clock = &clock;
+        QDir(dir.path()).mkpath("Orders");
+        QDir(dir.path()).mkpath("Verzonden");
+        EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(ProfileXml)));
+        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
+        screen.setState(&state);
+        screen.setNotitiescherm(&notes);
+        screen.showModeControls(false);
+        screen.ordervoor()->addItems(state.profile.shipToEntries());
+        for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
+            screen.regelRij(r).artikel->addItems({"", "OD67", "VB300"});
+        screen.orderdatum()->setDate(QDate(2024, 12, 9));
+        screen.transactie()->setItemIndex(0);
+        screen.takeSavedSignature();
+    }
+
+    // A line with an article and a quantity, shown in the rows.
+    void putLine(int line, const QString& artikel, const QString& aantal)
+    {
+        OrderModel& o = screen.order();
+        o.setField(line, Veld::Artikel, artikel);
+        o.setField(line, Veld::Aantal, aantal);
+        o.setFlag(line, Vlag::Aantal, true);
+        for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
+            screen.showLineInRow(r);
+    }
+    QString ordersFile(const QString& name) const { return dir.filePath("Orders/" + name); }
+    static QByteArray bytesOf(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void mailSettings(int port)
+    {
+        state.settings.emailAdres = "inkoop@jansen.example";
+        state.settings.serverNaam = "127.0.0.1";
+        state.settings.serverPoort = port;
+        state.settings.serverGebruiker = "klant";
+        state.settings.serverWachtwoord = "geheim";
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    test::ScriptedMessages messages;
+    test::FixedClock clock;
+    Platform platform;
+    TVonuOrderscherm screen;
+    TVonuOrderNotitiescherm notes;
+    ScriptedFileDialogs dialogs;
+    OrderFileActions files;
+    ScriptedPrinter print;
+    OrderOverzichtActie printer;
+    OrderVerzenden send;
+    QString caFile;
+    int senderCalls = 0;
+};
+
+} // namespace
+
+TEST_F(OrderActions, BewarenNamesTheFileAndOverwritesWithoutAQuestion)
+{
+    putLine(1, "OD67", "4");
+    screen.ordernummer()->setText("AB-12");
+    screen.bewaren()->click();
+    ASSERT_TRUE(QFile::exists(ordersFile("Order-AB-12.Xml")));
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Informatie");
+    EXPECT_EQ(messages.last().lines.value(1), "Order bewaard als 'Order-AB-12'");
+    EXPECT_EQ(screen.windowTitle(), "Morvek VonuOrder ");
+    EXPECT_EQ(files.currentFile(), ordersFile("Order-AB-12.Xml"));
+    EXPECT_EQ(screen.savedSignature(), screen.currentSignature());
+
+    screen.regelRij(1).aantal->setText("9");
+    screen.bewaren()->click();
+    EXPECT_EQ(messages.count(), 2);
+    EXPECT_TRUE(bytesOf(ordersFile("Order-AB-12.Xml")).contains("<OrderregelAantal>9</OrderregelAantal>"));
+
+    screen.ordernummer()->clear();
+    screen.transactie()->setItemIndex(1);
+    screen.bewaren()->click();
+    EXPECT_TRUE(QFile::exists(ordersFile("Offerte-09-12-2024.Xml")));
+    EXPECT_EQ(messages.last().lines.value(1), "Offerteaanvraag bewaard als 'Offerte-09-12-2024'");
+}
+
+TEST_F(OrderActions, NothingOnScreenMeansNothingWritten)
+{
+    screen.bewaren()->click();
+    screen.verzenden()->click();
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_TRUE(QDir(dir.filePath("Orders")).isEmpty());
+}
+
+TEST_F(OrderActions, AFailedSaveKeepsTheOldFileAndTheOrder)
+{
+    putLine(1, "OD67", "4");
+    screen.ordernummer()->setText("AB-12");
+    files.bewaren();
+    const QByteArray before = bytesOf(ordersFile("Order-AB-12.Xml"));
+    const auto saved = screen.savedSignature();
+    messages.clear();
+
+    // The orders folder of this working folder is a file: nothing can be created below it.
+    QTemporaryDir other;
+    QFile blocker(other.filePath("Orders"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("keep");
+    blocker.close();
+    AppState otherState(other.path());
+    otherState.profile.loadText(QString::fromUtf8(ProfileXml));
+    screen.setState(&otherState);
+    screen.regelRij(1).aantal->setText("7");
+    EXPECT_EQ(files.buildOrderDocument(OrderFileActions::Build::Normal), OrderFileActions::Outcome::Failed);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Fout");
+    EXPECT_FALSE(messages.last().lines.value(1).isEmpty());
+    EXPECT_EQ(bytesOf(other.filePath("Orders")), "keep");
+    EXPECT_EQ(bytesOf(ordersFile("Order-AB-12.Xml")), before);
+    EXPECT_EQ(files.currentFile(), ordersFile("Order-AB-12.Xml"));
+    EXPECT_EQ(screen.order().field(1, Veld::Aantal), "7");
+    EXPECT_EQ(screen.savedSignature(), saved);
+    EXPECT_TRUE(screen.statusText(0).isEmpty());
+
+    // A reference holding a folder separator cannot be a file name.
+    screen.setState(&state);
+    screen.ordernummer()->clear();
+    screen.referentie()->setText("a/b");
+    EXPECT_EQ(files.buildOrderDocument(OrderFileActions::Build::Normal), OrderFileActions::Outcome::Failed);
+    EXPECT_TRUE(messages.last().lines.value(1).contains("a/b"));
+}
+
+TEST_F(OrderActions, OpenenReadsBackWhatBewarenWrote)
+{
+    putLine(1, "OD67", "4");
+    putLine(3, "VB300", "2");
+    screen.ordernummer()->setText("AB-12");
+    screen.referentie()->setText("Schuur");
+    screen.ordervoor()->setCurrentIndex(1);
+    screen.transactie()->setItemIndex(1);
+    notes.notities()->setPlainText("regel 1\nregel 2");
+    files.bewaren();
+    const QString path = files.currentFile();
+
+    files.nieuw();
+    EXPECT_TRUE(files.currentFile().isEmpty());
+    EXPECT_FALSE(screen.order().lineInUse(1));
+    EXPECT_EQ(screen.ordervoor()->currentIndex(), 0);
+    messages.clear();
+
+    dialogs.answer = path;
+    screen.openen()->click();
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_EQ(dialogs.folders.value(0), dir.filePath("Orders"));
+    EXPECT_EQ(files.currentFile(), path);
+    EXPECT_EQ(screen.ordervoor()->currentIndex(), 1);
+    EXPECT_EQ(screen.ordernummer()->text(), "AB-12");
+    EXPECT_EQ(screen.referentie()->text(), "Schuur");
+    EXPECT_EQ(screen.transactieType(), Transactie::Offerte);
+    EXPECT_EQ(notes.notitiesText(), "regel 1\nregel 2");
+    EXPECT_FALSE(notes.notities()->isReadOnly());
+    EXPECT_TRUE(screen.notities()->font().bold());
+    EXPECT_EQ(screen.order().field(2, Veld::Artikel), "VB300");
+    EXPECT_EQ(screen.regelRij(2).artikel->currentText(), "VB300");
+    EXPECT_EQ(screen.regelRij(2).aantal->text(), "2");
+    EXPECT_FALSE(screen.order().lineInUse(3));
+    EXPECT_TRUE(screen.verzonden()->isHidden());
+    EXPECT_EQ(screen.savedSignature(), screen.currentSignature());
+
+    // Cancelling the dialog leaves the order as it is.
+    dialogs.answer.clear();
+    files.openen();
+    EXPECT_EQ(screen.order().field(2, Veld::Artikel), "VB300");
+}
+
+TEST_F(OrderActions, OpenedFilesWithMarkersUnknownEntriesOrFaults)
+{
+    const QString good = ordersFile("Order-X.Xml");
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    write(good, "<?xml version=\"1.0\"?><Morvek><Orders><Order Order=\"Order\"><OrderVerzendadres>77</OrderVerzendadres>"
+                "<OrderOrderdatum>01-02-2025</OrderOrderdatum><OrderNotitie>[Notitie]T[OB]</OrderNotitie>"
+                "<OrderVerzenddatum>01_02_2025_10_00_00</OrderVerzenddatum><Orderregels><Orderregel Regel=\"0\">"
+                "<OrderregelArtikel>ONBEKEND</OrderregelArtikel><OrderregelStatus>000000100000</OrderregelStatus>"
+                "</Orderregel></Orderregels></Order></Orders></Morvek>");
+    ASSERT_TRUE(files.openFile(good));
+    EXPECT_EQ(screen.ordervoor()->currentIndex(), -1);
+    EXPECT_EQ(screen.regelRij(1).artikel->currentIndex(), 0);
+    EXPECT_EQ(screen.order().field(1, Veld::Artikel), "ONBEKEND");
+    EXPECT_EQ(notes.notitiesText(), "T");
+    EXPECT_TRUE(notes.notities()->isReadOnly());
+    EXPECT_TRUE(files.customerFileFlag());
+    EXPECT_EQ(screen.verzonden()->text(), "01-02-2025 10:00:00");
+    EXPECT_FALSE(screen.verzonden()->isHidden());
+
+    // Broken files: a message, and the order on screen stays.
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } bad[] = {
+        {"Kapot.Xml", "<?xml version=\"1.0\"?><Morvek><Orders><Order>"},
+        {"Datum.Xml", "<Morvek><Orders><Order><OrderOrderdatum>2025-02-01</OrderOrderdatum></Order></Orders></Morvek>"},
+        {"Leeg.Xml", "<Morvek/>"},
+    };
+    for (const auto& b : bad) {
+        write(ordersFile(b.name), b.bytes);
+        messages.clear();
+        EXPECT_FALSE(files.openFile(ordersFile(b.name))) << b.name;
+        ASSERT_EQ(messages.count(), 1) << b.name;
+        EXPECT_EQ(messages.last().caption, "Fout");
+        EXPECT_TRUE(messages.last().lines.value(0).contains(b.name));
+        EXPECT_FALSE(messages.last().lines.value(1).isEmpty());
+        EXPECT_EQ(screen.order().field(1, Veld::Artikel), "ONBEKEND");
+        EXPECT_EQ(files.currentFile(), good);
+    }
+}
+
+TEST_F(OrderActions, ChangeQuestionAndDelete)
+{
+    // Right after Nieuw there is no file to delete.
+    files.nieuw();
+    screen.verwijderen()->click();
+    EXPECT_EQ(messages.count(), 0);
+
+    putLine(1, "OD67", "4");
+    // The reference holds at most 40 characters: "Offerte-" and 40 make 48.
+    const QString longName(40, 'L');
+    screen.transactie()->setItemIndex(1);
+    screen.referentie()->setText(longName);
+    files.bewaren();
+    messages.clear();
+
+    screen.regelRij(1).aantal->setText("5");
+    screen.order().setField(1, Veld::Aantal, "5");
+    messages.answer(2);
+    files.nieuw();
+    EXPECT_EQ(messages.last().caption, "Bevestiging");
+    EXPECT_EQ(messages.last().lines.value(1), "Offerteaanvraag is gewijzigd, wilt u doorgaan?");
+    EXPECT_TRUE(screen.order().lineInUse(1));
+
+    messages.answer(1);  // delete: yes; Nieuw then asks nothing
+    files.verwijderen();
+    const MessageRequest& q = messages.shown.at(1);
+    EXPECT_EQ(q.lines.value(0), "Met deze actie zal bestand");
+    EXPECT_EQ(q.lines.value(1), ("Offerte-" + longName).left(47) + "...");
+    EXPECT_EQ(q.lines.value(2), "worden verwijderd.");
+    EXPECT_EQ(q.lines.value(4), "Wilt u doorgaan?");
+    EXPECT_EQ(q.buttons.value(0), "&Ja");
+    EXPECT_EQ(messages.count(), 2);
+    EXPECT_FALSE(QFile::exists(ordersFile("Offerte-" + longName + ".Xml")));
+    EXPECT_FALSE(screen.order().lineInUse(1));
+    EXPECT_TRUE(files.currentFile().isEmpty());
+}
+
+TEST_F(OrderActions, AfdrukkenWritesThePrintFileAndPrints)
+{
+    putLine(1, "OD67", "4");
+    print.accept = false;
+    screen.afdrukken()->click();
+    EXPECT_FALSE(QFile::exists(dir.filePath("VonuOrder.Prt")));
+    EXPECT_TRUE(print.printed.isEmpty());
+
+    print.accept = true;
+    screen.afdrukken()->click();
+    ASSERT_EQ(print.printed.size(), 1);
+    QStringList expected;
+    ASSERT_TRUE(overviewLines(screen.order(), state.catalog, &expected));
+    EXPECT_EQ(readPrintFile(dir.filePath("VonuOrder.Prt")), expected);
+    EXPECT_EQ(bytesOf(dir.filePath("VonuOrder.Prt")).count("\r\n"), expected.size());
+    const report::Page& page = print.printed[0].pages[0];
+    EXPECT_EQ(page.item("Debiteur")->text, "12345");
+    EXPECT_EQ(page.item("Verzend")->text, "01");
+    EXPECT_TRUE(screen.statusText(0).isEmpty());
+
+    bool valid = false;
+    printer.validate = [&] { return valid; };
+    screen.afdrukken()->click();
+    EXPECT_EQ(print.printed.size(), 1);
+}
+
+TEST_F(OrderActions, WithoutEmailTheOrderIsPrintedAndSavedOffline)
+{
+    state.settings.emailVerzenden = "Nee";
+    mailSettings(test::SmtpFixture::unusedPort());
+    putLine(1, "OD67", "4");
+    screen.verzenden()->click();
+    EXPECT_EQ(senderCalls, 0);
+    EXPECT_EQ(print.printed.size(), 1);
+    EXPECT_TRUE(QFile::exists(ordersFile("Order-09-12-2024.Xml")));
+    EXPECT_EQ(messages.last().lines.value(1), "Order bewaard als 'Order-09-12-2024'");
+    EXPECT_TRUE(QDir(dir.filePath("Verzonden")).isEmpty());
+}
+
+TEST_F(OrderActions, NotReadyOrInvalidWritesNothing)
+{
+    putLine(1, "OD67", "4");
+    screen.verzenden()->click();  // placeholder settings
+    EXPECT_EQ(messages.last().caption, "Fout");
+    EXPECT_EQ(messages.last().lines, (QStringList{"U dient éérst de instellingen in te voeren!",
+                                                  "Gebruik hiervoor de knop <&Instellingen>"}));
+    mailSettings(test::SmtpFixture::unusedPort());
+    state.profile.sleutel().setVonuMail("  ");
+    screen.verzenden()->click();
+    EXPECT_EQ(messages.last().lines.value(0), "Géén VonuOrder eMailadres ontvangen!");
+
+    state.profile.sleutel().setVonuMail("orders@morvek.example");
+    send.validate = [] { return false; };
+    const int before = messages.count();
+    screen.verzenden()->click();
+    EXPECT_EQ(messages.count(), before);
+    EXPECT_EQ(senderCalls, 0);
+    EXPECT_TRUE(QDir(dir.filePath("Orders")).isEmpty());
+    EXPECT_TRUE(QDir(dir.filePath("Verzonden")).isEmpty());
+}
+
+TEST_F(OrderActions, QuotationIsSentWithItsCopyToBothRecipients)
+{
+    test::SmtpFixture server;
+    test::SmtpFixture::Options options;
+    options.tls = test::SmtpFixture::Tls::StartTls;
+    options.requireLogin = true;
+    options.user = "klant";
+    options.password = "geheim";
+    ASSERT_TRUE(server.start(options)) << server.error().toStdString();
+    caFile = server.caFile();
+    mailSettings(server.port());
+
+    putLine(1, "OD67", "4");
+    screen.transactie()->setItemIndex(1);
+    screen.ordernummer()->setText("AB-12");
+    screen.referentie()->setText("Schuur");
+    EXPECT_TRUE(send.verzenden());
+
+    const QString copy = dir.filePath("Verzonden/12345_09_12_2024_14_05_03.Xml");
+    ASSERT_TRUE(QFile::exists(copy));
+    EXPECT_EQ(files.currentFile(), copy);
+    EXPECT_TRUE(bytesOf(ordersFile("Offerte-AB-12.Xml")).contains("<OrderVerzenddatum>09_12_2024_14_05_03*<"));
+    EXPECT_EQ(bytesOf(copy), bytesOf(ordersFile("Offerte-AB-12.Xml")));
+    EXPECT_EQ(messages.last().caption, "Informatie");
+    EXPECT_EQ(messages.last().lines.value(1), "Offerteaanvraag is verzonden naar Morvek.");
+    EXPECT_EQ(screen.verzonden()->text(), "09-12-2024 14:05:03*");
+
+    const QList<test::ReceivedMail> mails = server.received();
+    ASSERT_EQ(mails.size(), 1);
+    const test::ReceivedMail& m = mails[0];
+    EXPECT_TRUE(m.tls);
+    EXPECT_EQ(m.login, "klant");
+    EXPECT_EQ(m.rcptTos, (QStringList{"orders@morvek.example", "kopie@morvek.example"}));
+    EXPECT_EQ(m.mailFrom, "inkoop@jansen.example");
+    EXPECT_EQ(m.subject, "VonuOfferte 12345 AB-12 Schuur");
+    EXPECT_EQ(m.body, "Order voor  : 01 JANSEN Utrecht\nOrderdatum  : 09-12-2024\nOrdernummer : AB-12\n"
+                      "Referentie  : Schuur\n");
+    ASSERT_EQ(m.attachments.size(), 1);
+    EXPECT_EQ(m.attachments[0].fileName, "12345_09_12_2024_14_05_03.Xml");
+    EXPECT_EQ(m.attachments[0].data, bytesOf(copy));
+
+    // A quotation sent before is sent again without a question.
+    messages.clear();
+    EXPECT_TRUE(send.verzenden());
+    EXPECT_EQ(messages.count(), 1);
+    EXPECT_EQ(server.received().size(), 2);
+}
+
+TEST_F(OrderActions, AnOrderSentBeforeAsksBeforeItGoesAgain)
+{
+    test::SmtpFixture server;
+    ASSERT_TRUE(server.start({})) << server.error().toStdString();
+    mailSettings(server.port());
+    state.settings.serverGebruiker.clear();
+    state.settings.serverWachtwoord.clear();
+    putLine(1, "OD67", "4");
+    ASSERT_TRUE(send.verzenden());
+    EXPECT_TRUE(server.received().value(0).subject.startsWith("VonuOrder 12345"));
+    EXPECT_FALSE(server.received().value(0).loggedIn);
+
+    messages.clear();
+    messages.answer(2);
+    EXPECT_FALSE(send.verzenden());
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().lines, (QStringList{"Order is al verzonden naar Morvek!!!",
+                                                  "U gaat dus nogmaals bestellen!!!", "Wilt U de order verzenden?"}));
+    EXPECT_EQ(server.received().size(), 1);
+}
+
+TEST_F(OrderActions, RefusedLoginOrServerDownLosesNothing)
+{
+    test::SmtpFixture server;
+    test::SmtpFixture::Options options;
+    options.requireLogin = true;
+    options.user = "klant";
+    options.password = "anders";
+    ASSERT_TRUE(server.start(options)) << server.error().toStdString();
+
+    for (int port : {server.port(), test::SmtpFixture::unusedPort()}) {
+        mailSettings(port);
+        putLine(1, "OD67", "4");
+        messages.clear();
+        EXPECT_FALSE(send.verzenden());
+        ASSERT_EQ(messages.count(), 1) << port;
+        EXPECT_EQ(messages.last().caption, "Fout");
+        EXPECT_FALSE(messages.last().lines.value(1).isEmpty());
+        EXPECT_TRUE(QFile::exists(ordersFile("Order-09-12-2024.Xml")));
+        EXPECT_TRUE(QFile::exists(dir.filePath("Verzonden/12345_09_12_2024_14_05_03.Xml")));
+        EXPECT_TRUE(screen.verzonden()->isHidden());
+        EXPECT_TRUE(screen.order().lineInUse(1));
+        EXPECT_TRUE(screen.statusText(0).isEmpty());
+    }
+    EXPECT_TRUE(server.received().isEmpty());
+}
