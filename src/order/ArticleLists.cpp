@@ -256,6 +256,8 @@ int ArticleLists::indexOf(const QString& text) const
 
 int ArticleLists::firstStartingWith(const QString& prefix) const
 {
+    if (prefix.isEmpty())
+        return entries_.isEmpty() ? -1 : 0;
     for (qsizetype i = 0; i < entries_.size(); ++i)
         if (entries_[i].startsWith(prefix))
             return int(i);
