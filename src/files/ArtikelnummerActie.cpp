@@ -1,0 +1,120 @@
+#include "files/ArtikelnummerActie.h"
+
+#include "app/AppState.h"
+#include "files/ArtikelnummerGrid.h"
+#include "files/VonuOrderArtikelnummer.h"
+#include "files/VonuOrderArtikelnummerLegenda.h"
+#include "order/VonuOrder.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace vonu {
+
+namespace {
+
+namespace Tekst {
+const char* const Fout = "Fout";
+const char* const Informatie = "Informatie";
+const char* const WordenBewaard = "Artikelnummers worden bewaard...";
+const char* const WordenVerzonden = "Artikelnummers worden verzonden...";
+const char* const Verzonden = "Artikelnummers verzonden naar Morvek.";
+const char* const Onderwerp = "VonuOrder artikelnummers ";
+const char* const Body = "Artikelnummers ";
+const char* const NietGelezen = "Bestand '%1' kan niet worden gelezen:";
+const char* const NietBewaard = "De artikelnummers zijn niet bewaard:";
+const char* const NietVerzonden = "De artikelnummers zijn bewaard maar niet verzonden:";
+} // namespace Tekst
+
+QString tr8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+ArtikelnummerActie::ArtikelnummerActie(TVonuOrderscherm& screen, MailSenderFactory senders, QObject* parent)
+    : QObject(parent), screen_(screen), senders_(std::move(senders))
+{
+    runScreen = [](TVonuOrderArtikelnummerscherm& s) { s.exec(); };
+    connect(screen_.artikelnummers(), &QPushButton::clicked, this, [this] { artikelnummers(); });
+}
+
+QString ArtikelnummerActie::fileName() const
+{
+    const AppState* state = screen_.state();
+    const QString profileName = CustomerProfile::debtorNumberFromFileName(state->profile.fileName());
+    return state->folder.file(QStringLiteral("\\Artikelnummers_") + profileName + QStringLiteral(".Xml"));
+}
+
+void ArtikelnummerActie::artikelnummers()
+{
+    AppState* state = screen_.state();
+    IMessageDialog* messages = screen_.platform().messages;
+    if (!state || !messages)
+        return;
+
+    const QStringList list = customerArticleList ? customerArticleList()
+                                                 : customerArticleCodes(state->profile, screen_.ordervoor()->currentIndex());
+    ArtikelnummerGrid grid = buildArtikelnummerGrid(state->profile, state->catalog, list);
+    const QString path = fileName();
+    if (QFileInfo::exists(path)) {
+        MorvekDocument file;
+        if (!file.loadFile(path)) {
+            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietGelezen).arg(path), file.errorText()});
+            return;
+        }
+        applyArtikelnummers(grid, file);
+    }
+
+    TVonuOrderArtikelnummerLegendascherm legend(&screen_);
+    TVonuOrderArtikelnummerscherm scherm(legend, &screen_);
+    scherm.setGrid(grid);
+    runScreen(scherm);
+    legend.hide();
+    if (!scherm.isChanged())
+        return;
+
+    scherm.statusBar()->showMessage(tr8(Tekst::WordenBewaard));
+    int written = 0;
+    MorvekDocument doc = buildArtikelnummersDocument(scherm.grid(), state->profile.debtorNumber(), &written);
+    if (written == 0)
+        return;  // an existing file stays as it was
+    if (!doc.save(path)) {
+        showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietBewaard), doc.errorText()});
+        return;
+    }
+
+    const QString mailbox = state->profile.orderMailbox();
+    const MailReadiness ready = mailReadiness(state->settings, mailbox);
+    if (ready != MailReadiness::Ready) {
+        showMessage(*messages, tr8(Tekst::Fout), notReadyLines(ready));
+        return;
+    }
+    scherm.statusBar()->showMessage(tr8(Tekst::WordenVerzonden));
+    const QString profileName = CustomerProfile::debtorNumberFromFileName(state->profile.fileName());
+    MailMessage mail;
+    MailAttachment attachment;
+    QString reason;
+    if (!loadAttachment(path, QStringLiteral("application/xml"), attachment, &reason)) {
+        showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietVerzonden), reason});
+        return;
+    }
+    mail.attachments << attachment;
+    mail.subject = tr8(Tekst::Onderwerp) + profileName;
+    mail.bodyLines = {tr8(Tekst::Body) + screen_.debiteurNaam()->text()};
+    mail.recipients = mailbox;
+    mail.sender = state->settings.emailAdres;
+    const std::unique_ptr<IMailSender> sender = senders_(smtpSettingsFrom(state->settings));
+    const MailResult result = sender ? sender->send(mail) : MailResult::failure(QStringLiteral("Geen mailverbinding."));
+    if (!result.ok) {
+        showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietVerzonden), result.error});
+        return;
+    }
+    showMessage(*messages, tr8(Tekst::Informatie), {QString(), tr8(Tekst::Verzonden)});
+}
+
+} // namespace vonu
