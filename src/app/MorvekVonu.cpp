@@ -6,7 +6,15 @@
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
 #include "desk/VonuOrderExtra.h"
+#include "files/ArtikelnummerActie.h"
+#include "files/OrderFileActions.h"
+#include "files/OrderVerzenden.h"
+#include "order/ArticleLists.h"
+#include "order/LineWindow.h"
+#include "order/OrderForControl.h"
+#include "order/OrderValidation.h"
 #include "order/VonuOrder.h"
+#include "reports/OrderOverzichtActie.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QComboBox>
@@ -114,6 +122,36 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
     main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));
     connect(main_->instellingen(), &QPushButton::clicked, this, &MorvekVonu::editSettings);
     fitStatusPanels();
+    wireOrderActions();
+}
+
+void MorvekVonu::wireOrderActions()
+{
+    // Without the seams (tests of the start-up alone) the buttons stay unwired.
+    if (!platform_.fileDialogs || !platform_.printer || !platform_.mail)
+        return;
+    TVonuOrderscherm& screen = *main_;
+    fileActions_ = new OrderFileActions(screen, *platform_.fileDialogs, &screen);
+    fileActions_->showShippingAddress = [&screen] { screen.orderFor().showAddressAndFillLists(); };
+    fileActions_->showPanels = [&screen] { screen.lineWindow().refillPanels(); };
+
+    const auto validate = [this] {
+        main_->writeBackVisibleRows();
+        return !reportIncompleteOrder(main_->order(), *platform_.messages);
+    };
+    printAction_ = new OrderOverzichtActie(screen, *platform_.printer, &screen);
+    printAction_->validate = validate;
+    sendAction_ = new OrderVerzenden(screen, *fileActions_, *printAction_, platform_.mail, &screen);
+    sendAction_->validate = validate;
+
+    articleNumbers_ = new ArtikelnummerActie(screen, platform_.mail, &screen);
+    articleNumbers_->customerArticleList = [&screen] {
+        QStringList codes;
+        const CustomerArticleList& list = screen.orderFor().customerArticles();
+        for (int i = 0; i < list.count(); ++i)
+            codes.append(list.entry(i).artikel);
+        return codes;
+    };
 }
 
 void MorvekVonu::fitStatusPanels()

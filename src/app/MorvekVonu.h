@@ -14,7 +14,11 @@
 
 namespace vonu {
 
+class ArtikelnummerActie;
 class DbSession;
+class OrderFileActions;
+class OrderOverzichtActie;
+class OrderVerzenden;
 class TVonuOrderscherm;
 class TVonuOrderNotitiescherm;
 class TVonuOrderExtrascherm;
@@ -51,6 +55,7 @@ public:
     const WorkingFolder& workingFolder() const { return state_.folder; }
     CustomerProfile& profile() { return state_.profile; }
     Catalog& catalog() { return state_.catalog; }
+    OrderFileActions* fileActions() const { return fileActions_; }
     DbSession* database() const { return db_.get(); }
     AppState& state() { return state_; }
 
@@ -72,6 +77,7 @@ signals:
 private:
     bool startupBody();
     bool prepareOrderDesk();
+    void wireOrderActions();
     void fitStatusPanels();
     void onClose();
     void endProgram();
@@ -85,6 +91,11 @@ private:
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
 
     std::unique_ptr<DbSession> db_;
+    // The buttons' handlers; children of the main screen.
+    OrderFileActions* fileActions_ = nullptr;
+    OrderOverzichtActie* printAction_ = nullptr;
+    OrderVerzenden* sendAction_ = nullptr;
+    ArtikelnummerActie* articleNumbers_ = nullptr;
     bool startupDone_ = false;
 };
 

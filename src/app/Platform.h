@@ -6,10 +6,19 @@
 // printing, mail).
 
 #include <QDateTime>
+#include <functional>
+#include <memory>
 #include <QString>
 #include <QStringList>
 
 namespace vonu {
+
+class IFileDialogs;
+class IMailSender;
+struct SmtpSettings;
+namespace report {
+class IPrintTarget;
+}
 
 // One request to the message dialog: a caption, up to ten text lines and up
 // to four button captions (empty captions are unused buttons).
@@ -46,10 +55,18 @@ public:
     virtual void playOnce(const QString& fileName) = 0;
 };
 
+// Makes the mail sender for the given server settings (a real SMTP client
+// in the program, a recorder in tests).
+using MailSenderFactory = std::function<std::unique_ptr<IMailSender>(const SmtpSettings&)>;
+
 struct Platform {
     IMessageDialog* messages = nullptr;
     IClock* clock = nullptr;
     ISoundPlayer* sound = nullptr;
+    // The screens that need these are wired only when they are set.
+    IFileDialogs* fileDialogs = nullptr;
+    report::IPrintTarget* printer = nullptr;
+    MailSenderFactory mail;
 };
 
 // Convenience wrappers for the message shapes every screen uses.

@@ -1,6 +1,9 @@
 #include "app/Boodschap.h"
 #include "app/MorvekVonu.h"
 #include "app/SoundPlayer.h"
+#include "files/MailSettings.h"
+#include "files/QtFileDialogs.h"
+#include "reports/QtPrintTarget.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,7 +16,10 @@ int main(int argc, char** argv)
     vonu::MeldingMessageDialog messages;
     vonu::SystemClock clock;
     vonu::SoundPlayer sound;
-    vonu::Platform platform{&messages, &clock, &sound};
+    vonu::QtFileDialogs fileDialogs;
+    vonu::report::QtPrintTarget printer;
+    vonu::Platform platform{&messages, &clock, &sound, &fileDialogs, &printer,
+                            vonu::defaultMailSenderFactory(&clock)};
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

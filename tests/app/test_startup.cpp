@@ -37,7 +37,9 @@ protected:
     StartupRun() : work(root.filePath("werk")), clock(QDateTime(QDate(2026, 12, 10), QTime(9, 30)))
     {
         QDir(root.path()).mkpath("werk");
-        platform = Platform{&messages, &clock, &sound};
+        platform.messages = &messages;
+        platform.clock = &clock;
+        platform.sound = &sound;
     }
 
     void write(const QString& name, const QByteArray& text)

@@ -44,7 +44,9 @@ protected:
         const qsizetype a = text.indexOf("<BestandVersie>") + 15;
         const qint32 stamp = text.mid(a, text.indexOf("</BestandVersie>") - a).trimmed().toInt();
         ASSERT_TRUE(f.setFileTime(unpackDosDateTime(stamp), QFileDevice::FileModificationTime));
-        platform = Platform{&messages, &clock, &sound};
+        platform.messages = &messages;
+        platform.clock = &clock;
+        platform.sound = &sound;
     }
 
     int sessionRows(const QString& user)
