@@ -5,7 +5,6 @@
 #include "order/VonuOrder.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -13,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace vonu {
 
@@ -58,10 +59,10 @@ QString panelLine(const QString& caption)
     return caption.mid(20, 3).trimmed();
 }
 
-Catalog& catalogOf(TVonuOrderscherm& screen)
+// A screen without program state has no catalog: no article is found.
+const Catalog& catalogOf(const TVonuOrderscherm& screen, const Catalog& none)
 {
-    static Catalog empty;
-    return screen.state() ? screen.state()->catalog : empty;
+    return screen.state() ? screen.state()->catalog : none;
 }
 
 } // namespace
@@ -301,7 +302,8 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
         TVonuOrderSponningscherm dialog(*screen.platform().messages, &screen);
         dialog.setWindowTitle(tr8(Tekst::Caption) +
                               (QStringLiteral("regel ") + QString::number(line) + QLatin1Char(' ')).left(9));
-        dialog.laad(sponning::sponningBewerkingen(order, catalogOf(screen), line),
+        const Catalog none;
+        dialog.laad(sponning::sponningBewerkingen(order, catalogOf(screen, none), line),
                     order.field(line, Veld::Sponning));
         const int r = order.lines().screenRowOf(line);
         if (r > 0)
@@ -343,7 +345,8 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
 sponning::Controle rebateConsequences(TVonuOrderscherm& screen, int line, SponningDialoog dialoog)
 {
     OrderModel& order = screen.order();
-    const sponning::Controle c = sponning::controleerNaBewerking(order, catalogOf(screen), line);
+    const Catalog none;
+    const sponning::Controle c = sponning::controleerNaBewerking(order, catalogOf(screen, none), line);
     const int r = order.lines().screenRowOf(line);
     if (c.veldGewijzigd && r > 0) {
         TVonuOrderscherm::UpdateGuard guard(screen);

@@ -275,10 +275,12 @@ TEST_F(Descriptions, StandardTextLinesGoIntoTheEmptyFields)
             EXPECT_EQ(messages.last().buttons, QStringList({"OK"}));
         }
         EXPECT_EQ(!screen.isVisible(), c.closed) << c.name;
-        if (c.focus > 0)
+        if (c.focus > 0) {
             EXPECT_EQ(screen.focusWidget(), screen.omschrijving(c.focus)) << c.name;
-        if (c.focus == 1)
+        }
+        if (c.focus == 1) {
             EXPECT_EQ(screen.omschrijving(1)->selectedText(), "_") << c.name;
+        }
         screen.hide();
     }
 }
