@@ -4,6 +4,7 @@
 #include "order/LineEntry.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
+#include "order/PanelEntry.h"
 #include "order/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
 
@@ -175,11 +176,13 @@ TVonuOrderscherm::TVonuOrderscherm(Platform& platform, QWidget* parent)
     orderFor_ = std::make_unique<OrderForControl>(*this);
     lineWindow_ = std::make_unique<LineWindow>(*this);
     lineEntry_ = std::make_unique<LineEntry>(*this);
+    panelEntry_ = std::make_unique<PanelEntry>(*this);
 }
 
 TVonuOrderscherm::~TVonuOrderscherm()
 {
     // The handlers go before the controls they watch.
+    panelEntry_.reset();
     lineEntry_.reset();
     lineWindow_.reset();
     orderFor_.reset();

@@ -33,6 +33,7 @@ class IOrderEntryDesk;
 class LineEntry;
 class LineWindow;
 class OrderForControl;
+class PanelEntry;
 class RadioGroup;
 class TVonuOrderNotitiescherm;
 
@@ -88,6 +89,8 @@ public:
     OrderForControl& orderFor() const { return *orderFor_; }
     LineEntry& lineEntry() const { return *lineEntry_; }
     LineWindow& lineWindow() const { return *lineWindow_; }
+    // The panels of the current line and the dialogs around them.
+    PanelEntry& panelEntry() const { return *panelEntry_; }
     // The order desk's answers (database, extra order data); none in
     // customer mode.
     void setOrderEntryDesk(IOrderEntryDesk* desk) { desk_ = desk; }
@@ -319,6 +322,7 @@ private:
     std::unique_ptr<OrderForControl> orderFor_;
     std::unique_ptr<LineWindow> lineWindow_;
     std::unique_ptr<LineEntry> lineEntry_;
+    std::unique_ptr<PanelEntry> panelEntry_;
 };
 
 class TVonuOrderscherm::UpdateGuard {

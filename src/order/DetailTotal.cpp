@@ -1,0 +1,74 @@
+#include "order/DetailTotal.h"
+
+#include "order/OrderModel.h"
+
+namespace vonu {
+
+namespace {
+
+std::int64_t whole(const QString& text)
+{
+    bool ok = false;
+    const qlonglong v = text.trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
+// Whole millimetres rounded up to the next multiple of 100 (negative
+// values, which the fields cannot hold, round towards zero).
+std::int64_t upToDecimetres(std::int64_t mm)
+{
+    return mm > 0 ? (mm + 99) / 100 * 100 : mm / 100 * 100;
+}
+
+} // namespace
+
+DetailTotaal detailTotaal(const OrderModel& order, int line)
+{
+    DetailTotaal t;
+    for (int row = 1; row <= MaxDetails; ++row) {
+        const QString& aantal = order.detailAantal(line, row);
+        const QString& maat = order.detailMaat(line, row);
+        if (aantal.isEmpty() && maat.isEmpty())
+            continue;
+        if (aantal.isEmpty()) {
+            t.aantalOntbreekt = true;
+            continue;
+        }
+        if (maat.isEmpty()) {
+            t.maatOntbreekt = true;
+            continue;
+        }
+        // 64 bits: five figures of quantity times four of size over 125
+        // rows does not fit 32.
+        const std::int64_t q = whole(aantal);
+        const std::int64_t s = whole(maat);
+        t.stuks += q;
+        t.lengte += q * s;
+        t.gefactureerd += q * (s > 1000 ? upToDecimetres(s) : 1000);
+    }
+    return t;
+}
+
+QString meters(std::int64_t mm, QChar decimaal)
+{
+    const std::int64_t dm = upToDecimetres(mm) / 100;
+    const std::int64_t heel = dm / 10;
+    const std::int64_t rest = dm % 10;
+    return QString::number(heel) + decimaal + QString::number(rest < 0 ? -rest : rest);
+}
+
+QString detailTotaalTekst(const DetailTotaal& t, bool meterDm, QChar decimaal)
+{
+    if (t.stuks == 0 && t.lengte == 0)
+        return QStringLiteral("*");
+    QString text = QString::number(t.stuks);
+    if (t.aantalOntbreekt)
+        text += u'*';
+    text += u'/';
+    text += meters(meterDm ? t.gefactureerd : t.lengte, decimaal);
+    if (t.maatOntbreekt)
+        text += u'*';
+    return text;
+}
+
+} // namespace vonu

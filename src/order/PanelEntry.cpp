@@ -1,0 +1,594 @@
+#include "order/PanelEntry.h"
+
+#include "app/AppState.h"
+#include "order/DetailTotal.h"
+#include "order/LineEntry.h"
+#include "order/LineWindow.h"
+#include "order/OfferLists.h"
+#include "order/OrderForControl.h"
+#include "order/OrderValidation.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderLevering.h"
+#include "order/VonuOrderNotitie.h"
+#include "order/VonuOrderZoekArtikel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace vonu {
+
+namespace {
+
+namespace Tekst {
+const char* const AantalVerplicht = "Aantal, verplichte invoer!";
+const char* const OpMaat = "Op maat";
+const char* const Zaagmaat = "Zaagmaat";
+const char* const MeterDm = "Meter-dm";
+} // namespace Tekst
+
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+bool shown(const QWidget* w)
+{
+    return !w->isHidden();
+}
+
+bool isEnter(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+bool isFieldExit(const QEvent* e)
+{
+    const auto reason = static_cast<const QFocusEvent*>(e)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+// Selects the entry whose trimmed text equals the stored code; entry 0
+// when the code is empty or not listed.
+int entryOf(const QComboBox* box, const QString& code)
+{
+    const QString wanted = code.trimmed();
+    if (!wanted.isEmpty())
+        for (int i = 1; i < box->count(); ++i)
+            if (box->itemText(i).trimmed() == wanted)
+                return i;
+    return 0;
+}
+
+void selectCode(QComboBox* box, const QString& code)
+{
+    box->setCurrentIndex(box->count() > 0 ? entryOf(box, code) : -1);
+}
+
+} // namespace
+
+PanelEntry::PanelEntry(TVonuOrderscherm& screen) : QObject(nullptr), screen_(screen)
+{
+    for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n) {
+        QComboBox* sub = screen_.subartikelRij(n).keuze;
+        QComboBox* bew = screen_.bewerkingRij(n).keuze;
+        plekken_.insert(sub, Plek{Paneel::Subartikel, n, false});
+        plekken_.insert(bew, Plek{Paneel::Bewerking, n, false});
+        sub->installEventFilter(this);
+        bew->installEventFilter(this);
+        connect(sub, &QComboBox::currentIndexChanged, this, [this, n] { subartikelChanged(n); });
+        connect(bew, &QComboBox::currentIndexChanged, this, [this, n] { bewerkingChanged(n); });
+    }
+    for (int n = 1; n <= TVonuOrderscherm::DetailRijen; ++n) {
+        const TVonuOrderscherm::DetailRij& rij = screen_.detailRij(n);
+        plekken_.insert(rij.aantal, Plek{Paneel::Detail, n, false});
+        plekken_.insert(rij.maat, Plek{Paneel::Detail, n, true});
+        rij.aantal->installEventFilter(this);
+        rij.maat->installEventFilter(this);
+    }
+    const std::pair<QScrollBar*, Paneel> bars[] = {{screen_.subartikelPositie(), Paneel::Subartikel},
+                                                   {screen_.bewerkingPositie(), Paneel::Bewerking},
+                                                   {screen_.detailPositie(), Paneel::Detail}};
+    for (const auto& [bar, paneel] : bars)
+        connect(bar, &QScrollBar::valueChanged, this, [this, paneel = paneel](int value) {
+            if (!screen_.programmaticUpdate())
+                scrollPanel(paneel, value);
+        });
+
+    connect(screen_.zoekArtikel(), &QPushButton::clicked, this, [this] { zoek(ZoekSoort::Subartikel); });
+    connect(screen_.zoekBewerking(), &QPushButton::clicked, this, [this] { zoek(ZoekSoort::Bewerking); });
+    connect(screen_.notities(), &QPushButton::clicked, this, &PanelEntry::openNotities);
+    connect(screen_.leveringsInformatie(), &QPushButton::clicked, this, &PanelEntry::openLeveringsInformatie);
+    connect(&screen_.lineEntry(), &LineEntry::rebateRequested, this, &PanelEntry::openSponning);
+    connect(&screen_.lineEntry(), &LineEntry::descriptionRequested, this, &PanelEntry::openOmschrijving);
+    connect(&screen_.lineWindow(), &LineWindow::onderdorpelRequested, this, &PanelEntry::openOnderdorpel);
+}
+
+PanelEntry::~PanelEntry() = default;
+
+int PanelEntry::currentLine() const
+{
+    return screen_.order().lines().current();
+}
+
+RowWindow& PanelEntry::window(Paneel paneel) const
+{
+    OrderModel& order = screen_.order();
+    switch (paneel) {
+    case Paneel::Subartikel:
+        return order.subartikelen();
+    case Paneel::Bewerking:
+        return order.bewerkingen();
+    default:
+        return order.details();
+    }
+}
+
+// ------------------------------------------------------------ panel rows
+
+void PanelEntry::writeBackPanel(Paneel paneel)
+{
+    OrderModel& order = screen_.order();
+    const int line = currentLine();
+    const RowWindow& w = window(paneel);
+    switch (paneel) {
+    case Paneel::Subartikel:
+        if (shown(screen_.subartikelen()))
+            for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
+                order.setSubartikel(line, w.rowAt(n), 1, screen_.subartikelRij(n).keuze->currentText());
+        break;
+    case Paneel::Bewerking:
+        if (shown(screen_.bewerkingen()))
+            for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
+                order.setBewerking(line, w.rowAt(n), 1, screen_.bewerkingRij(n).keuze->currentText());
+        break;
+    case Paneel::Detail:
+        if (shown(screen_.details()))
+            for (int n = 1; n <= TVonuOrderscherm::DetailRijen; ++n) {
+                order.setDetailAantal(line, w.rowAt(n), screen_.detailRij(n).aantal->text());
+                order.setDetailMaat(line, w.rowAt(n), screen_.detailRij(n).maat->text());
+            }
+        break;
+    }
+}
+
+void PanelEntry::loadPanelRows(Paneel paneel)
+{
+    const OrderModel& order = screen_.order();
+    const int line = currentLine();
+    const RowWindow& w = window(paneel);
+    TVonuOrderscherm::UpdateGuard guard(screen_);
+    switch (paneel) {
+    case Paneel::Subartikel:
+        for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
+            selectCode(screen_.subartikelRij(n).keuze, order.subartikel(line, w.rowAt(n), 1));
+        break;
+    case Paneel::Bewerking:
+        for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
+            selectCode(screen_.bewerkingRij(n).keuze, order.bewerking(line, w.rowAt(n), 1));
+        break;
+    case Paneel::Detail:
+        for (int n = 1; n <= TVonuOrderscherm::DetailRijen; ++n) {
+            screen_.detailRij(n).aantal->setText(order.detailAantal(line, w.rowAt(n)));
+            screen_.detailRij(n).maat->setText(order.detailMaat(line, w.rowAt(n)));
+        }
+        break;
+    }
+}
+
+void PanelEntry::updateRange(Paneel paneel)
+{
+    OrderModel& order = screen_.order();
+    const int line = currentLine();
+    RowWindow& w = window(paneel);
+    const int maximum = paneel == Paneel::Subartikel  ? order.subartikelScrollMaximum(line)
+                        : paneel == Paneel::Bewerking ? order.bewerkingScrollMaximum(line)
+                                                      : order.detailScrollMaximum(line);
+    const int top = w.top();
+    // A lower maximum can pull the current row back and move the rows.
+    if (w.position() > maximum)
+        writeBackPanel(paneel);
+    w.setMaximum(maximum);
+    if (w.top() != top)
+        loadPanelRows(paneel);
+    screen_.syncWindows();
+}
+
+void PanelEntry::scrollPanel(Paneel paneel, int position)
+{
+    RowWindow& w = window(paneel);
+    position = std::clamp(position, 0, w.maximum());
+    if (position != w.position()) {
+        // The rows leaving the panel keep what they show.
+        writeBackPanel(paneel);
+        if (w.moveTo(position) != 0)
+            loadPanelRows(paneel);
+    }
+    screen_.syncWindows();
+}
+
+void PanelEntry::subartikelChanged(int n)
+{
+    panelChanged(Paneel::Subartikel, n);
+}
+
+void PanelEntry::bewerkingChanged(int n)
+{
+    panelChanged(Paneel::Bewerking, n);
+}
+
+void PanelEntry::panelChanged(Paneel paneel, int n)
+{
+    if (screen_.programmaticUpdate() || !screen_.state())
+        return;
+    OrderModel& order = screen_.order();
+    const int line = currentLine();
+    const int row = window(paneel).rowAt(n);
+    if (paneel == Paneel::Subartikel) {
+        previousArticle_ = order.subartikel(line, row, 1);
+        order.setSubartikel(line, row, 1, screen_.subartikelRij(n).keuze->currentText());
+        subartikelConsequences(line);
+    } else {
+        previousArticle_ = order.bewerking(line, row, 1);
+        order.setBewerking(line, row, 1, screen_.bewerkingRij(n).keuze->currentText());
+        bewerkingConsequences(line);
+    }
+    updateRange(paneel);
+}
+
+void PanelEntry::subartikelConsequences(int line)
+{
+    AppState* state = screen_.state();
+    if (!state)
+        return;
+    OrderModel& order = screen_.order();
+    bool needed = false;
+    if (state->catalog.findArticle(order.field(line, Veld::Artikel))) {
+        QStringList codes;
+        for (int row = 1; row <= MaxSubartikelen; ++row)
+            codes.append(order.subartikel(line, row, 1));
+        needed = OfferLists::needsCorrection(state->catalog.currentArticle(), codes);
+    }
+    const int r = order.lines().screenRowOf(line);
+    if (r > 0) {
+        QComboBox* correctie = screen_.regelRij(r).correctie;
+        QComboBox* lengte = screen_.regelRij(r).lengte;
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        if (needed) {
+            // A trade length is cut by the manufacturer: no correction.
+            if (!order.flag(line, Vlag::Correctie) && lengte->currentText() == u8(Tekst::OpMaat)) {
+                order.setFlag(line, Vlag::Correctie, true);
+                correctie->setCurrentIndex(correctie->findText(u8(Tekst::Zaagmaat)));
+                order.setField(line, Veld::Correctie, correctie->currentText());
+                correctie->show();
+            }
+        } else if (order.flag(line, Vlag::Correctie)) {
+            order.setFlag(line, Vlag::Correctie, false);
+            correctie->hide();
+            correctie->setCurrentIndex(correctie->findText(u8(Tekst::Zaagmaat)));
+        }
+    }
+    if (state->internalMode && onderdorpel_)
+        onderdorpel_(u'S', line, screen_.order().subartikelen().current());
+}
+
+void PanelEntry::bewerkingConsequences(int line)
+{
+    AppState* state = screen_.state();
+    if (!state)
+        return;
+    // Without a message dialog the rebate dialog cannot report its close
+    // check, so it is not opened.
+    const SponningDialoog dialoog = screen_.platform().messages ? rebateDialog_ : SponningDialoog::Onderdrukt;
+    rebateConsequences(screen_, line, dialoog);
+    if (state->internalMode && onderdorpel_)
+        onderdorpel_(u'B', line, screen_.order().bewerkingen().current());
+}
+
+// ---------------------------------------------------------------- details
+
+void PanelEntry::updateDetailTotal(int line)
+{
+    AppState* state = screen_.state();
+    if (!state)
+        return;
+    OrderModel& order = screen_.order();
+    const bool meterDm = state->catalog.findArticle(order.field(line, Veld::Artikel)) &&
+                         state->catalog.currentArticle().ArtikelBerekeningAantal().trimmed() == u8(Tekst::MeterDm);
+    const QString text = detailTotaalTekst(detailTotaal(order, line), meterDm);
+    order.setField(line, Veld::Aantal, text);
+    const int r = order.lines().screenRowOf(line);
+    if (r > 0) {
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        screen_.regelRij(r).aantal->setText(text);
+    }
+}
+
+void PanelEntry::leaveDetailAantal(int n)
+{
+    if (screen_.programmaticUpdate() || !screen_.state())
+        return;
+    OrderModel& order = screen_.order();
+    const int line = currentLine();
+    const QString aantal = screen_.detailRij(n).aantal->text();
+    const QString maat = screen_.detailRij(n).maat->text();
+    order.setDetailAantal(line, order.details().rowAt(n), aantal);
+    updateRange(Paneel::Detail);
+    updateDetailTotal(line);
+    if (aantal.isEmpty() && !maat.isEmpty()) {
+        QApplication::beep();
+        screen_.setStatusText(0, u8(Tekst::AantalVerplicht));
+    } else {
+        screen_.setStatusText(0, QString());
+    }
+}
+
+void PanelEntry::leaveDetailMaat(int n)
+{
+    AppState* state = screen_.state();
+    if (screen_.programmaticUpdate() || !state)
+        return;
+    OrderModel& order = screen_.order();
+    const int line = currentLine();
+    const int row = order.details().rowAt(n);
+    QLineEdit* field = screen_.detailRij(n).maat;
+    QString text = field->text();
+    if (text.isEmpty()) {
+        order.setDetailMaat(line, row, text);
+        updateDetailTotal(line);
+        return;
+    }
+    // The label names the row as the "Rgl" column shows it.
+    const SizeCheckResult check = checkSize(state->catalog, order.field(line, Veld::Artikel),
+                                            QString::number(line) + u'/' + QString::number(row), text);
+    if (check.beep)
+        QApplication::beep();
+    screen_.setStatusText(0, check.status);
+    text = check.size;
+    {
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        field->setText(text);
+    }
+    order.setDetailMaat(line, row, text);
+    updateRange(Paneel::Detail);
+    updateDetailTotal(line);
+    if (text == QLatin1String("0"))
+        // After the focus has reached the field it was going to.
+        QTimer::singleShot(0, field, [field] { field->setFocus(); });
+}
+
+// ------------------------------------------------------------ Enter routes
+
+QWidget* PanelEntry::leaveTarget(Paneel paneel) const
+{
+    const OrderModel& order = screen_.order();
+    const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(order.lines().currentScreenRow());
+    if (paneel == Paneel::Subartikel && shown(rij.correctie))
+        return rij.correctie;
+    if (shown(screen_.details()))
+        return screen_.detailRij(order.details().currentScreenRow()).aantal;
+    return rij.aantal;
+}
+
+void PanelEntry::enterInPanelRow(Paneel paneel, int n)
+{
+    RowWindow& w = window(paneel);
+    const auto keuze = [&](int k) {
+        return paneel == Paneel::Subartikel ? screen_.subartikelRij(k).keuze : screen_.bewerkingRij(k).keuze;
+    };
+    if (keuze(w.currentScreenRow())->currentText().trimmed().isEmpty()) {
+        if (QWidget* target = leaveTarget(paneel))
+            target->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (n < TVonuOrderscherm::PanelRijen) {
+        keuze(n + 1)->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (w.position() < w.maximum())
+        scrollPanel(paneel, w.position() + 1);
+}
+
+void PanelEntry::leaveDetailsForNextLine()
+{
+    screen_.lineEntry().nextRow(screen_.order().lines().currentScreenRow());
+}
+
+void PanelEntry::enterInDetail(int n, bool maat)
+{
+    const TVonuOrderscherm::DetailRij& rij = screen_.detailRij(n);
+    if ((maat ? rij.maat : rij.aantal)->text().isEmpty()) {
+        leaveDetailsForNextLine();
+        return;
+    }
+    if (!maat) {
+        rij.maat->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (n < TVonuOrderscherm::DetailRijen) {
+        screen_.detailRij(n + 1).aantal->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // Leaving the size stores it (and may refuse it) before the rows move.
+    rij.aantal->setFocus(Qt::TabFocusReason);
+    const RowWindow& w = screen_.order().details();
+    if (w.position() < w.maximum() && rij.maat->text() != QLatin1String("0"))
+        scrollPanel(Paneel::Detail, w.position() + 1);
+}
+
+bool PanelEntry::handleKey(const Plek& p, QKeyEvent* key)
+{
+    if (p.paneel != Paneel::Detail) {
+        if (!isEnter(key))
+            return false;
+        enterInPanelRow(p.paneel, p.n);
+        return true;
+    }
+    if (isEnter(key)) {
+        enterInDetail(p.n, p.maat);
+        return true;
+    }
+    // Figures only; keys that type nothing (Backspace, arrows) pass.
+    const QString t = key->text();
+    if (t.size() != 1 || !t.at(0).isPrint())
+        return false;
+    const QChar c = t.at(0);
+    return !(c >= u'0' && c <= u'9');
+}
+
+bool PanelEntry::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::FocusOut)
+        return false;
+    const auto it = plekken_.constFind(watched);
+    if (it == plekken_.constEnd())
+        return false;
+    const Plek p = it.value();
+    if (type == QEvent::KeyPress)
+        return handleKey(p, static_cast<QKeyEvent*>(event));
+    if (!isFieldExit(event) || screen_.programmaticUpdate() || !screen_.state())
+        return false;
+    const OrderModel& order = screen_.order();
+    const int line = currentLine();
+    switch (p.paneel) {
+    case Paneel::Subartikel: {
+        const int row = order.subartikelen().rowAt(p.n);
+        if (screen_.subartikelRij(p.n).keuze->currentText() != order.subartikel(line, row, 1))
+            panelChanged(p.paneel, p.n);
+        break;
+    }
+    case Paneel::Bewerking: {
+        const int row = order.bewerkingen().rowAt(p.n);
+        if (screen_.bewerkingRij(p.n).keuze->currentText() != order.bewerking(line, row, 1))
+            panelChanged(p.paneel, p.n);
+        break;
+    }
+    case Paneel::Detail:
+        if (p.maat)
+            leaveDetailMaat(p.n);
+        else
+            leaveDetailAantal(p.n);
+        break;
+    }
+    return false;
+}
+
+// ------------------------------------------------------- buttons and dialogs
+
+void PanelEntry::zoek(ZoekSoort soort)
+{
+    AppState* state = screen_.state();
+    if (!state)
+        return;
+    const int line = currentLine();
+    std::optional<QString> code;
+    if (state->internalMode) {
+        if (zoeken_)
+            code = zoeken_(soort, line);
+    } else {
+        const CustomerArticleList& klant = screen_.orderFor().customerArticles();
+        code = TVonuOrderZoekArtikelscherm::zoek(
+            state->catalog, screen_.order().field(line, Veld::Artikel), soort,
+            [&klant](const QString& c) { return klant.contains(c); }, &screen_);
+    }
+    if (code)
+        plaats(soort, *code);
+}
+
+bool PanelEntry::plaats(ZoekSoort soort, const QString& code)
+{
+    const Paneel paneel = soort == ZoekSoort::Subartikel ? Paneel::Subartikel : Paneel::Bewerking;
+    writeBackPanel(paneel);
+    const PanelPlek plek = plekVoorKeuze(screen_.order(), currentLine(), soort);
+    loadPanelRows(paneel);
+    screen_.syncWindows();
+    if (plek.schermRij == 0)
+        return false;
+    QComboBox* keuze = paneel == Paneel::Subartikel ? screen_.subartikelRij(plek.schermRij).keuze
+                                                     : screen_.bewerkingRij(plek.schermRij).keuze;
+    const int index = entryOf(keuze, code);
+    if (index <= 0)
+        return false;
+    {
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        keuze->setCurrentIndex(index);
+    }
+    panelChanged(paneel, plek.schermRij);
+    keuze->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void PanelEntry::openNotities()
+{
+    const AppState* state = screen_.state();
+    TVonuOrderNotitiescherm* notes = screen_.notitiescherm();
+    if (!state || !notes)
+        return;
+    using I = TVonuOrderNotitiescherm::Indeling;
+    I indeling = I::Klant;
+    if (state->internalMode) {
+        // At the order desk the notes belong to a chosen debtor.
+        if (screen_.ordervoor()->count() == 0)
+            return;
+        indeling = klantNotities_ && klantNotities_() ? I::BaliMetNotities : I::Bali;
+    }
+    notes->toon(indeling);
+    markNotitiesButton(screen_.notities(), *notes);
+}
+
+void PanelEntry::openLeveringsInformatie()
+{
+    if (const AppState* state = screen_.state())
+        TVonuOrderLeveringscherm::toon(state->catalog, &screen_);
+}
+
+void PanelEntry::openOmschrijving(int r)
+{
+    IMessageDialog* messages = screen_.platform().messages;
+    if (!messages || !screen_.state())
+        return;
+    TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), *messages,
+                                          standaardOmschrijving_, &screen_);
+}
+
+void PanelEntry::openSponning(int r)
+{
+    if (!screen_.platform().messages || !screen_.state())
+        return;
+    const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
+    const int line = screen_.order().lines().rowAt(r);
+    // The dialog works on the line the panels show.
+    if (line != currentLine())
+        screen_.lineWindow().enterRow(r, rij.sponning);
+    const SponningUitkomst uitkomst = editRebates(screen_, line);
+    if (uitkomst.vervallenRij != 0)
+        updateRange(Paneel::Bewerking);
+}
+
+void PanelEntry::openOnderdorpel(QWidget* control)
+{
+    const AppState* state = screen_.state();
+    if (!state || !state->internalMode || !control)
+        return;
+    bool sub = false;
+    for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
+        sub = sub || control == screen_.subartikelRij(n).keuze;
+    const Paneel paneel = sub ? Paneel::Subartikel : Paneel::Bewerking;
+    const RowWindow& w = window(paneel);
+    QComboBox* keuze = sub ? screen_.subartikelRij(w.currentScreenRow()).keuze
+                           : screen_.bewerkingRij(w.currentScreenRow()).keuze;
+    previousArticle_ = keuze->currentText();
+    if (onderdorpel_)
+        onderdorpel_(sub ? u'S' : u'B', currentLine(), w.current());
+}
+
+} // namespace vonu
