@@ -38,8 +38,10 @@ const char* const ProfileXml = R"(<?xml version="1.0"?>
 
 const char* const CatalogXml = R"(<?xml version="1.0"?>
 <Morvek><Assortiment><Artikelen>
-<Artikel Artikel="OD67"><ArtikelOmschrijving_1>Onderdorpel 67</ArtikelOmschrijving_1></Artikel>
-<Artikel Artikel="VB300"><ArtikelOmschrijving_1>Verbinder</ArtikelOmschrijving_1></Artikel>
+<Artikel Artikel="OD67"><ArtikelOmschrijving_1>Onderdorpel 67</ArtikelOmschrijving_1>
+<ArtikelVonuArtikel>J</ArtikelVonuArtikel><ArtikelHandelslengte>J</ArtikelHandelslengte></Artikel>
+<Artikel Artikel="VB300"><ArtikelOmschrijving_1>Verbinder</ArtikelOmschrijving_1>
+<ArtikelVonuArtikel>J</ArtikelVonuArtikel><ArtikelHandelslengte>J</ArtikelHandelslengte></Artikel>
 </Artikelen></Assortiment></Morvek>)";
 
 class ScriptedFileDialogs final : public IFileDialogs {
@@ -89,9 +91,9 @@ protected:
         screen.setState(&state);
         screen.setNotitiescherm(&notes);
         screen.showModeControls(false);
+        // Filling the ship-to list runs the order-for change, which fills the
+        // article lists from the catalog.
         screen.ordervoor()->addItems(state.profile.shipToEntries());
-        for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
-            screen.regelRij(r).artikel->addItems({"", "OD67", "VB300"});
         screen.orderdatum()->setDate(QDate(2024, 12, 9));
         screen.transactie()->setItemIndex(0);
         screen.takeSavedSignature();
