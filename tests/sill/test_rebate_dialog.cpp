@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -64,16 +66,26 @@ protected:
     void whenShown(std::function<void(TVonuOrderSponningscherm&)> act)
     {
         ++expectedOpenings;
-        QTimer::singleShot(0, [this, act] {
+        // Polls until the dialog is up and active: on a busy machine the
+        // first timer can fire before the window manager got round to it.
+        auto* poll = new QTimer(&screen);
+        poll->setInterval(5);
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(poll, &QTimer::timeout, [this, act, poll, tries] {
             auto* d = qobject_cast<TVonuOrderSponningscherm*>(QApplication::activeModalWidget());
-            ASSERT_NE(d, nullptr);
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+            if (!d && ++*tries < 4000)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            ASSERT_NE(d, nullptr) << "the rebate dialog did not open";
+            EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
             ++openings;
             caption = d->windowTitle();
             act(*d);
             if (d->isVisible())
                 d->close();
         });
+        poll->start();
     }
 
     QString sponning() const { return screen.order().field(1, Veld::Sponning); }
