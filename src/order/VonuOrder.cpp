@@ -827,6 +827,9 @@ bool TVonuOrderscherm::closeQuery()
 {
     if (!started_)
         return true;
+    // A value typed but not yet stored (the field was never left, the window
+    // closed with its close box) counts as a change too.
+    writeBackVisibleRows();
     if (currentSignature() == savedSignature_ || !platform_.messages)
         return true;
     const char* vraag =

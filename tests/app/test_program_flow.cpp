@@ -146,3 +146,21 @@ TEST_F(ProgramFlow, SendingAnIncompleteOrderIsRefusedAndNothingIsWritten)
     ASSERT_GE(messages.count(), 1);
     EXPECT_EQ(messages.last().caption, "Fout");
 }
+
+TEST_F(ProgramFlow, AQuantityTypedButNotLeftStillCountsWhenClosing)
+{
+    TVonuOrderscherm& s = program->mainScreen();
+    s.regelRij(1).artikel->setFocus();
+    QTest::keyClicks(s.regelRij(1).artikel, "sl2");
+    s.regelRij(1).aantal->setFocus();
+    QTest::keyClicks(s.regelRij(1).aantal, "7");
+    QTest::mouseClick(s.bewaren(), Qt::LeftButton);  // saved with 7
+    s.regelRij(1).aantal->setFocus();
+    QTest::keyClick(s.regelRij(1).aantal, Qt::Key_Backspace);
+    QTest::keyClicks(s.regelRij(1).aantal, "9");      // not left
+    messages.clear();
+    messages.answer(2);
+    EXPECT_FALSE(s.close());
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().lines.value(1), "Order is gewijzigd, wilt u afsluiten?");
+}

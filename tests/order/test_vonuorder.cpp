@@ -509,7 +509,7 @@ TEST_F(MainScreen, StartupRunsOnceAndEscapeIsAfsluiten)
     EXPECT_EQ(startups, 1);
 
     // Escape presses Afsluiten, which asks because the order changed.
-    screen.order().setField(1, Veld::Artikel, QStringLiteral("ONDER100"));
+    screen.ordernummer()->setText(QStringLiteral("PO-100"));
     messages.answer(2);
     QTest::keyClick(&screen, Qt::Key_Escape);
     EXPECT_EQ(messages.count(), 1);
