@@ -66,7 +66,7 @@ struct Platform {
     // The screens that need these are wired only when they are set.
     IFileDialogs* fileDialogs = nullptr;
     report::IPrintTarget* printer = nullptr;
-    MailSenderFactory mail;
+    MailSenderFactory mail = nullptr;
 };
 
 // Convenience wrappers for the message shapes every screen uses.

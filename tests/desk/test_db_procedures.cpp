@@ -35,8 +35,9 @@ protected:
 
     void TearDown() override
     {
-        if (session)
+        if (session) {
             EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+        }
     }
 
     // Line 1: OD67 made to size, coated 9016, two detail rows, an end cap and
