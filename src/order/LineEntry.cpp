@@ -174,8 +174,7 @@ void LineEntry::prepareLine(int r)
     rij.maatInvoer->clear();
     rij.uitvoering->setCurrentIndex(0);
     rij.aantal->clear();
-    rij.aantal->setReadOnly(false);
-    rij.aantal->setFocusPolicy(Qt::StrongFocus);
+    TVonuOrderscherm::setQuantityMode(rij.aantal, false);
     rij.sponning->clear();
     rij.lengte->clear();
     order.clearLineForArticle(line);
@@ -391,8 +390,7 @@ void LineEntry::applyLengthChoice(int r)
     order.setField(line, Veld::Aantal, QString());
 
     // 5. The quantity of a line with details is their total.
-    rij.aantal->setReadOnly(details);
-    rij.aantal->setFocusPolicy(details ? Qt::ClickFocus : Qt::StrongFocus);
+    TVonuOrderscherm::setQuantityMode(rij.aantal, details);
     rij.sponning->clear();
     rij.sponning->hide();
 

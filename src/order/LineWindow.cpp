@@ -219,8 +219,7 @@ void LineWindow::refillPanels()
         const int r = order.lines().currentScreenRow();
         QLineEdit* aantal = screen_.regelRij(r).aantal;
         const bool details = order.flag(line, Vlag::Details);
-        aantal->setReadOnly(details);
-        aantal->setFocusPolicy(details ? Qt::ClickFocus : Qt::StrongFocus);
+        TVonuOrderscherm::setQuantityMode(aantal, details);
     }
     screen_.syncWindows();
 }

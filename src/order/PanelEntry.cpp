@@ -361,8 +361,20 @@ void PanelEntry::leaveDetailMaat(int n)
     updateRange(Paneel::Detail);
     updateDetailTotal(line);
     if (text == QLatin1String("0"))
-        // After the focus has reached the field it was going to.
-        QTimer::singleShot(0, field, [field] { field->setFocus(); });
+        returnFocus(field);
+}
+
+void PanelEntry::returnFocus(QLineEdit* field)
+{
+    // After the focus has reached the field it was going to. That field is
+    // left again at once, untouched: its exit must not clear the message
+    // that tells why the size was refused.
+    terugNaar_ = field;
+    QTimer::singleShot(0, field, [this, field] {
+        if (terugNaar_ == field)
+            field->setFocus(Qt::OtherFocusReason);
+        terugNaar_ = nullptr;
+    });
 }
 
 // ------------------------------------------------------------ Enter routes
@@ -456,6 +468,8 @@ bool PanelEntry::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::KeyPress)
         return handleKey(p, static_cast<QKeyEvent*>(event));
     if (!isFieldExit(event) || screen_.programmaticUpdate() || !screen_.state())
+        return false;
+    if (terugNaar_ && watched != terugNaar_)
         return false;
     const OrderModel& order = screen_.order();
     const int line = currentLine();

@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -19,6 +20,7 @@
 
 class QComboBox;
 class QKeyEvent;
+class QLineEdit;
 class QWidget;
 
 namespace vonu {
@@ -118,11 +120,13 @@ private:
     void enterInDetail(int n, bool maat);
     void leaveDetailsForNextLine();
     void openOnderdorpel(QWidget* control);
+    void returnFocus(QLineEdit* field);
     int currentLine() const;
 
     TVonuOrderscherm& screen_;
     QHash<QObject*, Plek> plekken_;
     QString previousArticle_;
+    QPointer<QLineEdit> terugNaar_;  // a refused size takes the focus back
     SponningDialoog rebateDialog_ = SponningDialoog::Toegestaan;
     Onderdorpel onderdorpel_;
     Zoeken zoeken_;

@@ -561,8 +561,7 @@ void TVonuOrderscherm::resetLineRow(const RegelRij& rij)
     rij.maatInvoer->clear();
     rij.uitvoering->setCurrentIndex(0);
     rij.aantal->clear();
-    rij.aantal->setReadOnly(false);
-    rij.aantal->setFocusPolicy(Qt::StrongFocus);
+    setQuantityMode(rij.aantal, false);
     rij.sponning->clear();
     for (QWidget* w : std::initializer_list<QWidget*>{rij.kleur, rij.lengte, rij.correctie, rij.maat,
                                                       rij.maatInvoer, rij.uitvoering, rij.aantal,
@@ -645,6 +644,14 @@ void TVonuOrderscherm::writeBackVisibleRows()
             order_.setDetailAantal(line, row, rij.aantal->text());
             order_.setDetailMaat(line, row, rij.maat->text());
         }
+}
+
+void TVonuOrderscherm::setQuantityMode(QLineEdit* aantal, bool fromDetails)
+{
+    aantal->setReadOnly(fromDetails);
+    aantal->setFocusPolicy(fromDetails ? Qt::ClickFocus : Qt::StrongFocus);
+    // Qt cuts texts to the maximum length, also those the program puts in.
+    aantal->setMaxLength(fromDetails ? 32767 : AantalLengte);
 }
 
 QColor TVonuOrderscherm::highlightColour()
@@ -754,6 +761,8 @@ void TVonuOrderscherm::showLineInRow(int r)
         rij.uitvoering->setCurrentIndex(field(Veld::Uitvoering) == tr8(Tekst::Geboord) ? 0 : 1);
     else
         rij.uitvoering->setCurrentIndex(0);
+    // The quantity of a line with details is their total.
+    setQuantityMode(rij.aantal, flag(Vlag::Details));
     rij.aantal->setText(field(Veld::Aantal));
     rij.sponning->setText(field(Veld::Sponning));
     if (flag(Vlag::Maat))
@@ -768,9 +777,6 @@ void TVonuOrderscherm::showLineInRow(int r)
     };
     for (const auto& [control, vlag] : shown)
         control->setVisible(flag(vlag));
-    // The quantity of a line with details is their total.
-    rij.aantal->setReadOnly(flag(Vlag::Details));
-    rij.aantal->setFocusPolicy(flag(Vlag::Details) ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 int TVonuOrderscherm::articleEntryIndex(const QString& text) const

@@ -219,6 +219,10 @@ public:
 
     // The colour of the current row's number field (sky blue).
     static QColor highlightColour();
+    // A line row's quantity: typed (at most five characters, tab stop) or,
+    // while the details are shown, their read-only total, which may be
+    // longer ("12/14,1*").
+    static void setQuantityMode(QLineEdit* aantal, bool fromDetails);
 
 protected:
     bool event(QEvent* event) override;
