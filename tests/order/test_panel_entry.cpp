@@ -639,3 +639,59 @@ TEST_F(PanelTest, DeliveryInformationAndDescriptionScreens)
     EXPECT_EQ(dialogs.titles.value(1), "Detailomschrijvingen regel 2");
     EXPECT_EQ(field(2, Veld::Omschrijving_1), "Voordeur");
 }
+
+// ------------------------------------------------------------- order desk
+
+TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
+{
+    state.internalMode = true;
+    struct Opening {
+        QChar soort;
+        int line;
+        int row;
+        QString previous;
+    };
+    std::vector<Opening> openings;
+    PanelEntry& panels = screen.panelEntry();
+    panels.setOnderdorpel([&](QChar soort, int line, int row) {
+        openings.push_back({soort, line, row, panels.previousArticle()});
+        panels.setPreviousArticle(QString());  // the configurator consumes it
+    });
+    std::vector<ZoekSoort> searches;
+    panels.setZoeken([&](ZoekSoort soort, int) -> std::optional<QString> {
+        searches.push_back(soort);
+        return soort == ZoekSoort::Subartikel ? std::optional<QString>("EP") : std::nullopt;
+    });
+
+    pick(1, "OD67");
+    choose(sub(1), "EK");
+    choose(sub(1), "EP");
+    choose(bew(1), "BOOR");
+    ASSERT_EQ(openings.size(), 3u);
+    EXPECT_EQ(openings[0].soort, u'S');
+    EXPECT_EQ(openings[0].previous, "");
+    EXPECT_EQ(openings[1].previous, "EK");
+    EXPECT_EQ(openings[2].soort, u'B');
+    EXPECT_EQ(openings[2].line, 1);
+    EXPECT_EQ(openings[2].row, 1);
+
+    // Tab in a sub-article row opens it for the highlighted row.
+    sub(1)->setFocus();
+    QTest::keyClick(sub(1), Qt::Key_Tab);
+    ASSERT_EQ(openings.size(), 4u);
+    EXPECT_EQ(openings[3].soort, u'S');
+    EXPECT_EQ(openings[3].previous, "EP");
+
+    // The search buttons use the desk's search; its choice is placed.
+    screen.zoekArtikel()->click();
+    screen.zoekBewerking()->click();
+    EXPECT_EQ(searches, (std::vector<ZoekSoort>{ZoekSoort::Subartikel, ZoekSoort::Bewerking}));
+    EXPECT_EQ(dialogs.openings, 0);
+    EXPECT_EQ(sub(2)->currentText(), "EP");
+    EXPECT_EQ(bew(2)->currentText(), "");
+
+    // Without a chosen debtor the notes stay closed.
+    screen.ordervoor()->clear();
+    screen.notities()->click();
+    EXPECT_EQ(dialogs.openings, 0);
+}
