@@ -15,11 +15,11 @@ class OrderModel;
 
 struct DetailTotaal {
     std::int64_t stuks = 0;
-    std::int64_t lengte = 0;        // sum of quantity x size, mm
-    std::int64_t gefactureerd = 0;  // billed length: per piece the size rounded up to whole
-                                    // decimetres, never less than one metre
-    bool aantalOntbreekt = false;   // a row with a size but no quantity
-    bool maatOntbreekt = false;     // a row with a quantity but no size
+    std::int64_t lengte = 0;       // sum of quantity x size, mm
+    std::int64_t gefactureerd = 0; // billed length: per piece the size rounded up to whole
+                                   // decimetres, never less than one metre
+    bool aantalOntbreekt = false;  // a row with a size but no quantity
+    bool maatOntbreekt = false;    // a row with a quantity but no size
 };
 
 // Sums detail rows 1..125 of `line`. Rows with both values empty are

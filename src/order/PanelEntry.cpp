@@ -301,8 +301,9 @@ void PanelEntry::updateDetailTotal(int line)
     if (!state)
         return;
     OrderModel& order = screen_.order();
-    const bool meterDm = state->catalog.findArticle(order.field(line, Veld::Artikel)) &&
-                         state->catalog.currentArticle().ArtikelBerekeningAantal().trimmed() == u8(Tekst::MeterDm);
+    const bool meterDm =
+        state->catalog.findArticle(order.field(line, Veld::Artikel)) &&
+        state->catalog.currentArticle().ArtikelBerekeningAantal().trimmed() == u8(Tekst::MeterDm);
     const QString text = detailTotaalTekst(detailTotaal(order, line), meterDm);
     order.setField(line, Veld::Aantal, text);
     const int r = order.lines().screenRowOf(line);
@@ -528,7 +529,7 @@ bool PanelEntry::plaats(ZoekSoort soort, const QString& code)
     if (plek.schermRij == 0)
         return false;
     QComboBox* keuze = paneel == Paneel::Subartikel ? screen_.subartikelRij(plek.schermRij).keuze
-                                                     : screen_.bewerkingRij(plek.schermRij).keuze;
+                                                    : screen_.bewerkingRij(plek.schermRij).keuze;
     const int index = entryOf(keuze, code);
     if (index <= 0)
         return false;
@@ -571,7 +572,7 @@ void PanelEntry::openOmschrijving(int r)
     if (!messages || !screen_.state())
         return;
     TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), *messages,
-                                          standaardOmschrijving_, &screen_);
+                                         standaardOmschrijving_, &screen_);
 }
 
 void PanelEntry::openSponning(int r)

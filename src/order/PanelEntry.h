@@ -108,7 +108,7 @@ private:
     struct Plek {
         Paneel paneel = Paneel::Subartikel;
         int n = 0;
-        bool maat = false;  // DMaat rather than DAantal
+        bool maat = false; // DMaat rather than DAantal
     };
 
     RowWindow& window(Paneel paneel) const;
@@ -126,7 +126,7 @@ private:
     TVonuOrderscherm& screen_;
     QHash<QObject*, Plek> plekken_;
     QString previousArticle_;
-    QPointer<QLineEdit> terugNaar_;  // a refused size takes the focus back
+    QPointer<QLineEdit> terugNaar_; // a refused size takes the focus back
     SponningDialoog rebateDialog_ = SponningDialoog::Toegestaan;
     Onderdorpel onderdorpel_;
     Zoeken zoeken_;

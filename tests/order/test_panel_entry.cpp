@@ -290,7 +290,7 @@ TEST_F(PanelTest, DetailSizesOutsideTheArticlesBoundsBecomeZero)
         dMaat(1)->clear();
         QTest::keyClicks(dMaat(1), c.maat);
         dAantal(2)->setFocus();
-        QApplication::processEvents();  // the refused size takes the focus back
+        QApplication::processEvents(); // the refused size takes the focus back
         EXPECT_EQ(screen.statusText(0), c.status) << c.maat;
         EXPECT_EQ(dMaat(1)->text(), c.veld) << c.maat;
         EXPECT_EQ(screen.order().detailMaat(3, 1), c.veld) << c.maat;
@@ -391,13 +391,12 @@ TEST_F(PanelTest, EnterInThePanelsRows)
     const struct {
         int r;
         bool bewerking;
-        const char* before;  // sub-article chosen first, "" for none
+        const char* before; // sub-article chosen first, "" for none
         const char* target;
     } cases[] = {
-        {1, false, "EK", "Correctie1"},  // correction shown
-        {1, false, "EP", "DAantal1"},    // made to measure: the details
-        {1, true, "", "DAantal1"},
-        {2, false, "EP", "Aantal2"},     // trade length: the line's quantity
+        {1, false, "EK", "Correctie1"},                              // correction shown
+        {1, false, "EP", "DAantal1"},                                // made to measure: the details
+        {1, true, "", "DAantal1"},      {2, false, "EP", "Aantal2"}, // trade length: the line's quantity
         {2, true, "", "Aantal2"},
     };
     for (const auto& c : cases) {
@@ -518,7 +517,9 @@ TEST_F(PanelTest, RebateDialogOpensUntilEveryRebateIsEntered)
 TEST_F(PanelTest, RemovingTheOnlyRebateOperationHidesTheField)
 {
     pick(1, "OD67");
-    dialogs.then([](QDialog& d) { QTest::keyClicks(static_cast<TVonuOrderSponningscherm&>(d).sponningMaat(1), "20"); });
+    dialogs.then([](QDialog& d) {
+        QTest::keyClicks(static_cast<TVonuOrderSponningscherm&>(d).sponningMaat(1), "20");
+    });
     choose(bew(1), "SP20");
     ASSERT_EQ(field(1, Veld::Sponning).left(30).trimmed(), "20B");
     choose(bew(1), "");
@@ -532,17 +533,19 @@ TEST_F(PanelTest, RemovingTheOnlyRebateOperationHidesTheField)
 TEST_F(PanelTest, RefusedSecondRebateLeavesThePanel)
 {
     pick(1, "OD67");
-    dialogs.then([](QDialog& d) { QTest::keyClicks(static_cast<TVonuOrderSponningscherm&>(d).sponningMaat(1), "20"); });
+    dialogs.then([](QDialog& d) {
+        QTest::keyClicks(static_cast<TVonuOrderSponningscherm&>(d).sponningMaat(1), "20");
+    });
     choose(bew(1), "SP20");
-    choose(bew(2), "SP30");  // both sides twice
+    choose(bew(2), "SP30"); // both sides twice
     EXPECT_EQ(dialogs.openings, 2);
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.last().caption, "Fout");
     EXPECT_EQ(bew(2)->currentText(), "");
     EXPECT_EQ(screen.order().bewerking(1, 2, 1), "");
     EXPECT_EQ(screen.bewerkingPositie()->maximum(), 3);
-    EXPECT_EQ(field(1, Veld::Sponning), QStringLiteral("20B") + blanks(27) + "SP20" + blanks(12) + "20" + blanks(10) +
-                                            "B" + blanks(31));
+    EXPECT_EQ(field(1, Veld::Sponning), QStringLiteral("20B") + blanks(27) + "SP20" + blanks(12) + "20" +
+                                            blanks(10) + "B" + blanks(31));
 }
 
 TEST_F(PanelTest, EanEntrySuppressesTheRebateDialog)
@@ -575,7 +578,7 @@ TEST_F(PanelTest, ArticleSearchPlacesTheChoiceInTheFirstEmptyRow)
     EXPECT_EQ(dialogs.titles.value(0), "Zoek artikel ...");
     EXPECT_EQ(sub(1)->currentText(), "EK");
     EXPECT_EQ(screen.order().subartikel(1, 1, 1), "EK");
-    EXPECT_FALSE(row(1).correctie->isHidden());  // the row's change ran
+    EXPECT_FALSE(row(1).correctie->isHidden()); // the row's change ran
 
     for (int n = 2; n <= 4; ++n)
         choose(sub(n), "S1");
@@ -622,7 +625,8 @@ TEST_F(PanelTest, NotesButtonIsBoldWhileTheOrderHasNotes)
 TEST_F(PanelTest, DeliveryInformationAndDescriptionScreens)
 {
     dialogs.then([](QDialog& d) {
-        EXPECT_EQ(static_cast<TVonuOrderLeveringscherm&>(d).memo()->toPlainText(), "Levering binnen twee weken.");
+        EXPECT_EQ(static_cast<TVonuOrderLeveringscherm&>(d).memo()->toPlainText(),
+                  "Levering binnen twee weken.");
     });
     screen.leveringsInformatie()->click();
     EXPECT_EQ(dialogs.titles.value(0), "Algemene leveringsinformatie");
@@ -655,7 +659,7 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
     PanelEntry& panels = screen.panelEntry();
     panels.setOnderdorpel([&](QChar soort, int line, int row) {
         openings.push_back({soort, line, row, panels.previousArticle()});
-        panels.setPreviousArticle(QString());  // the configurator consumes it
+        panels.setPreviousArticle(QString()); // the configurator consumes it
     });
     std::vector<ZoekSoort> searches;
     panels.setZoeken([&](ZoekSoort soort, int) -> std::optional<QString> {
