@@ -1,4 +1,5 @@
 #include "desk/VonuOrderExtra.h"
+#include "app/Text.h"
 
 #include "order/RadioGroup.h"
 
@@ -40,11 +41,6 @@ const char* const Productiegegevens = "Extra productiegegevens:";
 const char* const Ok = "&Ok";
 } // namespace Tekst
 
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 constexpr int Breedte = 740;
 constexpr int Hoogte = 580;
 constexpr int Regel = 24;        // vertical step of the address and date rows
@@ -70,7 +66,7 @@ constexpr int ProductieLengte = 85;
 TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("VonuOrderExtrascherm"));
-    setWindowTitle(tr8(Tekst::Caption));
+    setWindowTitle(u8(Tekst::Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(Breedte, Hoogte);
@@ -80,7 +76,7 @@ TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
     setFont(small);
 
     auto label = [this](const char* text, int x, int y, int w) {
-        auto* l = new QLabel(tr8(text), this);
+        auto* l = new QLabel(u8(text), this);
         l->setGeometry(x, y + 2, w, 16);
         return l;
     };
@@ -100,7 +96,7 @@ TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
         return d;
     };
     auto button = [this](const QString& name, const char* text, int x, int y, int w, int h) {
-        auto* b = new QPushButton(tr8(text), this);
+        auto* b = new QPushButton(u8(text), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         b->setGeometry(x, y, w, h);
@@ -139,7 +135,7 @@ TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
     y = 10;
     label(Tekst::Leverdatum, RechtsLabel, y, 100);
     leverdatum_ = date(QStringLiteral("Leverdatum"), RechtsVeld, y);
-    leverdatumGewijzigd_ = new QCheckBox(tr8(Tekst::Gewijzigd), this);
+    leverdatumGewijzigd_ = new QCheckBox(u8(Tekst::Gewijzigd), this);
     leverdatumGewijzigd_->setObjectName(QStringLiteral("LeverdatumGewijzigd"));
     leverdatumGewijzigd_->setGeometry(RechtsVeld + 106, y, 95, 20);
     leverdatumGewijzigd_->setEnabled(false);
@@ -147,7 +143,7 @@ TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
     label(Tekst::Productieweek, RechtsLabel, y, 100);
     productieweek_ = edit(QStringLiteral("Productieweek"), WeekLengte, RechtsVeld, y, 30);
     y += Regel;
-    gebruikAfleverdatum_ = new QCheckBox(tr8(Tekst::Afleverdatum), this);
+    gebruikAfleverdatum_ = new QCheckBox(u8(Tekst::Afleverdatum), this);
     gebruikAfleverdatum_->setObjectName(QStringLiteral("GebruikAfleverdatum"));
     gebruikAfleverdatum_->setGeometry(RechtsLabel, y, 100, 20);
     afleverdatum_ = date(QStringLiteral("Afleverdatum"), RechtsVeld, y);
@@ -165,14 +161,14 @@ TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
     label(Tekst::Orderkosten, RechtsLabel, y, 100);
     orderkosten_ = edit(QStringLiteral("Orderkosten"), KostenLengte, RechtsVeld, y, 70);
     y += Regel + 4;
-    gebruikAfroep_ = new RadioGroup(tr8(Tekst::Afroep), {tr8(Tekst::AfroepJa), tr8(Tekst::AfroepNee)},
+    gebruikAfroep_ = new RadioGroup(u8(Tekst::Afroep), {u8(Tekst::AfroepJa), u8(Tekst::AfroepNee)},
                                     Qt::Vertical, this);
     gebruikAfroep_->setObjectName(QStringLiteral("GebruikAfroep"));
     gebruikAfroep_->setGeometry(RechtsLabel, y, Breedte - RechtsLabel - 10, 58);
     gebruikAfroep_->setItemIndex(0);
     y += 62;
-    extraVrachtkosten_ = new RadioGroup(tr8(Tekst::ExtraVracht),
-                                        {tr8(Tekst::GeenVracht), QString(), QString()},
+    extraVrachtkosten_ = new RadioGroup(u8(Tekst::ExtraVracht),
+                                        {u8(Tekst::GeenVracht), QString(), QString()},
                                         Qt::Vertical, this);
     extraVrachtkosten_->setObjectName(QStringLiteral("ExtraVrachtkosten"));
     extraVrachtkosten_->setGeometry(RechtsLabel, y, Breedte - RechtsLabel - 10, 76);

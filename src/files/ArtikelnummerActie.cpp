@@ -1,4 +1,5 @@
 #include "files/ArtikelnummerActie.h"
+#include "app/Text.h"
 
 #include "app/AppState.h"
 #include "files/ArtikelnummerGrid.h"
@@ -28,11 +29,6 @@ const char* const NietGelezen = "Bestand '%1' kan niet worden gelezen:";
 const char* const NietBewaard = "De artikelnummers zijn niet bewaard:";
 const char* const NietVerzonden = "De artikelnummers zijn bewaard maar niet verzonden:";
 } // namespace Tekst
-
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -64,7 +60,7 @@ void ArtikelnummerActie::artikelnummers()
     if (QFileInfo::exists(path)) {
         MorvekDocument file;
         if (!file.loadFile(path)) {
-            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietGelezen).arg(path), file.errorText()});
+            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGelezen).arg(path), file.errorText()});
             return;
         }
         applyArtikelnummers(grid, file);
@@ -78,43 +74,43 @@ void ArtikelnummerActie::artikelnummers()
     if (!scherm.isChanged())
         return;
 
-    scherm.statusBar()->showMessage(tr8(Tekst::WordenBewaard));
+    scherm.statusBar()->showMessage(u8(Tekst::WordenBewaard));
     int written = 0;
     MorvekDocument doc = buildArtikelnummersDocument(scherm.grid(), state->profile.debtorNumber(), &written);
     if (written == 0)
         return;  // an existing file stays as it was
     if (!doc.save(path)) {
-        showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietBewaard), doc.errorText()});
+        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), doc.errorText()});
         return;
     }
 
     const QString mailbox = state->profile.orderMailbox();
     const MailReadiness ready = mailReadiness(state->settings, mailbox);
     if (ready != MailReadiness::Ready) {
-        showMessage(*messages, tr8(Tekst::Fout), notReadyLines(ready));
+        showMessage(*messages, u8(Tekst::Fout), notReadyLines(ready));
         return;
     }
-    scherm.statusBar()->showMessage(tr8(Tekst::WordenVerzonden));
+    scherm.statusBar()->showMessage(u8(Tekst::WordenVerzonden));
     const QString profileName = CustomerProfile::debtorNumberFromFileName(state->profile.fileName());
     MailMessage mail;
     MailAttachment attachment;
     QString reason;
     if (!loadAttachment(path, QStringLiteral("application/xml"), attachment, &reason)) {
-        showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietVerzonden), reason});
+        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), reason});
         return;
     }
     mail.attachments << attachment;
-    mail.subject = tr8(Tekst::Onderwerp) + profileName;
-    mail.bodyLines = {tr8(Tekst::Body) + screen_.debiteurNaam()->text()};
+    mail.subject = u8(Tekst::Onderwerp) + profileName;
+    mail.bodyLines = {u8(Tekst::Body) + screen_.debiteurNaam()->text()};
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
     const std::unique_ptr<IMailSender> sender = senders_(smtpSettingsFrom(state->settings));
     const MailResult result = sender ? sender->send(mail) : MailResult::failure(QStringLiteral("Geen mailverbinding."));
     if (!result.ok) {
-        showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietVerzonden), result.error});
+        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), result.error});
         return;
     }
-    showMessage(*messages, tr8(Tekst::Informatie), {QString(), tr8(Tekst::Verzonden)});
+    showMessage(*messages, u8(Tekst::Informatie), {QString(), u8(Tekst::Verzonden)});
 }
 
 } // namespace vonu

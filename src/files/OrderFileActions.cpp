@@ -1,4 +1,5 @@
 #include "files/OrderFileActions.h"
+#include "app/Text.h"
 
 #include "app/AppState.h"
 #include "files/FileDialogs.h"
@@ -41,11 +42,6 @@ const char* const WordenVerwijderd = "worden verwijderd.";
 const char* const Doorgaan = "Wilt u doorgaan?";
 const char* const NietGevonden = "Bestand %1 niet gevonden!";
 } // namespace Tekst
-
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 QString toWidgetText(QString text)
 {
@@ -111,7 +107,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     }
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
     if (build != Build::BuildOnly)
-        screen_.setStatusText(0, tr8(offerte ? Tekst::OfferteWordtBewaard : Tekst::OrderWordtBewaard));
+        screen_.setStatusText(0, u8(offerte ? Tekst::OfferteWordtBewaard : Tekst::OrderWordtBewaard));
     screen_.writeBackVisibleRows();
 
     OrderHeader h = header();
@@ -131,14 +127,14 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     auto fail = [&](const QString& reason) {
         screen_.setStatusText(0, QString());
         if (messages)
-            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietBewaard), reason});
+            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), reason});
         focusOrdervoor();
         return Outcome::Failed;
     };
     const QString base = orderFilePrefix(h.transactie, h.deskOrderNumber) +
                          orderBaseName(h.ordernummer, h.referentie, h.orderdatum);
     if (!isPortableFileName(base + QStringLiteral(".Xml")))
-        return fail(tr8(Tekst::OngeldigeNaam).arg(base));
+        return fail(u8(Tekst::OngeldigeNaam).arg(base));
     const QString path = ordersFolder() + QLatin1Char('/') + base + QStringLiteral(".Xml");
     if (!doc.save(path))
         return fail(doc.errorText());
@@ -149,8 +145,8 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     if (build == Build::Normal) {
         screen_.setStatusText(0, QString());
         if (messages)
-            showMessage(*messages, tr8(Tekst::Informatie),
-                        {QString(), tr8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
+            showMessage(*messages, u8(Tekst::Informatie),
+                        {QString(), u8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
                                         QLatin1Char('\'')});
     }
     screen_.takeSavedSignature();
@@ -171,8 +167,8 @@ bool OrderFileActions::confirmDiscard()
     if (!messages)
         return true;
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
-    return askYesNo(*messages, tr8(Tekst::Bevestiging),
-                    {QString(), tr8(offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd)});
+    return askYesNo(*messages, u8(Tekst::Bevestiging),
+                    {QString(), u8(offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd)});
 }
 
 void OrderFileActions::nieuw()
@@ -207,7 +203,7 @@ void OrderFileActions::openen()
     }
     klantBestand_ = false;
     externBestand_ = false;
-    const QString path = dialogs_.openFile(tr8(Tekst::OpenCaption), ordersFolder(), tr8(Tekst::OpenFilter));
+    const QString path = dialogs_.openFile(u8(Tekst::OpenCaption), ordersFolder(), u8(Tekst::OpenFilter));
     if (path.isEmpty()) {
         focusOrdervoor();
         return;
@@ -226,7 +222,7 @@ bool OrderFileActions::openFile(const QString& path)
     const bool ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
     if (!ok) {
         if (IMessageDialog* messages = screen_.platform().messages)
-            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
+            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
         focusOrdervoor();
         return false;
     }
@@ -283,13 +279,13 @@ void OrderFileActions::verwijderen()
     if (currentFile_.trimmed().isEmpty())
         return;
     IMessageDialog* messages = screen_.platform().messages;
-    const QStringList lines{tr8(Tekst::MetDezeActie), deleteDisplayName(currentFile_), tr8(Tekst::WordenVerwijderd),
-                            QString(), tr8(Tekst::Doorgaan)};
-    if (!messages || !askYesNo(*messages, tr8(Tekst::Bevestiging), lines))
+    const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(currentFile_), u8(Tekst::WordenVerwijderd),
+                            QString(), u8(Tekst::Doorgaan)};
+    if (!messages || !askYesNo(*messages, u8(Tekst::Bevestiging), lines))
         return;
     if (!QFile::remove(currentFile_)) {
         QApplication::beep();
-        screen_.setStatusText(0, tr8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));
+        screen_.setStatusText(0, u8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));
     }
     screen_.takeSavedSignature();
     nieuw();

@@ -1,4 +1,5 @@
 #include "files/OrderVerzenden.h"
+#include "app/Text.h"
 
 #include "app/AppState.h"
 #include "files/OrderDocument.h"
@@ -30,11 +31,6 @@ const char* const OrderVerzonden = "Order is verzonden naar Morvek.";
 const char* const NietVerzonden = "De order is bewaard maar niet verzonden:";
 const char* const KopieNietBewaard = "De verzonden kopie is niet bewaard:";
 } // namespace Tekst
-
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -77,13 +73,13 @@ bool OrderVerzenden::verzenden()
     const QString mailbox = state->profile.orderMailbox();
     const MailReadiness ready = mailReadiness(state->settings, mailbox);
     if (ready != MailReadiness::Ready) {
-        showMessage(*messages, tr8(Tekst::Fout), notReadyLines(ready));
+        showMessage(*messages, u8(Tekst::Fout), notReadyLines(ready));
         return done(false);
     }
 
     const QString shown = screen_.verzonden()->text();
     if (!shown.isEmpty() && !shown.endsWith(QLatin1Char('*')) &&
-        !askYesNo(*messages, tr8(Tekst::Bevestiging), {tr8(Tekst::AlVerzonden), tr8(Tekst::Nogmaals), tr8(Tekst::WiltU)}))
+        !askYesNo(*messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
         return done(false);
 
     if (validate && !validate())
@@ -94,10 +90,10 @@ bool OrderVerzenden::verzenden()
 
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
     const QString stamp = files_.sentStamp();
-    screen_.setStatusText(0, tr8(offerte ? Tekst::OfferteWordtVerzonden : Tekst::OrderWordtVerzonden));
+    screen_.setStatusText(0, u8(offerte ? Tekst::OfferteWordtVerzonden : Tekst::OrderWordtVerzonden));
     auto fail = [&](const char* what, const QString& reason) {
         screen_.setStatusText(0, QString());
-        showMessage(*messages, tr8(Tekst::Fout), {tr8(what), reason});
+        showMessage(*messages, u8(Tekst::Fout), {u8(what), reason});
         return done(false);
     };
 
@@ -130,7 +126,7 @@ bool OrderVerzenden::verzenden()
 
     screen_.setStatusText(0, QString());
     screen_.showSentStamp(stamp);
-    showMessage(*messages, tr8(Tekst::Informatie), {QString(), tr8(offerte ? Tekst::OfferteVerzonden : Tekst::OrderVerzonden)});
+    showMessage(*messages, u8(Tekst::Informatie), {QString(), u8(offerte ? Tekst::OfferteVerzonden : Tekst::OrderVerzonden)});
     return done(true);
 }
 

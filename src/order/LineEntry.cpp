@@ -1,4 +1,6 @@
 #include "order/LineEntry.h"
+#include "app/Text.h"
+#include "app/WidgetInput.h"
 
 #include "app/AppState.h"
 #include "order/LineWindow.h"
@@ -39,21 +41,6 @@ const char* const Ongeboord = "Ongeboord";
 const char* const Mtr = " Mtr";
 const char* const NummerTekens = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 -";
 } // namespace Tekst
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-bool shown(const QWidget* w)
-{
-    return !w->isHidden();
-}
-
-bool isEnter(const QKeyEvent* key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 // The character a key press types; a null character for keys that type
 // nothing (arrows, function keys) and for Backspace.

@@ -1,4 +1,5 @@
 #include "order/LineWindow.h"
+#include "app/Text.h"
 
 #include "app/AppState.h"
 #include "order/OfferLists.h"
@@ -33,11 +34,6 @@ const char* const Details = "&Details";
 const char* const Standaardtekst = "Sta&ndaardtekst";
 const char* const Onderdorpel = "Ond&erdorpel";
 } // namespace Tekst
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 bool isEntry(const QEvent* e)
 {

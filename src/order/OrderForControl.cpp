@@ -1,4 +1,5 @@
 #include "order/OrderForControl.h"
+#include "app/Text.h"
 
 #include "app/AppState.h"
 #include "order/OrderEntryDesk.h"
@@ -24,11 +25,6 @@ const char* const NietGevonden = " niet gevonden in assortiment van:";
 const char* const Teruggezet = "Order voor is teruggezet naar:";
 const char* const WijzigEerst = "Wijzig eerst het artikel...";
 } // namespace Tekst
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 bool isExitOrEntry(const QFocusEvent* e)
 {

@@ -1,4 +1,5 @@
 #include "order/OrderValidation.h"
+#include "app/Text.h"
 
 #include "app/Platform.h"
 #include "data/Catalog.h"
@@ -23,11 +24,6 @@ const char* const Sponning = "Sponning in regel ";
 const char* const SponningNiet = " niet ingevoerd.";
 const char* const GeenMaat = "Geen maat ingevoerd in regel ";
 } // namespace Tekst
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // A bound from the catalog; false when there is none.
 bool bound(const QString& text, int* value)

@@ -1,4 +1,6 @@
 #include "order/PanelEntry.h"
+#include "app/Text.h"
+#include "app/WidgetInput.h"
 
 #include "app/AppState.h"
 #include "order/DetailTotal.h"
@@ -34,21 +36,6 @@ const char* const OpMaat = "Op maat";
 const char* const Zaagmaat = "Zaagmaat";
 const char* const MeterDm = "Meter-dm";
 } // namespace Tekst
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-bool shown(const QWidget* w)
-{
-    return !w->isHidden();
-}
-
-bool isEnter(const QKeyEvent* key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 bool isFieldExit(const QEvent* e)
 {

@@ -1,4 +1,5 @@
 #include "order/VonuOrder.h"
+#include "app/Text.h"
 
 #include "app/AppState.h"
 #include "order/LineEntry.h"
@@ -78,11 +79,6 @@ const char* const OrderGewijzigd = "Order is gewijzigd, wilt u afsluiten?";
 const char* const OfferteGewijzigd = "Offerteaanvraag is gewijzigd, wilt u afsluiten?";
 } // namespace Tekst
 
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 constexpr int ClientBreedte = 789;
 constexpr int ClientHoogte = 509;
 constexpr int StatusBreedtes[TVonuOrderscherm::StatusPanelen] = {507, 60, 100, 125};
@@ -144,7 +140,7 @@ TVonuOrderscherm::TVonuOrderscherm(Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("VonuOrderscherm"));
-    setWindowTitle(tr8(Tekst::Caption));
+    setWindowTitle(u8(Tekst::Caption));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -220,25 +216,25 @@ void TVonuOrderscherm::buildHeader()
     sDebiteur_->setAutoFillBackground(true);
     sDebiteur_->setBackgroundRole(QPalette::ToolTipBase);
     sDebiteur_->setFrameShape(QFrame::Box);
-    lDebiteur_ = label(QStringLiteral("L_Debiteur"), tr8(Tekst::InOpdrachtVan), 10, 6, 226);
+    lDebiteur_ = label(QStringLiteral("L_Debiteur"), u8(Tekst::InOpdrachtVan), 10, 6, 226);
     kDebiteur_ = new QFrame(this);
     kDebiteur_->setObjectName(QStringLiteral("K_Debiteur"));
     kDebiteur_->setGeometry(157, 3, 60, 24);
     kDebiteur_->setFrameShape(QFrame::Panel);
     kDebiteur_->setFrameShadow(QFrame::Sunken);
     debiteur_ = edit(QStringLiteral("Debiteur"), DebiteurLengte, 159, 5, 56);
-    zoekDebiteur_ = new QPushButton(tr8(Tekst::Zoek), this);
+    zoekDebiteur_ = new QPushButton(u8(Tekst::Zoek), this);
     zoekDebiteur_->setObjectName(QStringLiteral("ZoekDebiteur"));
     zoekDebiteur_->setGeometry(219, 4, 22, 20);
     debiteurNaam_ = label(QStringLiteral("DebiteurNaam"), QString(), 6, 26, 236);
     debiteurAdres_ = label(QStringLiteral("DebiteurAdres"), QString(), 6, 41, 236);
     debiteurWoonplaats_ = label(QStringLiteral("DebiteurWoonplaats"), QString(), 6, 56, 236);
-    leveringsInformatie_ = new QPushButton(tr8(Tekst::LeveringsInformatie), this);
+    leveringsInformatie_ = new QPushButton(u8(Tekst::LeveringsInformatie), this);
     leveringsInformatie_->setObjectName(QStringLiteral("LeveringsInformatie"));
     leveringsInformatie_->setGeometry(6, 82, 300, 24);
 
     // Shipping address block.
-    label(QStringLiteral("L_Ordervoor"), tr8(Tekst::OrderVoor), 250, 6, 64);
+    label(QStringLiteral("L_Ordervoor"), u8(Tekst::OrderVoor), 250, 6, 64);
     ordervoor_ = new QComboBox(this);
     ordervoor_->setObjectName(QStringLiteral("Ordervoor"));
     ordervoor_->setGeometry(316, 4, 244, 20);
@@ -258,18 +254,18 @@ void TVonuOrderscherm::buildHeader()
     verzonden_->hide();
 
     // Order values.
-    label(QStringLiteral("L_Orderdatum"), tr8(Tekst::Orderdatum), 566, 6, 84);
+    label(QStringLiteral("L_Orderdatum"), u8(Tekst::Orderdatum), 566, 6, 84);
     orderdatum_ = new QDateEdit(this);
     orderdatum_->setObjectName(QStringLiteral("Orderdatum"));
     orderdatum_->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
     orderdatum_->setCalendarPopup(true);
     orderdatum_->setGeometry(652, 4, 100, 20);
-    label(QStringLiteral("L_Ordernummer"), tr8(Tekst::Ordernummer), 566, 30, 84);
+    label(QStringLiteral("L_Ordernummer"), u8(Tekst::Ordernummer), 566, 30, 84);
     ordernummer_ = edit(QStringLiteral("Ordernummer"), OrdernummerLengte, 652, 28, 133);
-    label(QStringLiteral("L_Referentie"), tr8(Tekst::Referentie), 566, 54, 84);
+    label(QStringLiteral("L_Referentie"), u8(Tekst::Referentie), 566, 54, 84);
     referentie_ = edit(QStringLiteral("Referentie"), ReferentieLengte, 652, 52, 133);
-    transactie_ = new RadioGroup(tr8(Tekst::Transactie),
-                                 {tr8(Tekst::OrderPlaatsen), tr8(Tekst::OfferteAanvragen)},
+    transactie_ = new RadioGroup(u8(Tekst::Transactie),
+                                 {u8(Tekst::OrderPlaatsen), u8(Tekst::OfferteAanvragen)},
                                  Qt::Horizontal, this);
     transactie_->setObjectName(QStringLiteral("Transactie"));
     transactie_->setGeometry(474, 72, 311, 37);
@@ -285,14 +281,14 @@ void TVonuOrderscherm::buildHeader()
 
 void TVonuOrderscherm::buildLines()
 {
-    orderregels_ = new QGroupBox(tr8(Tekst::Orderregels), this);
+    orderregels_ = new QGroupBox(u8(Tekst::Orderregels), this);
     orderregels_->setObjectName(QStringLiteral("Orderregels"));
     orderregels_->setGeometry(4, 110, 640, 258);
     QWidget* box = orderregels_;
 
     // A heading may use the width up to the next column.
     for (std::size_t k = 0; k < std::size(KolKoppen); ++k) {
-        auto* kop = new QLabel(tr8(Tekst::Kolommen[k]), box);
+        auto* kop = new QLabel(u8(Tekst::Kolommen[k]), box);
         const int end = k + 1 < std::size(KolKoppen) ? KolKoppen[k + 1].x : KoppenEinde;
         kop->setGeometry(KolKoppen[k].x, 15, end - KolKoppen[k].x, 15);
     }
@@ -322,7 +318,7 @@ void TVonuOrderscherm::buildLines()
         RegelRij& rij = regels_[std::size_t(r - 1)];
         rij.regel = readOnly(edit(QStringLiteral("Regel") + n, KolRegel, y1));
         rij.regel->setAlignment(Qt::AlignRight);
-        rij.omschrijving = new QPushButton(tr8(Tekst::OmschrijvingKnop), box);
+        rij.omschrijving = new QPushButton(u8(Tekst::OmschrijvingKnop), box);
         rij.omschrijving->setObjectName(QStringLiteral("Omschrijving") + n);
         rij.omschrijving->setGeometry(KolRegel.x, y2, KolRegel.breedte, RegelHoogte);
         rij.artikel = combo(QStringLiteral("Artikel") + n, KolArtikel, y1);
@@ -331,14 +327,14 @@ void TVonuOrderscherm::buildLines()
         rij.omschrijving2 = readOnly(edit(QStringLiteral("Omschrijving") + n + u'2', KolOmschrijving, y2));
         rij.lengte = combo(QStringLiteral("Lengte") + n, KolLengte, y1);
         rij.correctie = combo(QStringLiteral("Correctie") + n, KolLengte, y2);
-        rij.correctie->addItems({tr8(Tekst::Zaagmaat), tr8(Tekst::InclusiefMaat)});
+        rij.correctie->addItems({u8(Tekst::Zaagmaat), u8(Tekst::InclusiefMaat)});
         rij.maat = combo(QStringLiteral("Maat") + n, KolMaat, y1);
         // The typed size takes the place of the size list; only one of the
         // two is shown.
         rij.maatInvoer = edit(QStringLiteral("MaatInvoer") + n, KolMaat, y1);
         rij.maatInvoer->setMaxLength(MaatInvoerLengte);
         rij.uitvoering = combo(QStringLiteral("Uitvoering") + n, KolMaat, y2);
-        rij.uitvoering->addItems({tr8(Tekst::Geboord), tr8(Tekst::Ongeboord)});
+        rij.uitvoering->addItems({u8(Tekst::Geboord), u8(Tekst::Ongeboord)});
         rij.aantal = edit(QStringLiteral("Aantal") + n, KolAantal, y1);
         rij.aantal->setMaxLength(AantalLengte);
         rij.sponning = readOnly(edit(QStringLiteral("Sponning") + n, KolAantal, y2));
@@ -374,10 +370,10 @@ void TVonuOrderscherm::buildPanels()
     PanelVorm vormen[] = {
         {subartikelen_, subRijen_, subartikelPositie_, zoekArtikel_, QStringLiteral("Subartikelen"),
          QStringLiteral("SRegel"), QStringLiteral("Subartikel"), QStringLiteral("SubartikelPositie"),
-         QStringLiteral("ZoekArtikel"), tr8(Tekst::ZoekArtikel), 4},
+         QStringLiteral("ZoekArtikel"), u8(Tekst::ZoekArtikel), 4},
         {bewerkingen_, bewRijen_, bewerkingPositie_, zoekBewerking_, QStringLiteral("Bewerkingen"),
          QStringLiteral("BRegel"), QStringLiteral("Bewerking"), QStringLiteral("BewerkingPositie"),
-         QStringLiteral("ZoekBewerking"), tr8(Tekst::ZoekBewerking), 258},
+         QStringLiteral("ZoekBewerking"), u8(Tekst::ZoekBewerking), 258},
     };
     for (PanelVorm& v : vormen) {
         v.box = new QGroupBox(this);
@@ -405,7 +401,7 @@ void TVonuOrderscherm::buildPanels()
     details_->setGeometry(648, 110, 137, 258);
     const Kolom koppen[] = {KolDRegel, KolDAantal, KolDMaat};
     for (std::size_t k = 0; k < std::size(koppen); ++k) {
-        auto* kop = new QLabel(tr8(Tekst::DetailKolommen[k]), details_);
+        auto* kop = new QLabel(u8(Tekst::DetailKolommen[k]), details_);
         kop->setGeometry(koppen[k].x, 15, koppen[k].breedte, 15);
     }
     for (int n = 1; n <= DetailRijen; ++n) {
@@ -432,7 +428,7 @@ void TVonuOrderscherm::buildButtons()
 {
     auto button = [this](QPushButton*& target, const QString& name, const char* text, int x,
                          int y, int w) {
-        target = new QPushButton(tr8(text), this);
+        target = new QPushButton(u8(text), this);
         target->setObjectName(name);
         target->setGeometry(x, y, w, 26);
         target->setAutoDefault(false);
@@ -479,7 +475,7 @@ void TVonuOrderscherm::buildStatusBar()
         statusBar_->addWidget(panel);
         statusPanelen_[std::size_t(p)] = panel;
     }
-    setStatusText(1, tr8(Tekst::Versie));
+    setStatusText(1, u8(Tekst::Versie));
 }
 
 void TVonuOrderscherm::buildModeTable()
@@ -541,11 +537,11 @@ void TVonuOrderscherm::shapeForOrderDesk()
 {
     sDebiteur_->resize(SDebiteurBreedteBali, sDebiteur_->height());
     lDebiteur_->resize(LDebiteurBreedteBali, lDebiteur_->height());
-    lDebiteur_->setText(tr8(Tekst::DebiteurBali));
-    notities_->setText(tr8(Tekst::NotitiesBali));
+    lDebiteur_->setText(u8(Tekst::DebiteurBali));
+    notities_->setText(u8(Tekst::NotitiesBali));
     if (notitiescherm_)
-        notitiescherm_->setWindowTitle(tr8(Tekst::NotitieschermBali));
-    verzenden_->setText(tr8(Tekst::VerzendenBali));
+        notitiescherm_->setWindowTitle(u8(Tekst::NotitieschermBali));
+    verzenden_->setText(u8(Tekst::VerzendenBali));
     ordernummer_->setMaxLength(OrdernummerLengteBali);
 }
 
@@ -684,9 +680,9 @@ void TVonuOrderscherm::syncWindows()
     syncBar(orderregelPositie_, lines);
 
     const QString line = number(lines.current()) + QLatin1Char(' ');
-    subartikelen_->setTitle(tr8(Tekst::Meeleveren) + line);
-    bewerkingen_->setTitle(tr8(Tekst::Bewerkingen) + line);
-    details_->setTitle(tr8(Tekst::Details) + line);
+    subartikelen_->setTitle(u8(Tekst::Meeleveren) + line);
+    bewerkingen_->setTitle(u8(Tekst::Bewerkingen) + line);
+    details_->setTitle(u8(Tekst::Details) + line);
 
     for (auto [rijen, window, bar] :
          {std::tuple{&subRijen_, &order_.subartikelen(), subartikelPositie_},
@@ -754,11 +750,11 @@ void TVonuOrderscherm::showLineInRow(int r)
 
     selectEntry(rij.kleur, field(Veld::Kleur));
     if (!field(Veld::Correctie).isEmpty())
-        rij.correctie->setCurrentIndex(field(Veld::Correctie) == tr8(Tekst::Zaagmaat) ? 0 : 1);
+        rij.correctie->setCurrentIndex(field(Veld::Correctie) == u8(Tekst::Zaagmaat) ? 0 : 1);
     else
         rij.correctie->setCurrentIndex(0);
     if (!field(Veld::Uitvoering).isEmpty())
-        rij.uitvoering->setCurrentIndex(field(Veld::Uitvoering) == tr8(Tekst::Geboord) ? 0 : 1);
+        rij.uitvoering->setCurrentIndex(field(Veld::Uitvoering) == u8(Tekst::Geboord) ? 0 : 1);
     else
         rij.uitvoering->setCurrentIndex(0);
     // The quantity of a line with details is their total.
@@ -842,7 +838,7 @@ bool TVonuOrderscherm::closeQuery()
         transactieType() == Transactie::Offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd;
     // The question stands on the second line of the dialog, as all single
     // questions of the program do.
-    return askYesNo(*platform_.messages, tr8(Tekst::Bevestiging), {QString(), tr8(vraag)});
+    return askYesNo(*platform_.messages, u8(Tekst::Bevestiging), {QString(), u8(vraag)});
 }
 
 bool TVonuOrderscherm::event(QEvent* event)

@@ -1,4 +1,5 @@
 #include "order/VonuOrderOmschrijving.h"
+#include "app/Text.h"
 
 #include "app/Platform.h"
 #include "order/OrderModel.h"
@@ -27,11 +28,6 @@ const char* const Waarschuwing = "Waarschuwing";
 const char* const GeenPlaats = "Niet voldoende plaats voor alle tekst!";
 } // namespace Tekst
 
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 const std::array<int, 3> LineFields = {Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3};
 
 // Entering a field puts the caret where typing is wanted: on the first
@@ -50,11 +46,11 @@ constexpr int Breedte = 300;
 } // namespace
 
 TVonuOrderOmschrijvingscherm::TVonuOrderOmschrijvingscherm(IMessageDialog& messages, QWidget* parent)
-    : QDialog(parent), messages_(messages), ok_(new QPushButton(tr8(Tekst::Ok), this)),
-      standaardtekst_(new QAction(tr8(Tekst::Standaardtekst), this))
+    : QDialog(parent), messages_(messages), ok_(new QPushButton(u8(Tekst::Ok), this)),
+      standaardtekst_(new QAction(u8(Tekst::Standaardtekst), this))
 {
     setObjectName(QStringLiteral("VonuOrderOmschrijvingscherm"));
-    setWindowTitle(tr8(Tekst::Caption));
+    setWindowTitle(u8(Tekst::Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont small = font();
@@ -62,7 +58,7 @@ TVonuOrderOmschrijvingscherm::TVonuOrderOmschrijvingscherm(IMessageDialog& messa
     setFont(small);
     const std::array<const char*, Velden> labels = {Tekst::Label1, Tekst::Label2, Tekst::Label3};
     for (int i = 0; i < Velden; ++i) {
-        auto* label = new QLabel(tr8(labels[std::size_t(i)]), this);
+        auto* label = new QLabel(u8(labels[std::size_t(i)]), this);
         label->setGeometry(8, 6 + i * 42, Breedte - 16, 15);
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("Omschrijving") + QString::number(i + 1));
@@ -93,7 +89,7 @@ TVonuOrderOmschrijvingscherm::TVonuOrderOmschrijvingscherm(IMessageDialog& messa
 
 void TVonuOrderOmschrijvingscherm::laad(const OrderModel& order, int line)
 {
-    setWindowTitle(tr8(Tekst::Caption) + QString::number(line));
+    setWindowTitle(u8(Tekst::Caption) + QString::number(line));
     for (int i = 0; i < Velden; ++i)
         velden_[std::size_t(i)]->setText(order.field(line, LineFields[std::size_t(i)]));
 }
@@ -150,7 +146,7 @@ void TVonuOrderOmschrijvingscherm::plaatsRegels(const Regels& regels)
     }
     if (geenPlaats) {
         QApplication::beep();
-        showMessage(messages_, tr8(Tekst::Waarschuwing), {QString(), tr8(Tekst::GeenPlaats)});
+        showMessage(messages_, u8(Tekst::Waarschuwing), {QString(), u8(Tekst::GeenPlaats)});
     }
     for (QLineEdit* field : velden_) {
         if (field->text().contains(QLatin1Char('_'))) {

@@ -1,4 +1,5 @@
 #include "order/VonuOrderZoekArtikel.h"
+#include "app/Text.h"
 
 #include "data/Catalog.h"
 
@@ -20,11 +21,6 @@ const char* const Selecteren = "&Selecteren";
 const char* const Annuleren = "&Annuleren";
 } // namespace Tekst
 
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 constexpr int CodeBreedte = 120;
 constexpr int OmschrijvingBreedte = 565;
 constexpr int KopHoogte = 17;
@@ -35,14 +31,14 @@ constexpr int Breedte = CodeBreedte + OmschrijvingBreedte + 30;
 TVonuOrderZoekArtikelscherm::TVonuOrderZoekArtikelscherm(ZoekSoort soort, const std::vector<ZoekArtikelRij>& rijen,
                                                          QWidget* parent)
     : QDialog(parent), artikelen_(new QTableWidget(int(rijen.size()), 2, this)),
-      selecteren_(new QPushButton(tr8(Tekst::Selecteren), this)),
-      annuleren_(new QPushButton(tr8(Tekst::Annuleren), this))
+      selecteren_(new QPushButton(u8(Tekst::Selecteren), this)),
+      annuleren_(new QPushButton(u8(Tekst::Annuleren), this))
 {
     const bool sub = soort == ZoekSoort::Subartikel;
     setObjectName(QStringLiteral("VonuOrderZoekArtikelscherm"));
-    setWindowTitle(tr8(sub ? Tekst::ZoekArtikel : Tekst::ZoekBewerking));
+    setWindowTitle(u8(sub ? Tekst::ZoekArtikel : Tekst::ZoekBewerking));
     artikelen_->setObjectName(QStringLiteral("Artikelen"));
-    artikelen_->setHorizontalHeaderLabels({tr8(sub ? Tekst::KopArtikel : Tekst::KopBewerking), tr8(Tekst::KopOmschrijving)});
+    artikelen_->setHorizontalHeaderLabels({u8(sub ? Tekst::KopArtikel : Tekst::KopBewerking), u8(Tekst::KopOmschrijving)});
     artikelen_->horizontalHeader()->setFixedHeight(KopHoogte);
     artikelen_->setColumnWidth(0, CodeBreedte);
     artikelen_->setColumnWidth(1, OmschrijvingBreedte);

@@ -1,4 +1,5 @@
 #include "reports/OrderOverzichtActie.h"
+#include "app/Text.h"
 
 #include "app/AppState.h"
 #include "order/VonuOrder.h"
@@ -21,11 +22,6 @@ const char* const Samengesteld = "Het overzicht wordt samengesteld...";
 const char* const Afgedrukt = "Het overzicht wordt afgedrukt...";
 const char* const NietAfgedrukt = "Het overzicht is niet afgedrukt:";
 } // namespace Tekst
-
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -89,12 +85,12 @@ bool OrderOverzichtActie::afdrukken()
     if (!target_.choosePrinter())
         return done(false);
 
-    screen_.setStatusText(0, tr8(Tekst::Samengesteld));
+    screen_.setStatusText(0, u8(Tekst::Samengesteld));
     screen_.writeBackVisibleRows();
     IMessageDialog* messages = screen_.platform().messages;
     auto fail = [&](const QString& reason) {
         if (messages)
-            showMessage(*messages, tr8(Tekst::Fout), {tr8(Tekst::NietAfgedrukt), reason});
+            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietAfgedrukt), reason});
         return done(false);
     };
     QStringList lines;
@@ -106,7 +102,7 @@ bool OrderOverzichtActie::afdrukken()
     if (!writePrintFile(printFile(), lines, &reason))
         return fail(reason);
 
-    screen_.setStatusText(0, tr8(Tekst::Afgedrukt));
+    screen_.setStatusText(0, u8(Tekst::Afgedrukt));
     const report::PageModel pages = layoutOverview(header(), readPrintFile(printFile()));
     if (!target_.print(pages, &reason))
         return fail(reason);

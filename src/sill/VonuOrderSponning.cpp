@@ -1,4 +1,6 @@
 #include "sill/VonuOrderSponning.h"
+#include "app/Text.h"
+#include "app/WidgetInput.h"
 
 #include "app/AppState.h"
 #include "app/Platform.h"
@@ -35,11 +37,6 @@ const char* const FoutRegel2 = "Tweede sponningsbewerking wordt verwijderd...";
 const char* const FoutRegel3 = "Corrigeer eventueel sponning links/rechts...";
 } // namespace Tekst
 
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 constexpr int RijHoogte = 40;
 constexpr int EersteRij = 26;
 constexpr int Breedte = 700;
@@ -47,11 +44,6 @@ constexpr int KnopBreedte = 75;
 constexpr int KnopHoogte = 25;
 constexpr int StatusHoogte = 20;
 constexpr int VeldHoogte = 19;
-
-bool isEnter(const QKeyEvent* key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 // The line number a panel caption (" &Bewerkingen regel N ") names.
 QString panelLine(const QString& caption)
@@ -68,11 +60,11 @@ const Catalog& catalogOf(const TVonuOrderscherm& screen, const Catalog& none)
 } // namespace
 
 TVonuOrderSponningscherm::TVonuOrderSponningscherm(IMessageDialog& messages, QWidget* parent)
-    : QDialog(parent), messages_(messages), ok_(new QPushButton(tr8(Tekst::Ok), this)),
+    : QDialog(parent), messages_(messages), ok_(new QPushButton(u8(Tekst::Ok), this)),
       statusBar_(new QStatusBar(this))
 {
     setObjectName(QStringLiteral("VonuOrderSponningscherm"));
-    setWindowTitle(tr8(Tekst::Caption));
+    setWindowTitle(u8(Tekst::Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     QFont small = font();
@@ -82,7 +74,7 @@ TVonuOrderSponningscherm::TVonuOrderSponningscherm(IMessageDialog& messages, QWi
     const std::array<std::pair<const char*, int>, 4> koppen = {{
         {Tekst::KopArtikel, 8}, {Tekst::KopOmschrijving, 120}, {Tekst::KopSponning, 470}, {Tekst::KopZijde, 560}}};
     for (std::size_t i = 0; i < koppen.size(); ++i) {
-        koppen_[i] = new QLabel(tr8(koppen[i].first), this);
+        koppen_[i] = new QLabel(u8(koppen[i].first), this);
         koppen_[i]->setGeometry(koppen[i].second, 6, 130, 16);
     }
     for (int i = 0; i < Rijen; ++i)
@@ -121,7 +113,7 @@ void TVonuOrderSponningscherm::buildRow(int index)
     rij.sponning->installEventFilter(this);
     rij.zijde = new QComboBox(this);
     rij.zijde->setObjectName(QStringLiteral("SponningLR") + n);
-    rij.zijde->addItems({tr8(Tekst::LinksEnRechts), tr8(Tekst::AlleenLinks), tr8(Tekst::AlleenRechts)});
+    rij.zijde->addItems({u8(Tekst::LinksEnRechts), u8(Tekst::AlleenLinks), u8(Tekst::AlleenRechts)});
     rij.zijde->setGeometry(560, top, 130, 21);
     rij.zijde->installEventFilter(this);
 }
@@ -267,8 +259,8 @@ void TVonuOrderSponningscherm::closeCheck()
     }
     if (links <= 1 && rechts <= 1)
         return;
-    showMessage(messages_, tr8(Tekst::Fout),
-                {tr8(Tekst::FoutRegel1), tr8(Tekst::FoutRegel2), tr8(Tekst::FoutRegel3)});
+    showMessage(messages_, u8(Tekst::Fout),
+                {u8(Tekst::FoutRegel1), u8(Tekst::FoutRegel2), u8(Tekst::FoutRegel3)});
     rij_[1].zijde->setCurrentIndex(-1);
 }
 
@@ -300,7 +292,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
     SponningUitkomst uitkomst;
     {
         TVonuOrderSponningscherm dialog(*screen.platform().messages, &screen);
-        dialog.setWindowTitle(tr8(Tekst::Caption) +
+        dialog.setWindowTitle(u8(Tekst::Caption) +
                               (QStringLiteral("regel ") + QString::number(line) + QLatin1Char(' ')).left(9));
         const Catalog none;
         dialog.laad(sponning::sponningBewerkingen(order, catalogOf(screen, none), line),
