@@ -308,6 +308,11 @@ void TVonuOrderscherm::buildLines()
     auto readOnly = [](QLineEdit* e) {
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+        // A text set by the program shows from its start, not scrolled to its end.
+        QObject::connect(e, &QLineEdit::textChanged, e, [e] {
+            if (!e->hasFocus())
+                e->setCursorPosition(0);
+        });
         return e;
     };
 

@@ -113,3 +113,14 @@ TEST_F(ShowLine, ArticleMissingFromTheListsSelectsTheEmptyEntry)
     EXPECT_EQ(screen.regelRij(3).kleur->currentIndex(), 0);
     EXPECT_EQ(screen.regelRij(3).omschrijving1->text(), "");
 }
+
+TEST_F(ShowLine, ReadOnlyTextsShowFromTheirStart)
+{
+    screen.order().setField(1, Veld::Artikel, "OD67");
+    screen.order().setField(1, Veld::Sponning, QString(90, u'x'));
+    screen.order().setFlag(1, Vlag::Sponning, true);
+    screen.showLineInRow(1);
+    EXPECT_EQ(screen.regelRij(1).omschrijving1->text(), "Onderdorpel 67");
+    EXPECT_EQ(screen.regelRij(1).omschrijving1->cursorPosition(), 0);
+    EXPECT_EQ(screen.regelRij(1).sponning->cursorPosition(), 0);
+}
