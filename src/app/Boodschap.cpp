@@ -1,6 +1,8 @@
 #include "app/Boodschap.h"
 
 #include <QGuiApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -94,6 +96,8 @@ void TMelding::prepare()
     for (int n = 0; n < used; ++n)
         m_knop[size_t(n)]->move(ButtonLefts[used - 1][n], m_knop[size_t(n)]->y());
 
+    fitTextFont();
+
     int height = InitialClientHeight;
     for (int i = LineCount - 1; i >= FirstShrinkableLine && m_tekst[size_t(i)]->text().isEmpty(); --i)
         height -= LineStep;
@@ -108,6 +112,26 @@ void TMelding::prepare()
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void TMelding::fitTextFont()
+{
+    // The lines keep their fixed width and 12-pixel step; the platform's
+    // default font is wider and taller than the one they were laid out for,
+    // so the lines get the largest size at which every text is whole.
+    const int available = InitialClientWidth - LineLeft - 4;
+    QFont font = this->font();
+    for (qreal size = QFontInfo(font).pointSizeF(); size > 5.5; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = metrics.height() <= LineHeight + 2;
+        for (const QLabel* label : m_tekst)
+            fits = fits && metrics.horizontalAdvance(label->text()) <= available;
+        if (fits)
+            break;
+    }
+    for (QLabel* label : m_tekst)
+        label->setFont(font);
 }
 
 int TMelding::pressedButton() const

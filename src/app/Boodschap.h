@@ -53,6 +53,8 @@ private:
     QLabel* m_icon = nullptr;
     std::array<QLabel*, LineCount> m_tekst{};
     std::array<QPushButton*, ButtonCount> m_knop{};
+
+    void fitTextFont();
 };
 
 // The message dialog seam as the program uses it: a fresh TMelding per

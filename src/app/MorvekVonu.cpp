@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QStatusBar>
@@ -164,7 +165,7 @@ void MorvekVonu::fitStatusPanels()
     const QStringList widest = {QStringLiteral("Versie 1.06"), QStringLiteral("Sleutel 00-00-0000"),
                                 QStringLiteral("Assortiment 00-00-0000")};
     const int widths[] = {60, 100, 125};
-    for (qreal size = font.pointSizeF(); size > 5; size -= 0.5) {
+    for (qreal size = QFontInfo(font).pointSizeF(); size > 5; size -= 0.5) {
         font.setPointSizeF(size);
         const QFontMetrics metrics(font);
         bool fits = true;

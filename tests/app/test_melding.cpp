@@ -177,3 +177,18 @@ TEST(Melding, EscapeClosesWithoutAButtonAndMeansNo)
     whenModal([](TMelding* d) { QTest::mouseClick(d->knop(1), Qt::LeftButton); });
     EXPECT_TRUE(askYesNo(dialog, QStringLiteral("Bevestiging"), {QStringLiteral("Afsluiten?")}));
 }
+
+TEST(Melding, TheLongestStartupLinesShowWhole)
+{
+    TMelding d;
+    d.fill({QStringLiteral("Fout"),
+            {QStringLiteral("Ongeldig assortiment!"), QStringLiteral("U dient een nieuw assortiment te downloaden!"),
+             QStringLiteral("Ga hiervoor naar de Morvek-webside...")},
+            {QStringLiteral("OK")}});
+    d.prepare();
+    for (int i = 0; i < 3; ++i) {
+        const QLabel* line = d.tekst(i);
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width()) << i;
+        EXPECT_EQ(line->x(), 48);
+    }
+}
