@@ -1,12 +1,12 @@
 // A dealer's whole job through the program object with every button wired:
 // compose a line by keyboard, save, start anew, reopen, send by mail.
 #include "app/MorvekVonu.h"
-#include "data/FileStamp.h"
 #include "files/FileDialogs.h"
 #include "files/MailTransport.h"
 #include "files/SmtpMailSender.h"
 #include "order/VonuOrder.h"
 #include "reports/PrintTarget.h"
+#include "support/DemoFiles.h"
 #include "support/ScriptedMessages.h"
 
 #include <QComboBox>
@@ -48,16 +48,8 @@ protected:
     {
         work = dir.filePath("klant");
         QDir(dir.path()).mkpath("klant");
-        EXPECT_TRUE(QFile::copy(VONU_SOURCE_DIR "/demo/104711.Xml", work + "/104711.Xml"));
-        const QString catalog = work + "/Assortiment.Xml";
-        EXPECT_TRUE(QFile::copy(VONU_SOURCE_DIR "/demo/Assortiment.Xml", catalog));
-        QFile f(catalog);
-        EXPECT_TRUE(f.open(QIODevice::ReadWrite));
-        const QString text = QString::fromLatin1(f.peek(4096));
-        const qsizetype a = text.indexOf("<BestandVersie>") + 15;
-        const qint32 stamp = text.mid(a, text.indexOf("</BestandVersie>") - a).trimmed().toInt();
-        EXPECT_TRUE(f.setFileTime(unpackDosDateTime(stamp), QFileDevice::FileModificationTime));
-        f.close();
+        EXPECT_TRUE(test::placeDemoProfile(work));
+        EXPECT_TRUE(test::placeDemoCatalog(work + "/Assortiment.Xml"));
         QFile ini(work + "/MorvekVonu.Ini");
         EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[Email]\r\nEmailAdres=inkoop@devries.example\r\n[Smtp]\r\nServerNaam=127.0.0.1\r\n");

@@ -2,10 +2,10 @@
 #include "app/IniFile.h"
 #include "app/MorvekVonu.h"
 #include "app/VonuOrderInstelling.h"
-#include "data/FileStamp.h"
 #include "desk/VonuOrderExtra.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
+#include "support/DemoFiles.h"
 #include "support/ScriptedMessages.h"
 
 #include <QComboBox>
@@ -28,8 +28,6 @@ using namespace vonu;
 
 namespace {
 
-const QString DemoDir = QStringLiteral(VONU_SOURCE_DIR "/demo");
-
 // A working folder below a throwaway parent (the order desk reads the
 // catalog from the parent).
 class StartupRun : public ::testing::Test {
@@ -49,23 +47,10 @@ protected:
         f.write(text);
     }
 
-    // Copies the demo catalog to `target` with its file time set from its stamp.
-    static void placeCatalog(const QString& target)
-    {
-        QFile::remove(target);
-        ASSERT_TRUE(QFile::copy(DemoDir + "/Assortiment.Xml", target));
-        QFile f(target);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        const QString text = QString::fromLatin1(f.peek(4096));
-        const qsizetype a = text.indexOf("<BestandVersie>") + 15;
-        const qint32 stamp = text.mid(a, text.indexOf("</BestandVersie>") - a).trimmed().toInt();
-        ASSERT_TRUE(f.setFileTime(unpackDosDateTime(stamp), QFileDevice::FileModificationTime));
-    }
-
     void placeCustomerFiles()
     {
-        ASSERT_TRUE(QFile::copy(DemoDir + "/104711.Xml", QDir(work).filePath("104711.Xml")));
-        placeCatalog(QDir(work).filePath("Assortiment.Xml"));
+        ASSERT_TRUE(test::placeDemoProfile(work));
+        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("Assortiment.Xml")));
     }
 
     MorvekVonu& start(const QStringList& args = {})
@@ -122,7 +107,7 @@ TEST_F(StartupRun, TestWorkstationShowsItsVersionPanelBeforeTheCatalogIsMissed)
 
 TEST_F(StartupRun, CustomerWithoutCatalogMakesFoldersAndEnds)
 {
-    ASSERT_TRUE(QFile::copy(DemoDir + "/104711.Xml", QDir(work).filePath("104711.Xml")));
+    ASSERT_TRUE(test::placeDemoProfile(work));
     start();
     for (const char* folder : {"Orders", "Verzonden", "Afbeeldingen"})
         EXPECT_TRUE(QDir(work).exists(folder)) << folder;

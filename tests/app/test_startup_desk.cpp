@@ -1,11 +1,11 @@
 // The order desk's start-up and close against the real database server.
 #include "app/MorvekVonu.h"
-#include "data/FileStamp.h"
 #include "desk/DbSession.h"
 #include "desk/VonuOrderExtra.h"
 #include "order/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
+#include "support/DemoFiles.h"
 #include "support/PgTestDatabase.h"
 #include "support/ScriptedMessages.h"
 
@@ -36,14 +36,7 @@ protected:
         ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
         ini.close();
 
-        const QString catalog = QDir(work).filePath("../Assortiment.Xml");
-        ASSERT_TRUE(QFile::copy(VONU_SOURCE_DIR "/demo/Assortiment.Xml", catalog));
-        QFile f(catalog);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        const QString text = QString::fromLatin1(f.peek(4096));
-        const qsizetype a = text.indexOf("<BestandVersie>") + 15;
-        const qint32 stamp = text.mid(a, text.indexOf("</BestandVersie>") - a).trimmed().toInt();
-        ASSERT_TRUE(f.setFileTime(unpackDosDateTime(stamp), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
         platform.messages = &messages;
         platform.clock = &clock;
         platform.sound = &sound;
