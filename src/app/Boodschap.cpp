@@ -1,8 +1,8 @@
 #include "app/Boodschap.h"
 
+#include "app/FontFit.h"
+
 #include <QGuiApplication>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -120,16 +120,10 @@ void TMelding::fitTextFont()
     // default font is wider and taller than the one they were laid out for,
     // so the lines get the largest size at which every text is whole.
     const int available = InitialClientWidth - LineLeft - 4;
-    QFont font = this->font();
-    for (qreal size = QFontInfo(font).pointSizeF(); size > 5.5; size -= 0.5) {
-        font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
-        bool fits = metrics.height() <= LineHeight + 2;
-        for (const QLabel* label : m_tekst)
-            fits = fits && metrics.horizontalAdvance(label->text()) <= available;
-        if (fits)
-            break;
-    }
+    QList<std::pair<QString, int>> texts;
+    for (const QLabel* label : m_tekst)
+        texts.append({label->text(), available});
+    const QFont font = fittingFont(this->font(), texts, 5.5, LineHeight + 2);
     for (QLabel* label : m_tekst)
         label->setFont(font);
 }

@@ -1,5 +1,6 @@
 #include "app/MorvekVonu.h"
 
+#include "app/FontFit.h"
 #include "app/VonuOrderInstelling.h"
 
 #include "data/DataStartup.h"
@@ -24,8 +25,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -83,13 +82,7 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
 
 bool folderHolds(const QString& folder, const QString& pattern)
 {
-    if (folder.isEmpty())
-        return false;
-    const QDir dir(folder);
-    // QDir name filters ignore case unless told otherwise, as on the platform
-    // the files come from.
-    return dir.exists() &&
-           !dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+    return !folder.isEmpty() && WorkingFolder(folder).holdsMatch(pattern);
 }
 
 // Focus on the debtor field looks for incoming orders.
@@ -160,21 +153,14 @@ void MorvekVonu::fitStatusPanels()
     // The panels keep their fixed widths; the platform's default font is
     // wider than the one they were measured for, so the bar gets a smaller
     // size in which the version and the two dates fit.
+    // A panel's text keeps a few pixels from its frame.
+    constexpr int Margin = 8;
     QStatusBar* bar = main_->statusBar();
-    QFont font = bar->font();
-    const QStringList widest = {QStringLiteral("Versie 1.06"), QStringLiteral("Sleutel 00-00-0000"),
-                                QStringLiteral("Assortiment 00-00-0000")};
-    const int widths[] = {60, 100, 125};
-    for (qreal size = QFontInfo(font).pointSizeF(); size > 5; size -= 0.5) {
-        font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
-        bool fits = true;
-        for (int i = 0; i < widest.size(); ++i)
-            fits = fits && metrics.horizontalAdvance(widest[i]) + 8 <= widths[i];
-        if (fits)
-            break;
-    }
-    bar->setFont(font);
+    bar->setFont(fittingFont(bar->font(),
+                             {{QStringLiteral("Versie 1.06"), 60 - Margin},
+                              {QStringLiteral("Sleutel 00-00-0000"), 100 - Margin},
+                              {QStringLiteral("Assortiment 00-00-0000"), 125 - Margin}},
+                             5));
 }
 
 void MorvekVonu::editSettings()
