@@ -1,6 +1,7 @@
 #include "data/CustomerProfile.h"
 
-#include <QDir>
+#include "app/WorkingFolder.h"
+
 #include <QFileInfo>
 
 namespace vonu {
@@ -47,16 +48,7 @@ QString CustomerProfile::debtorNumberFromFileName(const QString& path)
 
 QString CustomerProfile::findProfileFile(const QString& folder)
 {
-    const QDir dir(folder);
-    // Name filters ignore case unless told otherwise: "*.xml" matches ".Xml".
-    const QStringList names =
-        dir.entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& name : names) {
-        const QChar first = name.at(0);
-        if (first >= QLatin1Char('1') && first <= QLatin1Char('9'))
-            return dir.filePath(name);
-    }
-    return {};
+    return WorkingFolder(folder).profileFile();
 }
 
 } // namespace vonu
