@@ -2,7 +2,7 @@
 // customer articles: filling the article lists, and single user actions on
 // a full 100-line order through the real handlers of the main screen.
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/ArticleLists.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"

@@ -1,6 +1,6 @@
 #include "app/Boodschap.h"
 
-#include "app/FontFit.h"
+#include "base/FontFit.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The one message box of the program: a caption, ten text lines and up to
 // four buttons, laid out by how many of them are used.
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <QDialog>
 

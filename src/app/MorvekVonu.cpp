@@ -1,6 +1,6 @@
 #include "app/MorvekVonu.h"
 
-#include "app/FontFit.h"
+#include "base/FontFit.h"
 #include "app/VonuOrderInstelling.h"
 
 #include "data/DataStartup.h"

@@ -4,8 +4,8 @@
 // the close that follows the close query. main() only builds the platform
 // seams and one MorvekVonu.
 
-#include "app/AppState.h"
-#include "app/Platform.h"
+#include "data/AppState.h"
+#include "base/Platform.h"
 
 #include <QObject>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // the screen; a missing file, a file that is not a complete PCM wave file or a
 // machine without an audio device simply stays silent.
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <QObject>
 

@@ -3,8 +3,8 @@
 // how the SMTP server is reached. There is no cancel: every way of closing
 // keeps the edits, and the settings are written afterwards.
 
-#include "app/LocalSettings.h"
-#include "app/Platform.h"
+#include "base/LocalSettings.h"
+#include "base/Platform.h"
 
 #include <QDialog>
 #include <QPoint>

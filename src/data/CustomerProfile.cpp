@@ -1,6 +1,6 @@
 #include "data/CustomerProfile.h"
 
-#include "app/WorkingFolder.h"
+#include "base/WorkingFolder.h"
 
 #include <QFileInfo>
 

@@ -4,7 +4,7 @@
 // activation, shows the texts it returns and ends the program when ok() is
 // false (the user has then seen one "Fout" message saying why).
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "data/Catalog.h"
 #include "data/CustomerProfile.h"
 

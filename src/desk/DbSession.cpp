@@ -1,6 +1,6 @@
 #include "desk/DbSession.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "desk/DbConventions.h"
 
 #include <QAtomicInt>

@@ -8,7 +8,7 @@
 // the caller only stops its action. A lost connection is noticed when a
 // statement fails; the next statement connects again.
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <QList>
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
 #include "desk/VonuOrderExtra.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,7 +1,7 @@
 #include "files/ArtikelnummerActie.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "files/ArtikelnummerGrid.h"
 #include "files/VonuOrderArtikelnummer.h"
 #include "files/VonuOrderArtikelnummerLegenda.h"

@@ -1,6 +1,6 @@
 #include "files/MailSettings.h"
 
-#include "app/LocalSettings.h"
+#include "base/LocalSettings.h"
 
 namespace vonu {
 

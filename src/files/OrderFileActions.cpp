@@ -1,9 +1,9 @@
 #include "files/OrderFileActions.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "files/FileDialogs.h"
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 

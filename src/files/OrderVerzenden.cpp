@@ -1,7 +1,7 @@
 #include "files/OrderVerzenden.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "files/OrderDocument.h"
 #include "files/OrderFileActions.h"
 #include "order/VonuOrder.h"

@@ -1,6 +1,6 @@
 #include "files/SmtpMailSender.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "files/MimeMessage.h"
 
 #include <curl/curl.h>

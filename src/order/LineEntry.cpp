@@ -1,8 +1,8 @@
 #include "order/LineEntry.h"
-#include "app/Text.h"
-#include "app/WidgetInput.h"
+#include "base/Text.h"
+#include "widgets/WidgetInput.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/LineWindow.h"
 #include "order/OfferLists.h"
 #include "order/OrderEntryDesk.h"

@@ -1,10 +1,10 @@
 #include "order/LineWindow.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/OfferLists.h"
 #include "order/OrderForControl.h"
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderAfbeelding.h"
 

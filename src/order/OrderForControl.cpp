@@ -1,7 +1,7 @@
 #include "order/OrderForControl.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/OrderEntryDesk.h"
 #include "order/VonuOrder.h"
 

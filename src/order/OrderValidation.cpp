@@ -1,7 +1,7 @@
 #include "order/OrderValidation.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "data/Catalog.h"
 #include "order/OrderModel.h"
 

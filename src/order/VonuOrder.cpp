@@ -1,12 +1,12 @@
 #include "order/VonuOrder.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/LineEntry.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
 #include "order/PanelEntry.h"
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QCloseEvent>

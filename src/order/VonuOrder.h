@@ -4,7 +4,7 @@
 // current line, the buttons and the status bar. The order itself lives in
 // the screen's OrderModel; the rows are views of it.
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "order/OrderModel.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "order/VonuOrderOmschrijving.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "order/OrderModel.h"
 
 #include <QAction>

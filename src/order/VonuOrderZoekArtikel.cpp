@@ -1,5 +1,5 @@
 #include "order/VonuOrderZoekArtikel.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
 #include "data/Catalog.h"
 

@@ -1,7 +1,7 @@
 #include "reports/OrderOverzichtActie.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "reports/PrintTarget.h"

@@ -1,9 +1,9 @@
 #include "sill/VonuOrderSponning.h"
-#include "app/Text.h"
-#include "app/WidgetInput.h"
+#include "base/Text.h"
+#include "widgets/WidgetInput.h"
 
-#include "app/AppState.h"
-#include "app/Platform.h"
+#include "data/AppState.h"
+#include "base/Platform.h"
 #include "order/VonuOrder.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/VonuOrderInstelling.h"
 #include "support/ScriptedMessages.h"
 

@@ -1,5 +1,5 @@
-#include "app/IniFile.h"
-#include "app/LocalSettings.h"
+#include "base/IniFile.h"
+#include "base/LocalSettings.h"
 
 #include <QDir>
 #include <QFile>

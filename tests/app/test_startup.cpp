@@ -1,5 +1,5 @@
 // Start-up runs of the real program objects in throwaway working folders.
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/MorvekVonu.h"
 #include "app/VonuOrderInstelling.h"
 #include "desk/VonuOrderExtra.h"

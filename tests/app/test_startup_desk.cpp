@@ -2,7 +2,7 @@
 #include "app/MorvekVonu.h"
 #include "desk/DbSession.h"
 #include "desk/VonuOrderExtra.h"
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "support/DemoFiles.h"

@@ -2,7 +2,7 @@
 // article-numbers file, and the screen's save-and-mail on a loopback server.
 #include "SmtpFixture.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/ArtikelnummerGrid.h"
 #include "files/VonuOrderArtikelnummer.h"

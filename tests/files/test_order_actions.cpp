@@ -2,11 +2,11 @@
 // files on disk, a real SMTP server on loopback, PDFs through the print seam.
 #include "SmtpFixture.h"
 
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "files/FileDialogs.h"
 #include "files/OrderFileActions.h"
 #include "files/OrderVerzenden.h"
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "reports/OrderOverzichtActie.h"

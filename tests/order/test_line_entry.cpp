@@ -1,7 +1,7 @@
 // Order-line entry on the real main screen, driven with keys and the mouse:
 // the shipping address and its lists, the typed search, the Enter routes,
 // scrolling, the typed size, the picture and the shortcuts.
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/LineEntry.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
@@ -24,7 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 
 #include <gtest/gtest.h>
 

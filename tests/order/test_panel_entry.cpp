@@ -1,7 +1,7 @@
 // The sub-article, operation and detail panels on the real main screen,
 // driven with keys and choices as the user drives them, and the dialogs the
 // screen's buttons open.
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/DetailTotal.h"
 #include "order/LineWindow.h"
 #include "order/OrderValidation.h"

@@ -1,6 +1,6 @@
 // A row rebuilt from its line must show exactly what the line stores, with
 // the fields its flags offer, whatever the row showed before.
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "support/ScriptedMessages.h"
 

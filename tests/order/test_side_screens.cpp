@@ -1,5 +1,5 @@
 #include "desk/VonuOrderExtra.h"
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "support/ScriptedMessages.h"

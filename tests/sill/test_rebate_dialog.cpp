@@ -1,6 +1,6 @@
 // The rebate dialog on a real main screen: what the user sees when it opens,
 // what each key does, and what every close writes into the line.
-#include "app/AppState.h"
+#include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
 #include "support/ScriptedMessages.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <QList>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "app/WorkingFolder.h"
+#include "base/WorkingFolder.h"
 
 #include <QDir>
 #include <QFile>

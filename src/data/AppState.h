@@ -5,9 +5,9 @@
 // instance lives for the whole run, owned by the program; the main screen
 // hands it to the handlers it creates.
 
-#include "app/LocalSettings.h"
-#include "app/MorvekIni.h"
-#include "app/WorkingFolder.h"
+#include "base/LocalSettings.h"
+#include "base/MorvekIni.h"
+#include "base/WorkingFolder.h"
 #include "data/Catalog.h"
 #include "data/CustomerProfile.h"
 

@@ -1,6 +1,6 @@
-#include "app/LocalSettings.h"
+#include "base/LocalSettings.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 namespace vonu {
 

@@ -1,4 +1,4 @@
-#include "app/MorvekIni.h"
+#include "base/MorvekIni.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "app/FontFit.h"
+#include "base/FontFit.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "order/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
