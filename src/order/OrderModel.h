@@ -4,6 +4,8 @@
 // copy of the order. Every index is 1-based, as the order is addressed
 // throughout the program.
 
+#include "order/DeskOrderData.h"
+
 #include <QDate>
 #include <QString>
 
@@ -186,6 +188,10 @@ public:
     const RowWindow& details() const { return details_; }
     void resetWindows();
 
+    // The order-desk part of the order; empty in customer mode.
+    DeskOrderData& desk() { return desk_; }
+    const DeskOrderData& desk() const { return desk_; }
+
 private:
     static constexpr int DetailTexts = 2 + DetailSlots;
 
@@ -205,6 +211,7 @@ private:
     RowWindow subartikelen_;
     RowWindow bewerkingen_;
     RowWindow details_;
+    DeskOrderData desk_;
 };
 
 } // namespace vonu
