@@ -7,6 +7,7 @@
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
 #include "order/VonuOrder.h"
+#include "sill/VonuOrderSponning.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -121,8 +122,7 @@ struct World {
         platform.messages = &yes;
         if (!state.catalog.loadText(catalogXml()) || !state.profile.loadText(profileXml()))
             qFatal("generated data did not load");
-        screen = std::make_unique<TVonuOrderscherm>(platform);
-        screen->setState(&state);
+        screen = std::make_unique<TVonuOrderscherm>(platform, state, sponningKoppeling());
         screen->showModeControls(false);
         screen->ordervoor()->addItems(state.profile.shipToEntries());
         for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)

@@ -16,6 +16,7 @@
 #include "order/OrderValidation.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
+#include "sill/VonuOrderSponning.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QComboBox>
@@ -106,11 +107,10 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
                        QObject* parent)
     : QObject(parent), platform_(platform), state_(workingFolder), arguments_(arguments)
 {
-    main_ = std::make_unique<TVonuOrderscherm>(platform_);
+    main_ = std::make_unique<TVonuOrderscherm>(platform_, state_, sponningKoppeling());
     notes_ = std::make_unique<TVonuOrderNotitiescherm>();
     extra_ = std::make_unique<TVonuOrderExtrascherm>();
     main_->setNotitiescherm(notes_.get());
-    main_->setState(&state_);
     main_->setStartupHandler([this] { runStartup(); });
     main_->setCloseHandler([this] { onClose(); });
     main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));

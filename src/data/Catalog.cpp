@@ -29,7 +29,6 @@ bool Catalog::loadBytes(const QByteArray& bytes)
 
 void Catalog::clear()
 {
-    m_current = TXMLArtikel();
     m_index.clear();
     m_doc.clear();
 }
@@ -72,31 +71,30 @@ TXMLArtikel Catalog::article(const QString& code) const
     return it == m_index.constEnd() ? TXMLArtikel() : TXMLArtikel(it.value());
 }
 
-bool Catalog::findArticle(const QString& lineArticleText)
+TXMLArtikel Catalog::lookup(const QString& lineArticleText) const
 {
     const QString code = catalogCodeOf(lineArticleText);
-    m_current = code.isEmpty() ? TXMLArtikel() : article(code);
-    return !m_current.isNull();
+    return code.isEmpty() ? TXMLArtikel() : article(code);
 }
 
-TXMLSubartikel Catalog::findSubartikel(const QString& code) const
+TXMLSubartikel Catalog::subartikelOf(const TXMLArtikel& artikel, const QString& code)
 {
     const QString wanted = code.trimmed();
-    if (wanted.isEmpty())
+    if (wanted.isEmpty() || artikel.isNull())
         return {};
-    for (const TXMLSubartikel s : m_current.Subartikelen()) {
+    for (const TXMLSubartikel s : artikel.Subartikelen()) {
         if (s.Artikel().trimmed() == wanted)
             return s;
     }
     return {};
 }
 
-TXMLBewerking Catalog::findBewerking(const QString& code) const
+TXMLBewerking Catalog::bewerkingOf(const TXMLArtikel& artikel, const QString& code)
 {
     const QString wanted = code.trimmed();
-    if (wanted.isEmpty())
+    if (wanted.isEmpty() || artikel.isNull())
         return {};
-    for (const TXMLBewerking b : m_current.Bewerkingen()) {
+    for (const TXMLBewerking b : artikel.Bewerkingen()) {
         if (b.Artikel().trimmed() == wanted)
             return b;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The assortment catalog (`Assortiment.Xml`) as loaded for the run: the
-// document, an index of its articles by code, and the current catalog
-// article that order entry reads sizes, sub-articles and operations from.
+// document and an index of its articles by code. Lookups hand the article
+// back; nothing in the catalog moves when somebody reads it.
 
 #include "data/MorvekDocument.h"
 
@@ -40,30 +40,24 @@ public:
     // when it has at most 30 characters, else its characters 31-46 trimmed
     // (the code behind a customer article number).
     static QString catalogCodeOf(const QString& lineArticleText);
-    // Find catalog article: makes the matching article current and reports
-    // whether there was one. When not found the current article is cleared.
-    bool findArticle(const QString& lineArticleText);
+    // The catalog article a line's article text stands for (see
+    // catalogCodeOf); null when the catalog has none.
+    TXMLArtikel lookup(const QString& lineArticleText) const;
     // The article with this (trimmed) code, without changing the current one;
     // null when absent. A code listed twice finds its first article.
     TXMLArtikel article(const QString& code) const;
     int articleCount() const { return int(m_index.size()); }
 
-    TXMLArtikel currentArticle() const { return m_current; }
-    bool hasCurrentArticle() const { return !m_current.isNull(); }
-    // The article lists make the last article they examined current.
-    void setCurrentArticle(const TXMLArtikel& article) { m_current = article; }
-
-    // The first sub-article (operation) of the current article whose trimmed
-    // code equals the trimmed code; null when none or no current article.
-    TXMLSubartikel findSubartikel(const QString& code) const;
-    TXMLBewerking findBewerking(const QString& code) const;
+    // The first sub-article (operation) of `artikel` whose trimmed code
+    // equals the trimmed code; null when none or `artikel` is null.
+    static TXMLSubartikel subartikelOf(const TXMLArtikel& artikel, const QString& code);
+    static TXMLBewerking bewerkingOf(const TXMLArtikel& artikel, const QString& code);
 
 private:
     bool buildIndex();
 
     MorvekDocument m_doc;
     QHash<QString, pugi::xml_node> m_index;
-    TXMLArtikel m_current;
 };
 
 } // namespace vonu

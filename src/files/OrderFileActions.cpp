@@ -75,7 +75,8 @@ OrderHeader OrderFileActions::header() const
         h.orderDesk = state->internalMode;
         h.debiteur = state->internalMode ? screen_.debiteur()->text() : state->profile.debtorNumber();
     }
-    h.ordervoor = screen_.ordervoor()->currentText();
+    h.ordervoor = screen_.ordervoor()->currentIndex() >= 0 ? screen_.ordervoor()->currentText()
+                                                           : geopendVerzendadres_;
     h.orderdatum = screen_.orderdatum()->date();
     h.ordernummer = screen_.ordernummer()->text();
     h.referentie = screen_.referentie()->text();
@@ -101,7 +102,7 @@ void OrderFileActions::setNotesBold(bool bold)
 
 OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
 {
-    if (screen_.regelRij(1).artikel->currentText().trimmed().isEmpty()) {
+    if (!screen_.order().lineInUse(1)) {
         focusOrdervoor();
         return Outcome::Skipped;
     }
@@ -178,6 +179,7 @@ void OrderFileActions::nieuw()
         return;
     }
     currentFile_.clear();
+    geopendVerzendadres_.clear();
     klantBestand_ = false;
     externBestand_ = false;
     QComboBox* ordervoor = screen_.ordervoor();
@@ -241,10 +243,10 @@ bool OrderFileActions::openFile(const QString& path)
             break;
         }
     ordervoor->setCurrentIndex(index);
+    geopendVerzendadres_ = h.verzendadres;
 
     screen_.orderdatum()->setDate(h.orderdatum);
-    screen_.ordernummer()->setText(h.ordernummer);
-    screen_.referentie()->setText(h.referentie);
+    screen_.showHeaderTexts(h.ordernummer, h.referentie);
     screen_.transactie()->setItemIndex(int(h.transactie));
 
     klantBestand_ = h.notes.markers;
@@ -267,6 +269,7 @@ bool OrderFileActions::openFile(const QString& path)
     screen_.takeSavedSignature();
     if (showPanels)
         showPanels();
+    screen_.reportUnknownValues();
     if (screen_.state() && screen_.state()->internalMode)
         screen_.regelRij(1).artikel->setFocus();
     else

@@ -75,6 +75,9 @@ private:
     MorvekDocument document_;
     QString currentFile_;
     QString sentStamp_;
+    // The shipping address code of the opened file, kept while the profile
+    // offers no entry for it so that saving does not drop it.
+    QString geopendVerzendadres_;
     bool klantBestand_ = false;
     bool externBestand_ = false;
 };

@@ -30,6 +30,8 @@ const char* const OfferteVerzonden = "Offerteaanvraag is verzonden naar Morvek."
 const char* const OrderVerzonden = "Order is verzonden naar Morvek.";
 const char* const NietVerzonden = "De order is bewaard maar niet verzonden:";
 const char* const KopieNietBewaard = "De verzonden kopie is niet bewaard:";
+const char* const GeenVerzendadres = "Het verzendadres van deze order staat niet in uw profiel.";
+const char* const KiesVerzendadres = "Kies eerst bij \"Order voor\" het adres voor deze order.";
 } // namespace Tekst
 
 } // namespace
@@ -67,8 +69,13 @@ bool OrderVerzenden::verzenden()
         files_.bewaren();
         return done(false);
     }
-    if (screen_.regelRij(1).artikel->currentText().trimmed().isEmpty())
+    if (!screen_.order().lineInUse(1))
         return done(false);
+    // An order for no address would reach the manufacturer without one.
+    if (screen_.ordervoor()->currentIndex() < 0) {
+        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::GeenVerzendadres), u8(Tekst::KiesVerzendadres)});
+        return done(false);
+    }
 
     const QString mailbox = state->profile.orderMailbox();
     const MailReadiness ready = mailReadiness(state->settings, mailbox);

@@ -26,8 +26,8 @@ DetailTotaal detailTotaal(const OrderModel& order, int line)
 {
     DetailTotaal t;
     for (int row = 1; row <= MaxDetails; ++row) {
-        const QString& aantal = order.detailAantal(line, row);
-        const QString& maat = order.detailMaat(line, row);
+        const QString aantal = order.detailAantal(line, row).trimmed();
+        const QString maat = order.detailMaat(line, row).trimmed();
         if (aantal.isEmpty() && maat.isEmpty())
             continue;
         if (aantal.isEmpty()) {
@@ -38,6 +38,10 @@ DetailTotaal detailTotaal(const OrderModel& order, int line)
             t.maatOntbreekt = true;
             continue;
         }
+        // A refused size is kept as "0" so the user sees where to look; its
+        // pieces count, but it is no size the manufacturer can cut.
+        if (whole(maat) <= 0)
+            t.maatOntbreekt = true;
         // 64 bits: five figures of quantity times four of size over 125
         // rows does not fit 32.
         const std::int64_t q = whole(aantal);

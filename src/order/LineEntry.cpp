@@ -8,6 +8,8 @@
 #include "order/OrderEntryDesk.h"
 #include "order/OrderForControl.h"
 #include "order/OrderValidation.h"
+#include "order/OrderValues.h"
+#include "order/RowView.h"
 #include "order/VonuOrder.h"
 
 #include <QApplication>
@@ -33,12 +35,6 @@ const char* const LengteWijzigen1 = "Het wijzigen van de lengte verwijderd";
 const char* const LengteWijzigen3 = "Wilt u de lengte wijzigen?";
 const char* const NietBeschikbaar = "Invoerfunctie niet beschikbaar!";
 const char* const DetailtekstNiet = "Detailtekst niet gevonden, handmatig invoeren!";
-const char* const Handelslengte = "Handelslengte";
-const char* const OpMaat = "Op maat";
-const char* const Zaagmaat = "Zaagmaat";
-const char* const Geboord = "Geboord";
-const char* const Ongeboord = "Ongeboord";
-const char* const Mtr = " Mtr";
 const char* const NummerTekens = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 -";
 } // namespace Tekst
 
@@ -119,313 +115,107 @@ int LineEntry::lineOf(int r) const
 
 void LineEntry::articleChanged(int r)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     OrderModel& order = screen_.order();
     const int line = lineOf(r);
     if (order.lineInUse(line)) {
         rij.artikel->hidePopup();
-        const bool yes = screen_.platform().messages &&
-                         askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
-                                  {u8(Tekst::ArtikelWijzigen1), u8(Tekst::Gegevens), u8(Tekst::ArtikelWijzigen3)});
+        const bool yes =
+            askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
+                     {u8(Tekst::ArtikelWijzigen1), u8(Tekst::Gegevens), u8(Tekst::ArtikelWijzigen3)});
         if (!yes) {
             TVonuOrderscherm::UpdateGuard guard(screen_);
-            rij.artikel->setCurrentIndex(screen_.articleEntryIndex(order.field(line, Veld::Artikel)));
+            showStored(rij.artikel, order.field(line, Veld::Artikel));
             return;
         }
     }
-    order.setField(line, Veld::Artikel, rij.artikel->currentText());
-    prepareLine(r);
+    screen_.rules().changeArticle(line, rij.artikel->currentText());
+    showPreparedLine(r, line);
     screen_.lineWindow().updateRange();
 }
 
 void LineEntry::prepareLine(int r)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
-    const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
-    OrderModel& order = screen_.order();
     const int line = lineOf(r);
-    const bool current = line == order.lines().current();
-    const QString text = rij.artikel->currentText();
-
-    TVonuOrderscherm::UpdateGuard guard(screen_);
-    // 1. A fresh row and line.
-    rij.kleur->setCurrentIndex(rij.kleur->count() > 0 ? 0 : -1);
-    rij.omschrijving1->clear();
-    rij.omschrijving2->clear();
-    rij.correctie->setCurrentIndex(0);
-    rij.maat->clear();
-    rij.maatInvoer->clear();
-    rij.uitvoering->setCurrentIndex(0);
-    rij.aantal->clear();
-    TVonuOrderscherm::setQuantityMode(rij.aantal, false);
-    rij.sponning->clear();
-    rij.lengte->clear();
-    order.clearLineForArticle(line);
-
-    // 2. No article: only the article field stays.
-    if (text.trimmed().isEmpty()) {
-        for (QWidget* w : {static_cast<QWidget*>(rij.kleur), static_cast<QWidget*>(rij.lengte),
-                           static_cast<QWidget*>(rij.correctie), static_cast<QWidget*>(rij.maat),
-                           static_cast<QWidget*>(rij.maatInvoer), static_cast<QWidget*>(rij.uitvoering),
-                           static_cast<QWidget*>(rij.aantal), static_cast<QWidget*>(rij.sponning)})
-            w->hide();
-        if (current)
-            screen_.lineWindow().refillPanels();
-        return;
+    const QString text = screen_.regelRij(r).artikel->currentText();
+    screen_.rules().prepareLine(line, text);
+    {
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        screen_.showLineInRow(r, text);
     }
-
-    // 3. The catalog article and its single length.
-    state->catalog.findArticle(text);
-    const TXMLArtikel a = state->catalog.currentArticle();
-    const bool handel = a.ArtikelHandelslengte().trimmed() == QLatin1String("J");
-    const bool opMaat = a.ArtikelOpmaat().trimmed() == QLatin1String("J");
-    if (handel)
-        rij.lengte->addItem(u8(Tekst::Handelslengte));
-    else if (opMaat)
-        rij.lengte->addItem(u8(Tekst::OpMaat));
-    rij.lengte->setCurrentIndex(rij.lengte->count() > 0 ? 0 : -1);
-
-    // 4, 5. What the panels will offer; an operation with ALT key "R" asks
-    // for a colour instead.
-    const CustomerArticleList& klant = screen_.orderFor().customerArticles();
-    const QStringList subs = OfferLists::subartikelChoices(a, klant, state->internalMode);
-    const QStringList bews = OfferLists::bewerkingChoices(a, klant, state->internalMode);
-    const bool kleur = OfferLists::offersColour(a);
-
-    // 6. Descriptions.
-    rij.omschrijving1->setText(a.ArtikelOmschrijving_1());
-    rij.omschrijving2->setText(a.ArtikelOmschrijving_2());
-
-    // 7. Length.
-    const bool lengte = a.ArtikelEenheid().trimmed() == QLatin1String("Meter");
-    if (lengte)
-        order.setField(line, Veld::Lengte, rij.lengte->currentText());
-
-    // 8. Trade lengths.
-    for (const TXMLArtikelmaat m : a.Artikelmaten())
-        rij.maat->addItem(m.Maat() + u8(Tekst::Mtr));
-    const bool maat = rij.maat->count() > 0;
-    if (maat) {
-        rij.maat->setCurrentIndex(0);
-        order.setField(line, Veld::Maat, rij.maat->currentText());
-    }
-
-    // 9. Execution, the customer's own default first.
-    const bool uitvoering = !a.ArtikelUitvoering_1().isEmpty();
-    if (uitvoering) {
-        const QString u = OfferLists::tradeLengthExecution(a, klant.lookup(Catalog::catalogCodeOf(text)));
-        selectText(rij.uitvoering, u);
-        order.setField(line, Veld::Uitvoering, u);
-        order.setField(line, Veld::Omschrijving_2, u);
-    }
-
-    // 10, 11. Quantity always; the typed size where no size list is.
-    const bool maatInvoer = lengte && !maat;
-
-    // 12. Shown fields and the flags that remember them.
-    rij.kleur->setVisible(kleur);
-    rij.lengte->setVisible(lengte);
-    rij.correctie->hide();
-    rij.maat->setVisible(maat);
-    rij.maatInvoer->setVisible(maatInvoer);
-    rij.uitvoering->setVisible(uitvoering);
-    rij.aantal->show();
-    rij.sponning->hide();
-    order.setFlag(line, Vlag::Kleur, kleur);
-    order.setFlag(line, Vlag::Lengte, lengte);
-    order.setFlag(line, Vlag::Maat, maat);
-    order.setFlag(line, Vlag::Uitvoering, uitvoering);
-    order.setFlag(line, Vlag::Aantal, true);
-    order.setFlag(line, Vlag::Subartikelen, subs.size() > 1);
-    order.setFlag(line, Vlag::Bewerkingen, bews.size() > 1);
-    order.setFlag(line, Vlag::MaatInvoer, maatInvoer);
-    if (current)
+    if (line == screen_.order().lines().current())
         screen_.lineWindow().refillPanels();
+}
 
-    // 13. A made-to-measure-only article takes its length at once.
-    if (lengte && rij.lengte->currentText() == u8(Tekst::OpMaat))
-        applyLengthChoice(r);
+void LineEntry::showPreparedLine(int r, int line)
+{
+    screen_.showLineInRow(r);
+    if (line == screen_.order().lines().current())
+        screen_.lineWindow().refillPanels();
 }
 
 // ------------------------------------------------------------------- length
 
 void LineEntry::lengthEntered(int r)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     const QString previous = rij.lengte->currentText();
     TVonuOrderscherm::UpdateGuard guard(screen_);
-    state->catalog.findArticle(screen_.order().field(lineOf(r), Veld::Artikel));
-    const TXMLArtikel a = state->catalog.currentArticle();
     rij.lengte->clear();
-    if (a.ArtikelHandelslengte().trimmed() == QLatin1String("J"))
-        rij.lengte->addItem(u8(Tekst::Handelslengte));
-    if (a.ArtikelOpmaat().trimmed() == QLatin1String("J"))
-        rij.lengte->addItem(u8(Tekst::OpMaat));
+    rij.lengte->addItems(screen_.rules().lengthChoices(lineOf(r)));
     selectText(rij.lengte, previous);
 }
 
 void LineEntry::lengthChanged(int r)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     OrderModel& order = screen_.order();
     const int line = lineOf(r);
     if (!order.field(line, Veld::Aantal).trimmed().isEmpty()) {
         rij.lengte->hidePopup();
-        const bool yes = screen_.platform().messages &&
-                         askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
-                                  {u8(Tekst::LengteWijzigen1), u8(Tekst::Gegevens), u8(Tekst::LengteWijzigen3)});
+        const bool yes =
+            askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
+                     {u8(Tekst::LengteWijzigen1), u8(Tekst::Gegevens), u8(Tekst::LengteWijzigen3)});
         if (!yes) {
             TVonuOrderscherm::UpdateGuard guard(screen_);
             selectText(rij.lengte, order.field(line, Veld::Lengte));
             return;
         }
     }
-    order.setField(line, Veld::Lengte, rij.lengte->currentText());
-    applyLengthChoice(r);
+    screen_.rules().changeLength(line, rij.lengte->currentText());
+    showPreparedLine(r, line);
 }
 
 void LineEntry::applyLengthChoice(int r)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
-    const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
-    OrderModel& order = screen_.order();
     const int line = lineOf(r);
-    const bool current = line == order.lines().current();
-    TVonuOrderscherm::UpdateGuard guard(screen_);
-
-    // 1. The catalog article and the customer's entry for it.
-    const QString& artikel = order.field(line, Veld::Artikel);
-    state->catalog.findArticle(artikel);
-    const TXMLArtikel a = state->catalog.currentArticle();
-    const KlantArtikel* klant = screen_.orderFor().customerArticles().lookup(Catalog::catalogCodeOf(artikel));
-
-    // 2. A new length starts the rebates, descriptions and operations anew.
-    for (int veld : {Veld::Sponning, Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3})
-        order.setField(line, veld, QString());
-    order.setFlag(line, Vlag::Sponning, false);
-    order.clearBewerkingen(line);
-
-    const bool opMaat = rij.lengte->currentText() == u8(Tekst::OpMaat);
-    bool details = false;
-    if (opMaat) {
-        // 3. Made to measure.
-        QStringList subs;
-        for (int row = 1; row <= MaxSubartikelen; ++row)
-            if (order.subartikelInUse(line, row))
-                subs.append(order.subartikel(line, row, 1));
-        if (OfferLists::needsCorrection(a, subs)) {
-            rij.correctie->setCurrentIndex(0);
-            rij.correctie->show();
-            order.setField(line, Veld::Correctie, u8(Tekst::Zaagmaat));
-        } else {
-            rij.correctie->hide();
-        }
-        rij.maat->hide();
-        order.setField(line, Veld::Maat, QString());
-        details = a.ArtikelBerekeningAantal().trimmed() != QLatin1String("Aantal");
-        rij.maatInvoer->clear();
-        rij.maatInvoer->setVisible(!details);
-        if (!a.ArtikelUitvoering_2().isEmpty()) {
-            const QString u = OfferLists::madeToMeasureExecution(a, klant);
-            selectText(rij.uitvoering, u);
-            rij.uitvoering->show();
-            order.setField(line, Veld::Uitvoering, u);
-            order.setField(line, Veld::Omschrijving_2, u);
-        } else {
-            rij.uitvoering->hide();
-            order.setField(line, Veld::Uitvoering, QString());
-        }
-    } else {
-        // 4. Trade length.
-        rij.correctie->hide();
-        order.setField(line, Veld::Correctie, rij.correctie->currentText());
-        rij.maat->clear();
-        for (const TXMLArtikelmaat m : a.Artikelmaten())
-            rij.maat->addItem(m.Maat() + u8(Tekst::Mtr));
-        const bool maat = rij.maat->count() > 0;
-        rij.maat->setVisible(maat);
-        rij.maatInvoer->clear();
-        rij.maatInvoer->setVisible(!maat);
-        if (maat) {
-            rij.maat->setCurrentIndex(0);
-            order.setField(line, Veld::Maat, rij.maat->currentText());
-        } else {
-            order.setField(line, Veld::Maat, QString());
-        }
-        const bool uitvoering = !a.ArtikelUitvoering_1().isEmpty();
-        rij.uitvoering->setVisible(uitvoering);
-        if (uitvoering) {
-            const QString u = OfferLists::tradeLengthExecution(a, klant);
-            selectText(rij.uitvoering, u);
-            order.setField(line, Veld::Uitvoering, u);
-            order.setField(line, Veld::Omschrijving_2, u);
-        }
-        order.clearDetails(line);
-    }
-    rij.aantal->clear();
-    order.setField(line, Veld::Aantal, QString());
-
-    // 5. The quantity of a line with details is their total.
-    TVonuOrderscherm::setQuantityMode(rij.aantal, details);
-    rij.sponning->clear();
-    rij.sponning->hide();
-
-    // 6. The flags follow the fields now shown.
-    order.setFlag(line, Vlag::Correctie, shown(rij.correctie));
-    order.setFlag(line, Vlag::Maat, shown(rij.maat));
-    order.setFlag(line, Vlag::Uitvoering, shown(rij.uitvoering));
-    order.setFlag(line, Vlag::Aantal, shown(rij.aantal));
-    order.setFlag(line, Vlag::Details, details);
-    order.setFlag(line, Vlag::MaatInvoer, shown(rij.maatInvoer));
-
-    // The operation list is rebuilt and the detail panel shown or reset.
-    if (current)
-        screen_.lineWindow().refillPanels();
+    screen_.rules().applyLengthChoice(line);
+    showPreparedLine(r, line);
 }
 
 // ---------------------------------------------------------- other choices
 
 void LineEntry::colourChanged(int r)
 {
-    AppState* state = screen_.state();
-    if (screen_.programmaticUpdate() || !state)
+    if (screen_.programmaticUpdate())
         return;
     const int line = lineOf(r);
     const QString text = screen_.regelRij(r).kleur->currentText();
     screen_.order().setField(line, Veld::Kleur, text);
-    if (state->internalMode && !text.trimmed().isEmpty())
+    if (screen_.appState().internalMode && !text.trimmed().isEmpty())
         if (IOrderEntryDesk* desk = screen_.orderEntryDesk())
             desk->colourChosen(line);
 }
 
 void LineEntry::executionChanged(int r)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
-    OrderModel& order = screen_.order();
-    const int line = lineOf(r);
-    const QString text = screen_.regelRij(r).uitvoering->currentText();
-    order.setField(line, Veld::Uitvoering, text);
-    const auto holdsExecution = [&](int veld) {
-        const QString t = order.field(line, veld).trimmed();
-        return t == u8(Tekst::Geboord) || t == u8(Tekst::Ongeboord);
-    };
-    if (holdsExecution(Veld::Omschrijving_2)) {
-        order.setField(line, Veld::Omschrijving_2, text);
-    } else if (holdsExecution(Veld::Omschrijving_3)) {
-        order.setField(line, Veld::Omschrijving_3, text);
-    } else {
+    if (!screen_.rules().changeExecution(lineOf(r), screen_.regelRij(r).uitvoering->currentText())) {
         QApplication::beep();
         screen_.setStatusText(0, u8(Tekst::DetailtekstNiet));
     }
@@ -433,14 +223,14 @@ void LineEntry::executionChanged(int r)
 
 void LineEntry::sizeChanged(int r)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
     screen_.order().setField(lineOf(r), Veld::Maat, screen_.regelRij(r).maat->currentText());
 }
 
 void LineEntry::correctionChanged(int r)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
     screen_.order().setField(lineOf(r), Veld::Correctie, screen_.regelRij(r).correctie->currentText());
 }
@@ -449,15 +239,15 @@ void LineEntry::correctionChanged(int r)
 
 void LineEntry::leaveArticle(int r)
 {
-    AppState* state = screen_.state();
-    if (screen_.programmaticUpdate() || !state)
+    if (screen_.programmaticUpdate())
         return;
     const int line = lineOf(r);
-    if (screen_.regelRij(r).artikel->currentText() != screen_.order().field(line, Veld::Artikel))
+    QComboBox* artikel = screen_.regelRij(r).artikel;
+    if (!showsUnlisted(artikel) && artikel->currentText() != screen_.order().field(line, Veld::Artikel))
         articleChanged(r);
     // At the order desk the first article decides the order type, and with
     // it the lists.
-    if (state->internalMode && r == 1 && line == 1)
+    if (screen_.appState().internalMode && r == 1 && line == 1)
         if (IOrderEntryDesk* desk = screen_.orderEntryDesk(); desk && desk->listsFollowFirstArticle())
             screen_.orderFor().fillArticleLists();
     screen_.setStatusText(0, QString());
@@ -465,44 +255,73 @@ void LineEntry::leaveArticle(int r)
 
 void LineEntry::leaveQuantity(int r)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
-    screen_.order().setField(lineOf(r), Veld::Aantal, screen_.regelRij(r).aantal->text());
+    QLineEdit* aantal = screen_.regelRij(r).aantal;
+    // The total of the details is theirs to write.
+    if (!aantal->isReadOnly())
+        screen_.order().setField(lineOf(r), Veld::Aantal, aantal->text());
 }
 
 void LineEntry::leaveTypedSize(int r)
 {
-    AppState* state = screen_.state();
-    if (screen_.programmaticUpdate() || !state)
+    if (screen_.programmaticUpdate())
         return;
+    storeTypedSize(r, true);
+}
+
+void LineEntry::storeTypedSize(int r, bool focusBack)
+{
     QLineEdit* field = screen_.regelRij(r).maatInvoer;
-    OrderModel& order = screen_.order();
+    const QString before = field->text();
     const int line = lineOf(r);
-    QString text = field->text();
-    if (!text.isEmpty() && order.field(line, Veld::Lengte) == u8(Tekst::OpMaat)) {
-        const SizeCheckResult check =
-            checkSize(state->catalog, order.field(line, Veld::Artikel), QString::number(line), text);
-        if (check.beep)
-            QApplication::beep();
-        screen_.setStatusText(0, check.status);
-        text = check.size;
-        field->setText(text);
-        if (text == QLatin1String("0"))
-            // After the focus has reached the field it was going to.
-            QTimer::singleShot(0, field, [field] { field->setFocus(); });
+    const bool checked = !before.isEmpty() && screen_.order().field(line, Veld::Lengte) == Waarde::OpMaat;
+    const SizeCheckResult check = screen_.rules().changeTypedSize(line, before);
+    if (!checked)
+        return;
+    if (check.beep)
+        QApplication::beep();
+    screen_.setStatusText(0, check.status);
+    {
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        field->setText(check.size);
     }
-    order.setField(line, Veld::Maat, text);
+    if (focusBack && check.size == QLatin1String("0"))
+        // After the focus has reached the field it was going to.
+        QTimer::singleShot(0, field, [field] { field->setFocus(); });
+}
+
+void LineEntry::storePendingEdits()
+{
+    const OrderModel& order = screen_.order();
+    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
+        const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
+        const int line = lineOf(r);
+        // An article found by typing is stored when its field is left; the
+        // rows may move first.
+        if (!showsUnlisted(rij.artikel) && rij.artikel->currentText() != order.field(line, Veld::Artikel) &&
+            !order.lineInUse(line))
+            articleChanged(r);
+        if (shown(rij.aantal) && rij.aantal->text() != order.field(line, Veld::Aantal))
+            leaveQuantity(r);
+        // A typed size goes through the size check however the row is left.
+        if (shown(rij.maatInvoer) && rij.maatInvoer->text() != order.field(line, Veld::Maat))
+            storeTypedSize(r, false);
+    }
 }
 
 void LineEntry::leave(const Plaats& p)
 {
     const int r = p.row;
-    if (r == 0 || screen_.programmaticUpdate() || !screen_.state())
+    if (r == 0 || screen_.programmaticUpdate())
         return;
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     const OrderModel& order = screen_.order();
     const int line = lineOf(r);
-    const auto differs = [&](QComboBox* box, int veld) { return box->currentText() != order.field(line, veld); };
+    // A list showing a stored value it does not offer was not changed.
+    const auto differs = [&](QComboBox* box, int veld) {
+        return !showsUnlisted(box) && box->currentText() != order.field(line, veld);
+    };
     switch (p.soort) {
     case Veldsoort::Artikel:
         leaveArticle(r);
@@ -546,8 +365,6 @@ void LineEntry::leave(const Plaats& p)
 
 void LineEntry::typedSearch(int r, QChar character, bool backspace)
 {
-    if (!screen_.state())
-        return;
     QString buffer = screen_.statusText(0);
     if (buffer == u8(Tekst::NietBeschikbaar))
         buffer.clear();
@@ -605,9 +422,9 @@ QWidget* LineEntry::afterColour(int r) const
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     if (!shown(rij.lengte))
         return rij.aantal;
-    if (rij.lengte->count() == 1 && rij.lengte->currentText() == u8(Tekst::Handelslengte))
+    if (rij.lengte->count() == 1 && rij.lengte->currentText() == Waarde::Handelslengte)
         return rij.aantal;
-    if (rij.lengte->count() == 1 && rij.lengte->currentText() == u8(Tekst::OpMaat))
+    if (rij.lengte->count() == 1 && rij.lengte->currentText() == Waarde::OpMaat)
         return firstDetailOrSize(r);
     return rij.lengte;
 }
@@ -625,10 +442,10 @@ QWidget* LineEntry::enterTarget(int r, Veldsoort soort) const
         break;
     }
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
-    const bool opMaatMetDetails = rij.lengte->currentText() == u8(Tekst::OpMaat) && detailsShown();
+    const bool opMaatMetDetails = rij.lengte->currentText() == Waarde::OpMaat && detailsShown();
     switch (soort) {
     case Veldsoort::Artikel:
-        if (rij.artikel->currentText().trimmed().isEmpty())
+        if (shownValue(rij.artikel).trimmed().isEmpty())
             return screen_.verzenden();
         return shown(rij.kleur) ? rij.kleur : afterColour(r);
     case Veldsoort::Kleur:
@@ -687,7 +504,7 @@ bool LineEntry::handleKey(const Plaats& p, QWidget* field, QKeyEvent* key)
         const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
             QWidget* target = screen_.verzenden();
-            if (!rij.artikel->currentText().trimmed().isEmpty())
+            if (!shownValue(rij.artikel).trimmed().isEmpty())
                 target = shown(rij.kleur) ? static_cast<QWidget*>(rij.kleur)
                          : shown(rij.lengte) ? static_cast<QWidget*>(rij.lengte)
                                              : static_cast<QWidget*>(rij.aantal);
@@ -696,8 +513,7 @@ bool LineEntry::handleKey(const Plaats& p, QWidget* field, QKeyEvent* key)
         }
         if (c.isNull() && !backspace)
             return false;
-        const AppState* state = screen_.state();
-        if (state && state->internalMode && c == u'*') {
+        if (screen_.appState().internalMode && c == u'*') {
             if (IOrderEntryDesk* desk = screen_.orderEntryDesk())
                 desk->eanEntry(r);
             return true;
@@ -714,7 +530,7 @@ bool LineEntry::handleKey(const Plaats& p, QWidget* field, QKeyEvent* key)
         if (c.isNull())
             return false;
         auto* edit = static_cast<QLineEdit*>(field);
-        const bool opMaat = screen_.order().field(lineOf(r), Veld::Lengte) == u8(Tekst::OpMaat);
+        const bool opMaat = screen_.order().field(lineOf(r), Veld::Lengte) == Waarde::OpMaat;
         if (c == u'.' || c == u',') {
             if (!opMaat && !edit->text().contains(u','))
                 edit->insert(QStringLiteral(","));
@@ -750,7 +566,7 @@ bool LineEntry::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return handleKey(p, field, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
-        if (p.row > 0 && isFieldEntry(event) && !screen_.programmaticUpdate() && screen_.state()) {
+        if (p.row > 0 && isFieldEntry(event) && !screen_.programmaticUpdate()) {
             if (p.soort == Veldsoort::Lengte)
                 lengthEntered(p.row);
             screen_.lineWindow().enterRow(p.row, field);

@@ -41,6 +41,9 @@ public:
     void leaveArticle(int r);
     void leaveQuantity(int r);
     void leaveTypedSize(int r);
+    // Stores what the rows show but the line does not hold yet, as leaving
+    // each field would (the rows are about to move or the order is read).
+    void storePendingEdits();
     // The typed search in the empty article field of row r: one character
     // (already upper case for a-z) or Backspace.
     void typedSearch(int r, QChar character, bool backspace);
@@ -65,6 +68,11 @@ private:
         Veldsoort soort = Veldsoort::Regel;
     };
     bool handleKey(const Plaats& p, QWidget* field, QKeyEvent* key);
+    // Row r shows its line again after the rules changed it.
+    void showPreparedLine(int r, int line);
+    // The typed size of row r through the size check; a refused size takes
+    // the focus back when `focusBack`.
+    void storeTypedSize(int r, bool focusBack);
     void leave(const Plaats& p);
     QWidget* afterColour(int r) const;
     QWidget* firstDetailOrSize(int r) const;

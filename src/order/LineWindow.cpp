@@ -2,8 +2,9 @@
 #include "base/Text.h"
 
 #include "data/AppState.h"
-#include "order/OfferLists.h"
+#include "data/Catalog.h"
 #include "order/OrderForControl.h"
+#include "order/RowView.h"
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderAfbeelding.h"
@@ -42,21 +43,6 @@ bool isEntry(const QEvent* e)
 }
 
 enum Panel { PanelRegels = 0, PanelSub = 1, PanelBew = 2, PanelDetail = 3 };
-
-// Selects the entry whose trimmed text equals the stored code; entry 0
-// when the code is empty or not listed.
-void selectCode(QComboBox* box, const QString& code)
-{
-    const QString wanted = code.trimmed();
-    int index = 0;
-    if (!wanted.isEmpty())
-        for (int i = 1; i < box->count(); ++i)
-            if (box->itemText(i).trimmed() == wanted) {
-                index = i;
-                break;
-            }
-    box->setCurrentIndex(box->count() > 0 ? index : -1);
-}
 
 void fillList(QComboBox* box, const QStringList& entries)
 {
@@ -101,8 +87,7 @@ LineWindow::LineWindow(TVonuOrderscherm& screen) : QObject(nullptr), screen_(scr
             [this](const QPoint& pos) { menu()->popup(screen_.mapToGlobal(pos)); });
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), &screen_);
     connect(f5, &QShortcut::activated, this, [this] {
-        const AppState* state = screen_.state();
-        if (state && state->internalMode && screen_.referentie()->hasFocus())
+        if (screen_.appState().internalMode && screen_.referentie()->hasFocus())
             emit standaardtekstRequested();
     });
 }
@@ -173,16 +158,9 @@ void LineWindow::refillPanels()
 {
     OrderModel& order = screen_.order();
     const int line = order.lines().current();
-    AppState* state = screen_.state();
-    QStringList subs;
-    QStringList bews;
-    const QString& artikel = order.field(line, Veld::Artikel);
-    if (state && !artikel.trimmed().isEmpty() && state->catalog.findArticle(artikel)) {
-        const TXMLArtikel a = state->catalog.currentArticle();
-        const CustomerArticleList& klant = screen_.orderFor().customerArticles();
-        subs = OfferLists::subartikelChoices(a, klant, state->internalMode);
-        bews = OfferLists::bewerkingChoices(a, klant, state->internalMode);
-    }
+    const LineRules rules = screen_.rules();
+    const QStringList subs = rules.subartikelChoices(line);
+    const QStringList bews = rules.bewerkingChoices(line);
 
     {
         TVonuOrderscherm::UpdateGuard guard(screen_);
@@ -195,17 +173,18 @@ void LineWindow::refillPanels()
         for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n) {
             QComboBox* sub = screen_.subartikelRij(n).keuze;
             fillList(sub, subs);
-            selectCode(sub, order.subartikel(line, n, 1));
+            showStored(sub, order.subartikel(line, n, 1));
             QComboBox* bew = screen_.bewerkingRij(n).keuze;
             fillList(bew, bews);
-            selectCode(bew, order.bewerking(line, n, 1));
+            showStored(bew, order.bewerking(line, n, 1));
         }
         RowWindow& dw = order.details();
         dw.reset();
         dw.setMaximum(order.detailScrollMaximum(line));
         for (int n = 1; n <= TVonuOrderscherm::DetailRijen; ++n) {
-            screen_.detailRij(n).aantal->setText(order.detailAantal(line, n));
-            screen_.detailRij(n).maat->setText(order.detailMaat(line, n));
+            setTextWhole(screen_.detailRij(n).aantal, order.detailAantal(line, n),
+                         TVonuOrderscherm::DetailAantalLengte);
+            setTextWhole(screen_.detailRij(n).maat, order.detailMaat(line, n), TVonuOrderscherm::DetailMaatLengte);
         }
         screen_.subartikelen()->setVisible(subs.size() > 1);
         screen_.bewerkingen()->setVisible(bews.size() > 1);
@@ -282,9 +261,7 @@ void LineWindow::focusPanel(int which)
 
 QString LineWindow::pictureFolder() const
 {
-    const AppState* state = screen_.state();
-    if (!state)
-        return {};
+    const AppState* state = &screen_.appState();
     QString folder;
     if (state->internalMode) {
         QString p = state->desk.productAfbeelding.trimmed();
@@ -299,19 +276,17 @@ QString LineWindow::pictureFolder() const
 void LineWindow::showPicture(PictureKind kind, int n)
 {
     hidePicture();
-    AppState* state = screen_.state();
-    if (!state)
-        return;
+    const Catalog& catalog = screen_.appState().catalog;
     const OrderModel& order = screen_.order();
     QString name;
     if (kind == PictureKind::Regel) {
-        if (state->catalog.findArticle(screen_.regelRij(n).artikel->currentText()))
-            name = state->catalog.currentArticle().ArtikelAfbeelding();
-    } else if (state->catalog.findArticle(order.field(order.lines().current(), Veld::Artikel))) {
+        name = catalog.lookup(order.field(order.lines().rowAt(n), Veld::Artikel)).ArtikelAfbeelding();
+    } else if (const TXMLArtikel a = catalog.lookup(order.field(order.lines().current(), Veld::Artikel));
+               !a.isNull()) {
         if (kind == PictureKind::Subartikel)
-            name = state->catalog.findSubartikel(screen_.subartikelRij(n).keuze->currentText()).SubartikelAfbeelding();
+            name = Catalog::subartikelOf(a, screen_.subartikelRij(n).keuze->currentText()).SubartikelAfbeelding();
         else
-            name = state->catalog.findBewerking(screen_.bewerkingRij(n).keuze->currentText()).BewerkingAfbeelding();
+            name = Catalog::bewerkingOf(a, screen_.bewerkingRij(n).keuze->currentText()).BewerkingAfbeelding();
     }
     picture_ = new TVonuOrderAfbeeldingscherm(&screen_);
     picture_->setFolder(pictureFolder());
@@ -365,8 +340,7 @@ QMenu* LineWindow::menu()
 
 void LineWindow::updateMenu()
 {
-    const AppState* state = screen_.state();
-    const bool desk = state && state->internalMode;
+    const bool desk = screen_.appState().internalMode;
     meeleveren_->setEnabled(!screen_.subartikelen()->isHidden());
     bewerkingen_->setEnabled(!screen_.bewerkingen()->isHidden());
     details_->setEnabled(!screen_.details()->isHidden());
@@ -425,9 +399,8 @@ bool LineWindow::eventFilter(QObject* watched, QEvent* event)
                 hidePicture();
             else if (type == QEvent::KeyPress && watched == row.rij.keuze) {
                 auto* key = static_cast<QKeyEvent*>(event);
-                const AppState* state = screen_.state();
-                if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && state &&
-                    state->internalMode) {
+                if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier &&
+                    screen_.appState().internalMode) {
                     lastActive_ = row.rij.keuze;
                     emit onderdorpelRequested(row.rij.keuze);
                     return true;

@@ -49,9 +49,9 @@ OrderForControl::~OrderForControl() = default;
 
 void OrderForControl::showAddress()
 {
-    AppState* state = screen_.state();
+    const AppState* state = &screen_.appState();
     const int index = screen_.ordervoor()->currentIndex();
-    if (!state || index < 0)
+    if (index < 0)
         return;
     TXMLVerzendadres v;
     int i = 0;
@@ -81,15 +81,13 @@ void OrderForControl::showAddress()
 
 void OrderForControl::fillArticleLists()
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
+    const AppState* state = &screen_.appState();
     ++fills_;
     IOrderEntryDesk* desk = state->internalMode ? screen_.orderEntryDesk() : nullptr;
     orderType_ = OrderType::Undetermined;
     SillArticleQuery sill;
     if (desk) {
-        orderType_ = desk->orderType(screen_.regelRij(1).artikel->currentText().trimmed());
+        orderType_ = desk->orderType(screen_.order().field(1, Veld::Artikel).trimmed());
         if (orderType_ != OrderType::Undetermined) {
             screen_.setWindowTitle(orderTypeCaption(screen_.windowTitle(), orderType_));
             sill = [desk](const QString& code) { return desk->isSillArticle(code); };
@@ -118,14 +116,8 @@ void OrderForControl::fillArticleLists()
 
 void OrderForControl::selectRowArticles()
 {
-    // Every row shows its own line's article again; a row left on the empty
-    // entry would empty its line when the rows are written back.
-    TVonuOrderscherm::UpdateGuard guard(screen_);
-    const OrderModel& order = screen_.order();
-    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
-        const int line = order.lines().rowAt(r);
-        screen_.regelRij(r).artikel->setCurrentIndex(screen_.articleEntryIndex(order.field(line, Veld::Artikel)));
-    }
+    // Every row shows its own line's article again.
+    screen_.showRowArticles();
 }
 
 void OrderForControl::showAddressAndFillLists()
@@ -137,8 +129,6 @@ void OrderForControl::showAddressAndFillLists()
 
 void OrderForControl::change()
 {
-    if (!screen_.state())
-        return;
     showAddress();
     fillArticleLists();
 

@@ -275,17 +275,17 @@ bool OrderModel::lineInUse(int line) const
 
 bool OrderModel::subartikelInUse(int line, int row) const
 {
-    return !subartikel(line, row, 1).isEmpty();
+    return !subartikel(line, row, 1).trimmed().isEmpty();
 }
 
 bool OrderModel::bewerkingInUse(int line, int row) const
 {
-    return !bewerking(line, row, 1).isEmpty();
+    return !bewerking(line, row, 1).trimmed().isEmpty();
 }
 
 bool OrderModel::detailInUse(int line, int row) const
 {
-    return !detailAantal(line, row).isEmpty() || !detailMaat(line, row).isEmpty();
+    return !detailAantal(line, row).trimmed().isEmpty() || !detailMaat(line, row).trimmed().isEmpty();
 }
 
 void OrderModel::clear()

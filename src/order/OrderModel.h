@@ -152,10 +152,13 @@ public:
     const QString& detailSlot(int line, int row, int slot) const;
     void setDetailSlot(int line, int row, int slot, const QString& value);
 
+    // A row counts only with a value that is not blank: a blank left in a
+    // field must neither write an empty row nor shift the numbers of the
+    // rows after it.
     bool lineInUse(int line) const;                 // Artikel not blank
-    bool subartikelInUse(int line, int row) const;  // field 1 filled
+    bool subartikelInUse(int line, int row) const;  // field 1 not blank
     bool bewerkingInUse(int line, int row) const;
-    bool detailInUse(int line, int row) const;      // quantity or size filled
+    bool detailInUse(int line, int row) const;      // quantity or size not blank
 
     // Empties every table and resets the four windows.
     void clear();

@@ -33,9 +33,21 @@ bool bound(const QString& text, int* value)
     return ok;
 }
 
+// Empty, or a size that reads as nothing at all ("0", "0,0").
+bool isNoSize(const QString& size)
+{
+    const QString t = size.trimmed();
+    if (t.isEmpty())
+        return true;
+    for (const QChar c : t)
+        if (c != u'0' && c != u',')
+            return false;
+    return true;
+}
+
 } // namespace
 
-SizeCheckResult checkSize(Catalog& catalog, const QString& artikel, const QString& label,
+SizeCheckResult checkSize(const Catalog& catalog, const QString& artikel, const QString& label,
                           const QString& size)
 {
     SizeCheckResult r;
@@ -45,13 +57,15 @@ SizeCheckResult checkSize(Catalog& catalog, const QString& artikel, const QStrin
         r.size = QStringLiteral("0");
         return r;
     }
-    if (catalog.findArticle(artikel)) {
-        const TXMLArtikel a = catalog.currentArticle();
+    if (const TXMLArtikel a = catalog.lookup(artikel); !a.isNull()) {
         // Only figures reach here; anything else counts as no size at all.
         const int value = size.trimmed().toInt();
         const QString prefix = u8(Tekst::Regel) + label + u8(Tekst::Maat) + size;
         int limit = 0;
-        if (bound(a.ArtikelMinimalemaat(), &limit) && value < limit) {
+        // Nothing is made 0 mm long, also where the catalog names only a
+        // maximum.
+        const bool belowMinimum = value <= 0 || (bound(a.ArtikelMinimalemaat(), &limit) && value < limit);
+        if (belowMinimum) {
             r.beep = true;
             r.status = prefix + u8(Tekst::TeKlein);
             r.size.clear();
@@ -83,7 +97,8 @@ QStringList incompleteLineMessages(const OrderModel& order)
         }
         if (order.flag(line, Vlag::Sponning) && order.field(line, Veld::Sponning).contains(u'*'))
             messages.append(u8(Tekst::Sponning) + n + u8(Tekst::SponningNiet));
-        if (order.flag(line, Vlag::MaatInvoer) && order.field(line, Veld::Maat).trimmed().isEmpty())
+        // "0" is what a refused size leaves behind: still no size.
+        if (order.flag(line, Vlag::MaatInvoer) && isNoSize(order.field(line, Veld::Maat)))
             messages.append(u8(Tekst::GeenMaat) + n + u'.');
         if (!messages.isEmpty())
             return messages;

@@ -20,9 +20,10 @@ struct SizeCheckResult {
 // Checks a made-to-measure size against the article's minimum and maximum
 // (whole millimetres; an empty bound is no limit; both bounds are allowed).
 // `label` names the line ("4") or the detail row ("3/2"). An article that
-// is not in the catalog accepts any size. A refused size gives "0" and the
-// message; an accepted one an empty status text.
-SizeCheckResult checkSize(Catalog& catalog, const QString& artikel, const QString& label,
+// is not in the catalog accepts any size; one that is never accepts 0. A
+// refused size gives "0" and the message; an accepted one an empty status
+// text.
+SizeCheckResult checkSize(const Catalog& catalog, const QString& artikel, const QString& label,
                           const QString& size);
 
 // The messages for the first line (1..100) that lacks a quantity, its

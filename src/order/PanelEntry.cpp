@@ -3,12 +3,12 @@
 #include "widgets/WidgetInput.h"
 
 #include "data/AppState.h"
-#include "order/DetailTotal.h"
 #include "order/LineEntry.h"
 #include "order/LineWindow.h"
 #include "order/OfferLists.h"
 #include "order/OrderForControl.h"
 #include "order/OrderValidation.h"
+#include "order/RowView.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderLevering.h"
 #include "order/VonuOrderNotitie.h"
@@ -32,9 +32,6 @@ namespace {
 
 namespace Tekst {
 const char* const AantalVerplicht = "Aantal, verplichte invoer!";
-const char* const OpMaat = "Op maat";
-const char* const Zaagmaat = "Zaagmaat";
-const char* const MeterDm = "Meter-dm";
 } // namespace Tekst
 
 bool isFieldExit(const QEvent* e)
@@ -53,11 +50,6 @@ int entryOf(const QComboBox* box, const QString& code)
             if (box->itemText(i).trimmed() == wanted)
                 return i;
     return 0;
-}
-
-void selectCode(QComboBox* box, const QString& code)
-{
-    box->setCurrentIndex(box->count() > 0 ? entryOf(box, code) : -1);
 }
 
 } // namespace
@@ -121,29 +113,21 @@ RowWindow& PanelEntry::window(Paneel paneel) const
 
 // ------------------------------------------------------------ panel rows
 
-void PanelEntry::writeBackPanel(Paneel paneel)
+void PanelEntry::storePendingDetails()
 {
-    OrderModel& order = screen_.order();
+    // Sub-article and operation choices are stored as they are made; only
+    // typed detail values can still be waiting for their field's exit.
+    if (screen_.programmaticUpdate() || !shown(screen_.details()))
+        return;
+    const OrderModel& order = screen_.order();
     const int line = currentLine();
-    const RowWindow& w = window(paneel);
-    switch (paneel) {
-    case Paneel::Subartikel:
-        if (shown(screen_.subartikelen()))
-            for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
-                order.setSubartikel(line, w.rowAt(n), 1, screen_.subartikelRij(n).keuze->currentText());
-        break;
-    case Paneel::Bewerking:
-        if (shown(screen_.bewerkingen()))
-            for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
-                order.setBewerking(line, w.rowAt(n), 1, screen_.bewerkingRij(n).keuze->currentText());
-        break;
-    case Paneel::Detail:
-        if (shown(screen_.details()))
-            for (int n = 1; n <= TVonuOrderscherm::DetailRijen; ++n) {
-                order.setDetailAantal(line, w.rowAt(n), screen_.detailRij(n).aantal->text());
-                order.setDetailMaat(line, w.rowAt(n), screen_.detailRij(n).maat->text());
-            }
-        break;
+    const RowWindow& w = window(Paneel::Detail);
+    for (int n = 1; n <= TVonuOrderscherm::DetailRijen; ++n) {
+        const TVonuOrderscherm::DetailRij& rij = screen_.detailRij(n);
+        if (rij.aantal->text() != order.detailAantal(line, w.rowAt(n)))
+            storeDetailAantal(n);
+        if (rij.maat->text() != order.detailMaat(line, w.rowAt(n)))
+            storeDetailMaat(n, false);
     }
 }
 
@@ -156,16 +140,16 @@ void PanelEntry::loadPanelRows(Paneel paneel)
     switch (paneel) {
     case Paneel::Subartikel:
         for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
-            selectCode(screen_.subartikelRij(n).keuze, order.subartikel(line, w.rowAt(n), 1));
+            showStored(screen_.subartikelRij(n).keuze, order.subartikel(line, w.rowAt(n), 1));
         break;
     case Paneel::Bewerking:
         for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
-            selectCode(screen_.bewerkingRij(n).keuze, order.bewerking(line, w.rowAt(n), 1));
+            showStored(screen_.bewerkingRij(n).keuze, order.bewerking(line, w.rowAt(n), 1));
         break;
     case Paneel::Detail:
         for (int n = 1; n <= TVonuOrderscherm::DetailRijen; ++n) {
-            screen_.detailRij(n).aantal->setText(order.detailAantal(line, w.rowAt(n)));
-            screen_.detailRij(n).maat->setText(order.detailMaat(line, w.rowAt(n)));
+            setTextWhole(screen_.detailRij(n).aantal, order.detailAantal(line, w.rowAt(n)), TVonuOrderscherm::DetailAantalLengte);
+            setTextWhole(screen_.detailRij(n).maat, order.detailMaat(line, w.rowAt(n)), TVonuOrderscherm::DetailMaatLengte);
         }
         break;
     }
@@ -182,7 +166,7 @@ void PanelEntry::updateRange(Paneel paneel)
     const int top = w.top();
     // A lower maximum can pull the current row back and move the rows.
     if (w.position() > maximum)
-        writeBackPanel(paneel);
+        storePendingDetails();
     w.setMaximum(maximum);
     if (w.top() != top)
         loadPanelRows(paneel);
@@ -194,8 +178,9 @@ void PanelEntry::scrollPanel(Paneel paneel, int position)
     RowWindow& w = window(paneel);
     position = std::clamp(position, 0, w.maximum());
     if (position != w.position()) {
-        // The rows leaving the panel keep what they show.
-        writeBackPanel(paneel);
+        // What was typed in the rows leaving the panel is stored, checked
+        // as leaving the field would check it.
+        storePendingDetails();
         if (w.moveTo(position) != 0)
             loadPanelRows(paneel);
     }
@@ -214,104 +199,84 @@ void PanelEntry::bewerkingChanged(int n)
 
 void PanelEntry::panelChanged(Paneel paneel, int n)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
-    OrderModel& order = screen_.order();
     const int line = currentLine();
     const int row = window(paneel).rowAt(n);
+    LineRules rules = screen_.rules();
     if (paneel == Paneel::Subartikel) {
-        previousArticle_ = order.subartikel(line, row, 1);
-        order.setSubartikel(line, row, 1, screen_.subartikelRij(n).keuze->currentText());
-        subartikelConsequences(line);
+        previousArticle_ = rules.changeSubartikel(line, row, screen_.subartikelRij(n).keuze->currentText());
+        afterSubartikelen(line);
     } else {
-        previousArticle_ = order.bewerking(line, row, 1);
-        order.setBewerking(line, row, 1, screen_.bewerkingRij(n).keuze->currentText());
-        bewerkingConsequences(line);
+        SponningGevolg gevolg;
+        previousArticle_ = rules.changeBewerking(line, row, screen_.bewerkingRij(n).keuze->currentText(), &gevolg);
+        afterBewerkingen(line, gevolg);
     }
     updateRange(paneel);
 }
 
 void PanelEntry::subartikelConsequences(int line)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
-    OrderModel& order = screen_.order();
-    bool needed = false;
-    if (state->catalog.findArticle(order.field(line, Veld::Artikel))) {
-        QStringList codes;
-        for (int row = 1; row <= MaxSubartikelen; ++row)
-            codes.append(order.subartikel(line, row, 1));
-        needed = OfferLists::needsCorrection(state->catalog.currentArticle(), codes);
-    }
-    const int r = order.lines().screenRowOf(line);
-    if (r > 0) {
-        QComboBox* correctie = screen_.regelRij(r).correctie;
-        QComboBox* lengte = screen_.regelRij(r).lengte;
-        TVonuOrderscherm::UpdateGuard guard(screen_);
-        if (needed) {
-            // A trade length is cut by the manufacturer: no correction.
-            if (!order.flag(line, Vlag::Correctie) && lengte->currentText() == u8(Tekst::OpMaat)) {
-                order.setFlag(line, Vlag::Correctie, true);
-                correctie->setCurrentIndex(correctie->findText(u8(Tekst::Zaagmaat)));
-                order.setField(line, Veld::Correctie, correctie->currentText());
-                correctie->show();
-            }
-        } else if (order.flag(line, Vlag::Correctie)) {
-            order.setFlag(line, Vlag::Correctie, false);
-            correctie->hide();
-            correctie->setCurrentIndex(correctie->findText(u8(Tekst::Zaagmaat)));
-        }
-    }
-    if (state->internalMode && onderdorpel_)
+    screen_.rules().subartikelConsequences(line);
+    afterSubartikelen(line);
+}
+
+void PanelEntry::afterSubartikelen(int line)
+{
+    showLine(line);
+    if (screen_.appState().internalMode && onderdorpel_)
         onderdorpel_(u'S', line, screen_.order().subartikelen().current());
 }
 
 void PanelEntry::bewerkingConsequences(int line)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
-    // Without a message dialog the rebate dialog cannot report its close
-    // check, so it is not opened.
-    const SponningDialoog dialoog = screen_.platform().messages ? rebateDialog_ : SponningDialoog::Onderdrukt;
-    rebateConsequences(screen_, line, dialoog);
-    if (state->internalMode && onderdorpel_)
+    afterBewerkingen(line, screen_.rules().bewerkingConsequences(line));
+}
+
+void PanelEntry::afterBewerkingen(int line, const SponningGevolg& gevolg)
+{
+    if (gevolg.veldGewijzigd)
+        showLine(line);
+    if (gevolg.dialoogNodig && rebateDialog_ == SponningDialoog::Toegestaan)
+        openSponningFor(line);
+    if (screen_.appState().internalMode && onderdorpel_)
         onderdorpel_(u'B', line, screen_.order().bewerkingen().current());
+}
+
+void PanelEntry::showLine(int line)
+{
+    const int r = screen_.order().lines().screenRowOf(line);
+    if (r > 0)
+        screen_.showLineInRow(r);
 }
 
 // ---------------------------------------------------------------- details
 
 void PanelEntry::updateDetailTotal(int line)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
-    OrderModel& order = screen_.order();
-    const bool meterDm =
-        state->catalog.findArticle(order.field(line, Veld::Artikel)) &&
-        state->catalog.currentArticle().ArtikelBerekeningAantal().trimmed() == u8(Tekst::MeterDm);
-    const QString text = detailTotaalTekst(detailTotaal(order, line), meterDm);
-    order.setField(line, Veld::Aantal, text);
-    const int r = order.lines().screenRowOf(line);
+    const QString text = screen_.rules().updateDetailTotal(line);
+    const int r = screen_.order().lines().screenRowOf(line);
     if (r > 0) {
         TVonuOrderscherm::UpdateGuard guard(screen_);
-        screen_.regelRij(r).aantal->setText(text);
+        setTextWhole(screen_.regelRij(r).aantal, text, screen_.regelRij(r).aantal->maxLength());
     }
 }
 
 void PanelEntry::leaveDetailAantal(int n)
 {
-    if (screen_.programmaticUpdate() || !screen_.state())
+    if (screen_.programmaticUpdate())
         return;
-    OrderModel& order = screen_.order();
+    storeDetailAantal(n);
+}
+
+void PanelEntry::storeDetailAantal(int n)
+{
     const int line = currentLine();
-    const QString aantal = screen_.detailRij(n).aantal->text();
-    const QString maat = screen_.detailRij(n).maat->text();
-    order.setDetailAantal(line, order.details().rowAt(n), aantal);
+    const bool aantalOntbreekt =
+        screen_.rules().changeDetailAantal(line, screen_.order().details().rowAt(n), screen_.detailRij(n).aantal->text());
     updateRange(Paneel::Detail);
     updateDetailTotal(line);
-    if (aantal.isEmpty() && !maat.isEmpty()) {
+    if (aantalOntbreekt) {
         QApplication::beep();
         screen_.setStatusText(0, u8(Tekst::AantalVerplicht));
     } else {
@@ -321,34 +286,32 @@ void PanelEntry::leaveDetailAantal(int n)
 
 void PanelEntry::leaveDetailMaat(int n)
 {
-    AppState* state = screen_.state();
-    if (screen_.programmaticUpdate() || !state)
+    if (screen_.programmaticUpdate())
         return;
-    OrderModel& order = screen_.order();
+    storeDetailMaat(n, true);
+}
+
+void PanelEntry::storeDetailMaat(int n, bool focusBack)
+{
     const int line = currentLine();
-    const int row = order.details().rowAt(n);
+    const int row = screen_.order().details().rowAt(n);
     QLineEdit* field = screen_.detailRij(n).maat;
-    QString text = field->text();
+    const QString text = field->text();
+    const SizeCheckResult check = screen_.rules().changeDetailMaat(line, row, text);
     if (text.isEmpty()) {
-        order.setDetailMaat(line, row, text);
         updateDetailTotal(line);
         return;
     }
-    // The label names the row as the "Rgl" column shows it.
-    const SizeCheckResult check = checkSize(state->catalog, order.field(line, Veld::Artikel),
-                                            QString::number(line) + u'/' + QString::number(row), text);
     if (check.beep)
         QApplication::beep();
     screen_.setStatusText(0, check.status);
-    text = check.size;
     {
         TVonuOrderscherm::UpdateGuard guard(screen_);
-        field->setText(text);
+        field->setText(check.size);
     }
-    order.setDetailMaat(line, row, text);
     updateRange(Paneel::Detail);
     updateDetailTotal(line);
-    if (text == QLatin1String("0"))
+    if (focusBack && check.size == QLatin1String("0"))
         returnFocus(field);
 }
 
@@ -455,7 +418,7 @@ bool PanelEntry::eventFilter(QObject* watched, QEvent* event)
     const Plek p = it.value();
     if (type == QEvent::KeyPress)
         return handleKey(p, static_cast<QKeyEvent*>(event));
-    if (!isFieldExit(event) || screen_.programmaticUpdate() || !screen_.state())
+    if (!isFieldExit(event) || screen_.programmaticUpdate())
         return false;
     if (terugNaar_ && watched != terugNaar_)
         return false;
@@ -464,13 +427,15 @@ bool PanelEntry::eventFilter(QObject* watched, QEvent* event)
     switch (p.paneel) {
     case Paneel::Subartikel: {
         const int row = order.subartikelen().rowAt(p.n);
-        if (screen_.subartikelRij(p.n).keuze->currentText() != order.subartikel(line, row, 1))
+        QComboBox* keuze = screen_.subartikelRij(p.n).keuze;
+        if (!showsUnlisted(keuze) && keuze->currentText() != order.subartikel(line, row, 1))
             panelChanged(p.paneel, p.n);
         break;
     }
     case Paneel::Bewerking: {
         const int row = order.bewerkingen().rowAt(p.n);
-        if (screen_.bewerkingRij(p.n).keuze->currentText() != order.bewerking(line, row, 1))
+        QComboBox* keuze = screen_.bewerkingRij(p.n).keuze;
+        if (!showsUnlisted(keuze) && keuze->currentText() != order.bewerking(line, row, 1))
             panelChanged(p.paneel, p.n);
         break;
     }
@@ -488,9 +453,7 @@ bool PanelEntry::eventFilter(QObject* watched, QEvent* event)
 
 void PanelEntry::zoek(ZoekSoort soort)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return;
+    AppState* state = &screen_.appState();
     const int line = currentLine();
     std::optional<QString> code;
     if (state->internalMode) {
@@ -509,7 +472,6 @@ void PanelEntry::zoek(ZoekSoort soort)
 bool PanelEntry::plaats(ZoekSoort soort, const QString& code)
 {
     const Paneel paneel = soort == ZoekSoort::Subartikel ? Paneel::Subartikel : Paneel::Bewerking;
-    writeBackPanel(paneel);
     const PanelPlek plek = plekVoorKeuze(screen_.order(), currentLine(), soort);
     loadPanelRows(paneel);
     screen_.syncWindows();
@@ -531,9 +493,9 @@ bool PanelEntry::plaats(ZoekSoort soort, const QString& code)
 
 void PanelEntry::openNotities()
 {
-    const AppState* state = screen_.state();
+    const AppState* state = &screen_.appState();
     TVonuOrderNotitiescherm* notes = screen_.notitiescherm();
-    if (!state || !notes)
+    if (!notes)
         return;
     using I = TVonuOrderNotitiescherm::Indeling;
     I indeling = I::Klant;
@@ -549,14 +511,13 @@ void PanelEntry::openNotities()
 
 void PanelEntry::openLeveringsInformatie()
 {
-    if (const AppState* state = screen_.state())
-        TVonuOrderLeveringscherm::toon(state->catalog, &screen_);
+    TVonuOrderLeveringscherm::toon(screen_.appState().catalog, &screen_);
 }
 
 void PanelEntry::openOmschrijving(int r)
 {
     IMessageDialog* messages = screen_.platform().messages;
-    if (!messages || !screen_.state())
+    if (!messages)
         return;
     TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), *messages,
                                          standaardOmschrijving_, &screen_);
@@ -564,22 +525,25 @@ void PanelEntry::openOmschrijving(int r)
 
 void PanelEntry::openSponning(int r)
 {
-    if (!screen_.platform().messages || !screen_.state())
-        return;
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     const int line = screen_.order().lines().rowAt(r);
     // The dialog works on the line the panels show.
     if (line != currentLine())
         screen_.lineWindow().enterRow(r, rij.sponning);
-    const SponningUitkomst uitkomst = editRebates(screen_, line);
-    if (uitkomst.vervallenRij != 0)
-        updateRange(Paneel::Bewerking);
+    openSponningFor(line);
+}
+
+void PanelEntry::openSponningFor(int line)
+{
+    screen_.sponning().dialoog(screen_, line);
+    // The dialog may have dropped a refused second rebate operation.
+    loadPanelRows(Paneel::Bewerking);
+    updateRange(Paneel::Bewerking);
 }
 
 void PanelEntry::openOnderdorpel(QWidget* control)
 {
-    const AppState* state = screen_.state();
-    if (!state || !state->internalMode || !control)
+    if (!screen_.appState().internalMode || !control)
         return;
     bool sub = false;
     for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)

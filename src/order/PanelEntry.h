@@ -6,9 +6,9 @@
 // detail rows' keys and exits, the search buttons, the notes, delivery and
 // description screens and the rebate field's double click.
 
+#include "order/LineRules.h"
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrderZoekArtikelRijen.h"
-#include "sill/VonuOrderSponning.h"
 
 #include <QHash>
 #include <QObject>
@@ -74,6 +74,9 @@ public:
     void subartikelConsequences(int line);
     // The rebate rules and the configurator after an operation change.
     void bewerkingConsequences(int line);
+    // Stores the detail values typed in the shown rows whose fields were
+    // not left yet, checked as leaving them would.
+    void storePendingDetails();
     void leaveDetailAantal(int n);
     void leaveDetailMaat(int n);
     // Writes the quantity text derived from the line's details into the
@@ -112,7 +115,12 @@ private:
     };
 
     RowWindow& window(Paneel paneel) const;
-    void writeBackPanel(Paneel paneel);
+    void afterSubartikelen(int line);
+    void afterBewerkingen(int line, const SponningGevolg& gevolg);
+    void showLine(int line);
+    void storeDetailAantal(int n);
+    void storeDetailMaat(int n, bool focusBack);
+    void openSponningFor(int line);
     void loadPanelRows(Paneel paneel);
     void panelChanged(Paneel paneel, int n);
     bool handleKey(const Plek& p, QKeyEvent* key);

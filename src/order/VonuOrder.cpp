@@ -6,6 +6,8 @@
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
 #include "order/PanelEntry.h"
+#include "order/OrderValues.h"
+#include "order/RowView.h"
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
 
@@ -47,10 +49,6 @@ const char* const Orderregels =
     " &Orderregels (Houd muisknop ingedrukt op \"Rgl\" voor afbeelding) ";
 const char* const Kolommen[] = {"Rgl", "Artikel/kleur", "Omschrijving", "Lengte/correctie",
                                 "Maat/uitvoering", "Aantal/sponning"};
-const char* const Zaagmaat = "Zaagmaat";
-const char* const InclusiefMaat = "Inclusief maat";
-const char* const Geboord = "Geboord";
-const char* const Ongeboord = "Ongeboord";
 const char* const OmschrijvingKnop = "...";
 const char* const Meeleveren = " &Meeleveren regel ";
 const char* const Bewerkingen = " &Bewerkingen regel ";
@@ -75,6 +73,11 @@ const char* const Artikelnummers = "A&rtikelnummers";
 const char* const Instellingen = "&Instellingen";
 const char* const Versie = "Versie 1.06";
 const char* const Bevestiging = "Bevestiging";
+const char* const Informatie = "Informatie";
+const char* const NietInAssortiment = "Niet (meer) in het assortiment of de lijsten:";
+const char* const Regel = "Regel ";
+const char* const EnNog = "... en nog %1";
+const char* const BlijvenBewaard = "Deze waarden blijven in de order zoals ze gelezen zijn.";
 const char* const OrderGewijzigd = "Order is gewijzigd, wilt u afsluiten?";
 const char* const OfferteGewijzigd = "Offerteaanvraag is gewijzigd, wilt u afsluiten?";
 } // namespace Tekst
@@ -83,14 +86,6 @@ constexpr int ClientBreedte = 789;
 constexpr int ClientHoogte = 509;
 constexpr int StatusBreedtes[TVonuOrderscherm::StatusPanelen] = {507, 60, 100, 125};
 
-constexpr int OrdernummerLengte = 21;
-constexpr int OrdernummerLengteBali = 30;
-constexpr int ReferentieLengte = 40;
-constexpr int DebiteurLengte = 6;
-constexpr int MaatInvoerLengte = 4;
-constexpr int AantalLengte = 5;
-constexpr int DetailAantalLengte = 5;
-constexpr int DetailMaatLengte = 4;
 constexpr int SDebiteurBreedteBali = 148;
 constexpr int LDebiteurBreedteBali = 138;
 
@@ -136,8 +131,9 @@ void clearCombo(QComboBox* box)
 
 } // namespace
 
-TVonuOrderscherm::TVonuOrderscherm(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform)
+TVonuOrderscherm::TVonuOrderscherm(Platform& platform, AppState& state, SponningKoppeling sponning,
+                                   QWidget* parent)
+    : QWidget(parent), platform_(platform), state_(state), sponning_(std::move(sponning))
 {
     setObjectName(QStringLiteral("VonuOrderscherm"));
     setWindowTitle(u8(Tekst::Caption));
@@ -332,14 +328,14 @@ void TVonuOrderscherm::buildLines()
         rij.omschrijving2 = readOnly(edit(QStringLiteral("Omschrijving") + n + u'2', KolOmschrijving, y2));
         rij.lengte = combo(QStringLiteral("Lengte") + n, KolLengte, y1);
         rij.correctie = combo(QStringLiteral("Correctie") + n, KolLengte, y2);
-        rij.correctie->addItems({u8(Tekst::Zaagmaat), u8(Tekst::InclusiefMaat)});
+        rij.correctie->addItems({Waarde::Zaagmaat, Waarde::InclusiefMaat});
         rij.maat = combo(QStringLiteral("Maat") + n, KolMaat, y1);
         // The typed size takes the place of the size list; only one of the
         // two is shown.
         rij.maatInvoer = edit(QStringLiteral("MaatInvoer") + n, KolMaat, y1);
         rij.maatInvoer->setMaxLength(MaatInvoerLengte);
         rij.uitvoering = combo(QStringLiteral("Uitvoering") + n, KolMaat, y2);
-        rij.uitvoering->addItems({u8(Tekst::Geboord), u8(Tekst::Ongeboord)});
+        rij.uitvoering->addItems({Waarde::Geboord, Waarde::Ongeboord});
         rij.aantal = edit(QStringLiteral("Aantal") + n, KolAantal, y1);
         rij.aantal->setMaxLength(AantalLengte);
         rij.sponning = readOnly(edit(QStringLiteral("Sponning") + n, KolAantal, y2));
@@ -348,6 +344,8 @@ void TVonuOrderscherm::buildLines()
     orderregelPositie_ = new QScrollBar(Qt::Vertical, box);
     orderregelPositie_->setObjectName(QStringLiteral("OrderregelPositie"));
     orderregelPositie_->setFocusPolicy(Qt::NoFocus);
+    // A click in the trough moves one line, as the arrows do.
+    orderregelPositie_->setPageStep(1);
     orderregelPositie_->setGeometry(622, RegelTop, 14, RegelRijen * RegelStap - 1);
 }
 
@@ -395,6 +393,7 @@ void TVonuOrderscherm::buildPanels()
         v.positie = new QScrollBar(Qt::Vertical, v.box);
         v.positie->setObjectName(v.positieNaam);
         v.positie->setFocusPolicy(Qt::NoFocus);
+        v.positie->setPageStep(1);
         v.positie->setGeometry(230, PanelTop, 14, PanelRijen * PanelStap - 1);
         v.zoek = new QPushButton(v.zoekTekst, v.box);
         v.zoek->setObjectName(v.zoekNaam);
@@ -426,6 +425,7 @@ void TVonuOrderscherm::buildPanels()
     detailPositie_ = new QScrollBar(Qt::Vertical, details_);
     detailPositie_->setObjectName(QStringLiteral("DetailPositie"));
     detailPositie_->setFocusPolicy(Qt::NoFocus);
+    detailPositie_->setPageStep(1);
     detailPositie_->setGeometry(118, DetailTop, 14, DetailRijen * DetailStap - 2);
 }
 
@@ -591,8 +591,7 @@ void TVonuOrderscherm::clearOrder()
 {
     {
         UpdateGuard guard(*this);
-        ordernummer_->clear();
-        referentie_->clear();
+        showHeaderTexts(QString(), QString());
         if (notitiescherm_)
             notitiescherm_->clearTexts();
         verzonden_->clear();
@@ -608,43 +607,15 @@ void TVonuOrderscherm::clearOrder()
 
 void TVonuOrderscherm::writeBackVisibleRows()
 {
-    const RowWindow& lines = order_.lines();
-    for (int r = 1; r <= RegelRijen; ++r) {
-        const RegelRij& rij = regels_[std::size_t(r - 1)];
-        const int line = lines.rowAt(r);
-        auto put = [&](int veld, QWidget* control, const QString& text) {
-            order_.setField(line, veld, control->isHidden() ? QString() : text);
-        };
-        put(Veld::Artikel, rij.artikel, rij.artikel->currentText());
-        put(Veld::Kleur, rij.kleur, rij.kleur->currentText());
-        put(Veld::Lengte, rij.lengte, rij.lengte->currentText());
-        put(Veld::Correctie, rij.correctie, rij.correctie->currentText());
-        if (!rij.maatInvoer->isHidden())
-            put(Veld::Maat, rij.maatInvoer, rij.maatInvoer->text());
-        else
-            put(Veld::Maat, rij.maat, rij.maat->currentText());
-        put(Veld::Uitvoering, rij.uitvoering, rij.uitvoering->currentText());
-        put(Veld::Aantal, rij.aantal, rij.aantal->text());
-        put(Veld::Sponning, rij.sponning, rij.sponning->text());
-    }
+    if (programmaticUpdate())
+        return;
+    lineEntry_->storePendingEdits();
+    panelEntry_->storePendingDetails();
+}
 
-    // The panels always show the current line.
-    const int line = lines.current();
-    if (!subartikelen_->isHidden())
-        for (int n = 1; n <= PanelRijen; ++n)
-            order_.setSubartikel(line, order_.subartikelen().rowAt(n), 1,
-                                 subRijen_[std::size_t(n - 1)].keuze->currentText());
-    if (!bewerkingen_->isHidden())
-        for (int n = 1; n <= PanelRijen; ++n)
-            order_.setBewerking(line, order_.bewerkingen().rowAt(n), 1,
-                                bewRijen_[std::size_t(n - 1)].keuze->currentText());
-    if (!details_->isHidden())
-        for (int n = 1; n <= DetailRijen; ++n) {
-            const DetailRij& rij = detailRijen_[std::size_t(n - 1)];
-            const int row = order_.details().rowAt(n);
-            order_.setDetailAantal(line, row, rij.aantal->text());
-            order_.setDetailMaat(line, row, rij.maat->text());
-        }
+LineRules TVonuOrderscherm::rules()
+{
+    return LineRules(order_, state_.catalog, orderFor_->customerArticles(), state_.internalMode, sponning_.regels);
 }
 
 void TVonuOrderscherm::setQuantityMode(QLineEdit* aantal, bool fromDetails)
@@ -708,25 +679,12 @@ void TVonuOrderscherm::syncWindows()
     syncBar(detailPositie_, details);
 }
 
-namespace {
-
-// Selects the entry whose trimmed text equals `text` trimmed; entry 0 when
-// none does.
-void selectEntry(QComboBox* box, const QString& text)
+void TVonuOrderscherm::showLineInRow(int r)
 {
-    const QString wanted = text.trimmed();
-    int index = 0;
-    for (int i = 0; i < box->count(); ++i)
-        if (box->itemText(i).trimmed() == wanted) {
-            index = i;
-            break;
-        }
-    box->setCurrentIndex(box->count() > 0 ? index : -1);
+    showLineInRow(r, order_.field(order_.lines().rowAt(r), Veld::Artikel));
 }
 
-} // namespace
-
-void TVonuOrderscherm::showLineInRow(int r)
+void TVonuOrderscherm::showLineInRow(int r, const QString& artikel)
 {
     UpdateGuard guard(*this);
     const RegelRij& rij = regels_.at(std::size_t(r - 1));
@@ -734,41 +692,41 @@ void TVonuOrderscherm::showLineInRow(int r)
     const auto field = [&](int veld) { return order_.field(line, veld); };
     const auto flag = [&](int vlag) { return order_.flag(line, vlag); };
 
-    const QString artikel = field(Veld::Artikel);
-    rij.artikel->setCurrentIndex(rij.artikel->count() > 0 ? articleEntryIndex(artikel) : -1);
+    showStored(rij.artikel, artikel);
     rij.omschrijving1->clear();
     rij.omschrijving2->clear();
     rij.maat->clear();
-    if (!artikel.trimmed().isEmpty() && state_ && state_->catalog.findArticle(artikel)) {
-        const TXMLArtikel a = state_->catalog.currentArticle();
+    if (const TXMLArtikel a = state_.catalog.lookup(artikel); !a.isNull()) {
         rij.omschrijving1->setText(a.ArtikelOmschrijving_1());
         rij.omschrijving2->setText(a.ArtikelOmschrijving_2());
         for (const TXMLArtikelmaat& maat : a.Artikelmaten())
-            rij.maat->addItem(maat.Maat() + QStringLiteral(" Mtr"));
+            rij.maat->addItem(maat.Maat() + Waarde::Mtr);
+    }
+    // The read-only texts show from their start.
+    rij.omschrijving1->setCursorPosition(0);
+    rij.omschrijving2->setCursorPosition(0);
+
+    // The list the user is choosing from keeps its entries; otherwise the
+    // stored length is its only entry until the field is entered.
+    if (!rij.lengte->hasFocus() || rij.lengte->currentText() != field(Veld::Lengte)) {
+        rij.lengte->clear();
+        if (!field(Veld::Lengte).isEmpty())
+            rij.lengte->addItem(field(Veld::Lengte) == Waarde::Handelslengte ? QString(Waarde::Handelslengte)
+                                                                             : QString(Waarde::OpMaat));
+        rij.lengte->setCurrentIndex(rij.lengte->count() > 0 ? 0 : -1);
     }
 
-    rij.lengte->clear();
-    if (!field(Veld::Lengte).isEmpty())
-        rij.lengte->addItem(field(Veld::Lengte) == QLatin1String("Handelslengte") ? QStringLiteral("Handelslengte")
-                                                                                : QStringLiteral("Op maat"));
-    rij.lengte->setCurrentIndex(rij.lengte->count() > 0 ? 0 : -1);
-
-    selectEntry(rij.kleur, field(Veld::Kleur));
-    if (!field(Veld::Correctie).isEmpty())
-        rij.correctie->setCurrentIndex(field(Veld::Correctie) == u8(Tekst::Zaagmaat) ? 0 : 1);
-    else
-        rij.correctie->setCurrentIndex(0);
-    if (!field(Veld::Uitvoering).isEmpty())
-        rij.uitvoering->setCurrentIndex(field(Veld::Uitvoering) == u8(Tekst::Geboord) ? 0 : 1);
-    else
-        rij.uitvoering->setCurrentIndex(0);
+    showStored(rij.kleur, field(Veld::Kleur));
+    showStored(rij.correctie, field(Veld::Correctie));
+    showStored(rij.uitvoering, field(Veld::Uitvoering));
     // The quantity of a line with details is their total.
     setQuantityMode(rij.aantal, flag(Vlag::Details));
-    rij.aantal->setText(field(Veld::Aantal));
+    setTextWhole(rij.aantal, field(Veld::Aantal), rij.aantal->maxLength());
     rij.sponning->setText(field(Veld::Sponning));
+    rij.sponning->setCursorPosition(0);
     if (flag(Vlag::Maat))
-        selectEntry(rij.maat, field(Veld::Maat));
-    rij.maatInvoer->setText(flag(Vlag::MaatInvoer) ? field(Veld::Maat) : QString());
+        showStored(rij.maat, field(Veld::Maat));
+    setTextWhole(rij.maatInvoer, flag(Vlag::MaatInvoer) ? field(Veld::Maat) : QString(), MaatInvoerLengte);
 
     const std::pair<QWidget*, int> shown[] = {
         {rij.kleur, Vlag::Kleur},           {rij.lengte, Vlag::Lengte}, {rij.correctie, Vlag::Correctie},
@@ -778,6 +736,13 @@ void TVonuOrderscherm::showLineInRow(int r)
     };
     for (const auto& [control, vlag] : shown)
         control->setVisible(flag(vlag));
+}
+
+void TVonuOrderscherm::showRowArticles()
+{
+    UpdateGuard guard(*this);
+    for (int r = 1; r <= RegelRijen; ++r)
+        showStored(regels_[std::size_t(r - 1)].artikel, order_.field(order_.lines().rowAt(r), Veld::Artikel));
 }
 
 int TVonuOrderscherm::articleEntryIndex(const QString& text) const
@@ -791,6 +756,44 @@ int TVonuOrderscherm::articleEntryIndex(const QString& text) const
         if (box->itemText(i).trimmed() == wanted)
             return i;
     return 0;
+}
+
+void TVonuOrderscherm::showHeaderTexts(const QString& ordernummer, const QString& referentie)
+{
+    setTextWhole(ordernummer_, ordernummer, state_.internalMode ? OrdernummerLengteBali : OrdernummerLengte);
+    setTextWhole(referentie_, referentie, ReferentieLengte);
+}
+
+QStringList TVonuOrderscherm::articleEntries() const
+{
+    if (orderFor_->listsFilled())
+        return orderFor_->lists().entries();
+    // Lists put in by hand (before the first fill).
+    QStringList entries;
+    const QComboBox* box = regels_[0].artikel;
+    for (int i = 0; i < box->count(); ++i)
+        entries.append(box->itemText(i));
+    return entries;
+}
+
+void TVonuOrderscherm::reportUnknownValues()
+{
+    const std::vector<OnbekendeWaarde> unknown =
+        rules().unknownValues(articleEntries(), state_.catalog.colourEntries());
+    if (unknown.empty())
+        return;
+    // Ten lines in all: the heading, up to seven values, what is left over
+    // and what the user may do.
+    constexpr std::size_t Getoond = 7;
+    QStringList lines{u8(Tekst::NietInAssortiment)};
+    for (std::size_t i = 0; i < unknown.size() && i < Getoond; ++i)
+        lines.append(u8(Tekst::Regel) + QString::number(unknown[i].line) + QStringLiteral(": ") + unknown[i].wat +
+                     u' ' + unknown[i].waarde);
+    if (unknown.size() > Getoond)
+        lines.append(u8(Tekst::EnNog).arg(unknown.size() - Getoond));
+    lines.append(QString());
+    lines.append(u8(Tekst::BlijvenBewaard));
+    showMessage(*platform_.messages, u8(Tekst::Informatie), lines);
 }
 
 void TVonuOrderscherm::showSentStamp(const QString& stamp)

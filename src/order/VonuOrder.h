@@ -5,6 +5,7 @@
 // the screen's OrderModel; the rows are views of it.
 
 #include "base/Platform.h"
+#include "order/LineRules.h"
 #include "order/OrderModel.h"
 
 #include <QWidget>
@@ -36,6 +37,15 @@ class OrderForControl;
 class PanelEntry;
 class RadioGroup;
 class TVonuOrderNotitiescherm;
+class TVonuOrderscherm;
+
+// The rebates of a line sit above order entry: the program hands their
+// rules and their dialog to the main screen when it makes it.
+struct SponningKoppeling {
+    SponningRegels regels;
+    // The rebate dialog for `line` (the line the panels show).
+    std::function<void(TVonuOrderscherm& screen, int line)> dialoog;
+};
 
 class TVonuOrderscherm : public QWidget {
     Q_OBJECT
@@ -44,6 +54,15 @@ public:
     static constexpr int PanelRijen = 4;
     static constexpr int DetailRijen = 10;
     static constexpr int StatusPanelen = 4;
+    // The most a field takes when the user types.
+    static constexpr int OrdernummerLengte = 21;
+    static constexpr int OrdernummerLengteBali = 30;
+    static constexpr int ReferentieLengte = 40;
+    static constexpr int DebiteurLengte = 6;
+    static constexpr int MaatInvoerLengte = 4;
+    static constexpr int AantalLengte = 5;
+    static constexpr int DetailAantalLengte = 5;
+    static constexpr int DetailMaatLengte = 4;
 
     // One order-line row r: `Regel`r, `Artikel`r, ... (r is part of each name).
     struct RegelRij {
@@ -72,16 +91,21 @@ public:
         QLineEdit* maat = nullptr;    // `DMaat`n
     };
 
-    explicit TVonuOrderscherm(Platform& platform, QWidget* parent = nullptr);
+    // `state` is the program's shared state (mode, settings, profile,
+    // catalog, session); it outlives the screen.
+    TVonuOrderscherm(Platform& platform, AppState& state, SponningKoppeling sponning, QWidget* parent = nullptr);
     ~TVonuOrderscherm() override;
 
     Platform& platform() const { return platform_; }
-    // The program's shared state (mode, settings, profile, catalog, session);
-    // set by the program before the screen is shown.
-    void setState(AppState* state) { state_ = state; }
-    AppState* state() const { return state_; }
+    AppState& appState() const { return state_; }
+    // Never null; kept for the callers that still take a pointer.
+    AppState* state() const { return &state_; }
     OrderModel& order() { return order_; }
     const OrderModel& order() const { return order_; }
+    // The line rules over this screen's order, catalog, customer article
+    // list and mode.
+    LineRules rules();
+    const SponningKoppeling& sponning() const { return sponning_; }
 
     // The handlers of order entry, created with the screen: the shipping
     // address and article lists, the line fields, and the line window with
@@ -177,7 +201,11 @@ public:
     // Empties the header values and notes, hides the sent stamp, clears the
     // order and resets the four windows and their rows.
     void clearOrder();
-    // Copies the texts of the visible rows into the order.
+    // Stores what the user typed in the visible rows but has not left yet
+    // (quantity, typed size, detail rows, an article found by typing),
+    // through the line rules, before the rows move or the order is read.
+    // Choices of the drop-down lists are stored when they are made; a value
+    // that the lists cannot show is never written back.
     void writeBackVisibleRows();
     // Refreshes row numbers, highlight, panel captions and scroll bars from
     // the windows of the order.
@@ -187,9 +215,23 @@ public:
     // length entry, the stored choices and texts, and each field shown as
     // the line's flags say. Used after an order is opened and when rows move.
     void showLineInRow(int r);
+    // The same for a row whose article field shows `artikel` (a typed
+    // search that the line has not stored yet).
+    void showLineInRow(int r, const QString& artikel);
+    // Selects in each row's article list the line's article.
+    void showRowArticles();
     // Find article list index: the first entry of the article lists from
     // index 1 equal to `text` (both trimmed), 0 when none is.
     int articleEntryIndex(const QString& text) const;
+    // The order number and reference as an order holds them, whole also
+    // when they are longer than the fields let the user type.
+    void showHeaderTexts(const QString& ordernummer, const QString& referentie);
+    // The entries the article lists offer now.
+    QStringList articleEntries() const;
+    // Tells the user (one "Informatie" message) which lines hold values the
+    // catalog or the lists no longer offer; they stay as they are. Nothing
+    // is shown when there are none.
+    void reportUnknownValues();
     // Shows a sent stamp in `Verzonden`; an empty stamp hides it.
     void showSentStamp(const QString& stamp);
 
@@ -247,7 +289,8 @@ private:
     void setNumberHighlight(QLineEdit* field, bool current);
 
     Platform& platform_;
-    AppState* state_ = nullptr;
+    AppState& state_;
+    SponningKoppeling sponning_;
     IOrderEntryDesk* desk_ = nullptr;
     OrderModel order_;
     TVonuOrderNotitiescherm* notitiescherm_ = nullptr;

@@ -51,10 +51,9 @@ QString panelLine(const QString& caption)
     return caption.mid(20, 3).trimmed();
 }
 
-// A screen without program state has no catalog: no article is found.
-const Catalog& catalogOf(const TVonuOrderscherm& screen, const Catalog& none)
+const Catalog& catalogOf(const TVonuOrderscherm& screen)
 {
-    return screen.state() ? screen.state()->catalog : none;
+    return screen.appState().catalog;
 }
 
 } // namespace
@@ -294,8 +293,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
         TVonuOrderSponningscherm dialog(*screen.platform().messages, &screen);
         dialog.setWindowTitle(u8(Tekst::Caption) +
                               (QStringLiteral("regel ") + QString::number(line) + QLatin1Char(' ')).left(9));
-        const Catalog none;
-        dialog.laad(sponning::sponningBewerkingen(order, catalogOf(screen, none), line),
+        dialog.laad(sponning::sponningBewerkingen(order, catalogOf(screen), line),
                     order.field(line, Veld::Sponning));
         const int r = order.lines().screenRowOf(line);
         if (r > 0)
@@ -337,8 +335,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
 sponning::Controle rebateConsequences(TVonuOrderscherm& screen, int line, SponningDialoog dialoog)
 {
     OrderModel& order = screen.order();
-    const Catalog none;
-    const sponning::Controle c = sponning::controleerNaBewerking(order, catalogOf(screen, none), line);
+    const sponning::Controle c = sponning::controleerNaBewerking(order, catalogOf(screen), line);
     const int r = order.lines().screenRowOf(line);
     if (c.veldGewijzigd && r > 0) {
         TVonuOrderscherm::UpdateGuard guard(screen);
@@ -349,6 +346,17 @@ sponning::Controle rebateConsequences(TVonuOrderscherm& screen, int line, Sponni
     if (c.dialoogNodig && dialoog == SponningDialoog::Toegestaan)
         editRebates(screen, line);
     return c;
+}
+
+SponningKoppeling sponningKoppeling()
+{
+    SponningKoppeling k;
+    k.regels = [](OrderModel& order, const Catalog& catalog, int line) {
+        const sponning::Controle c = sponning::controleerNaBewerking(order, catalog, line);
+        return SponningGevolg{c.veldGetoond, c.veldGewijzigd, c.dialoogNodig};
+    };
+    k.dialoog = [](TVonuOrderscherm& screen, int line) { editRebates(screen, line); };
+    return k;
 }
 
 } // namespace vonu

@@ -5,6 +5,7 @@
 // entry). There is no cancel: every close rewrites the line's rebate text
 // and its generated description lines from what the dialog shows.
 
+#include "order/VonuOrder.h"
 #include "sill/Rebates.h"
 
 #include <QDialog>
@@ -21,7 +22,6 @@ class QStatusBar;
 namespace vonu {
 
 class IMessageDialog;
-class TVonuOrderscherm;
 
 class TVonuOrderSponningscherm : public QDialog {
     Q_OBJECT
@@ -96,15 +96,14 @@ struct SponningUitkomst {
 // with a beep, and puts the text into the line row's rebate field.
 SponningUitkomst editRebates(TVonuOrderscherm& screen, int line);
 
-// Whether the rebate rules may open the dialog: the EAN entry sets
-// operations itself and opens the dialog afterwards.
-enum class SponningDialoog { Toegestaan, Onderdrukt };
-
 // The rebate rules after an operation of `line` changed: sets or clears the
 // line's rebate flag, empties and shows or hides the line row's rebate field
 // when the flag changes, and opens the dialog when the number of rebate
 // operations differs from the rebates recorded (unless suppressed).
 sponning::Controle rebateConsequences(TVonuOrderscherm& screen, int line,
                                       SponningDialoog dialoog = SponningDialoog::Toegestaan);
+
+// The rebate rules and dialog as the main screen takes them.
+SponningKoppeling sponningKoppeling();
 
 } // namespace vonu

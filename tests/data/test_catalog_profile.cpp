@@ -53,30 +53,30 @@ TEST(CatalogFind, ThirtyCharacterRuleThroughTheIndex)
         {"od56", false, ""},                              // exact comparison
     };
     for (const auto& k : cases) {
-        EXPECT_EQ(c.findArticle(k.text), k.found) << k.text.toStdString();
-        EXPECT_EQ(c.hasCurrentArticle(), k.found) << k.text.toStdString();
-        EXPECT_EQ(c.currentArticle().Artikel().trimmed(), k.code) << k.text.toStdString();
+        const TXMLArtikel a = c.lookup(k.text);
+        EXPECT_EQ(!a.isNull(), k.found) << k.text.toStdString();
+        EXPECT_EQ(a.Artikel().trimmed(), k.code) << k.text.toStdString();
     }
-    ASSERT_TRUE(c.findArticle("OD56"));
-    EXPECT_EQ(c.currentArticle().ArtikelOmschrijving_1(), "eerste") << "a code listed twice finds its first article";
-    EXPECT_EQ(c.currentArticle().Artikelmaten().Count(), 2);
+    const TXMLArtikel od56 = c.lookup("OD56");
+    EXPECT_EQ(od56.ArtikelOmschrijving_1(), "eerste") << "a code listed twice finds its first article";
+    EXPECT_EQ(od56.Artikelmaten().Count(), 2);
     EXPECT_EQ(c.article("OD56").Artikelmaten().Item(1).Maat(), "6,00");
 }
 
-TEST(CatalogFind, SubArticlesAndOperationsOfTheCurrentArticle)
+TEST(CatalogFind, SubArticlesAndOperationsOfAnArticle)
 {
     Catalog c;
     ASSERT_TRUE(c.loadText(QString::fromUtf8(kCatalog)));
-    EXPECT_TRUE(c.findSubartikel("EK56").isNull()) << "no current article yet";
-    ASSERT_TRUE(c.findArticle("OD56"));
-    EXPECT_EQ(c.findSubartikel("BB12   ").SubartikelMaatcorrectie(), "3");
-    EXPECT_FALSE(c.findSubartikel("EK56").isNull());
-    EXPECT_TRUE(c.findSubartikel("SPL").isNull());
-    EXPECT_TRUE(c.findSubartikel("").isNull());
-    EXPECT_EQ(c.findBewerking(" SPL").BewerkingALT_toets(), "S");
-    EXPECT_TRUE(c.findBewerking("EK56").isNull());
-    ASSERT_TRUE(c.findArticle("KD100"));
-    EXPECT_TRUE(c.findSubartikel("EK56").isNull());
+    EXPECT_TRUE(Catalog::subartikelOf(TXMLArtikel(), "EK56").isNull()) << "no article";
+    const TXMLArtikel a = c.lookup("OD56");
+    ASSERT_FALSE(a.isNull());
+    EXPECT_EQ(Catalog::subartikelOf(a, "BB12   ").SubartikelMaatcorrectie(), "3");
+    EXPECT_FALSE(Catalog::subartikelOf(a, "EK56").isNull());
+    EXPECT_TRUE(Catalog::subartikelOf(a, "SPL").isNull());
+    EXPECT_TRUE(Catalog::subartikelOf(a, "").isNull());
+    EXPECT_EQ(Catalog::bewerkingOf(a, " SPL").BewerkingALT_toets(), "S");
+    EXPECT_TRUE(Catalog::bewerkingOf(a, "EK56").isNull());
+    EXPECT_TRUE(Catalog::subartikelOf(c.lookup("KD100"), "EK56").isNull());
 }
 
 TEST(CatalogLists, ColoursAndDeliveryInformation)
@@ -90,18 +90,17 @@ TEST(CatalogLists, ColoursAndDeliveryInformation)
     ASSERT_TRUE(empty.loadText("<Morvek><Assortiment/></Morvek>"));
     EXPECT_EQ(empty.colourEntries(), QStringList({""}));
     EXPECT_EQ(empty.articleCount(), 0);
-    EXPECT_FALSE(empty.findArticle("OD56"));
+    EXPECT_TRUE(empty.lookup("OD56").isNull());
 }
 
 TEST(CatalogLoad, ABrokenFileLeavesNoHalfUsedCatalog)
 {
     Catalog c;
     ASSERT_TRUE(c.loadText(QString::fromUtf8(kCatalog)));
-    ASSERT_TRUE(c.findArticle("OD56"));
+    ASSERT_FALSE(c.lookup("OD56").isNull());
     EXPECT_FALSE(c.loadText("<Morvek><Assortiment><Artikelen><Artikel Artikel='OD56'></Artikelen>"));
     EXPECT_FALSE(c.isLoaded());
-    EXPECT_FALSE(c.hasCurrentArticle());
-    EXPECT_FALSE(c.findArticle("OD56"));
+    EXPECT_TRUE(c.lookup("OD56").isNull());
     EXPECT_EQ(c.colourEntries(), QStringList({""}));
     EXPECT_FALSE(c.errorText().isEmpty());
 }

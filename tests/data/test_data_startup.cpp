@@ -80,7 +80,7 @@ TEST(DataStartup, CustomerModeFillsPanelsLabelsAndLists)
     EXPECT_EQ(r.customerPlace, "6827 BK  ARNHEM");
     EXPECT_EQ(r.shipToEntries, QStringList({"01 BOUW ARNHEM"}));
     EXPECT_EQ(r.colourEntries, QStringList({"", "9010 Zuiverwit"}));
-    EXPECT_TRUE(catalog.findArticle("OD56"));
+    EXPECT_FALSE(catalog.lookup("OD56").isNull());
 }
 
 TEST(DataStartup, CatalogTestsAndTheirMessages)

@@ -8,6 +8,7 @@
 #include "files/VonuOrderArtikelnummer.h"
 #include "files/VonuOrderArtikelnummerLegenda.h"
 #include "order/VonuOrder.h"
+#include "sill/VonuOrderSponning.h"
 #include "support/ScriptedMessages.h"
 
 #include <QComboBox>
@@ -44,7 +45,7 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 
 class Artikelnummers : public ::testing::Test {
 protected:
-    Artikelnummers() : state(dir.path()), screen(platform)
+    Artikelnummers() : state(dir.path()), screen(platform, state, sponningKoppeling())
     {
         platform.messages = &messages;
         const QString profile = dir.filePath("12345.Xml");
@@ -54,7 +55,6 @@ protected:
         f.close();
         EXPECT_TRUE(state.profile.load(profile));
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        screen.setState(&state);
         screen.ordervoor()->addItems(state.profile.shipToEntries());
         screen.ordervoor()->setCurrentIndex(0);
         screen.debiteurNaam()->setText("Bouwbedrijf Jansen");

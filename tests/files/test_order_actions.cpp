@@ -8,6 +8,7 @@
 #include "files/OrderVerzenden.h"
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
+#include "sill/VonuOrderSponning.h"
 #include "order/VonuOrderNotitie.h"
 #include "reports/OrderOverzichtActie.h"
 #include "reports/PrintTarget.h"
@@ -72,7 +73,7 @@ public:
 class OrderActions : public ::testing::Test {
 protected:
     OrderActions()
-        : state(dir.path()), clock(QDateTime(QDate(2024, 12, 9), QTime(14, 5, 3))), screen(platform),
+        : state(dir.path()), clock(QDateTime(QDate(2024, 12, 9), QTime(14, 5, 3))), screen(platform, state, sponningKoppeling()),
           files(screen, dialogs), printer(screen, print),
           send(screen, files, printer, [this](const SmtpSettings& s) -> std::unique_ptr<IMailSender> {
               ++senderCalls;
@@ -88,7 +89,6 @@ protected:
         QDir(dir.path()).mkpath("Verzonden");
         EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(ProfileXml)));
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        screen.setState(&state);
         screen.setNotitiescherm(&notes);
         screen.showModeControls(false);
         // Filling the ship-to list runs the order-for change, which fills the
@@ -184,21 +184,20 @@ TEST_F(OrderActions, AFailedSaveKeepsTheOldFileAndTheOrder)
     const auto saved = screen.savedSignature();
     messages.clear();
 
-    // The orders folder of this working folder is a file: nothing can be created below it.
-    QTemporaryDir other;
-    QFile blocker(other.filePath("Orders"));
+    // The orders folder is a file: nothing can be created below it.
+    ASSERT_TRUE(QDir(dir.path()).rename("Orders", "Orders.kept"));
+    QFile blocker(dir.filePath("Orders"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.write("keep");
     blocker.close();
-    AppState otherState(other.path());
-    otherState.profile.loadText(QString::fromUtf8(ProfileXml));
-    screen.setState(&otherState);
     screen.regelRij(1).aantal->setText("7");
     EXPECT_EQ(files.buildOrderDocument(OrderFileActions::Build::Normal), OrderFileActions::Outcome::Failed);
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.last().caption, "Fout");
     EXPECT_FALSE(messages.last().lines.value(1).isEmpty());
-    EXPECT_EQ(bytesOf(other.filePath("Orders")), "keep");
+    EXPECT_EQ(bytesOf(dir.filePath("Orders")), "keep");
+    ASSERT_TRUE(QFile::remove(dir.filePath("Orders")));
+    ASSERT_TRUE(QDir(dir.path()).rename("Orders.kept", "Orders"));
     EXPECT_EQ(bytesOf(ordersFile("Order-AB-12.Xml")), before);
     EXPECT_EQ(files.currentFile(), ordersFile("Order-AB-12.Xml"));
     EXPECT_EQ(screen.order().field(1, Veld::Aantal), "7");
@@ -206,7 +205,6 @@ TEST_F(OrderActions, AFailedSaveKeepsTheOldFileAndTheOrder)
     EXPECT_TRUE(screen.statusText(0).isEmpty());
 
     // A reference holding a folder separator cannot be a file name.
-    screen.setState(&state);
     screen.ordernummer()->clear();
     screen.referentie()->setText("a/b");
     EXPECT_EQ(files.buildOrderDocument(OrderFileActions::Build::Normal), OrderFileActions::Outcome::Failed);
@@ -269,10 +267,15 @@ TEST_F(OrderActions, OpenedFilesWithMarkersUnknownEntriesOrFaults)
                 "<OrderVerzenddatum>01_02_2025_10_00_00</OrderVerzenddatum><Orderregels><Orderregel Regel=\"0\">"
                 "<OrderregelArtikel>ONBEKEND</OrderregelArtikel><OrderregelStatus>000000100000</OrderregelStatus>"
                 "</Orderregel></Orderregels></Order></Orders></Morvek>");
+    messages.clear();
     ASSERT_TRUE(files.openFile(good));
     EXPECT_EQ(screen.ordervoor()->currentIndex(), -1);
-    EXPECT_EQ(screen.regelRij(1).artikel->currentIndex(), 0);
+    // The article the catalog lacks is shown, kept and reported.
+    EXPECT_EQ(screen.regelRij(1).artikel->placeholderText(), "ONBEKEND");
     EXPECT_EQ(screen.order().field(1, Veld::Artikel), "ONBEKEND");
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Informatie");
+    EXPECT_EQ(messages.last().lines.value(1), "Regel 1: artikel ONBEKEND");
     EXPECT_EQ(notes.notitiesText(), "T");
     EXPECT_TRUE(notes.notities()->isReadOnly());
     EXPECT_TRUE(files.customerFileFlag());

@@ -55,15 +55,15 @@ void readCatalog(const QByteArray& bytes)
         if (++n > 200)
             break;
         const QString code = a.Artikel();
-        if (c.findArticle(code))
-            check(c.currentArticle().Artikel().trimmed() == Catalog::catalogCodeOf(code));
-        (void)c.findArticle(QStringLiteral("KLANT *").leftJustified(30) + code);
+        if (const TXMLArtikel found = c.lookup(code); !found.isNull())
+            check(found.Artikel().trimmed() == Catalog::catalogCodeOf(code));
+        (void)c.lookup(QStringLiteral("KLANT *").leftJustified(30) + code);
         for (const TXMLArtikelmaat m : a.Artikelmaten())
             (void)m.Maat();
         for (const TXMLSubartikel s : a.Subartikelen())
-            (void)c.findSubartikel(s.Artikel());
+            (void)Catalog::subartikelOf(a, s.Artikel());
         for (const TXMLBewerking b : a.Bewerkingen())
-            (void)c.findBewerking(b.Artikel());
+            (void)Catalog::bewerkingOf(a, b.Artikel());
     }
 }
 

@@ -56,9 +56,13 @@ TEST(DetailTotal, TextOfTheRows)
         {{{"2", ""}}, false, "*"},
         {{{"", "800"}}, true, "*"},
         {{{"0", "1500"}}, false, "*"},
-        // A size refused by the size check still counts its pieces.
-        {{{"2", "0"}}, false, "2/0,0"},
-        {{{"2", "0"}}, true, "2/2,0"},
+        // A size refused by the size check still counts its pieces, and is
+        // still missing.
+        {{{"2", "0"}}, false, "2/0,0*"},
+        {{{"2", "0"}}, true, "2/2,0*"},
+        {{{"1", "1500"}, {"2", "0"}}, false, "3/1,5*"},
+        // Blanks are no values.
+        {{{" ", " "}, {"1", "800"}}, false, "1/0,8"},
     };
     for (const auto& c : cases) {
         QString rows;

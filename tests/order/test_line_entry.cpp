@@ -7,6 +7,7 @@
 #include "order/OrderForControl.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderAfbeelding.h"
+#include "sill/VonuOrderSponning.h"
 #include "OrderEntryFixture.h"
 #include "support/ScriptedMessages.h"
 
@@ -34,12 +35,11 @@ namespace {
 
 class LineEntryTest : public ::testing::Test {
 protected:
-    LineEntryTest() : state(work.path()), screen(platform)
+    LineEntryTest() : state(work.path()), screen(platform, state, sponningKoppeling())
     {
         platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(test::EntryCatalogXml)));
         EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(test::EntryProfileXml)));
-        screen.setState(&state);
         screen.showModeControls(false);
         // As the start-up fills them: the first address is chosen at once.
         screen.ordervoor()->addItems(state.profile.shipToEntries());

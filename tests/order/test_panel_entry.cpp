@@ -110,12 +110,11 @@ private:
 
 class PanelTest : public ::testing::Test {
 protected:
-    PanelTest() : state(work.path()), screen(platform)
+    PanelTest() : state(work.path()), screen(platform, state, sponningKoppeling())
     {
         platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
         EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(ProfileXml)));
-        screen.setState(&state);
         screen.setNotitiescherm(&notes);
         screen.showModeControls(false);
         screen.ordervoor()->addItems(state.profile.shipToEntries());

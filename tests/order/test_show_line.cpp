@@ -2,6 +2,7 @@
 // the fields its flags offer, whatever the row showed before.
 #include "data/AppState.h"
 #include "order/VonuOrder.h"
+#include "sill/VonuOrderSponning.h"
 #include "support/ScriptedMessages.h"
 
 #include <QComboBox>
@@ -22,11 +23,10 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 
 class ShowLine : public ::testing::Test {
 protected:
-    ShowLine() : state("/tmp"), screen(platform)
+    ShowLine() : state("/tmp"), screen(platform, state, sponningKoppeling())
     {
         platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        screen.setState(&state);
         for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
             screen.regelRij(r).artikel->addItems({"", "OD67", "VB300"});
             screen.regelRij(r).kleur->addItems({"", "9010 Wit", "7016 Antraciet"});
@@ -104,14 +104,29 @@ TEST_F(ShowLine, MadeToMeasureLineWithTypedSizeAndAnEmptyLineAfterIt)
     EXPECT_TRUE(rij.aantal->isHidden());
 }
 
-TEST_F(ShowLine, ArticleMissingFromTheListsSelectsTheEmptyEntry)
+TEST_F(ShowLine, ValuesMissingFromTheListsAreShownAndKept)
 {
     screen.order().setField(3, Veld::Artikel, "ONBEKEND");
     screen.order().setField(3, Veld::Kleur, "1234 Paars");
+    screen.order().setField(3, Veld::Aantal, "123456");  // longer than the field takes
+    screen.order().setFlag(3, Vlag::Aantal, true);
     screen.showLineInRow(3);
-    EXPECT_EQ(screen.regelRij(3).artikel->currentIndex(), 0);
-    EXPECT_EQ(screen.regelRij(3).kleur->currentIndex(), 0);
-    EXPECT_EQ(screen.regelRij(3).omschrijving1->text(), "");
+    const auto& rij = screen.regelRij(3);
+    EXPECT_EQ(rij.artikel->currentIndex(), -1);
+    EXPECT_EQ(rij.artikel->placeholderText(), "ONBEKEND");
+    EXPECT_EQ(rij.kleur->placeholderText(), "1234 Paars");
+    EXPECT_EQ(rij.omschrijving1->text(), "");
+    EXPECT_EQ(rij.aantal->text(), "123456");
+    screen.writeBackVisibleRows();
+    EXPECT_EQ(screen.order().field(3, Veld::Artikel), "ONBEKEND");
+    EXPECT_EQ(screen.order().field(3, Veld::Kleur), "1234 Paars");
+    EXPECT_EQ(screen.order().field(3, Veld::Aantal), "123456");
+
+    // A row that shows a listed value again drops the mark.
+    screen.order().setField(3, Veld::Kleur, QString());
+    screen.showLineInRow(3);
+    EXPECT_EQ(rij.kleur->currentIndex(), 0);
+    EXPECT_EQ(rij.kleur->placeholderText(), "");
 }
 
 TEST_F(ShowLine, ReadOnlyTextsShowFromTheirStart)

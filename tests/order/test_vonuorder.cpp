@@ -1,5 +1,8 @@
 #include "widgets/RadioGroup.h"
+#include "order/LineWindow.h"
 #include "order/VonuOrder.h"
+#include "data/AppState.h"
+#include "sill/VonuOrderSponning.h"
 #include "order/VonuOrderNotitie.h"
 #include "support/ScriptedMessages.h"
 
@@ -25,7 +28,7 @@ class MainScreen : public ::testing::Test {
 protected:
     MainScreen()
         : clock(QDateTime(QDate(2024, 3, 12), QTime(10, 0))),
-          platform{&messages, &clock, &sound}, screen(platform)
+          platform{&messages, &clock, &sound}, state(QDir::tempPath()), screen(platform, state, sponningKoppeling())
     {
         screen.setNotitiescherm(&notes);
     }
@@ -48,6 +51,7 @@ protected:
     vonu::test::FixedClock clock;
     vonu::test::RecordingSound sound;
     Platform platform;
+    AppState state;
     TVonuOrderNotitiescherm notes;
     TVonuOrderscherm screen;
 };
@@ -341,75 +345,62 @@ TEST_F(MainScreen, SentStampIsShownWithItsFrame)
 
 // ----------------------------------------------------------- write back rows
 
-TEST_F(MainScreen, WriteBackTakesVisibleTextsAndEmptiesHiddenFields)
+TEST_F(MainScreen, WriteBackStoresWhatWasTypedAndKeepsWhatTheListsCannotShow)
 {
     screen.showModeControls(false);
     OrderModel& order = screen.order();
-    // Rows show lines 11-16; line 16 is current.
+    // Rows show lines 11-16; line 16 is current. The lines hold values as
+    // read from a file; none of them is in the (empty) lists.
     order.lines().setMaximum(99);
     order.lines().moveTo(15);
+    const std::pair<int, const char*> line12[] = {
+        {Veld::Artikel, "ONDER100"}, {Veld::Kleur, "9010 Wit"}, {Veld::Lengte, "Op maat"},
+        {Veld::Correctie, "Inclusief maat"}, {Veld::Maat, "1400"}, {Veld::Uitvoering, "Geboord"},
+        {Veld::Aantal, "2"},         {Veld::Sponning, "S1"},    {Veld::EAN, "8712345678901"},
+    };
+    for (const auto& [veld, value] : line12)
+        order.setField(12, veld, QString::fromUtf8(value));
+    order.setStatusText(12, "111110110001");
+    order.setField(13, Veld::Artikel, "KOPSCHOT");
+    order.setField(13, Veld::Maat, "7,00 Mtr");
+    order.setStatusText(13, "100010100000");
+    order.setField(16, Veld::Artikel, "ON200");
+    order.setStatusText(16, "100000101110");
+    order.setSubartikel(16, 5, 1, "EINDKAP");
+    order.setBewerking(16, 1, 1, "KEEP");
+    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
+        screen.showLineInRow(r);
+    screen.lineWindow().refillPanels();
+    order.details().setMaximum(20);
+    order.details().moveTo(15);  // rows 7-16 shown
     screen.syncWindows();
-    ASSERT_EQ(screen.regelRij(2).regel->text(), QStringLiteral("12"));
-    for (int f = 1; f <= 8; ++f)
-        order.setField(12, f, QStringLiteral("old"));
-    order.setField(12, Veld::EAN, QStringLiteral("8712345678901"));
 
     const auto& rij = screen.regelRij(2);  // line 12
-    choose(rij.artikel, QStringLiteral("ONDER100"));
-    choose(rij.kleur, QStringLiteral("9010 Wit"));
-    rij.kleur->show();
-    choose(rij.lengte, QStringLiteral("Op maat"));
-    rij.lengte->show();
-    rij.correctie->setCurrentIndex(1);  // hidden: Correctie is emptied
-    choose(rij.maat, QStringLiteral("2,5 Mtr"));
-    rij.maat->show();
-    rij.maatInvoer->setText(QStringLiteral("1500"));
-    rij.maatInvoer->show();  // the typed size wins over the size list
-    rij.uitvoering->show();
-    rij.aantal->setText(QStringLiteral("3"));
-    rij.aantal->show();
-    rij.sponning->setText(QStringLiteral("S1"));  // hidden
-
-    const auto& rij3 = screen.regelRij(3);  // line 13: size list only
-    choose(rij3.artikel, QStringLiteral("KOPSCHOT"));
-    choose(rij3.maat, QStringLiteral("3 Mtr"));
-    rij3.maat->show();
-    rij3.maatInvoer->setText(QStringLiteral("999"));  // hidden typed size
-
-    // Panels of the current line 16: sub-articles shown from row 3 on,
-    // details shown from row 6 on, operations hidden.
-    order.setBewerking(16, 1, 1, QStringLiteral("KEEP"));
-    order.subartikelen().setMaximum(10);
-    order.subartikelen().moveTo(6);  // rows 4-7 shown
-    order.details().setMaximum(20);
-    order.details().moveTo(15);      // rows 7-16 shown
-    screen.syncWindows();
-    screen.subartikelen()->show();
-    screen.details()->show();
-    screen.subartikelRij(2).keuze->addItems({QString(), QStringLiteral("EINDKAP")});
-    screen.subartikelRij(2).keuze->setCurrentIndex(1);
-    screen.bewerkingRij(1).keuze->addItem(QStringLiteral("BOOR"));
-    screen.detailRij(1).aantal->setText(QStringLiteral("2"));
-    screen.detailRij(1).maat->setText(QStringLiteral("1500"));
+    EXPECT_EQ(rij.artikel->placeholderText(), "ONDER100") << "shown although the lists lack it";
+    EXPECT_EQ(rij.correctie->currentText(), "Inclusief maat");
+    EXPECT_EQ(screen.regelRij(3).maat->placeholderText(), "7,00 Mtr");
+    // Typed, not yet left.
+    rij.aantal->setText("3");
+    rij.maatInvoer->setText("1500");
+    screen.detailRij(1).aantal->setText("2");
+    screen.detailRij(1).maat->setText("1500");
 
     screen.writeBackVisibleRows();
 
-    const std::pair<int, const char*> line12[] = {
+    const std::pair<int, const char*> expected12[] = {
         {Veld::Artikel, "ONDER100"}, {Veld::Kleur, "9010 Wit"}, {Veld::Lengte, "Op maat"},
-        {Veld::Correctie, ""},       {Veld::Maat, "1500"},      {Veld::Uitvoering, "Geboord"},
-        {Veld::Aantal, "3"},         {Veld::Sponning, ""},      {Veld::EAN, "8712345678901"},
+        {Veld::Correctie, "Inclusief maat"}, {Veld::Maat, "1500"}, {Veld::Uitvoering, "Geboord"},
+        {Veld::Aantal, "3"},         {Veld::Sponning, "S1"},    {Veld::EAN, "8712345678901"},
     };
-    for (const auto& [veld, expected] : line12)
-        EXPECT_EQ(order.field(12, veld), QString::fromUtf8(expected)) << "field " << veld;
-    EXPECT_EQ(order.field(13, Veld::Artikel), QStringLiteral("KOPSCHOT"));
-    EXPECT_EQ(order.field(13, Veld::Maat), QStringLiteral("3 Mtr"));
-    EXPECT_EQ(order.field(13, Veld::Kleur), QString());
-
-    EXPECT_EQ(order.subartikel(16, 5, 1), QStringLiteral("EINDKAP"));
-    EXPECT_EQ(order.subartikel(16, 4, 1), QString());
-    EXPECT_EQ(order.bewerking(16, 1, 1), QStringLiteral("KEEP"));  // hidden panel
-    EXPECT_EQ(order.detailAantal(16, 7), QStringLiteral("2"));
-    EXPECT_EQ(order.detailMaat(16, 7), QStringLiteral("1500"));
+    for (const auto& [veld, value] : expected12)
+        EXPECT_EQ(order.field(12, veld), QString::fromUtf8(value)) << "field " << veld;
+    EXPECT_EQ(order.field(13, Veld::Artikel), "KOPSCHOT");
+    EXPECT_EQ(order.field(13, Veld::Maat), "7,00 Mtr");
+    EXPECT_EQ(order.subartikel(16, 5, 1), "EINDKAP");
+    EXPECT_EQ(order.bewerking(16, 1, 1), "KEEP");
+    EXPECT_EQ(order.detailAantal(16, 7), "2");
+    EXPECT_EQ(order.detailMaat(16, 7), "1500");
+    EXPECT_EQ(order.field(16, Veld::Aantal), "2/3,0") << "the total follows the details";
     EXPECT_FALSE(order.detailInUse(16, 1));
 }
 
@@ -461,7 +452,7 @@ TEST_F(MainScreen, CloseQuery)
     for (const Case& c : cases) {
         ScriptedMessages dialog;
         Platform p{&dialog, &clock, &sound};
-        TVonuOrderscherm s(p);
+        TVonuOrderscherm s(p, state, sponningKoppeling());
         int closed = 0;
         s.setCloseHandler([&closed] { ++closed; });
         s.transactie()->setItemIndex(int(c.transactie));

@@ -40,11 +40,10 @@ QString blanks(int n)
 
 class RebateDialog : public ::testing::Test {
 protected:
-    RebateDialog() : state("/tmp"), screen(platform)
+    RebateDialog() : state("/tmp"), screen(platform, state, sponningKoppeling())
     {
         platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        screen.setState(&state);
         for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
             screen.bewerkingRij(n).keuze->addItems({"", "BOOR", "SP20", "SP30"});
         screen.order().setField(1, Veld::Artikel, "OD67");
