@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -495,4 +496,82 @@ TEST_F(OrderActions, RefusedLoginOrServerDownLosesNothing)
         EXPECT_TRUE(screen.statusText(0).isEmpty());
     }
     EXPECT_TRUE(server.received().isEmpty());
+}
+
+TEST_F(OrderActions, OpeningKeepsWhatTheCatalogNoLongerOffers)
+{
+    QByteArray lines;
+    auto line = [&lines](int regel, const char* artikel, const char* maat, const char* status, const char* aantal) {
+        lines += QStringLiteral("<Orderregel Regel=\"%1\"><OrderregelArtikel>%2</OrderregelArtikel>"
+                                "<OrderregelMaat>%3</OrderregelMaat><OrderregelAantal>%4</OrderregelAantal>"
+                                "<OrderregelStatus>%5</OrderregelStatus></Orderregel>")
+                     .arg(regel)
+                     .arg(artikel, maat, aantal, status)
+                     .toUtf8();
+    };
+    line(0, "OUDART", "", "000000100000", "2");
+    line(1, "OD67", "7,00 Mtr", "000010100000", "1");
+    for (int i = 2; i < 9; ++i)
+        line(i, "VB300", "", "000000100000", "4");
+    const QString path = ordersFile("Oud.Xml");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<?xml version=\"1.0\"?><Morvek><Orders><Order Order=\"Order\"><OrderVerzendadres>01</OrderVerzendadres>"
+                "<OrderOrderdatum>01-02-2025</OrderOrderdatum><OrderOrdernummer>OUD</OrderOrdernummer><Orderregels>" +
+                lines + "</Orderregels></Order></Orders></Morvek>");
+    }
+    messages.clear();
+    ASSERT_TRUE(files.openFile(path));
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Informatie");
+    EXPECT_EQ(messages.last().lines.mid(1, 2), (QStringList{"Regel 1: artikel OUDART", "Regel 2: maat 7,00 Mtr"}));
+
+    // Scrolling every line through the rows and back changes nothing.
+    QScrollBar* bar = screen.orderregelPositie();
+    for (int i = 0; i < 12; ++i)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    for (int i = 0; i < 12; ++i)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(screen.currentSignature(), screen.savedSignature());
+
+    // A first line the lists lack does not stop the save.
+    EXPECT_EQ(files.buildOrderDocument(OrderFileActions::Build::Normal), OrderFileActions::Outcome::Done);
+    const QByteArray saved = bytesOf(files.currentFile());
+    EXPECT_TRUE(saved.contains("<OrderregelArtikel>OUDART</OrderregelArtikel>")) << saved.constData();
+    EXPECT_TRUE(saved.contains("<OrderregelMaat>7,00 Mtr</OrderregelMaat>"));
+    EXPECT_EQ(saved.count("<OrderregelArtikel>VB300</OrderregelArtikel>"), 7);
+}
+
+TEST_F(OrderActions, AnOrderForAnAddressTheProfileLacksIsNotSent)
+{
+    const QString path = ordersFile("Elders.Xml");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<?xml version=\"1.0\"?><Morvek><Orders><Order Order=\"Order\"><OrderVerzendadres>77</OrderVerzendadres>"
+                "<OrderOrderdatum>01-02-2025</OrderOrderdatum><OrderOrdernummer>ELDERS</OrderOrdernummer>"
+                "<OrderReferentie>REFERENTIE-VAN-MEER-DAN-VEERTIG-TEKENS-LANG-1</OrderReferentie><Orderregels>"
+                "<Orderregel Regel=\"0\"><OrderregelArtikel>OD67</OrderregelArtikel><OrderregelAantal>2</OrderregelAantal>"
+                "<OrderregelStatus>000000100000</OrderregelStatus></Orderregel></Orderregels></Order></Orders></Morvek>");
+    }
+    ASSERT_TRUE(files.openFile(path));
+    EXPECT_EQ(screen.ordervoor()->currentIndex(), -1);
+    // Longer than the field lets the user type, and kept whole.
+    EXPECT_EQ(screen.referentie()->text(), "REFERENTIE-VAN-MEER-DAN-VEERTIG-TEKENS-LANG-1");
+
+    state.settings.emailVerzenden = "Ja";
+    mailSettings(25);
+    messages.clear();
+    EXPECT_FALSE(send.verzenden());
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Fout");
+    EXPECT_EQ(messages.last().lines.value(0), "Het verzendadres van deze order staat niet in uw profiel.");
+    EXPECT_EQ(senderCalls, 0);
+
+    // Saving keeps the address and the whole reference as they were read.
+    EXPECT_EQ(files.buildOrderDocument(OrderFileActions::Build::Normal), OrderFileActions::Outcome::Done);
+    const QByteArray saved = bytesOf(files.currentFile());
+    EXPECT_TRUE(saved.contains("<OrderVerzendadres>77</OrderVerzendadres>")) << saved.constData();
+    EXPECT_TRUE(saved.contains("REFERENTIE-VAN-MEER-DAN-VEERTIG-TEKENS-LANG-1"));
 }

@@ -192,6 +192,9 @@ TEST_F(Lists, SizeCheckBoundaries)
         {"ON100", "3/2", "7000", "0", "Regel 3/2, maat 7000 te groot, kies andere maat..."},
         {"ON100", "1", "", "0", "Maat, verplichte invoer!"},
         {"MTR", "1", "99999", "99999", ""},     // no bounds
+        // Nothing is made 0 mm long, bounds or not.
+        {"MTR", "1", "0", "0", "Regel 1, maat 0 te klein, kies andere maat..."},
+        {"ONDER200", "2/1", "0000", "0", "Regel 2/1, maat 0000 te klein, kies andere maat..."},
         {"ONBEKEND", "1", "1", "1", ""},        // not in the catalog
         {klant.constData(), "2", "100", "0",
          "Regel 2, maat 100 te klein, kies andere maat..."},
@@ -228,6 +231,8 @@ TEST(Completeness, FirstFaultyLineGivesUpToThreeMessages)
         {{{7, {Vlag::Sponning}, "", "*", ""}, {8, {Vlag::Aantal}, "", "", ""}},
          {"Sponning in regel 7 niet ingevoerd."}},
         {{{100, {Vlag::MaatInvoer}, "", "", ""}}, {"Geen maat ingevoerd in regel 100."}},
+        // "0" is what a refused size leaves behind.
+        {{{4, {Vlag::Aantal, Vlag::MaatInvoer}, "2", "", "0"}}, {"Geen maat ingevoerd in regel 4."}},
         {{{1, {Vlag::Aantal, Vlag::Sponning, Vlag::MaatInvoer}, "4", "20B", "1200"}, {9, {}, "", "*", ""}}, {}},
     };
     for (const auto& c : cases) {

@@ -486,3 +486,71 @@ TEST_F(LineEntryTest, HoldingTheMouseOnARowNumberShowsThePicture)
     EXPECT_EQ(screen.lineWindow().pictureWindow()->windowTitle(), "Afbeelding EK.png");
     QTest::mouseRelease(screen.subartikelRij(2).regel, Qt::LeftButton);
 }
+
+// ------------------------------------------------- leaving rows every way
+
+TEST_F(LineEntryTest, ATypedSizeIsCheckedWhenTheRowsScrollUnderIt)
+{
+    fillLines(5);
+    pick(6, "ONDER200");  // minimum 300
+    QLineEdit* e = row(6).maatInvoer;
+    e->setFocus();
+    QTest::keyClicks(e, "100");
+    // A click on the scroll bar moves the rows without leaving the field.
+    screen.orderregelPositie()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    ASSERT_EQ(screen.regelRij(6).regel->text(), "7");
+    EXPECT_EQ(field(6, Veld::Maat), "0");
+    EXPECT_EQ(screen.statusText(0), "Regel 6, maat 100 te klein, kies andere maat...");
+    // Row 5 shows line 6 now, with what the check left.
+    EXPECT_EQ(row(5).maatInvoer->text(), "0");
+    // The field is left later, showing another line: that line is untouched.
+    row(1).artikel->setFocus();
+    EXPECT_EQ(field(7, Veld::Maat), "");
+    EXPECT_EQ(field(6, Veld::Maat), "0");
+}
+
+TEST_F(LineEntryTest, DetailsTypedBeforeAScrollAreCheckedAndCounted)
+{
+    pick(1, "ON100");  // minimum 500, maximum 6000
+    row(1).lengte->setFocus();
+    row(1).lengte->setCurrentIndex(1);  // "Op maat": details
+    ASSERT_FALSE(screen.details()->isHidden());
+    const auto& d1 = screen.detailRij(1);
+    const auto& d2 = screen.detailRij(2);
+    d1.aantal->setFocus();
+    QTest::keyClicks(d1.aantal, "2");
+    d1.maat->setFocus();
+    QTest::keyClicks(d1.maat, "7000");
+    // The detail scroll bar: the size is checked as leaving it would.
+    screen.detailPositie()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(screen.order().detailMaat(1, 1), "0");
+    EXPECT_EQ(screen.statusText(0), "Regel 1/1, maat 7000 te groot, kies andere maat...");
+    EXPECT_EQ(field(1, Veld::Aantal), "2/0,0*");
+
+    // A row typed and then the line scroll bar: the total follows.
+    d1.maat->setFocus();
+    d1.maat->setText("1500");
+    d2.aantal->setFocus();
+    QTest::keyClicks(d2.aantal, "1");
+    d2.maat->setFocus();
+    QTest::keyClicks(d2.maat, "800");
+    screen.orderregelPositie()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(screen.order().lines().current(), 2);
+    EXPECT_EQ(screen.order().detailMaat(1, 2), "800");
+    EXPECT_EQ(field(1, Veld::Aantal), "3/3,8");
+    EXPECT_EQ(row(1).aantal->text(), "3/3,8");
+}
+
+TEST_F(LineEntryTest, EveryScrollBarMovesOneRowPerPageStep)
+{
+    fillLines(12);
+    QScrollBar* bars[] = {screen.orderregelPositie(), screen.subartikelPositie(), screen.bewerkingPositie(),
+                          screen.detailPositie()};
+    for (QScrollBar* bar : bars)
+        EXPECT_EQ(bar->pageStep(), 1) << bar->objectName().toStdString();
+    QScrollBar* bar = screen.orderregelPositie();
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(screen.order().lines().current(), 2);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(screen.order().lines().current(), 3);
+}
