@@ -182,15 +182,21 @@ void OrderFileActions::nieuw()
     geopendVerzendadres_.clear();
     klantBestand_ = false;
     externBestand_ = false;
+    // The old order is gone before the first address is shown: a new order
+    // shows the address and its lists, it is not checked against the old
+    // order's articles.
+    screen_.clearOrder();
     QComboBox* ordervoor = screen_.ordervoor();
-    ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
+    {
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
+    }
     if (showShippingAddress)
         showShippingAddress();
     const IClock* clock = screen_.platform().clock;
     screen_.orderdatum()->setDate(clock ? clock->today() : QDate::currentDate());
     screen_.transactie()->setItemIndex(int(Transactie::Order));
     setNotesBold(false);
-    screen_.clearOrder();
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->notities()->setReadOnly(false);
     screen_.takeSavedSignature();
@@ -242,7 +248,11 @@ bool OrderFileActions::openFile(const QString& path)
             index = i;
             break;
         }
-    ordervoor->setCurrentIndex(index);
+    {
+        // Shown with the order below (address and lists only).
+        TVonuOrderscherm::UpdateGuard guard(screen_);
+        ordervoor->setCurrentIndex(index);
+    }
     geopendVerzendadres_ = h.verzendadres;
 
     screen_.orderdatum()->setDate(h.orderdatum);

@@ -74,36 +74,6 @@ int scrollMaximum(int lastFilled, int rows, int minimum)
     return l;
 }
 
-std::int32_t signatureValue(const QString& text)
-{
-    const qsizetype n = text.size();
-    if (n == 0)
-        return 0;
-    const QChar* p = text.constData();
-    qsizetype i = 0;
-    bool negative = false;
-    if (p[0] == u'+' || p[0] == u'-') {
-        negative = p[0] == u'-';
-        i = 1;
-    }
-    if (i == n)
-        return std::int32_t(n);
-    // Accumulate as a negative number so INT32_MIN fits too.
-    constexpr std::int64_t limit = std::int64_t(1) << 31;
-    std::int64_t value = 0;
-    for (; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::int32_t(n);
-        value = value * 10 + (c - u'0');
-        if (value > limit)
-            return std::int32_t(n);
-    }
-    if (!negative && value == limit)
-        return std::int32_t(n);
-    return std::int32_t(negative ? -value : value);
-}
-
 QString OrderModel::sentStampDisplay(const QString& stamp)
 {
     QString shown = stamp;
@@ -336,22 +306,74 @@ void OrderModel::clearOfferFlags()
             setFlag(line, f, false);
 }
 
-std::int32_t OrderModel::signature(const OrderHeaderValues& header) const
+namespace {
+
+// FNV-1a over 64 bits: every value and where it stands count, so two orders
+// differ unless every value is the same.
+class Fingerprint {
+public:
+    void add(const QString& text)
+    {
+        for (const QChar c : text)
+            mix(c.unicode());
+        // Ends each value, so "AB","C" and "A","BC" differ.
+        mix(0xFFFF);
+    }
+    void add(std::int64_t value) { add(QString::number(value)); }
+    void add(const QDate& date) { add(date.isValid() ? date.toJulianDay() : std::int64_t(-1)); }
+    std::uint64_t value() const { return hash_; }
+
+private:
+    void mix(std::uint32_t unit)
+    {
+        hash_ ^= unit;
+        hash_ *= 0x100000001b3ULL;
+    }
+    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+void addDesk(Fingerprint& f, const DeskOrderData& d)
 {
-    // Unsigned arithmetic gives the 32-bit wrap-around without overflow.
-    std::uint32_t sum = 0;
-    auto add = [&sum](std::int64_t v) { sum += std::uint32_t(v); };
-    add(header.ordervoor.size());
-    add(header.ordernummer.size());
-    add(header.referentie.size());
-    add(header.transactie);
-    add(header.orderdatum.isValid() ? header.orderdatum.dayOfYear() : 0);
-    add(header.notities.size());
+    for (const QString* s : {&d.debiteur, &d.ordernummer, &d.ob})
+        f.add(*s);
+    const ExtraOrderData& e = d.extra;
+    for (const QString* s : {&e.afleverRelatie, &e.zoeknaam, &e.naam, &e.naam2, &e.postkode, &e.plaats, &e.land,
+                             &e.kontakt, &e.productieweek, &e.leveringswijze, &e.leveringswijzeOmschrijving,
+                             &e.orderkosten, &e.aflevertekst41, &e.aflevertekst51})
+        f.add(*s);
+    for (const QString& s : e.adres)
+        f.add(s);
+    for (const QString& s : e.afleverteksten)
+        f.add(s);
+    for (const QString& s : e.productieteksten)
+        f.add(s);
+    f.add(e.leverdatum);
+    f.add(e.afleverdatum);
+    for (std::int64_t v : {std::int64_t(e.leverdatumGewijzigd), std::int64_t(e.gebruikAfleverdatum),
+                           std::int64_t(e.gebruikAfroep), std::int64_t(e.extraVrachtkosten)})
+        f.add(v);
+}
+
+} // namespace
+
+std::uint64_t OrderModel::signature(const OrderHeaderValues& header) const
+{
+    Fingerprint f;
+    for (const QString* s : {&header.ordervoor, &header.ordernummer, &header.referentie, &header.notities,
+                             &header.opmerking})
+        f.add(*s);
+    f.add(header.transactie);
+    f.add(header.orderdatum);
     for (const auto* table : {&fields_, &subartikelen_rows_, &bewerkingen_rows_, &details_rows_})
         for (const QString& s : *table)
-            if (!s.isEmpty())
-                add(signatureValue(s));
-    return std::int32_t(sum);
+            f.add(s);
+    QString flags;
+    flags.reserve(qsizetype(flags_.size()));
+    for (const bool on : flags_)
+        flags.append(on ? u'1' : u'0');
+    f.add(flags);
+    addDesk(f, desk_);
+    return f.value();
 }
 
 int OrderModel::lineScrollMaximum() const

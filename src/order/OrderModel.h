@@ -68,6 +68,7 @@ struct OrderHeaderValues {
     int transactie = 0;   // index of the transaction choice
     QDate orderdatum;
     QString notities;     // customer notes
+    QString opmerking;    // order desk: the remark for the order confirmation
 };
 
 // Which table rows a fixed set of screen rows shows, and which one is
@@ -113,11 +114,6 @@ private:
 // row is `lastFilled` (0 when none): one row beyond the last filled one is
 // always reachable, never beyond the table, and never less than `minimum`.
 int scrollMaximum(int lastFilled, int rows, int minimum);
-
-// The value a text adds to the change signature: its value when it is a
-// decimal integer (optional sign, figures only) that fits 32 bits, else its
-// length.
-std::int32_t signatureValue(const QString& text);
 
 class OrderModel {
 public:
@@ -170,9 +166,10 @@ public:
     // Flags 2..12 of every line (the start of a run).
     void clearOfferFlags();
 
-    // Change signature over the header values and all tables (32-bit
-    // wrap-around).
-    std::int32_t signature(const OrderHeaderValues& header) const;
+    // Change signature: a fingerprint of the header values, every table,
+    // the flags and the order-desk part. Any edit changes it, also one that
+    // keeps every length (PO-100 to PO-999); it is never stored.
+    std::uint64_t signature(const OrderHeaderValues& header) const;
 
     int lineScrollMaximum() const;
     int subartikelScrollMaximum(int line) const;

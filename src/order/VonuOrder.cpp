@@ -124,11 +124,6 @@ QString number(int n)
     return QString::number(n);
 }
 
-void clearCombo(QComboBox* box)
-{
-    box->setCurrentIndex(box->count() > 0 ? 0 : -1);
-}
-
 } // namespace
 
 TVonuOrderscherm::TVonuOrderscherm(Platform& platform, AppState& state, SponningKoppeling sponning,
@@ -552,15 +547,16 @@ void TVonuOrderscherm::shapeForOrderDesk()
 
 void TVonuOrderscherm::resetLineRow(const RegelRij& rij)
 {
-    clearCombo(rij.artikel);
+    showStored(rij.artikel, QString());
     rij.omschrijving1->clear();
     rij.omschrijving2->clear();
-    clearCombo(rij.kleur);
+    showStored(rij.kleur, QString());
     rij.lengte->clear();
-    rij.correctie->setCurrentIndex(0);
+    showStored(rij.correctie, QString());
     rij.maat->clear();
+    showStored(rij.maat, QString());
     rij.maatInvoer->clear();
-    rij.uitvoering->setCurrentIndex(0);
+    showStored(rij.uitvoering, QString());
     rij.aantal->clear();
     setQuantityMode(rij.aantal, false);
     rij.sponning->clear();
@@ -573,8 +569,10 @@ void TVonuOrderscherm::resetLineRow(const RegelRij& rij)
 void TVonuOrderscherm::resetPanels()
 {
     for (const auto* rijen : {&subRijen_, &bewRijen_})
-        for (const PanelRij& rij : *rijen)
+        for (const PanelRij& rij : *rijen) {
             rij.keuze->clear();
+            showStored(rij.keuze, QString());
+        }
     for (const DetailRij& rij : detailRijen_) {
         rij.aantal->clear();
         rij.maat->clear();
@@ -818,12 +816,14 @@ OrderHeaderValues TVonuOrderscherm::headerValues() const
     h.referentie = referentie_->text();
     h.transactie = transactie_->itemIndex();
     h.orderdatum = orderdatum_->date();
-    if (notitiescherm_)
+    if (notitiescherm_) {
         h.notities = notitiescherm_->notitiesText();
+        h.opmerking = notitiescherm_->obText();
+    }
     return h;
 }
 
-std::int32_t TVonuOrderscherm::currentSignature() const
+std::uint64_t TVonuOrderscherm::currentSignature() const
 {
     return order_.signature(headerValues());
 }

@@ -237,10 +237,10 @@ public:
 
     Transactie transactieType() const;
     OrderHeaderValues headerValues() const;
-    std::int32_t currentSignature() const;
+    std::uint64_t currentSignature() const;
     // Takes the current signature as the one of the last start, open or store.
     void takeSavedSignature();
-    std::int32_t savedSignature() const { return savedSignature_; }
+    std::uint64_t savedSignature() const { return savedSignature_; }
 
     // Set once the start-up has completed; before that the screen closes
     // without asking.
@@ -358,7 +358,7 @@ private:
 
     std::vector<ModeRegel> modeTabel_;
 
-    std::int32_t savedSignature_ = 0;
+    std::uint64_t savedSignature_ = 0;
     bool started_ = false;
     bool startupRun_ = false;
     int updating_ = 0;

@@ -7,6 +7,8 @@
 #include "order/OrderForControl.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderAfbeelding.h"
+#include "files/FileDialogs.h"
+#include "files/OrderFileActions.h"
 #include "sill/VonuOrderSponning.h"
 #include "OrderEntryFixture.h"
 #include "support/ScriptedMessages.h"
@@ -553,4 +555,45 @@ TEST_F(LineEntryTest, EveryScrollBarMovesOneRowPerPageStep)
     EXPECT_EQ(screen.order().lines().current(), 2);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(screen.order().lines().current(), 3);
+}
+
+// ------------------------------------------------------------- a new order
+
+namespace {
+
+class NoFileDialogs final : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+} // namespace
+
+TEST_F(LineEntryTest, NewOrderStartsOnTheFirstAddressWithoutJudgingTheOldOrder)
+{
+    // KLANT1 is offered for the second address only.
+    ASSERT_TRUE(state.profile.loadText(
+        "<Morvek><Sleutel><Debiteur>1</Debiteur><Verzendadressen>"
+        "<Verzendadres Verzend=\"01\"><VerzendadresZoeknaam>EERSTE</VerzendadresZoeknaam></Verzendadres>"
+        "<Verzendadres Verzend=\"02\"><VerzendadresZoeknaam>TWEEDE</VerzendadresZoeknaam><Verzendadresartikelen>"
+        "<Verzendadresartikel Artikel=\"KLANT1\"/></Verzendadresartikelen></Verzendadres>"
+        "</Verzendadressen></Sleutel></Morvek>"));
+    screen.ordervoor()->clear();
+    screen.ordervoor()->addItems(state.profile.shipToEntries());
+    screen.ordervoor()->setCurrentIndex(1);
+    pick(1, "KLANT1");
+    row(1).aantal->setFocus();
+    ASSERT_EQ(field(1, Veld::Artikel), "KLANT1");
+
+    NoFileDialogs dialogs;
+    OrderFileActions files(screen, dialogs);
+    files.showShippingAddress = [this] { screen.orderFor().showAddressAndFillLists(); };
+    messages.clear();
+    messages.answer(1);  // "Order is gewijzigd": yes, start anew
+    files.nieuw();
+    ASSERT_EQ(messages.count(), 1) << messages.last().lines.join(" | ").toStdString();
+    EXPECT_EQ(messages.last().caption, "Bevestiging");
+    EXPECT_EQ(screen.ordervoor()->currentIndex(), 0);
+    EXPECT_FALSE(screen.order().lineInUse(1));
+    EXPECT_EQ(row(1).artikel->findText("KLANT1"), -1) << "the first address's lists";
+    EXPECT_EQ(screen.currentSignature(), screen.savedSignature());
 }
