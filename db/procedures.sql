@@ -40,9 +40,9 @@ create type VonuOrderCorrigeer_MC_Detail_rij as (Regel varchar, IngevoerdeMaat n
 -- neighbour, divided by 10.
 create function vonu_round1(x numeric) returns numeric
 language sql immutable parallel safe
-return (case when (x + 0.04999) * 10 - floor((x + 0.04999) * 10) = 0.5
-             then floor((x + 0.04999) * 10) + mod(floor((x + 0.04999) * 10), 2)
-             else round((x + 0.04999) * 10) end) / 10;
+return round((case when (x + 0.04999) * 10 - floor((x + 0.04999) * 10) = 0.5
+                   then floor((x + 0.04999) * 10) + mod(floor((x + 0.04999) * 10), 2)
+                   else round((x + 0.04999) * 10) end) / 10, 1);
 
 -- A debtor number as the keys hold it: right-aligned in six characters, so
 -- a caller may pass it as typed.

@@ -10,18 +10,19 @@ namespace vonu {
 
 namespace {
 
-RowBatch quantityUpdates()
-{
-    return RowBatch(QStringLiteral("OrderProduktieregel"),
-                    {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("aantal numeric")});
-}
-
 double number(const DbRows& rows, const QString& column, int row = 0)
 {
     return rows.text(column, row).toDouble();
 }
 
 } // namespace
+
+RowBatch LineQuantities::quantityUpdates() const
+{
+    return RowBatch(QStringLiteral("OrderProduktieregel"),
+                    {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("aantal numeric")},
+                    writing_);
+}
 
 bool LineQuantities::correctSizes(const QString& orderKey)
 {
@@ -38,7 +39,8 @@ bool LineQuantities::correctSizes(const QString& orderKey)
         return false;
     RowBatch sizes(QStringLiteral("OrderProduktieregel"),
                    {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("maat numeric"),
-                    QStringLiteral("correctie boolean")});
+                    QStringLiteral("correctie boolean")},
+                   writing_);
     RowBatch quantities = quantityUpdates();
     for (int i = 0; i < lines.size(); ++i) {
         const QString regel = lines.text(QStringLiteral("Regel"), i);

@@ -5,6 +5,8 @@
 // line recomputed) and the line quantities (the quantity of a line made to
 // size and of each of its sub-articles, fixings counted along each length).
 
+#include "desk/RowBatch.h"
+
 #include <QString>
 
 namespace vonu {
@@ -13,7 +15,10 @@ class DbSession;
 
 class LineQuantities {
 public:
-    explicit LineQuantities(DbSession& session) : session_(session) {}
+    explicit LineQuantities(DbSession& session, Writing writing = Writing::Batched)
+        : session_(session), writing_(writing)
+    {
+    }
 
     // Size corrections of every metre line of the order. False on failure.
     bool correctSizes(const QString& orderKey);
@@ -24,9 +29,11 @@ public:
     bool recomputeMadeToSize(const QString& orderKey);
 
 private:
-    bool recompute(const QString& orderKey, const QString& regel, class RowBatch& updates);
+    bool recompute(const QString& orderKey, const QString& regel, RowBatch& updates);
+    RowBatch quantityUpdates() const;
 
     DbSession& session_;
+    Writing writing_;
 };
 
 } // namespace vonu

@@ -36,7 +36,7 @@ struct ArticleInfo {
 };
 
 // The production rows of one store, written together.
-RowBatch productionBatch()
+RowBatch productionBatch(Writing writing)
 {
     return RowBatch(QStringLiteral("OrderProduktieregel"),
                     {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("regelid varchar"),
@@ -47,7 +47,8 @@ RowBatch productionBatch()
                      QStringLiteral("ingevoerdemaat numeric"), QStringLiteral("maatvoering varchar"),
                      QStringLiteral("productienummer varchar"), QStringLiteral("omschrijving_1 varchar"),
                      QStringLiteral("omschrijving_2 varchar"), QStringLiteral("omschrijving_3 varchar"),
-                     QStringLiteral("kleur varchar"), QStringLiteral("correctie boolean")});
+                     QStringLiteral("kleur varchar"), QStringLiteral("correctie boolean")},
+                    writing);
 }
 
 struct ProdRow {
@@ -67,6 +68,9 @@ void addRow(RowBatch& batch, const QString& order, int regel, const ProdRow& r)
                r.maat, r.ingevoerdeMaat, r.maatvoering, r.productienummer, r.omschrijving1, r.omschrijving2,
                r.omschrijving3, r.kleur, r.correctie});
 }
+
+// Line numbers are four characters wide.
+constexpr int MaxProduktieregels = 9999;
 
 QString lineLabel(int line) { return QStringLiteral("regel %1").arg(line); }
 
@@ -134,6 +138,13 @@ bool OrderStore::store(const OrderModel& order, const StoreHeader& header, const
     status((offerte ? QStringLiteral("Offerte ") : QStringLiteral("Order ")) + request.number
            + (request.newOrder ? QStringLiteral(" wordt aangemaakt...") : QStringLiteral(" wordt bijgewerkt...")));
     QString problem;
+    if (writing == Writing::RowByRow) {
+        const bool ok = storeInTransaction(order, header, request, &problem);
+        status(QString());
+        if (!ok)
+            reportFailure(problem);
+        return ok;
+    }
     bool ok = session_.begin();
     if (ok) {
         ok = storeInTransaction(order, header, request, &problem);
@@ -187,6 +198,31 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         if (order.flag(line, Vlag::Bewerkingen))
             collect(&OrderModel::bewerking, MaxBewerkingen);
         plans.push_back(plan);
+    }
+
+    // Line numbers are four characters wide; a row beyond 9999 would take
+    // the number of an earlier one.
+    int rowCount = 1;
+    for (const LinePlan& plan : plans) {
+        const int line = plan.line;
+        ++rowCount;
+        for (int row = 1; row <= MaxBewerkingen; ++row)
+            rowCount += order.flag(line, Vlag::Bewerkingen) && !order.bewerking(line, row, 1).trimmed().isEmpty();
+        for (int row = 1; row <= MaxSubartikelen; ++row)
+            rowCount += order.flag(line, Vlag::Subartikelen) && !order.subartikel(line, row, 1).trimmed().isEmpty();
+        if (order.flag(line, Vlag::Lengte) && order.flag(line, Vlag::Details)) {
+            for (int row = 1; row <= MaxDetails; ++row)
+                rowCount += order.detailInUse(line, row);
+        } else if (order.flag(line, Vlag::Lengte)) {
+            ++rowCount;
+        }
+    }
+    if (rowCount > MaxProduktieregels) {
+        *problem = QStringLiteral("De order telt %1 productieregels; er passen er %2 in een order. "
+                                  "Verdeel de regels over twee orders.")
+                       .arg(rowCount)
+                       .arg(MaxProduktieregels);
+        return false;
     }
 
     std::map<QString, ArticleInfo> info;
@@ -382,11 +418,12 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
     if (!readHead(&context))
         return false;
 
-    Prices prices(session_);
-    RowBatch rows = productionBatch();
+    Prices prices(session_, writing);
+    RowBatch rows = productionBatch(writing);
     RowBatch macros(QStringLiteral("OrderOnderdorpelmacro"),
                     {QStringLiteral("order varchar"), QStringLiteral("regelid varchar"), QStringLiteral("type varchar"),
-                     QStringLiteral("volgnummer smallint"), QStringLiteral("waarde varchar")});
+                     QStringLiteral("volgnummer smallint"), QStringLiteral("waarde varchar")},
+                    writing);
     QString orderKorting;
     int regel = 0;
     const bool avoidCallOff = extra.gebruikAfroep == 1;
@@ -531,7 +568,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
     if (!head.found())
         return false;
     {
-        RowBatch closing = productionBatch();
+        RowBatch closing = productionBatch(writing);
         ProdRow k;
         k.type = QStringLiteral("K");
         addRow(closing, key, ++regel, k);
@@ -577,7 +614,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
             }
         }
     }
-    LineQuantities quantities(session_);
+    LineQuantities quantities(session_, writing);
     if (!quantities.correctSizes(key))
         return false;
     if (!session_.call(QStringLiteral("VonuOrderVerzamelProduktie"), {{QStringLiteral("order"), key}}))
@@ -606,7 +643,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
     if (!quantities.recomputeMadeToSize(key))
         return false;
     if (!request.printCopy) {
-        SalesLines sales(session_, prices);
+        SalesLines sales(session_, prices, writing);
         sales.status = status;
         SalesLineParams p;
         p.order = key;

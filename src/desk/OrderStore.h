@@ -6,6 +6,7 @@
 // lines - as one transaction. A store that fails at any point leaves the
 // database as it was before and the order in memory untouched.
 
+#include "desk/RowBatch.h"
 #include "order/OrderModel.h"
 
 #include <QDate>
@@ -42,6 +43,10 @@ QString statusWord(const QString& word, bool test);
 class OrderStore {
 public:
     OrderStore(DbSession& session, IMessageDialog& messages);
+
+    // Batched in one transaction (the program), or one statement per row
+    // without a transaction (the measure a benchmark compares with).
+    Writing writing = Writing::Batched;
 
     // Panel 0 of the status bar.
     std::function<void(const QString&)> status = [](const QString&) {};

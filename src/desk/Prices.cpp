@@ -40,7 +40,8 @@ std::optional<PriceResult> Prices::lookup(const QString& artikel, const PriceCon
         r.kontrakt = rows.text(QStringLiteral("Kontrakt"));
         r.orderKorting = rows.text(QStringLiteral("OrderKorting"));
     }
-    cache_.emplace(key, r);
+    if (writing_ == Writing::Batched)
+        cache_.emplace(key, r);
     return r;
 }
 
@@ -111,6 +112,13 @@ bool Prices::lineAmounts(const QString& orderKey, const QStringList& regels)
 {
     if (regels.isEmpty())
         return true;
+    if (writing_ == Writing::RowByRow) {
+        for (const QString& regel : regels)
+            if (!session_.call(QStringLiteral("VonuOrderRegelBedrag"),
+                               {{QStringLiteral("order"), orderKey}, {QStringLiteral("Regel"), regel}}))
+                return false;
+        return true;
+    }
     const QString list = QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(regels)).toJson(QJsonDocument::Compact));
     return bool(session_.select(QStringLiteral("select VonuOrderRegelBedrag(?, r.regel) from "
                                                "(select jsonb_array_elements_text(?::jsonb) as regel) r"),

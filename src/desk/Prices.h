@@ -3,6 +3,8 @@
 // one article for an order, whether a call-off contract may be set aside,
 // the amount contract of an order and the order totals.
 
+#include "desk/RowBatch.h"
+
 #include <QDate>
 #include <QString>
 
@@ -38,7 +40,7 @@ struct PriceResult {
 
 class Prices {
 public:
-    explicit Prices(DbSession& session) : session_(session) {}
+    explicit Prices(DbSession& session, Writing writing = Writing::Batched) : session_(session), writing_(writing) {}
 
     // ArtikelPrijs for one article; soort 'M' (made to size) or 'H'.
     // nullopt when the statement failed (shown). Answers are kept for the
@@ -67,6 +69,7 @@ public:
 private:
     using Key = std::tuple<QString, QString, QString, qint64, QChar, int, double>;
     DbSession& session_;
+    Writing writing_;
     std::map<Key, PriceResult> cache_;
 };
 

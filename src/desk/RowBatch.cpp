@@ -6,7 +6,22 @@
 
 namespace vonu {
 
-RowBatch::RowBatch(QString table, QStringList columns) : table_(std::move(table)), columns_(std::move(columns)) {}
+RowBatch::RowBatch(QString table, QStringList columns, Writing writing)
+    : table_(std::move(table)), columns_(std::move(columns)), writing_(writing)
+{
+}
+
+bool RowBatch::run(DbSession& session, const QString& sql) const
+{
+    if (writing_ == Writing::Batched)
+        return session.exec(sql, {json()});
+    for (const QJsonValue& row : rows_) {
+        const QString one = QString::fromUtf8(QJsonDocument(QJsonArray{row}).toJson(QJsonDocument::Compact));
+        if (!session.exec(sql, {one}))
+            return false;
+    }
+    return true;
+}
 
 QStringList RowBatch::names() const
 {
@@ -68,10 +83,9 @@ bool RowBatch::insert(DbSession& session) const
         cols << QLatin1Char('"') + n + QLatin1Char('"');
         sel << QStringLiteral("x.\"") + n + QLatin1Char('"');
     }
-    return session.exec(QStringLiteral("insert into %1 (%2) select %3 from %4")
+    return run(session, QStringLiteral("insert into %1 (%2) select %3 from %4")
                             .arg(table_, cols.join(QStringLiteral(", ")), sel.join(QStringLiteral(", ")),
-                                 recordsetClause()),
-                        {json()});
+                                 recordsetClause()));
 }
 
 bool RowBatch::update(DbSession& session, int keyColumns) const
@@ -89,10 +103,9 @@ bool RowBatch::update(DbSession& session, int keyColumns) const
         else
             sets << pair;
     }
-    return session.exec(QStringLiteral("update %1 t set %2 from %3 where %4")
+    return run(session, QStringLiteral("update %1 t set %2 from %3 where %4")
                             .arg(table_, sets.join(QStringLiteral(", ")), recordsetClause(),
-                                 keys.join(QStringLiteral(" and "))),
-                        {json()});
+                                 keys.join(QStringLiteral(" and "))));
 }
 
 } // namespace vonu

@@ -14,10 +14,15 @@ namespace vonu {
 
 class DbSession;
 
+// How the rows of a store travel: together, or one statement per row (the
+// way a store was written before; kept as the measure a benchmark compares
+// with).
+enum class Writing { Batched, RowByRow };
+
 class RowBatch {
 public:
     // columns: "name type" pairs in PostgreSQL form, e.g. "regel varchar".
-    RowBatch(QString table, QStringList columns);
+    RowBatch(QString table, QStringList columns, Writing writing = Writing::Batched);
 
     // One value per column, in column order. Null QVariants become null;
     // numbers and booleans keep their type; everything else is text.
@@ -39,10 +44,12 @@ public:
 private:
     QString recordsetClause() const;
     QStringList names() const;
+    bool run(DbSession& session, const QString& sql) const;
 
     QString table_;
     QStringList columns_;
     QJsonArray rows_;
+    Writing writing_;
 };
 
 } // namespace vonu

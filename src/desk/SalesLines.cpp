@@ -41,7 +41,7 @@ struct Article {
 
 bool blank(const QString& s) { return s.trimmed().isEmpty(); }
 
-RowBatch salesBatch()
+RowBatch salesBatch(Writing writing)
 {
     return RowBatch(QStringLiteral("OrderVerkoopregel"),
                     {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("artikel varchar"),
@@ -49,7 +49,8 @@ RowBatch salesBatch()
                      QStringLiteral("toeslag boolean"), QStringLiteral("prijs numeric"),
                      QStringLiteral("oorsprong varchar"), QStringLiteral("korting numeric"),
                      QStringLiteral("meterkontrakt varchar"), QStringLiteral("bedragkontrakt varchar"),
-                     QStringLiteral("verpakking varchar"), QStringLiteral("aantalstuks numeric")});
+                     QStringLiteral("verpakking varchar"), QStringLiteral("aantalstuks numeric")},
+                    writing);
 }
 
 } // namespace
@@ -201,11 +202,12 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
         return c;
     };
 
-    RowBatch sales = salesBatch();
+    RowBatch sales = salesBatch(writing_);
     RowBatch repriced(QStringLiteral("OrderProduktieregel"),
                       {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("prijs numeric"),
                        QStringLiteral("oorsprong varchar"), QStringLiteral("korting numeric"),
-                       QStringLiteral("kontrakt varchar")});
+                       QStringLiteral("kontrakt varchar")},
+                      writing_);
     QStringList toDelete;
     QStringList priced;   // sales lines that get a line amount
     int regel = 0;
@@ -257,6 +259,8 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
         QString packing;
         if (art) {
             const QString colliKey = r.artikel + QLatin1Char('\x1f') + r.ean + QLatin1Char('\x1f') + o + QLatin1Char('\x1f') + r.verpakkingstype;
+            if (writing_ == Writing::RowByRow)
+                colliCache.clear();
             auto cit = colliCache.find(colliKey);
             if (cit == colliCache.end()) {
                 QList<DbArg> args = packArgs(r, o);
@@ -269,6 +273,8 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
             const double verpakking = blank(r.verpakking) ? 0 : r.verpakking.toDouble();
             const QString contentKey = r.artikel + QLatin1Char('\x1f') + r.ean + QLatin1Char('\x1f') + o
                                        + QLatin1Char('\x1f') + QString::number(verpakking);
+            if (writing_ == Writing::RowByRow)
+                contentCache.clear();
             auto vit = contentCache.find(contentKey);
             if (vit == contentCache.end()) {
                 QList<DbArg> args = packArgs(r, o);
@@ -414,7 +420,8 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
         return false;
     if (off.size() > 0) {
         RowBatch flags(QStringLiteral("OrderVerkoopregel"),
-                       {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("toeslag boolean")});
+                       {QStringLiteral("order varchar"), QStringLiteral("regel varchar"), QStringLiteral("toeslag boolean")},
+                       writing_);
         for (int i = 0; i < off.size(); ++i)
             flags.add({order, off.text(QStringLiteral("Regel"), i), false});
         if (!flags.update(session_, 2))

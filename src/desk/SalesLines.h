@@ -3,6 +3,8 @@
 // production rows. Every store rebuilds them whole; production rows are
 // repriced with the quantities of the whole order on the way.
 
+#include "desk/RowBatch.h"
+
 #include <QDate>
 #include <QString>
 
@@ -29,7 +31,10 @@ struct SalesLineParams {
 
 class SalesLines {
 public:
-    SalesLines(DbSession& session, Prices& prices) : session_(session), prices_(prices) {}
+    SalesLines(DbSession& session, Prices& prices, Writing writing = Writing::Batched)
+        : session_(session), prices_(prices), writing_(writing)
+    {
+    }
 
     std::function<void(const QString&)> status = [](const QString&) {};
 
@@ -40,6 +45,7 @@ public:
 private:
     DbSession& session_;
     Prices& prices_;
+    Writing writing_;
 };
 
 // The packing text of a row: "3 Bundel a 6,00 mtr.", "2 Koker op maat",
