@@ -28,7 +28,9 @@ DeskOrderActions::DeskOrderActions(TVonuOrderscherm& screen, DbSession& session,
 
 bool DeskOrderActions::firstArticleEmpty() const
 {
-    return screen_.regelRij(1).artikel->currentText().trimmed().isEmpty();
+    // The order, not the list: an article the lists no longer offer is
+    // still the line's article.
+    return !screen_.order().lineInUse(1);
 }
 
 StoreHeader DeskOrderActions::storeHeader() const
