@@ -4,8 +4,10 @@
 
 #include "data/AppState.h"
 #include "order/ArticleLists.h"
+#include "order/LineEntry.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
+#include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
 
@@ -137,7 +139,7 @@ struct World {
             o.setField(line, Veld::Maat, QStringLiteral("3,40 Mtr"));
             o.setField(line, Veld::Uitvoering, QStringLiteral("Geboord"));
             o.setField(line, Veld::Aantal, QString::number(line));
-            for (int f : {Vlag::Kleur, Vlag::Lengte, Vlag::Maat, Vlag::Uitvoering, Vlag::Aantal, Vlag::Subartikelen,
+            for (Vlag f : {Vlag::Kleur, Vlag::Lengte, Vlag::Maat, Vlag::Uitvoering, Vlag::Aantal, Vlag::Subartikelen,
                           Vlag::Bewerkingen})
                 o.setFlag(line, f, true);
             for (int row = 1; row <= 5; ++row) {
@@ -241,6 +243,99 @@ void BM_MakeRowCurrent(benchmark::State& s)
     }
 }
 BENCHMARK(BM_MakeRowCurrent)->Unit(benchmark::kMillisecond);
+
+void BM_LengthChange(benchmark::State& s)
+{
+    // Trade length and made to measure in turn on line 50, through the
+    // field's own change handler (the question is answered "Ja").
+    World& w = world();
+    w.screen->lineWindow().setPosition(49);
+    const int r = w.screen->order().lines().currentScreenRow();
+    QComboBox* box = w.screen->regelRij(r).lengte;
+    for (auto _ : s) {
+        // Entering the field offers both lengths again.
+        w.screen->lineEntry().lengthEntered(r);
+        box->setCurrentIndex(box->currentIndex() == 0 ? 1 : 0);
+    }
+}
+BENCHMARK(BM_LengthChange)->Unit(benchmark::kMillisecond);
+
+void BM_TypedSizeLeft(benchmark::State& s)
+{
+    World& w = world();
+    w.screen->lineWindow().setPosition(49);
+    const int r = w.screen->order().lines().currentScreenRow();
+    QLineEdit* e = w.screen->regelRij(r).maatInvoer;
+    int i = 0;
+    for (auto _ : s) {
+        e->setText(++i % 2 ? QStringLiteral("1200") : QStringLiteral("100"));
+        w.screen->lineEntry().leaveTypedSize(r);
+    }
+}
+BENCHMARK(BM_TypedSizeLeft)->Unit(benchmark::kMillisecond);
+
+void BM_DetailSizeLeft(benchmark::State& s)
+{
+    // A made-to-measure line with details: each size left derives the
+    // line's quantity from its 125 detail rows.
+    World& w = world();
+    w.screen->lineWindow().setPosition(50);
+    const int line = w.screen->order().lines().current();
+    w.screen->rules().changeLength(line, QStringLiteral("Op maat"));
+    w.screen->lineWindow().refillPanels();
+    QLineEdit* aantal = w.screen->detailRij(3).aantal;
+    QLineEdit* maat = w.screen->detailRij(3).maat;
+    aantal->setText(QStringLiteral("2"));
+    int i = 0;
+    for (auto _ : s) {
+        maat->setText(++i % 2 ? QStringLiteral("1500") : QStringLiteral("7000"));
+        w.screen->panelEntry().leaveDetailMaat(3);
+    }
+}
+BENCHMARK(BM_DetailSizeLeft)->Unit(benchmark::kMillisecond);
+
+void BM_SubartikelChange(benchmark::State& s)
+{
+    World& w = world();
+    w.screen->lineWindow().setPosition(20);
+    QComboBox* box = w.screen->subartikelRij(2).keuze;
+    int i = 0;
+    for (auto _ : s)
+        box->setCurrentIndex(++i % 2 ? 3 : 4);
+}
+BENCHMARK(BM_SubartikelChange)->Unit(benchmark::kMillisecond);
+
+void BM_CloseQuery(benchmark::State& s)
+{
+    // Pending edits stored and the fingerprint of the whole order taken.
+    World& w = world();
+    w.screen->takeSavedSignature();
+    w.screen->setStarted(true);
+    for (auto _ : s)
+        benchmark::DoNotOptimize(w.screen->closeQuery());
+    w.screen->setStarted(false);
+}
+BENCHMARK(BM_CloseQuery)->Unit(benchmark::kMillisecond);
+
+void BM_UnknownValues(benchmark::State& s)
+{
+    // What opening an order tells the user: every value of 100 lines
+    // against the lists and the catalog.
+    World& w = world();
+    const QStringList articles = w.screen->articleEntries();
+    const QStringList colours = w.state.catalog.colourEntries();
+    for (auto _ : s)
+        benchmark::DoNotOptimize(w.screen->rules().unknownValues(articles, colours).size());
+}
+BENCHMARK(BM_UnknownValues)->Unit(benchmark::kMillisecond);
+
+void BM_CompletenessCheck(benchmark::State& s)
+{
+    World& w = world();
+    for (auto _ : s)
+        benchmark::DoNotOptimize(w.screen->rules().completenessMessages().size());
+}
+BENCHMARK(BM_CompletenessCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

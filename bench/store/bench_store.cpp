@@ -101,7 +101,7 @@ OrderModel makeOrder(int lines, int subs, int operations, int details)
             pieces += 1 + d % 4;
         }
         order.setField(l, Veld::Aantal, QStringLiteral("%1/%2").arg(pieces).arg(pieces * 2));
-        for (int f : {Vlag::Kleur, Vlag::Lengte, Vlag::Correctie, Vlag::Subartikelen, Vlag::Bewerkingen, Vlag::Details})
+        for (Vlag f : {Vlag::Kleur, Vlag::Lengte, Vlag::Correctie, Vlag::Subartikelen, Vlag::Bewerkingen, Vlag::Details})
             order.setFlag(l, f, true);
         for (int s = 1; s <= subs; ++s)
             order.setSubartikel(l, s, 1, QString::fromLatin1(subArticles[s % 5]));

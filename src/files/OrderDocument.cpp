@@ -20,7 +20,7 @@ LineFlags flagsOf(const OrderModel& order, int line)
 {
     LineFlags flags{};
     for (int f = 1; f <= StatusVlaggen; ++f)
-        flags[std::size_t(f - 1)] = order.flag(line, f);
+        flags[std::size_t(f - 1)] = order.flag(line, vlagNummer(f));
     return flags;
 }
 
@@ -46,7 +46,7 @@ void readRow(OrderModel& order, RowSetter set, int line, int row, const QString&
 void buildLine(const OrderModel& order, int line, TXMLOrderregel r)
 {
     r.setOrderregelArtikel(formatOrderregelArtikel(order.field(line, Veld::Artikel), order.field(line, Veld::EAN)));
-    const std::pair<void (TXMLOrderregel::*)(const QString&), int> fields[] = {
+    const std::pair<void (TXMLOrderregel::*)(const QString&), Veld> fields[] = {
         {&TXMLOrderregel::setOrderregelKleur, Veld::Kleur},
         {&TXMLOrderregel::setOrderregelLengte, Veld::Lengte},
         {&TXMLOrderregel::setOrderregelCorrectie, Veld::Correctie},
@@ -108,7 +108,10 @@ void readLine(OrderModel& order, int line, const TXMLOrderregel& r)
     order.setField(line, Veld::Omschrijving_3, r.OrderregelOmschrijving_3());
     const QString status = r.OrderregelStatus();
     order.setStatusText(line, status);
-    auto statusChar = [&](int flag) { return status.size() >= flag && status.at(flag - 1) == QLatin1Char('1'); };
+    auto statusChar = [&](Vlag vlag) {
+        const int flag = int(vlag);
+        return status.size() >= flag && status.at(flag - 1) == QLatin1Char('1');
+    };
 
     if (statusChar(Vlag::Subartikelen)) {
         int row = 0;

@@ -319,7 +319,7 @@ void LineEntry::leave(const Plaats& p)
     const OrderModel& order = screen_.order();
     const int line = lineOf(r);
     // A list showing a stored value it does not offer was not changed.
-    const auto differs = [&](QComboBox* box, int veld) {
+    const auto differs = [&](QComboBox* box, Veld veld) {
         return !showsUnlisted(box) && box->currentText() != order.field(line, veld);
     };
     switch (p.soort) {

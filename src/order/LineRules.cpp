@@ -30,7 +30,7 @@ QStringList subartikelCodes(const OrderModel& order, int line)
 // files and the database read fields 2-8 without looking at the flags.
 void emptyUnoffered(OrderModel& order, int line)
 {
-    const std::pair<int, int> offered[] = {{Veld::Kleur, Vlag::Kleur},           {Veld::Lengte, Vlag::Lengte},
+    const std::pair<Veld, Vlag> offered[] = {{Veld::Kleur, Vlag::Kleur},           {Veld::Lengte, Vlag::Lengte},
                                            {Veld::Correctie, Vlag::Correctie},   {Veld::Uitvoering, Vlag::Uitvoering},
                                            {Veld::Aantal, Vlag::Aantal},         {Veld::Sponning, Vlag::Sponning}};
     for (const auto& [veld, vlag] : offered)
@@ -170,7 +170,7 @@ void LineRules::applyLengthChoice(int line)
     const KlantArtikel* klant = klant_.lookup(Catalog::catalogCodeOf(artikel));
 
     // A new length starts the rebates, descriptions and operations anew.
-    for (int veld : {Veld::Sponning, Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3})
+    for (Veld veld : {Veld::Sponning, Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3})
         order_.setField(line, veld, QString());
     order_.setFlag(line, Vlag::Sponning, false);
     order_.clearBewerkingen(line);
@@ -222,7 +222,7 @@ void LineRules::applyLengthChoice(int line)
 bool LineRules::changeExecution(int line, const QString& uitvoering)
 {
     order_.setField(line, Veld::Uitvoering, uitvoering);
-    const auto holdsExecution = [&](int veld) {
+    const auto holdsExecution = [&](Veld veld) {
         const QString t = order_.field(line, veld).trimmed();
         return t == Waarde::Geboord || t == Waarde::Ongeboord;
     };

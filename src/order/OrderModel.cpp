@@ -102,34 +102,37 @@ OrderModel::OrderModel()
 {
 }
 
-QString* OrderModel::lineField(int line, int field)
+QString* OrderModel::lineField(int line, Veld veld)
 {
+    const int field = int(veld);
     if (!validLine(line) || field < 1 || field > OrderregelVelden)
         return nullptr;
     return &fields_[std::size_t((line - 1) * OrderregelVelden + field - 1)];
 }
 
-const QString& OrderModel::field(int line, int field) const
+const QString& OrderModel::field(int line, Veld field) const
 {
     const QString* s = const_cast<OrderModel*>(this)->lineField(line, field);
     return s ? *s : emptyText();
 }
 
-void OrderModel::setField(int line, int field, const QString& value)
+void OrderModel::setField(int line, Veld field, const QString& value)
 {
     if (QString* s = lineField(line, field))
         *s = value;
 }
 
-bool OrderModel::flag(int line, int flag) const
+bool OrderModel::flag(int line, Vlag vlag) const
 {
+    const int flag = int(vlag);
     if (!validLine(line) || flag < 1 || flag > StatusVlaggen)
         return false;
     return flags_[std::size_t((line - 1) * StatusVlaggen + flag - 1)];
 }
 
-void OrderModel::setFlag(int line, int flag, bool on)
+void OrderModel::setFlag(int line, Vlag vlag, bool on)
 {
+    const int flag = int(vlag);
     if (!validLine(line) || flag < 1 || flag > StatusVlaggen)
         return;
     flags_[std::size_t((line - 1) * StatusVlaggen + flag - 1)] = on;
@@ -139,7 +142,7 @@ QString OrderModel::statusText(int line) const
 {
     QString text(StatusVlaggen, u'0');
     for (int f = 1; f <= StatusVlaggen; ++f)
-        if (flag(line, f))
+        if (flag(line, vlagNummer(f)))
             text[f - 1] = u'1';
     return text;
 }
@@ -147,7 +150,7 @@ QString OrderModel::statusText(int line) const
 void OrderModel::setStatusText(int line, const QString& text)
 {
     for (int f = 1; f <= StatusVlaggen; ++f)
-        setFlag(line, f, f <= text.size() && text.at(f - 1) == u'1');
+        setFlag(line, vlagNummer(f), f <= text.size() && text.at(f - 1) == u'1');
 }
 
 QString* OrderModel::subField(std::vector<QString>& table, int line, int row, int field)
@@ -273,9 +276,9 @@ void OrderModel::clearLineForArticle(int line)
     if (!validLine(line))
         return;
     for (int f = 2; f <= OrderregelVelden; ++f)
-        setField(line, f, QString());
+        setField(line, veldNummer(f), QString());
     for (int f = 2; f <= StatusVlaggen; ++f)
-        setFlag(line, f, false);
+        setFlag(line, vlagNummer(f), false);
     clearSubartikelen(line);
     clearBewerkingen(line);
     clearDetails(line);
@@ -303,7 +306,7 @@ void OrderModel::clearOfferFlags()
 {
     for (int line = 1; line <= MaxOrderregels; ++line)
         for (int f = 2; f <= StatusVlaggen; ++f)
-            setFlag(line, f, false);
+            setFlag(line, vlagNummer(f), false);
 }
 
 namespace {

@@ -25,37 +25,43 @@ inline constexpr int StatusVlaggen = 12;
 inline constexpr int SubregelVelden = 28;      // sub-article and operation rows
 inline constexpr int DetailSlots = 6;          // extra texts of a detail row
 
-// Fields of an order line, in the order the whole program addresses them.
-namespace Veld {
-inline constexpr int Artikel = 1;
-inline constexpr int Kleur = 2;
-inline constexpr int Lengte = 3;
-inline constexpr int Correctie = 4;
-inline constexpr int Maat = 5;
-inline constexpr int Uitvoering = 6;
-inline constexpr int Aantal = 7;
-inline constexpr int Sponning = 8;
-inline constexpr int EAN = 9;
-inline constexpr int Omschrijving_2 = 10;
-inline constexpr int Omschrijving_3 = 11;
-inline constexpr int Omschrijving_1 = 12;
-} // namespace Veld
+// Fields of an order line, numbered in the order the whole program
+// addresses them. Separate types for fields and flags: a flag cannot be
+// passed where a field is meant.
+enum class Veld {
+    Artikel = 1,
+    Kleur = 2,
+    Lengte = 3,
+    Correctie = 4,
+    Maat = 5,
+    Uitvoering = 6,
+    Aantal = 7,
+    Sponning = 8,
+    EAN = 9,
+    Omschrijving_2 = 10,
+    Omschrijving_3 = 11,
+    Omschrijving_1 = 12,
+};
 
 // Line status flags: which inputs the line's article offers.
-namespace Vlag {
-inline constexpr int Gelezen = 1;  // kept as read from a stored order
-inline constexpr int Kleur = 2;
-inline constexpr int Lengte = 3;
-inline constexpr int Correctie = 4;
-inline constexpr int Maat = 5;
-inline constexpr int Uitvoering = 6;
-inline constexpr int Aantal = 7;
-inline constexpr int Sponning = 8;
-inline constexpr int Subartikelen = 9;
-inline constexpr int Bewerkingen = 10;
-inline constexpr int Details = 11;
-inline constexpr int MaatInvoer = 12;
-} // namespace Vlag
+enum class Vlag {
+    Gelezen = 1,  // kept as read from a stored order
+    Kleur = 2,
+    Lengte = 3,
+    Correctie = 4,
+    Maat = 5,
+    Uitvoering = 6,
+    Aantal = 7,
+    Sponning = 8,
+    Subartikelen = 9,
+    Bewerkingen = 10,
+    Details = 11,
+    MaatInvoer = 12,
+};
+
+// Field (flag) number n, 1..12, for walking a whole line.
+constexpr Veld veldNummer(int n) { return Veld(n); }
+constexpr Vlag vlagNummer(int n) { return Vlag(n); }
 
 enum class Transactie { Order = 0, Offerte = 1 };
 
@@ -125,10 +131,10 @@ public:
 
     // Line fields 1..12 of lines 1..100. Out-of-range indexes read as empty
     // and are ignored when written, so a stray index never corrupts memory.
-    const QString& field(int line, int field) const;
-    void setField(int line, int field, const QString& value);
-    bool flag(int line, int flag) const;
-    void setFlag(int line, int flag, bool on);
+    const QString& field(int line, Veld field) const;
+    void setField(int line, Veld field, const QString& value);
+    bool flag(int line, Vlag flag) const;
+    void setFlag(int line, Vlag flag, bool on);
     // The flags as twelve "1"/"0" characters in flag order, as stored.
     QString statusText(int line) const;
     // Sets each flag whose character is "1"; missing characters clear.
@@ -196,7 +202,7 @@ private:
     static constexpr int DetailTexts = 2 + DetailSlots;
 
     static bool validLine(int line) { return line >= 1 && line <= MaxOrderregels; }
-    QString* lineField(int line, int field);
+    QString* lineField(int line, Veld field);
     QString* subField(std::vector<QString>& table, int line, int row, int field);
     const QString* subField(const std::vector<QString>& table, int line, int row, int field) const;
     QString* detailText(int line, int row, int index);

@@ -687,8 +687,8 @@ void TVonuOrderscherm::showLineInRow(int r, const QString& artikel)
     UpdateGuard guard(*this);
     const RegelRij& rij = regels_.at(std::size_t(r - 1));
     const int line = order_.lines().rowAt(r);
-    const auto field = [&](int veld) { return order_.field(line, veld); };
-    const auto flag = [&](int vlag) { return order_.flag(line, vlag); };
+    const auto field = [&](Veld veld) { return order_.field(line, veld); };
+    const auto flag = [&](Vlag vlag) { return order_.flag(line, vlag); };
 
     showStored(rij.artikel, artikel);
     rij.omschrijving1->clear();
@@ -726,7 +726,7 @@ void TVonuOrderscherm::showLineInRow(int r, const QString& artikel)
         showStored(rij.maat, field(Veld::Maat));
     setTextWhole(rij.maatInvoer, flag(Vlag::MaatInvoer) ? field(Veld::Maat) : QString(), MaatInvoerLengte);
 
-    const std::pair<QWidget*, int> shown[] = {
+    const std::pair<QWidget*, Vlag> shown[] = {
         {rij.kleur, Vlag::Kleur},           {rij.lengte, Vlag::Lengte}, {rij.correctie, Vlag::Correctie},
         {rij.maat, Vlag::Maat},             {rij.uitvoering, Vlag::Uitvoering},
         {rij.aantal, Vlag::Aantal},         {rij.sponning, Vlag::Sponning},

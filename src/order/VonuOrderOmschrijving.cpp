@@ -28,7 +28,7 @@ const char* const Waarschuwing = "Waarschuwing";
 const char* const GeenPlaats = "Niet voldoende plaats voor alle tekst!";
 } // namespace Tekst
 
-const std::array<int, 3> LineFields = {Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3};
+const std::array<Veld, 3> LineFields = {Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3};
 
 // Entering a field puts the caret where typing is wanted: on the first
 // placeholder "_" (selected, so typing replaces it), else at the end.

@@ -82,8 +82,8 @@ Item findByCode(const Container& items, const QString& code)
 
 bool lineBlock(const OrderModel& order, const Catalog& catalog, int n, QStringList& out, QString* error)
 {
-    const auto field = [&](int veld) { return order.field(n, veld); };
-    const auto flag = [&](int vlag) { return order.flag(n, vlag); };
+    const auto field = [&](Veld veld) { return order.field(n, veld); };
+    const auto flag = [&](Vlag vlag) { return order.flag(n, vlag); };
     const QString a = field(Veld::Artikel);
     const TXMLArtikel art = catalog.article(Catalog::catalogCodeOf(a));
     const bool found = !art.isNull();

@@ -159,7 +159,7 @@ bool isGegenereerd(const QString& omschrijving)
 
 Plaatsing plaatsOmschrijvingen(OrderModel& order, int line, const Omschrijvingen& teksten)
 {
-    for (int veld : {Veld::Omschrijving_2, Veld::Omschrijving_3}) {
+    for (Veld veld : {Veld::Omschrijving_2, Veld::Omschrijving_3}) {
         if (isGegenereerd(order.field(line, veld)))
             order.setField(line, veld, QString());
     }

@@ -70,7 +70,7 @@ protected:
         QString rebate(90, ' ');
         rebate.replace(30, 3, "SPL").replace(46, 2, "12").replace(58, 1, "L");
         order.setField(1, Veld::Sponning, rebate);
-        for (int f : {Vlag::Kleur, Vlag::Lengte, Vlag::Correctie, Vlag::Sponning, Vlag::Subartikelen, Vlag::Bewerkingen,
+        for (Vlag f : {Vlag::Kleur, Vlag::Lengte, Vlag::Correctie, Vlag::Sponning, Vlag::Subartikelen, Vlag::Bewerkingen,
                       Vlag::Details})
             order.setFlag(1, f, true);
         order.setBewerking(1, 1, 1, "SPL");
@@ -232,7 +232,7 @@ TEST_F(OrderStoreTest, AFailureMidwayLeavesTheDatabaseAndTheOrderAsTheyWere)
 TEST_F(OrderStoreTest, OrdersThatCannotBeStoredAreRefusedBeforeAnythingIsWritten)
 {
     const QString before = snapshot();
-    const struct { int line; int veld; const char* value; const char* message; } cases[] = {
+    const struct { int line; Veld veld; const char* value; const char* message; } cases[] = {
         {2, Veld::Aantal, "twee", "Het aantal of de maat van regel 2 is geen getal."},
         {2, Veld::Maat, "lang", "Het aantal of de maat van regel 2 is geen getal."},
     };
@@ -282,7 +282,7 @@ TEST_F(OrderStoreTest, QuotesAndBackslashesInEveryFreeTextArriveUnchanged)
     header.klantOrdernummer = t;
     header.referentie = t;
     header.notities = t;
-    for (int veld : {Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3})
+    for (Veld veld : {Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3})
         order.setField(1, veld, t);
     ASSERT_TRUE(storeNew("24001"));
     const QString key = orderKey("24001");

@@ -96,11 +96,11 @@ TEST(OrderDocument, RoundTripKeepsEveryFieldFlagAndRow)
 {
     OrderModel o;
     o.setField(2, Veld::Artikel, "A12 *" + QString(25, ' ') + "ONDER100");
-    const int fields[] = {Veld::Kleur, Veld::Lengte, Veld::Correctie, Veld::Maat, Veld::Uitvoering, Veld::Aantal,
+    const Veld fields[] = {Veld::Kleur, Veld::Lengte, Veld::Correctie, Veld::Maat, Veld::Uitvoering, Veld::Aantal,
                           Veld::Sponning, Veld::Omschrijving_1, Veld::Omschrijving_2, Veld::Omschrijving_3};
-    for (int f : fields)
-        o.setField(2, f, QStringLiteral("v%1").arg(f));
-    for (int f : {Vlag::Kleur, Vlag::Lengte, Vlag::Subartikelen, Vlag::Bewerkingen, Vlag::Details})
+    for (Veld f : fields)
+        o.setField(2, f, QStringLiteral("v%1").arg(int(f)));
+    for (Vlag f : {Vlag::Kleur, Vlag::Lengte, Vlag::Subartikelen, Vlag::Bewerkingen, Vlag::Details})
         o.setFlag(2, f, true);
     for (int f = 1; f <= SubregelVelden; ++f)
         o.setBewerking(2, 1, f, f == 28 ? "*" : QStringLiteral("b%1").arg(f));

@@ -213,7 +213,7 @@ TEST(Completeness, FirstFaultyLineGivesUpToThreeMessages)
 {
     struct Line {
         int line;
-        std::vector<int> flags;
+        std::vector<Vlag> flags;
         const char* aantal;
         const char* sponning;
         const char* maat;
@@ -239,7 +239,7 @@ TEST(Completeness, FirstFaultyLineGivesUpToThreeMessages)
         OrderModel order;
         for (const Line& l : c.lines) {
             order.setField(l.line, Veld::Artikel, "ON100");
-            for (int f : l.flags)
+            for (Vlag f : l.flags)
                 order.setFlag(l.line, f, true);
             order.setField(l.line, Veld::Aantal, l.aantal);
             order.setField(l.line, Veld::Sponning, l.sponning);

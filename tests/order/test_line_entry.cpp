@@ -54,7 +54,7 @@ protected:
 
     const TVonuOrderscherm::RegelRij& row(int r) const { return screen.regelRij(r); }
     QWidget* focus() const { return QApplication::focusWidget(); }
-    QString field(int line, int veld) const { return screen.order().field(line, veld); }
+    QString field(int line, Veld veld) const { return screen.order().field(line, veld); }
 
     // Picks an article in row r as the user does from the drop-down.
     void pick(int r, const QString& artikel)

@@ -35,7 +35,7 @@ protected:
                          });
     }
 
-    QString field(int line, int veld) const { return order.field(line, veld); }
+    QString field(int line, Veld veld) const { return order.field(line, veld); }
 
     Catalog catalog;
     CustomerProfile profile;

@@ -56,7 +56,7 @@ TEST(Signature, EveryEditChangesItAndUndoingItRestoresIt)
         {"order date by one day", [](OrderModel&, OrderHeaderValues& h) { h.orderdatum = QDate(2024, 2, 2); }},
         {"transaction", [](OrderModel&, OrderHeaderValues& h) { h.transactie = 1; }},
         {"a flag", [](OrderModel& m, OrderHeaderValues&) { m.setFlag(1, Vlag::Kleur, true); }},
-        {"line field 12 of line 100", [](OrderModel& m, OrderHeaderValues&) { m.setField(100, 12, "7"); }},
+        {"line field 12 of line 100", [](OrderModel& m, OrderHeaderValues&) { m.setField(100, Veld::Omschrijving_1, "7"); }},
         {"sub-article field 28 of row 25",
          [](OrderModel& m, OrderHeaderValues&) { m.setSubartikel(100, 25, 28, "*"); }},
         {"operation field 28 of row 25",
@@ -203,16 +203,16 @@ TEST(OrderModel, IndexesOutsideTheTablesReadEmptyAndWriteNothing)
     OrderModel order;
     const int badLines[] = {0, -1, 101};
     for (int line : badLines) {
-        order.setField(line, 1, QStringLiteral("X"));
-        order.setFlag(line, 1, true);
+        order.setField(line, Veld::Artikel, QStringLiteral("X"));
+        order.setFlag(line, Vlag::Gelezen, true);
         order.setSubartikel(line, 1, 1, QStringLiteral("X"));
         order.setDetailAantal(line, 1, QStringLiteral("1"));
-        EXPECT_TRUE(order.field(line, 1).isEmpty());
-        EXPECT_FALSE(order.flag(line, 1));
+        EXPECT_TRUE(order.field(line, Veld::Artikel).isEmpty());
+        EXPECT_FALSE(order.flag(line, Vlag::Gelezen));
     }
-    order.setField(1, 13, QStringLiteral("X"));
-    order.setField(1, 0, QStringLiteral("X"));
-    order.setFlag(1, 13, true);
+    order.setField(1, veldNummer(13), QStringLiteral("X"));
+    order.setField(1, veldNummer(0), QStringLiteral("X"));
+    order.setFlag(1, vlagNummer(13), true);
     order.setSubartikel(1, 26, 1, QStringLiteral("X"));
     order.setBewerking(1, 1, 29, QStringLiteral("X"));
     order.setDetailMaat(1, 126, QStringLiteral("1"));
@@ -226,7 +226,7 @@ TEST(OrderModel, StatusTextRoundTrip)
 {
     OrderModel order;
     order.setStatusText(4, QStringLiteral("100000101001"));
-    EXPECT_TRUE(order.flag(4, 1));
+    EXPECT_TRUE(order.flag(4, Vlag::Gelezen));
     EXPECT_TRUE(order.flag(4, Vlag::Aantal));
     EXPECT_TRUE(order.flag(4, Vlag::Subartikelen));
     EXPECT_TRUE(order.flag(4, Vlag::MaatInvoer));
@@ -241,7 +241,7 @@ TEST(OrderModel, NewArticleClearsTheRestOfItsLineOnly)
     OrderModel order;
     for (int line : {2, 3}) {
         for (int f = 1; f <= OrderregelVelden; ++f)
-            order.setField(line, f, QStringLiteral("v"));
+            order.setField(line, veldNummer(f), QStringLiteral("v"));
         order.setStatusText(line, QStringLiteral("111111111111"));
         order.setSubartikel(line, 25, 1, QStringLiteral("S"));
         order.setBewerking(line, 1, 28, QStringLiteral("*"));
@@ -251,7 +251,7 @@ TEST(OrderModel, NewArticleClearsTheRestOfItsLineOnly)
     order.clearLineForArticle(2);
     EXPECT_EQ(order.field(2, Veld::Artikel), QStringLiteral("v"));
     for (int f = 2; f <= OrderregelVelden; ++f)
-        EXPECT_TRUE(order.field(2, f).isEmpty()) << f;
+        EXPECT_TRUE(order.field(2, veldNummer(f)).isEmpty()) << f;
     EXPECT_EQ(order.statusText(2), QStringLiteral("100000000000"));
     EXPECT_FALSE(order.subartikelInUse(2, 25));
     EXPECT_TRUE(order.bewerking(2, 1, 28).isEmpty());

@@ -129,7 +129,7 @@ protected:
     QLineEdit* dAantal(int n) const { return screen.detailRij(n).aantal; }
     QLineEdit* dMaat(int n) const { return screen.detailRij(n).maat; }
     QWidget* focus() const { return QApplication::focusWidget(); }
-    QString field(int line, int veld) const { return screen.order().field(line, veld); }
+    QString field(int line, Veld veld) const { return screen.order().field(line, veld); }
 
     // Chooses an entry as the user does from the drop-down.
     static void choose(QComboBox* box, const QString& text)

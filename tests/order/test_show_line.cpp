@@ -33,9 +33,9 @@ protected:
         }
     }
 
-    void flags(int line, std::initializer_list<int> on)
+    void flags(int line, std::initializer_list<Vlag> on)
     {
-        for (int f : on)
+        for (Vlag f : on)
             screen.order().setFlag(line, f, true);
     }
 

@@ -355,7 +355,7 @@ TEST_F(MainScreen, WriteBackStoresWhatWasTypedAndKeepsWhatTheListsCannotShow)
     // read from a file; none of them is in the (empty) lists.
     order.lines().setMaximum(99);
     order.lines().moveTo(15);
-    const std::pair<int, const char*> line12[] = {
+    const std::pair<Veld, const char*> line12[] = {
         {Veld::Artikel, "ONDER100"}, {Veld::Kleur, "9010 Wit"}, {Veld::Lengte, "Op maat"},
         {Veld::Correctie, "Inclusief maat"}, {Veld::Maat, "1400"}, {Veld::Uitvoering, "Geboord"},
         {Veld::Aantal, "2"},         {Veld::Sponning, "S1"},    {Veld::EAN, "8712345678901"},
@@ -389,13 +389,13 @@ TEST_F(MainScreen, WriteBackStoresWhatWasTypedAndKeepsWhatTheListsCannotShow)
 
     screen.writeBackVisibleRows();
 
-    const std::pair<int, const char*> expected12[] = {
+    const std::pair<Veld, const char*> expected12[] = {
         {Veld::Artikel, "ONDER100"}, {Veld::Kleur, "9010 Wit"}, {Veld::Lengte, "Op maat"},
         {Veld::Correctie, "Inclusief maat"}, {Veld::Maat, "1500"}, {Veld::Uitvoering, "Geboord"},
         {Veld::Aantal, "3"},         {Veld::Sponning, "S1"},    {Veld::EAN, "8712345678901"},
     };
     for (const auto& [veld, value] : expected12)
-        EXPECT_EQ(order.field(12, veld), QString::fromUtf8(value)) << "field " << veld;
+        EXPECT_EQ(order.field(12, veld), QString::fromUtf8(value)) << "field " << int(veld);
     EXPECT_EQ(order.field(13, Veld::Artikel), "KOPSCHOT");
     EXPECT_EQ(order.field(13, Veld::Maat), "7,00 Mtr");
     EXPECT_EQ(order.subartikel(16, 5, 1), "EINDKAP");

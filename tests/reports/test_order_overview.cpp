@@ -33,10 +33,10 @@ class Overview : public ::testing::Test {
 protected:
     Overview() { EXPECT_TRUE(catalog.loadText(QString::fromUtf8(CatalogXml))); }
 
-    void line(int n, const QString& artikel, std::initializer_list<int> flags)
+    void line(int n, const QString& artikel, std::initializer_list<Vlag> flags)
     {
         order.setField(n, Veld::Artikel, artikel);
-        for (int f : flags)
+        for (Vlag f : flags)
             order.setFlag(n, f, true);
     }
     QStringList lines()
