@@ -453,7 +453,7 @@ bool DbSession::readConstants()
 
 QString DbSession::applicationName() const
 {
-    return QStringLiteral("VonuOrder ") + lockOwner_;
+    return QStringLiteral("VonuOrder/") + lockOwner_;
 }
 
 bool DbSession::releaseOrderLocks()
@@ -471,7 +471,7 @@ bool DbSession::removeLeftoverLocks()
     return exec(QStringLiteral(
                     "delete from APC_Tabel t where t.\"user\" = ? and t.\"table\" = ? and "
                     "(t.Sessie is null or t.Sessie = ? or not exists (select 1 from pg_stat_activity a "
-                    "where a.application_name = 'VonuOrder ' || t.Sessie))"),
+                    "where a.application_name = 'VonuOrder/' || t.Sessie))"),
                 {user_, kTableVonuOrder, lockOwner_});
 }
 

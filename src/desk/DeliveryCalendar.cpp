@@ -21,8 +21,9 @@ const char* const VrijeDag = "Leverdatum %1 is een vrije dag. De eerstvolgende m
 
 const char* const kDagen[] = {"maandag", "dinsdag", "woensdag", "donderdag", "vrijdag", "zaterdag", "zondag"};
 
-// Bounds the walk past free periods: ten years of consecutive periods.
-constexpr int kMaxMoves = 3660;
+// A delivery date this far beyond the proposal means the free days leave no
+// delivery day: the walk stops there.
+constexpr int kMaxYears = 2;
 
 bool isLeapYear(int year) { return QDate::isLeapYear(year); }
 
@@ -118,7 +119,8 @@ DateResult DeliveryCalendar::skipFreeDays(const QDate& date, const std::vector<F
         }
     }
     QDate current = date;
-    for (int moves = 0; moves < kMaxMoves; ++moves) {
+    const QDate limit = date.addYears(kMaxYears);
+    while (current <= limit) {
         const auto period = std::find_if(periods.begin(), periods.end(), [&](const FreePeriod& p) {
             return current >= p.van && current <= p.tot;
         });
@@ -189,7 +191,7 @@ bool DeliveryCalendar::applyProposal(ExtraOrderData& extra, const QDate& orderDa
     return true;
 }
 
-DeliveryCalendar::FreeDayCheck DeliveryCalendar::checkFreeDays(ExtraOrderData& extra, const QDate& checked,
+DeliveryCalendar::FreeDayCheck DeliveryCalendar::checkFreeDays(ExtraOrderData& extra, QDate checked,
                                                                bool hasOrderNumber, const QString& debiteur,
                                                                const QString& verzend, const QDate& today,
                                                                QString* message)

@@ -85,7 +85,7 @@ public:
     // extension had been applied). Moved: *message holds the status text for
     // the extra order data screen. Failed: *message says why; extra is
     // unchanged.
-    FreeDayCheck checkFreeDays(ExtraOrderData& extra, const QDate& checked, bool hasOrderNumber,
+    FreeDayCheck checkFreeDays(ExtraOrderData& extra, QDate checked, bool hasOrderNumber,
                                const QString& debiteur, const QString& verzend, const QDate& today,
                                QString* message);
     // The coating extension of a coloured line: once per proposal (while the

@@ -137,9 +137,13 @@ TEST(FreeDays, NoUsableWeekdayStopsInsteadOfSearchingForever)
     }
     // Outside every period the rules do not matter.
     EXPECT_TRUE(DeliveryCalendar::skipFreeDays(d("2025-12-20"), periods, allDays("")).ok());
-    // Every day free for years: the walk ends with a message.
-    const std::vector<FreePeriod> endless{{d("2025-01-01"), d("2099-12-31")}};
-    EXPECT_FALSE(DeliveryCalendar::skipFreeDays(d("2025-06-01"), endless, allDays("13")).ok());
+    // Every day free for years, day by day: the walk ends with a message.
+    std::vector<FreePeriod> everyDay;
+    for (QDate day(2025, 6, 1); day < QDate(2029, 1, 1); day = day.addDays(1))
+        everyDay.push_back({day, day});
+    const DateResult endless = DeliveryCalendar::skipFreeDays(d("2025-06-01"), everyDay, allDays("13"));
+    EXPECT_FALSE(endless.ok());
+    EXPECT_EQ(endless.date, d("2025-06-01"));
 }
 
 TEST(Coating, ExtendsOnceWhileTheWeekStillMatches)
@@ -185,8 +189,8 @@ protected:
 
 TEST_F(FreeDayCheckTest, ANewOrderMovesPastChainedFreeDays)
 {
-    // Constants deliver on Wednesday, Thursday and Friday. 25 December 2026
-    // is free, 28-31 December closed, 1 January 2027 free again.
+    // Constants deliver on Tuesday to Friday. 25 December 2026 is free,
+    // 28-31 December closed, 1 January 2027 free again.
     DeliveryCalendar calendar(*session);
     ExtraOrderData extra;
     extra.leverdatum = d("2026-12-25");
@@ -195,8 +199,8 @@ TEST_F(FreeDayCheckTest, ANewOrderMovesPastChainedFreeDays)
     QString message;
     ASSERT_EQ(calendar.checkFreeDays(extra, extra.leverdatum, false, "4711", "01", d("2026-12-10"), &message),
               DeliveryCalendar::FreeDayCheck::Moved);
-    EXPECT_EQ(extra.leverdatum, d("2027-01-06"));
-    EXPECT_EQ(extra.afleverdatum, d("2027-01-06"));
+    EXPECT_EQ(extra.leverdatum, d("2027-01-05"));
+    EXPECT_EQ(extra.afleverdatum, d("2027-01-05"));
     EXPECT_EQ(extra.productieweek, "1");
     EXPECT_EQ(message, "Leverdatum 25-12-2026 is een vrije dag. De eerstvolgende mogelijke leverdatum vind U op "
                        "dit scherm.");
@@ -215,8 +219,8 @@ TEST_F(FreeDayCheckTest, TheAddressRulesDecideTheWeekdayAndCoatingKeepsTheWeek)
     QString message;
     ASSERT_EQ(calendar.checkFreeDays(extra, extra.leverdatum, false, "700700", "02", d("2026-12-10"), &message),
               DeliveryCalendar::FreeDayCheck::Moved);
-    // Monday 28 December is closed, Thursday 31 too, Friday 1 January free:
-    // Monday 4 January; one coating week less than the constants' one.
+    // Monday 28 December is closed, Friday 1 January no delivery day: Monday
+    // 4 January, plus one coating week less than the constants' one.
     EXPECT_EQ(extra.leverdatum, d("2027-01-04"));
     EXPECT_EQ(extra.productieweek, "51");
     EXPECT_EQ(extra.afleverdatum, d("2027-02-01"));
