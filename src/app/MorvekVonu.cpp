@@ -6,6 +6,7 @@
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/DeskOrderEntry.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/OrderFileActions.h"
@@ -314,6 +315,11 @@ bool MorvekVonu::prepareOrderDesk()
     main_->serverOrder()->setText(db_->settings().serverOrder);
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
+    extra_->setPlatform(platform_.messages, platform_.clock);
+    deskEntry_ = new DeskOrderEntry(*main_, *extra_, *db_);
+    main_->setOrderEntryDesk(deskEntry_);
+    if (fileActions_)
+        fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
     return true;
 }
 
