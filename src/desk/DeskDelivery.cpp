@@ -166,7 +166,7 @@ bool DeskDelivery::writeDeliveryTexts(const QString& number,
         return false;
     QVariantList values;
     for (const QString& t : texts)
-        values << t;
+        values << (t.isNull() ? QStringLiteral("") : t);   // an empty text, never null
     if (count.value(col("n")).toInt() == 0) {
         return db_.exec(QStringLiteral("insert into OrderAfleverinstructie (Leverdatum, Levwijze, AfleverRelatie, "
                                        "A_adres1, A_plaats, AfleverTekst_1, AfleverTekst_2, AfleverTekst_3, "

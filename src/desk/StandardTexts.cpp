@@ -103,8 +103,16 @@ std::optional<StandardText> StandardTexts::add(QChar type)
     return std::nullopt;
 }
 
-bool StandardTexts::update(const StandardText& t)
+bool StandardTexts::update(const StandardText& text)
 {
+    // Empty lines are stored as empty texts, never as null.
+    StandardText t = text;
+    for (QString* line : {&t.productie[0], &t.productie[1], &t.productie[2], &t.aflever[0], &t.aflever[1],
+                          &t.aflever[2], &t.aflever[3], &t.aflever[4], &t.referentie2, &t.bevestiging,
+                          &t.omschrijving[0], &t.omschrijving[1], &t.omschrijving[2], &t.afhaalinstructie,
+                          &t.opmerking[0], &t.opmerking[1]})
+        if (line->isNull())
+            *line = QStringLiteral("");
     return db_.exec(QStringLiteral("update Standaardtekst set Productie_1 = ?, Productie_2 = ?, Productie_3 = ?, "
                                    "Aflever_1 = ?, Aflever_2 = ?, Aflever_3 = ?, Aflever_4 = ?, Aflever_5 = ?, "
                                    "Referentie_2 = ?, Bevestiging = ?, Omschrijving_1 = ?, Omschrijving_2 = ?, "

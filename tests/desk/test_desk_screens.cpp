@@ -109,8 +109,10 @@ TEST_F(DeskScreens, TheDebtorFieldRefusesUnknownDebtorsAndTakesAKnownOne)
     EXPECT_FALSE(s.zoekDebiteur()->isEnabled());
     const DeskOrderData& desk = s.order().desk();
     EXPECT_EQ(desk.debiteur, "104711");
-    EXPECT_EQ(desk.extra.naam, "Bouwbedrijf De Vries B.V.");
-    EXPECT_EQ(s.afleverNaam()->text(), "Bouwbedrijf De Vries B.V.");
+    // Address 01 names no delivery relation: the delivery address is empty.
+    EXPECT_TRUE(desk.extra.afleverRelatie.isEmpty());
+    EXPECT_TRUE(desk.extra.naam.isEmpty());
+    EXPECT_EQ(desk.extra.leveringswijze, "TR");
     // Address 01 has no rules of its own: the constants' Wednesday rule "15".
     EXPECT_EQ(desk.extra.leverdatum, d("2026-03-20"));
     EXPECT_EQ(desk.extra.productieweek, "12");
@@ -118,6 +120,7 @@ TEST_F(DeskScreens, TheDebtorFieldRefusesUnknownDebtorsAndTakesAKnownOne)
 
     s.ordervoor()->setCurrentIndex(1);
     EXPECT_EQ(desk.extra.afleverRelatie, "1002");
+    EXPECT_EQ(s.afleverNaam()->text(), "Kozijnbouw Oost");
     EXPECT_EQ(desk.extra.leverdatum, d("2026-03-19"));
     EXPECT_EQ(s.afleverWoonplaats()->text(), "3707 NH  ZEIST");
     program.mainScreen().close();
@@ -320,7 +323,7 @@ protected:
             return;
         // Debtors whose names hold the characters a LIKE pattern treats specially.
         ASSERT_TRUE(db->exec(
-            "insert into ADM_Debiteur (Debnr, Naam) values ('   901', '100% Bouw'), ('   902', '100 Bouw'), "
+            "insert into ADM_Debiteur (Debnr, Naam) values ('   901', 'Procent% Bouw'), ('   902', 'Procent Bouw'), "
             "('   903', 'A_B Kozijn'), ('   904', 'AXB Kozijn'), ('   905', 'Back\\slash'), ('   906', 'Backslash'), "
             "('   907', 'Quote''s')"));
         ASSERT_TRUE(db->exec("insert into Debiteur (Debnr) select Debnr from ADM_Debiteur where Debnr like '   90_'"));
@@ -353,7 +356,7 @@ TEST_F(SearchScreen, TypedTextIsFoundLiterally)
         const char* typed;
         QStringList names;
     } cases[] = {
-        {"100%", {"100% Bouw"}},
+        {"Procent%", {"Procent% Bouw"}},
         {"A_B", {"A_B Kozijn"}},
         {"Back\\", {"Back\\slash"}},
         {"Quote'", {"Quote's"}},
@@ -387,8 +390,11 @@ TEST_F(SearchScreen, RightAlignedKeysAreFoundInBothModes)
 
 TEST_F(SearchScreen, ALetterAfterAFigureSearchesTheNameAndSelectReturnsTheKey)
 {
+    // The first key searches the marked column; a caller's figure the number.
     auto screen = open("Debiteuren", "");
-    screen->typeText("1");
+    EXPECT_TRUE(screen->searchField().endsWith("Naam", Qt::CaseInsensitive));
+    screen->cancel();
+    screen = open("Debiteuren", "1");
     EXPECT_TRUE(screen->searchField().endsWith("Debnr", Qt::CaseInsensitive));
     screen->typeText("K");
     EXPECT_TRUE(screen->searchField().endsWith("Naam", Qt::CaseInsensitive));
@@ -418,7 +424,7 @@ TEST_F(SearchScreen, ClosingKeepsTheUsersChoicesAndRestoringDropsThem)
         auto screen = open("Debiteuren", "4711");
         EXPECT_EQ(screen->zoekTop()->currentText(), "25");
         EXPECT_TRUE(screen->statusText(1).isEmpty());
-        EXPECT_EQ(screen->data()->rowCount(), 25);
+        EXPECT_EQ(screen->data()->rowCount(), std::min(25, db->scalar("select count(*) from Debiteur").toInt()));
         screen->cancel();
     }
     EXPECT_TRUE(queries->restore("Balie1", "Debiteuren"));
