@@ -8,6 +8,7 @@
 #include "desk/DbSession.h"
 #include "desk/DeskOrderActions.h"
 #include "desk/ProductionPapers.h"
+#include "desk/DeskOrderEntry.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/OrderFileActions.h"
@@ -318,6 +319,11 @@ bool MorvekVonu::prepareOrderDesk()
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
     wireDeskActions();
+    extra_->setPlatform(platform_.messages, platform_.clock);
+    deskEntry_ = new DeskOrderEntry(*main_, *extra_, *db_);
+    main_->setOrderEntryDesk(deskEntry_);
+    if (fileActions_)
+        fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
     return true;
 }
 

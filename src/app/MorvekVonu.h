@@ -24,6 +24,7 @@ class OrderVerzenden;
 class TVonuOrderscherm;
 class TVonuOrderNotitiescherm;
 class TVonuOrderExtrascherm;
+class DeskOrderEntry;
 
 namespace StartupMessages {
 QString caption();  // "Fout"
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<TVonuOrderscherm> main_;
     std::unique_ptr<TVonuOrderNotitiescherm> notes_;
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
+    DeskOrderEntry* deskEntry_ = nullptr;   // owned by the main screen
 
     std::unique_ptr<DbSession> db_;
     // The buttons' handlers; children of the main screen.

@@ -182,6 +182,8 @@ void OrderFileActions::nieuw()
     currentFile_.clear();
     klantBestand_ = false;
     externBestand_ = false;
+    if (startDeskOrder)
+        startDeskOrder();
     QComboBox* ordervoor = screen_.ordervoor();
     ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
     if (showShippingAddress)
@@ -194,7 +196,10 @@ void OrderFileActions::nieuw()
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->notities()->setReadOnly(false);
     screen_.takeSavedSignature();
-    focusOrdervoor();
+    if (startDeskOrder)
+        screen_.debiteur()->setFocus();
+    else
+        focusOrdervoor();
 }
 
 void OrderFileActions::openen()

@@ -38,6 +38,9 @@ public:
     std::function<void()> showShippingAddress;
     // Shows the sub-article, operation and detail panels of line 1.
     std::function<void()> showPanels;
+    // Order desk: what New adds there (locks released, debtor cleared); the
+    // focus then goes to the debtor field.
+    std::function<void()> startDeskOrder;
 
     Outcome buildOrderDocument(Build build);
     void bewaren();
