@@ -365,7 +365,13 @@ void MorvekVonu::wireDeskActions()
                                                         : OrderFileActions::Build::Normal)
                == OrderFileActions::Outcome::Done;
     };
-    deskActions_->nieuw = [this] { fileActions_->nieuw(); };
+    deskActions_->nieuw = [this] {
+        fileActions_->nieuw();
+        // A cleared screen holds a new order: the stored one's number goes
+        // with it, or the next store would count as a change of that order.
+        if (main_->order().field(1, Veld::Artikel).trimmed().isEmpty())
+            main_->order().desk().ordernummer.clear();
+    };
     deskActions_->beep = [] { QApplication::beep(); };
     connect(main_->verzenden(), &QPushButton::clicked, deskActions_, [this] { deskActions_->verzenden(); });
     connect(main_->afdrukken(), &QPushButton::clicked, deskActions_, [this] { deskActions_->afdrukken(); });
