@@ -6,6 +6,7 @@
 
 #include "data/AppState.h"
 #include "base/Platform.h"
+#include "files/ExternalOrderImport.h"
 
 #include <QObject>
 #include <QStringList>
@@ -16,6 +17,7 @@ namespace vonu {
 
 class ArtikelnummerActie;
 class DbSession;
+class ExternBestandActie;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
@@ -67,6 +69,10 @@ public:
 
     // Enables `VonuOrder` when incoming orders wait and plays the signal.
     void signalIncomingOrders();
+    // The folders of Morvek.Ini that customers' files arrive in and go to.
+    IncomingFolders incomingFolders() const;
+    // The button `VonuOrder` (order desk, once the session is open).
+    ExternBestandActie* externalFiles() const { return externFiles_; }
     // `Instellingen`: the settings screen, then the caption of `Verzenden`.
     void editSettings();
 
@@ -78,6 +84,7 @@ private:
     bool startupBody();
     bool prepareOrderDesk();
     void wireOrderActions();
+    void wireExternalFiles();
     void fitStatusPanels();
     void onClose();
     void endProgram();
@@ -96,6 +103,7 @@ private:
     OrderOverzichtActie* printAction_ = nullptr;
     OrderVerzenden* sendAction_ = nullptr;
     ArtikelnummerActie* articleNumbers_ = nullptr;
+    ExternBestandActie* externFiles_ = nullptr;
     bool startupDone_ = false;
 };
 
