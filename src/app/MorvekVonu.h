@@ -56,7 +56,7 @@ public:
     CustomerProfile& profile() { return state_.profile; }
     Catalog& catalog() { return state_.catalog; }
     OrderFileActions* fileActions() const { return fileActions_; }
-    DbSession* database() const { return db_.get(); }
+    DbSession* database() const { return state_.db.get(); }
     AppState& state() { return state_; }
 
     // The start-up sequence; public so tests can run it without activating a
@@ -90,7 +90,6 @@ private:
     std::unique_ptr<TVonuOrderNotitiescherm> notes_;
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
 
-    std::unique_ptr<DbSession> db_;
     // The buttons' handlers; children of the main screen.
     OrderFileActions* fileActions_ = nullptr;
     OrderOverzichtActie* printAction_ = nullptr;
