@@ -9,6 +9,8 @@
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/DeskOrderActions.h"
+#include "desk/ProductionPapers.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/OrderFileActions.h"
@@ -331,7 +333,52 @@ bool MorvekVonu::prepareOrderDesk()
     main_->databaseOrder()->setText(db->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db->extraVrachtOmschrijving1(), db->extraVrachtOmschrijving2());
     state_.db = std::move(db);
+    wireDeskActions();
     return true;
+}
+
+namespace {
+
+// Until the production print run is part of the program, a store prints no
+// production papers.
+class NoProductionPapers final : public IProductionPapers {
+public:
+    bool printProductionOrder(const QString&) override { return false; }
+};
+
+} // namespace
+
+IProductionPapers& MorvekVonu::productionPapers()
+{
+    if (!productionPapers_)
+        productionPapers_ = std::make_unique<NoProductionPapers>();
+    return *productionPapers_;
+}
+
+void MorvekVonu::setProductionPapers(std::unique_ptr<IProductionPapers> papers)
+{
+    productionPapers_ = std::move(papers);
+}
+
+void MorvekVonu::wireDeskActions()
+{
+    if (!fileActions_ || deskActions_)
+        return;
+    deskActions_ = new DeskOrderActions(*main_, *state_.db, productionPapers(), platform_.messages,
+                                        state_.workstation, main_.get());
+    deskActions_->validate = [this] {
+        main_->writeBackVisibleRows();
+        return !reportIncompleteOrder(main_->order(), platform_.messages);
+    };
+    deskActions_->saveOrderDocument = [this](bool sending) {
+        return fileActions_->buildOrderDocument(sending ? OrderFileActions::Build::Sending
+                                                        : OrderFileActions::Build::Normal)
+               == OrderFileActions::Outcome::Done;
+    };
+    deskActions_->nieuw = [this] { fileActions_->nieuw(); };
+    deskActions_->beep = [this] { platform_.sound.beep(); };
+    connect(main_->verzenden(), &QPushButton::clicked, deskActions_, [this] { deskActions_->verzenden(); });
+    connect(main_->afdrukken(), &QPushButton::clicked, deskActions_, [this] { deskActions_->afdrukken(); });
 }
 
 void MorvekVonu::signalIncomingOrders()
