@@ -21,12 +21,12 @@ public:
     void preview(const PageModel& pages) override;
 
     // The printer that print() uses; tests point it at a PDF file.
-    QPrinter& printer() { return m_printer; }
+    QPrinter& printer() { return printer_; }
     static QStringList printerNames();
 
 private:
-    QWidget* m_parent;
-    QPrinter m_printer;
+    QWidget* parent_;
+    QPrinter printer_;
 };
 
 } // namespace vonu::report
