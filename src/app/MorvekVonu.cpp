@@ -16,8 +16,10 @@
 #include "order/OrderValidation.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
+#include "reports/ProductionPrintRun.h"
 #include "order/VonuOrderNotitie.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -172,6 +174,11 @@ void MorvekVonu::editSettings()
 
 MorvekVonu::~MorvekVonu() = default;
 
+IProductionPapers* MorvekVonu::productionPapers() const
+{
+    return productionPapers_.get();
+}
+
 void MorvekVonu::show()
 {
     main_->show();
@@ -314,7 +321,30 @@ bool MorvekVonu::prepareOrderDesk()
     main_->serverOrder()->setText(db_->settings().serverOrder);
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
+    wireProductionPapers();
     return true;
+}
+
+void MorvekVonu::wireProductionPapers()
+{
+    if (!platform_.printer || !platform_.clock || !platform_.messages)
+        return;
+    ProductionPrintSettings settings;
+    settings.pProductie = state_.desk.pProductie;
+    settings.bedrijfsLogo = settingFolder(state_.folder, state_.desk.bedrijfsLogo);
+    settings.productAfbeelding = settingFolder(state_.folder, state_.desk.productAfbeelding);
+    settings.workstation = state_.workstation;
+    ProductionPrintRun::Seams seams;
+    TVonuOrderscherm* screen = main_.get();
+    seams.status = [screen](const QString& text) { screen->setStatusText(0, text); };
+    seams.beep = [] { QApplication::beep(); };
+    seams.debtor = [screen] {
+        return DebtorLabels{screen->debiteur()->text(), screen->debiteurNaam()->text(),
+                            screen->debiteurAdres()->text(), screen->debiteurWoonplaats()->text()};
+    };
+    seams.currentOrder = [screen] { return screen->order().desk().ordernummer; };
+    productionPapers_ = std::make_unique<ProductionPrintRun>(*db_, *platform_.printer, *platform_.messages,
+                                                             *platform_.clock, settings, seams);
 }
 
 void MorvekVonu::signalIncomingOrders()

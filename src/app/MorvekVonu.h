@@ -16,6 +16,8 @@ namespace vonu {
 
 class ArtikelnummerActie;
 class DbSession;
+class IProductionPapers;
+class ProductionPrintRun;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
@@ -57,6 +59,8 @@ public:
     Catalog& catalog() { return state_.catalog; }
     OrderFileActions* fileActions() const { return fileActions_; }
     DbSession* database() const { return db_.get(); }
+    // The production papers of stored orders (order desk only, else null).
+    IProductionPapers* productionPapers() const;
     AppState& state() { return state_; }
 
     // The start-up sequence; public so tests can run it without activating a
@@ -78,6 +82,7 @@ private:
     bool startupBody();
     bool prepareOrderDesk();
     void wireOrderActions();
+    void wireProductionPapers();
     void fitStatusPanels();
     void onClose();
     void endProgram();
@@ -91,6 +96,7 @@ private:
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
 
     std::unique_ptr<DbSession> db_;
+    std::unique_ptr<ProductionPrintRun> productionPapers_;
     // The buttons' handlers; children of the main screen.
     OrderFileActions* fileActions_ = nullptr;
     OrderOverzichtActie* printAction_ = nullptr;

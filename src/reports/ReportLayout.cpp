@@ -121,7 +121,8 @@ private:
         if (!prepare(band, row, event))
             return;
         const qreal limit = m_model.contentSize.height() - footerSpace();
-        if (m_y + band.height > limit + 1e-6 && page().bands.size() > m_fixedBandsOnPage()) {
+        const bool full = m_y + band.height > limit + 1e-6 || event.newPage;
+        if (full && page().bands.size() > m_fixedBandsOnPage()) {
             finishPage();
             startPage();
         }
