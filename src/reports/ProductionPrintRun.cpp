@@ -77,8 +77,11 @@ QImage ProductionPrintRun::logo(const QString& vAdres, const QString& verzendLog
     const QString path = inFolder(settings_.bedrijfsLogo, name);
     QImageReader reader(path);
     const QImage image = reader.read();
-    if (image.isNull())
+    // Said once a session: the papers matter more than the logo.
+    if (image.isNull() && !logoWarned_) {
+        logoWarned_ = true;
         showMessage(messages_, kWaarschuwing, {kGeenLogo.arg(QDir::toNativeSeparators(path)), kZonderLogo});
+    }
     return image;
 }
 

@@ -68,6 +68,7 @@ private:
     ProductionPrintSettings settings_;
     Seams seams_;
     bool enteredSizes_ = false;
+    bool logoWarned_ = false;
 };
 
 } // namespace vonu
