@@ -6,6 +6,8 @@
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/DeskOrderActions.h"
+#include "desk/ProductionPapers.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/OrderFileActions.h"
@@ -174,11 +176,6 @@ void MorvekVonu::editSettings()
 
 MorvekVonu::~MorvekVonu() = default;
 
-IProductionPapers* MorvekVonu::productionPapers() const
-{
-    return productionPapers_.get();
-}
-
 void MorvekVonu::show()
 {
     main_->show();
@@ -322,12 +319,37 @@ bool MorvekVonu::prepareOrderDesk()
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
     wireProductionPapers();
+    wireDeskActions();
     return true;
+}
+
+namespace {
+
+// Without the printing seams (tests of the start-up alone) a store prints
+// no production papers.
+class NoProductionPapers final : public IProductionPapers {
+public:
+    bool printProductionOrder(const QString&) override { return false; }
+};
+
+} // namespace
+
+IProductionPapers& MorvekVonu::productionPapers()
+{
+    if (!productionPapers_)
+        productionPapers_ = std::make_unique<NoProductionPapers>();
+    return *productionPapers_;
+}
+
+void MorvekVonu::setProductionPapers(std::unique_ptr<IProductionPapers> papers)
+{
+    productionPapers_ = std::move(papers);
 }
 
 void MorvekVonu::wireProductionPapers()
 {
-    if (!platform_.printer || !platform_.clock || !platform_.messages)
+    // Tests set papers of their own before the start-up.
+    if (productionPapers_ || !platform_.printer || !platform_.clock || !platform_.messages)
         return;
     ProductionPrintSettings settings;
     settings.pProductie = state_.desk.pProductie;
@@ -345,6 +367,27 @@ void MorvekVonu::wireProductionPapers()
     seams.currentOrder = [screen] { return screen->order().desk().ordernummer; };
     productionPapers_ = std::make_unique<ProductionPrintRun>(*db_, *platform_.printer, *platform_.messages,
                                                              *platform_.clock, settings, seams);
+}
+
+void MorvekVonu::wireDeskActions()
+{
+    if (!fileActions_ || deskActions_)
+        return;
+    deskActions_ = new DeskOrderActions(*main_, *db_, productionPapers(), *platform_.messages, state_.workstation,
+                                        main_.get());
+    deskActions_->validate = [this] {
+        main_->writeBackVisibleRows();
+        return !reportIncompleteOrder(main_->order(), *platform_.messages);
+    };
+    deskActions_->saveOrderDocument = [this](bool sending) {
+        return fileActions_->buildOrderDocument(sending ? OrderFileActions::Build::Sending
+                                                        : OrderFileActions::Build::Normal)
+               == OrderFileActions::Outcome::Done;
+    };
+    deskActions_->nieuw = [this] { fileActions_->nieuw(); };
+    deskActions_->beep = [] { QApplication::beep(); };
+    connect(main_->verzenden(), &QPushButton::clicked, deskActions_, [this] { deskActions_->verzenden(); });
+    connect(main_->afdrukken(), &QPushButton::clicked, deskActions_, [this] { deskActions_->afdrukken(); });
 }
 
 void MorvekVonu::signalIncomingOrders()

@@ -16,8 +16,8 @@ namespace vonu {
 
 class ArtikelnummerActie;
 class DbSession;
+class DeskOrderActions;
 class IProductionPapers;
-class ProductionPrintRun;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
@@ -59,9 +59,13 @@ public:
     Catalog& catalog() { return state_.catalog; }
     OrderFileActions* fileActions() const { return fileActions_; }
     DbSession* database() const { return db_.get(); }
-    // The production papers of stored orders (order desk only, else null).
-    IProductionPapers* productionPapers() const;
     AppState& state() { return state_; }
+    // The order desk's `Verzenden` and `Afdrukken`; set once the session is open.
+    DeskOrderActions* deskActions() const { return deskActions_; }
+    // The production papers the desk prints after a store; set them before
+    // the start-up runs.
+    IProductionPapers& productionPapers();
+    void setProductionPapers(std::unique_ptr<IProductionPapers> papers);
 
     // The start-up sequence; public so tests can run it without activating a
     // window. Runs once.
@@ -83,6 +87,7 @@ private:
     bool prepareOrderDesk();
     void wireOrderActions();
     void wireProductionPapers();
+    void wireDeskActions();
     void fitStatusPanels();
     void onClose();
     void endProgram();
@@ -96,12 +101,13 @@ private:
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
 
     std::unique_ptr<DbSession> db_;
-    std::unique_ptr<ProductionPrintRun> productionPapers_;
     // The buttons' handlers; children of the main screen.
     OrderFileActions* fileActions_ = nullptr;
     OrderOverzichtActie* printAction_ = nullptr;
     OrderVerzenden* sendAction_ = nullptr;
     ArtikelnummerActie* articleNumbers_ = nullptr;
+    DeskOrderActions* deskActions_ = nullptr;
+    std::unique_ptr<IProductionPapers> productionPapers_;
     bool startupDone_ = false;
 };
 
