@@ -2,6 +2,7 @@
 
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/StoreRules.h"
 
 #include <cmath>
 #include <optional>
@@ -9,6 +10,12 @@
 namespace vonu {
 
 namespace {
+
+// Whole packages for n pieces (the store counts them by the same rule).
+int wholePackages(double n, double content)
+{
+    return int(packages(n, content));
+}
 
 const QString kStatusAanmaken = QStringLiteral("De productieorder wordt aangemaakt.");
 
@@ -50,11 +57,6 @@ QString originKind(const QString& oorsprong) { return oorsprong.mid(2, 1); }
 // ---------------------------------------------------------------------------
 // Numbers and texts
 
-double roundHalfEven(double value)
-{
-    return std::nearbyint(value);   // the default rounding mode: halves to even
-}
-
 QString formatNumber(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
@@ -90,13 +92,6 @@ QString weightText(double gewicht, double aantal)
     if (gewicht == 0 || aantal == 0)
         return {};
     return formatNumber(std::fabs(gewicht * aantal) + 0.049, 1).trimmed() + QStringLiteral(" kg");
-}
-
-int packageCount(double n, double content)
-{
-    if (n <= content || content <= 0)
-        return 1;
-    return int(roundHalfEven(n / content + 0.4999));
 }
 
 namespace {
@@ -437,7 +432,7 @@ bool ProductionOrder::handleLine(QList<Line>& lines, int k, const QString& varia
     }
     if (aantal > 0) {
         if (!main.maatvoering.isEmpty()) {
-            L += packageCount(aantal, content);
+            L += wholePackages(aantal, content);
             WL += std::fabs(aantal * ar.gewicht);
         } else {
             for (int d = s1; d < d1; ++d) {
@@ -449,7 +444,7 @@ bool ProductionOrder::handleLine(QList<Line>& lines, int k, const QString& varia
                 lastMaat = maat;
                 lastMaatvoering = row.maatvoering;
                 if (row.maatvoering != kMm) {
-                    L += packageCount(a, content);
+                    L += wholePackages(a, content);
                     WL += ar.weightPerMetre() ? std::fabs(a * maat * ar.gewicht) : std::fabs(a * ar.gewicht);
                 } else if (a == 1 && !row.oms[0].startsWith(kMerk)) {
                     const double piece = ar.weightPerMetre() ? std::fabs(maat / 1000 * ar.gewicht) : ar.gewicht;
@@ -464,20 +459,20 @@ bool ProductionOrder::handleLine(QList<Line>& lines, int k, const QString& varia
                     const double w = ar.weightPerMetre() ? std::fabs(a * maat / 1000 * ar.gewicht)
                                                          : std::fabs(a * ar.gewicht);
                     if (maat > rules_.maxMmDoos) {
-                        L += packageCount(a, content);
+                        L += wholePackages(a, content);
                         WL += w;
                     } else {
-                        S += packageCount(a, content);
+                        S += wholePackages(a, content);
                         WS += w;
                     }
                 }
             }
             if (nS != 0) {
-                S += packageCount(nS, content);
+                S += wholePackages(nS, content);
                 WS += wS;
             }
             if (nL != 0) {
-                L += packageCount(nL, content);
+                L += wholePackages(nL, content);
                 WL += wL;
             }
         }
@@ -654,15 +649,15 @@ bool ProductionOrder::slips(const QList<Line>& lines, int k)
                                    .toDouble();
         const QString uitvoering = procedureText(QStringLiteral("ArtikelUitvoering"), QStringLiteral("Uitvoering"),
                                                  row.artikel, row.ean, QString(), {}, {});
-        const int packages = aantal > 0 ? packageCount(aantal, content) : 0;
-        if (packages != 0
-            && !insertPacking(QStringLiteral("A"), colli, packages, std::fabs(aantal * sa.gewicht), 0))
+        const int count = aantal > 0 ? wholePackages(aantal, content) : 0;
+        if (count != 0
+            && !insertPacking(QStringLiteral("A"), colli, count, std::fabs(aantal * sa.gewicht), 0))
             return false;
         if (!insertPrintRow(QStringLiteral("0"), {})
             || !insertPrintRow(QStringLiteral("1"), {{QStringLiteral("KopCatalogus"), sa.catalogus},
                                                      {QStringLiteral("KopEAN"), row.ean}})
             || !insertPrintRow(QStringLiteral("2"),
-                               {{QStringLiteral("KopVerpakking"), wholeNumber(packages) + QLatin1Char(' ') + colli},
+                               {{QStringLiteral("KopVerpakking"), wholeNumber(count) + QLatin1Char(' ') + colli},
                                 {QStringLiteral("KopAantalGewicht"), weight}})
             || !insertPrintRow(QStringLiteral("3"),
                                {{QStringLiteral("DetailAantalMaat"),

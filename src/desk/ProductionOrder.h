@@ -30,12 +30,6 @@ QString sizeNumber(double value);
 // "12,5 kg" for 12.46: the weight rounded up from four hundredths on.
 // Empty when the weight or the quantity is zero.
 QString weightText(double gewicht, double aantal);
-// Packages for n pieces of `content` a package: one when n is not more than
-// the content (also when the content is 0 or less: nothing to divide by),
-// else n / content rounded up (from a ten-thousandth on).
-int packageCount(double n, double content);
-// Round half to even, as the packing figures have always been rounded.
-double roundHalfEven(double value);
 // The description of a detail row: the three texts trimmed and joined by
 // blanks, a leading "GEBOORD" or "ONGEBOORD" taken off the second and third.
 QString detailDescription(const QString& o1, const QString& o2, const QString& o3);
