@@ -24,6 +24,7 @@
 #include "order/OrderValidation.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
+#include "reports/ProductionPrintRun.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QComboBox>
@@ -331,6 +332,7 @@ bool MorvekVonu::prepareOrderDesk()
     main_->databaseOrder()->setText(db->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db->extraVrachtOmschrijving1(), db->extraVrachtOmschrijving2());
     state_.db = std::move(db);
+    wireProductionPapers();
     wireDeskActions();
     extra_->setPlatform(&platform_.messages, &platform_.clock);
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
@@ -343,8 +345,8 @@ bool MorvekVonu::prepareOrderDesk()
 
 namespace {
 
-// Until the production print run is part of the program, a store prints no
-// production papers.
+// Without the printing seams (tests of the start-up alone) a store prints
+// no production papers.
 class NoProductionPapers final : public IProductionPapers {
 public:
     bool printProductionOrder(const QString&) override { return false; }
@@ -362,6 +364,29 @@ IProductionPapers& MorvekVonu::productionPapers()
 void MorvekVonu::setProductionPapers(std::unique_ptr<IProductionPapers> papers)
 {
     productionPapers_ = std::move(papers);
+}
+
+void MorvekVonu::wireProductionPapers()
+{
+    // Tests set papers of their own before the start-up.
+    if (productionPapers_)
+        return;
+    ProductionPrintSettings settings;
+    settings.pProductie = state_.desk.pProductie;
+    settings.bedrijfsLogo = settingFolder(state_.folder, state_.desk.bedrijfsLogo);
+    settings.productAfbeelding = settingFolder(state_.folder, state_.desk.productAfbeelding);
+    settings.workstation = state_.workstation;
+    ProductionPrintRun::Seams seams;
+    TVonuOrderscherm* screen = main_.get();
+    seams.status = [screen](const QString& text) { screen->setStatusText(0, text); };
+    seams.beep = [this] { platform_.sound.beep(); };
+    seams.debtor = [screen] {
+        return DebtorLabels{screen->debiteur()->text(), screen->debiteurNaam()->text(),
+                            screen->debiteurAdres()->text(), screen->debiteurWoonplaats()->text()};
+    };
+    seams.currentOrder = [screen] { return screen->order().desk().ordernummer; };
+    productionPapers_ = std::make_unique<ProductionPrintRun>(*state_.db, platform_.printer, platform_.messages,
+                                                             platform_.clock, settings, seams);
 }
 
 void MorvekVonu::wireDeskActions()

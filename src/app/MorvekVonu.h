@@ -93,6 +93,7 @@ private:
     bool startupBody();
     bool prepareOrderDesk();
     void wireOrderActions();
+    void wireProductionPapers();
     void wireDeskActions();
     void wireExternalFiles();
     void fitStatusPanels();

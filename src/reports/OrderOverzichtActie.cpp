@@ -69,6 +69,9 @@ OverviewHeader OrderOverzichtActie::header() const
     h.referentie = screen_.referentie()->text();
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         h.notities = notes->notitiesText();
+    // The logo beside the product pictures; without one the name is printed.
+    if (screen_.state())
+        h.logo = QImage(screen_.state()->folder.file(QStringLiteral("\\Afbeeldingen\\Logo.png")));
     return h;
 }
 

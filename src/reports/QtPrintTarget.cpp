@@ -2,7 +2,9 @@
 
 #include "reports/ReportPainter.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 
@@ -20,16 +22,28 @@ QStringList QtPrintTarget::printerNames()
 
 bool QtPrintTarget::choosePrinter()
 {
+    previewChosen_ = false;
     QPrintDialog dialog(&printer_, parent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    // Saving as PDF is a choice of the dialog's printer list ("Print to
+    // File"), so it works on a workstation without any printer.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     // The pages are laid out after the dialog, so any range may be asked for.
     dialog.setMinMax(1, 9999);
+    if (QDialogButtonBox* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* preview = buttons->addButton(QStringLiteral("Afdruk&voorbeeld"), QDialogButtonBox::ActionRole);
+        preview->setObjectName(QStringLiteral("Afdrukvoorbeeld"));
+        QObject::connect(preview, &QPushButton::clicked, &dialog, [this, &dialog] {
+            previewChosen_ = true;
+            dialog.accept();
+        });
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtPrintTarget::selectPrinter(const QString& name)
 {
+    previewChosen_ = false;
     const QPrinterInfo info = QPrinterInfo::printerInfo(name.trimmed());
     if (info.isNull() || name.trimmed().isEmpty())
         return false;
@@ -41,6 +55,12 @@ bool QtPrintTarget::selectPrinter(const QString& name)
 
 bool QtPrintTarget::print(const PageModel& pages, QString* error)
 {
+    // Asked for in the dialog: the pages on screen, printed or saved from there.
+    if (previewChosen_) {
+        previewChosen_ = false;
+        preview(pages);
+        return true;
+    }
     int from = 0;
     int to = 0;
     if (printer_.printRange() == QPrinter::PageRange) {

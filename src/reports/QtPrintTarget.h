@@ -1,6 +1,8 @@
 #pragma once
 // The printer seam on Qt PrintSupport: the print dialog, printers by name
-// (QPrinterInfo), the print preview and printing itself.
+// (QPrinterInfo), the print preview and printing itself. The print dialog
+// offers a preview ("Afdrukvoorbeeld"): the next print then shows the pages
+// on screen, from where they can be printed or saved as PDF.
 
 #include "reports/PrintTarget.h"
 
@@ -27,6 +29,7 @@ public:
 private:
     QWidget* parent_;
     QPrinter printer_;
+    bool previewChosen_ = false;   // the dialog's preview button was used
 };
 
 } // namespace vonu::report

@@ -69,6 +69,7 @@ struct BandEvent {
     int row = -1;                // row of the data set for detail bands, else -1
     int pageNumber = 0;
     bool print = true;           // set false to leave the band out this time
+    bool newPage = false;        // details: start a new page before this band
     QString value(const QString& column) const;
 };
 

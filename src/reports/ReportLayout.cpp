@@ -121,7 +121,8 @@ private:
         if (!prepare(band, row, event))
             return;
         const qreal limit = model_.contentSize.height() - footerSpace();
-        if (y_ + band.height > limit + 1e-6 && page().bands.size() > fixedBandsOnPage_()) {
+        const bool full = y_ + band.height > limit + 1e-6 || event.newPage;
+        if (full && page().bands.size() > fixedBandsOnPage_()) {
             finishPage();
             startPage();
         }

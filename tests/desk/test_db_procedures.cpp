@@ -91,10 +91,12 @@ TEST_F(ProcedureTest, EveryProcedureReturnsItsNamedColumns)
     const QList<DbArg> line{{"order", kOrder}, {"Regel", lineKey(1)}};
     const QList<DbArg> packing{{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", "OD67"}, {"EAN", ""},
                                {"Oorsprong", "2"}};
-    ASSERT_TRUE(call("TijdelijkeTabel", {{"user", "Balie1"}, {"table", "OrderVerpakking"},
+    const DbRows scratch = call("TijdelijkeTabel", {{"user", "Balie1"}, {"table", "OrderVerpakking"},
                                          {"Columns", "[Type] [nvarchar] (1), [Soort] [nvarchar] (20), "
-                                                     "[Aantal] [float], [Gewicht] [float], [Etiket] [int]"}}).found());
-    ASSERT_TRUE(session->exec("insert into tmp_balie1_orderverpakking values ('B', 'Koker', 2, 18.5, 1)"));
+                                                     "[Aantal] [float], [Gewicht] [float], [Etiket] [int]"}});
+    ASSERT_TRUE(scratch.found());
+    ASSERT_TRUE(session->exec("insert into " + sqlQuotedName(scratch.text("Tabel"))
+                              + " values ('B', 'Koker', 2, 18.5, 1)"));
     const struct { const char* name; QList<DbArg> args; QStringList columns; } cases[] = {
         {"ArtikelPrijs", priceArgs("OD67", "M", true),
          {"PrijsGevonden", "Prijs", "Oorsprong", "Korting", "Kontrakt", "OrderKorting"}},
@@ -293,7 +295,7 @@ TEST_F(ProcedureTest, ScratchTablesAreNamedSafelyAndPacked)
     ASSERT_TRUE(r.found());
     EXPECT_EQ(r.text("Tabel"), scratchTableName(user, "OrderVerpakking"));
     EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), 49);
-    const QString table = sqlIdentifier(scratchTableName(user, "OrderVerpakking"));
+    const QString table = sqlQuotedName(scratchTableName(user, "OrderVerpakking"));
     ASSERT_TRUE(session->exec("insert into " + table + " values ('1', 'Bundel', 2, 10, 0), ('2', 'Bundel', 3, 40, 1), "
                               "('B', 'Doos', 1, 5, 0)"));
     r = call("OrderVerpakking", {{"Gebruiker", user}, {"Verdichten", 0}});
