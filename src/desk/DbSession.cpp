@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QUuid>
 #include <QSqlField>
 #include <QTimeZone>
 
@@ -147,6 +148,7 @@ DbSession::DbSession(IMessageDialog& messages)
 {
     static QAtomicInt counter;
     connectionName_ = QStringLiteral("vonu_order_%1").arg(counter.fetchAndAddRelaxed(1));
+    lockOwner_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 DbSession::~DbSession()
@@ -175,7 +177,7 @@ bool DbSession::open(const QString& userName, const ConnectionSettings& settings
         disconnect();
         return false;
     }
-    if (!releaseOrderLocks()) {
+    if (!removeLeftoverLocks()) {
         removeSession();
         disconnect();
         return false;
@@ -230,9 +232,13 @@ bool DbSession::connect()
     db.setHostName(settings_.host());
     db.setPort(settings_.port());
     db.setDatabaseName(settings_.databaseOrder.trimmed());
-    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=VonuOrder;keepalives=1;"
-                                        "keepalives_idle=%1;keepalives_interval=%2;keepalives_count=%3;"
-                                        "tcp_user_timeout=%4")
+    // The application name carries the lock owner, so other programs can tell
+    // whether the owner of a lock row still runs. Keep-alives and the user
+    // time-out end a dead link long before the statement time-out.
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=%1;keepalives=1;"
+                                        "keepalives_idle=%2;keepalives_interval=%3;keepalives_count=%4;"
+                                        "tcp_user_timeout=%5")
+                             .arg(applicationName())
                              .arg(deadLinkSeconds / 2)
                              .arg(deadLinkSeconds / 6)
                              .arg(3)
@@ -503,10 +509,28 @@ bool DbSession::removeSession()
                 {user_, kVonuOrder});
 }
 
+QString DbSession::applicationName() const
+{
+    return QStringLiteral("VonuOrder/") + lockOwner_;
+}
+
 bool DbSession::releaseOrderLocks()
 {
-    return exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ?"),
-                {user_, kVonuOrder});
+    // Only this program's own locks: another desk of the same user keeps the
+    // order it shows.
+    return exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ? and Sessie = ?"),
+                {user_, kVonuOrder, lockOwner_});
+}
+
+bool DbSession::removeLeftoverLocks()
+{
+    // Locks of this user left by a program that ended without closing: rows
+    // without an owner, or whose owner no longer has a connection.
+    return exec(QStringLiteral(
+                    "delete from APC_Tabel t where t.\"user\" = ? and t.\"table\" = ? and "
+                    "(t.Sessie is null or t.Sessie = ? or not exists (select 1 from pg_stat_activity a "
+                    "where a.application_name = 'VonuOrder/' || t.Sessie))"),
+                {user_, kVonuOrder, lockOwner_});
 }
 
 std::optional<DbSession::LockHolder> DbSession::lockHolder(const QString& orderKey)
@@ -537,12 +561,16 @@ DbSession::LockResult DbSession::lockOrder(const QString& orderKey, LockHolder* 
         if (!*own)
             return LockResult::Failed;
     }
+    // The new lock first: when another workstation took the order between
+    // the check and now, the order still on screen keeps its lock.
     int inserted = 0;
-    const bool ok = releaseOrderLocks()
-                    && exec(QStringLiteral("insert into APC_Tabel (\"user\", \"table\", record) values (?, ?, ?) "
-                                           "on conflict (record) where \"table\" in ('Order', 'VonuOrder') "
-                                           "do nothing"),
-                            {user_, kVonuOrder, orderKey}, &inserted);
+    bool ok = exec(QStringLiteral("insert into APC_Tabel (\"user\", \"table\", record, Sessie) values (?, ?, ?, ?) "
+                                  "on conflict (record) where \"table\" in ('Order', 'VonuOrder') do nothing"),
+                   {user_, kVonuOrder, orderKey, lockOwner_}, &inserted);
+    if (ok && inserted == 1)
+        ok = exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ? and Sessie = ? "
+                                 "and record <> ?"),
+                  {user_, kVonuOrder, lockOwner_, orderKey});
     if (!ok || (own && !own->commit()))
         return LockResult::Failed;
     if (inserted == 1)
