@@ -49,6 +49,8 @@ protected:
         ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
         ASSERT_TRUE(test::placeDemoProfile(profileDir.path()));
         fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(9, 30));
+        // No printer of the production print's name on this machine.
+        fake.printer.selectable = false;
     }
 
     QStringList rows(const QString& sql)
