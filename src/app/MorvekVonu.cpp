@@ -123,7 +123,7 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
 {
     main_ = std::make_unique<TVonuOrderscherm>(platform_);
     notes_ = std::make_unique<TVonuOrderNotitiescherm>();
-    extra_ = std::make_unique<TVonuOrderExtrascherm>();
+    extra_ = std::make_unique<TVonuOrderExtrascherm>(platform_);
     main_->setNotitiescherm(notes_.get());
     main_->setState(&state_);
     main_->setStartupHandler([this] { runStartup(); });
@@ -334,7 +334,6 @@ bool MorvekVonu::prepareOrderDesk()
     state_.db = std::move(db);
     wireProductionPapers();
     wireDeskActions();
-    extra_->setPlatform(&platform_.messages, &platform_.clock);
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
     main_->setOrderEntryDesk(deskEntry_);
     if (fileActions_)

@@ -1,5 +1,6 @@
 #include "app/VonuOrderInstelling.h"
 
+#include "base/Text.h"
 #include "widgets/ButtonKeys.h"
 #include "widgets/Placement.h"
 
@@ -15,6 +16,19 @@
 namespace vonu {
 
 namespace {
+
+namespace Tekst {
+const char* const Caption = "Instellingen";
+const char* const EmailVerzenden = "eMail gebruiken voor orders en offerte's";
+const char* const EmailAdres = "Uw emailadres (verplicht)";
+const char* const ServerNaam = "SMTP Servernaam (verplicht)";
+const char* const ServerPoort = "SMTP Serverpoort (verplicht, meestal 25)";
+const char* const ServerGebruiker = "SMTP Gebruikersnaam (niet altijd verplicht)";
+const char* const ServerWachtwoord = "SMTP Wachtwoord (niet altijd verplicht)";
+const char* const Ok = "&Ok";
+const char* const Fout = "Fout";
+const char* const NietOpgeslagen = "De instellingen zijn niet opgeslagen!";
+} // namespace Tekst
 
 constexpr int ClientWidth = 423;
 constexpr int ClientHeight = 168;
@@ -64,7 +78,7 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("VonuOrderInstellingscherm"));
-    setWindowTitle(QStringLiteral("Instellingen"));
+    setWindowTitle(u8(Tekst::Caption));
     setModal(true);
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -73,7 +87,7 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     setFont(small);
 
     addLabel(this, QStringLiteral("L_EmailVerzenden"),
-             QStringLiteral("eMail gebruiken voor orders en offerte's"), EmailVerzendenPlace);
+             u8(Tekst::EmailVerzenden), EmailVerzendenPlace);
     K_EmailVerzenden = new QFrame(this);
     K_EmailVerzenden->setObjectName(QStringLiteral("K_EmailVerzenden"));
     K_EmailVerzenden->setGeometry(EmailVerzendenPlace.left, fieldTop(EmailVerzendenPlace),
@@ -84,26 +98,26 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     EmailVerzenden->setGeometry(4, 1, FieldHeight - 2, FieldHeight - 2);
     EmailVerzenden->setChecked(settings.sendsByEmail());
 
-    addLabel(this, QStringLiteral("L_EmailAdres"), QStringLiteral("Uw emailadres (verplicht)"),
+    addLabel(this, QStringLiteral("L_EmailAdres"), u8(Tekst::EmailAdres),
              EmailAdresPlace);
     EmailAdres = addEdit(this, QStringLiteral("EmailAdres"), settings.emailAdres, EmailAdresPlace);
-    addLabel(this, QStringLiteral("L_ServerNaam"), QStringLiteral("SMTP Servernaam (verplicht)"),
+    addLabel(this, QStringLiteral("L_ServerNaam"), u8(Tekst::ServerNaam),
              ServerNaamPlace);
     ServerNaam = addEdit(this, QStringLiteral("ServerNaam"), settings.serverNaam, ServerNaamPlace);
     addLabel(this, QStringLiteral("L_ServerPoort"),
-             QStringLiteral("SMTP Serverpoort (verplicht, meestal 25)"), ServerPoortPlace);
+             u8(Tekst::ServerPoort), ServerPoortPlace);
     ServerPoort =
         addEdit(this, QStringLiteral("ServerPoort"), QString::number(settings.serverPoort), ServerPoortPlace);
     addLabel(this, QStringLiteral("L_ServerGebruiker"),
-             QStringLiteral("SMTP Gebruikersnaam (niet altijd verplicht)"), ServerGebruikerPlace);
+             u8(Tekst::ServerGebruiker), ServerGebruikerPlace);
     ServerGebruiker =
         addEdit(this, QStringLiteral("ServerGebruiker"), settings.serverGebruiker, ServerGebruikerPlace);
     addLabel(this, QStringLiteral("L_ServerWachtwoord"),
-             QStringLiteral("SMTP Wachtwoord (niet altijd verplicht)"), ServerWachtwoordPlace);
+             u8(Tekst::ServerWachtwoord), ServerWachtwoordPlace);
     ServerWachtwoord =
         addEdit(this, QStringLiteral("ServerWachtwoord"), settings.serverWachtwoord, ServerWachtwoordPlace);
 
-    Ok = new QPushButton(QStringLiteral("&Ok"), this);
+    Ok = new QPushButton(u8(Tekst::Ok), this);
     Ok->setObjectName(QStringLiteral("Ok"));
     Ok->setGeometry(ClientWidth - 8 - 75, ClientHeight - StatusBarHeight - 2 - 21, 75, 21);
     Ok->setAutoDefault(false);
@@ -182,8 +196,7 @@ bool runSettingsScreen(LocalSettings& settings, const QString& iniPath, const QP
     QString error;
     if (saveLocalSettings(iniPath, settings, &error))
         return true;
-    showMessage(messages, QStringLiteral("Fout"),
-                {QStringLiteral("De instellingen zijn niet opgeslagen!"), iniPath, error});
+    showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietOpgeslagen), iniPath, error});
     return false;
 }
 

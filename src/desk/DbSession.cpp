@@ -233,8 +233,8 @@ bool DbSession::connect()
     db.setPort(settings_.port());
     db.setDatabaseName(settings_.databaseOrder.trimmed());
     // The application name carries the lock owner, so other programs can tell
-    // whether the owner of a lock row still runs; the keep-alives end a
-    // statement on a dead link well inside the statement time-out.
+    // whether the owner of a lock row still runs. Keep-alives and the user
+    // time-out end a dead link long before the statement time-out.
     db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=%1;keepalives=1;"
                                         "keepalives_idle=%2;keepalives_interval=%3;keepalives_count=%4;"
                                         "tcp_user_timeout=%5")
@@ -503,15 +503,15 @@ bool DbSession::readConstants()
     return true;
 }
 
-QString DbSession::applicationName() const
-{
-    return QStringLiteral("VonuOrder/") + lockOwner_;
-}
-
 bool DbSession::removeSession()
 {
     return exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and record = ? and \"table\" is null"),
                 {user_, kVonuOrder});
+}
+
+QString DbSession::applicationName() const
+{
+    return QStringLiteral("VonuOrder/") + lockOwner_;
 }
 
 bool DbSession::releaseOrderLocks()

@@ -35,15 +35,13 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
       searchQueries_(db)
 {
     search = [this](const QString& title, const QString& initial) -> std::optional<QString> {
-        IMessageDialog* messages = &screen_.platform().messages;
-        return TVonuOrderZoekscherm::choose(searchQueries_, *messages, db_.userName(), db_.settings().administratie,
+        return TVonuOrderZoekscherm::choose(searchQueries_, screen_.platform().messages, db_.userName(), db_.settings().administratie,
                                             title, initial, {}, &screen_);
     };
     extra_.search = [this](const QString& title, const QString& initial) { return search(title, initial); };
     extra_.standaardTekst = [this](QChar type) -> std::optional<StandaardTekstKeuze> {
-        IMessageDialog* messages = &screen_.platform().messages;
         const auto text =
-            TVonuOrderZoek_tekstscherm::choose(db_, *messages, type, db_.settings().administratie, &extra_);
+            TVonuOrderZoek_tekstscherm::choose(db_, screen_.platform().messages, type, db_.settings().administratie, &extra_);
         if (!text)
             return std::nullopt;
         return StandaardTekstKeuze{text->aflever, text->productie};
@@ -78,12 +76,12 @@ DeliveryAddressTexts DeskOrderEntry::deliveryAddress(int shipTo)
         delivery_.applyShipTo(extra, screen_.order().desk().debiteur, verzend, screen_.orderdatum()->date(), today,
                               !ordernummer().trimmed().isEmpty());
     if (!applied.dateError.isEmpty()) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, applied.dateError);
     }
     if (applied.freeDayMoved && !showingExtra_) {
         // The operator sees the date that replaced the free day at once.
-        QApplication::beep();
+        screen_.platform().sound.beep();
         extra_.statusBar()->showMessage(applied.freeDayMessage);
         QWidget* focus = QApplication::focusWidget();
         showExtra();
@@ -123,7 +121,7 @@ void DeskOrderEntry::chooseDebtor()
         return;
     case DeskOrders::DebtorCheck::NotInAdministration:
     case DeskOrders::DebtorCheck::NoOrderData:
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, status);
         field->clear();
         field->setFocus();

@@ -28,6 +28,7 @@ const char* const Body = "Artikelnummers ";
 const char* const NietGelezen = "Bestand '%1' kan niet worden gelezen:";
 const char* const NietBewaard = "De artikelnummers zijn niet bewaard:";
 const char* const NietVerzonden = "De artikelnummers zijn bewaard maar niet verzonden:";
+const char* const GeenMailverbinding = "Geen mailverbinding.";
 } // namespace Tekst
 
 } // namespace
@@ -105,7 +106,7 @@ void ArtikelnummerActie::artikelnummers()
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
     const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
-    const MailResult result = sender ? sender->send(mail) : MailResult::failure(QStringLiteral("Geen mailverbinding."));
+    const MailResult result = sender ? sender->send(mail) : MailResult::failure(u8(Tekst::GeenMailverbinding));
     if (!result.ok) {
         showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), result.error});
         return;

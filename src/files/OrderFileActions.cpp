@@ -271,8 +271,8 @@ void OrderFileActions::removeIncomingFile(const QString& path)
     if (file.remove())
         return;
     showMessage(screen_.platform().messages, u8(Tekst::Fout),
-                    {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
-                     u8(Tekst::ZelfVerwijderen)});
+                {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
+                 u8(Tekst::ZelfVerwijderen)});
 }
 
 bool OrderFileActions::load(const QString& path, bool external)

@@ -30,6 +30,7 @@ const char* const OfferteVerzonden = "Offerteaanvraag is verzonden naar Morvek."
 const char* const OrderVerzonden = "Order is verzonden naar Morvek.";
 const char* const NietVerzonden = "De order is bewaard maar niet verzonden:";
 const char* const KopieNietBewaard = "De verzonden kopie is niet bewaard:";
+const char* const GeenMailverbinding = "Geen mailverbinding.";
 } // namespace Tekst
 
 } // namespace
@@ -120,7 +121,7 @@ bool OrderVerzenden::verzenden()
     mail.sender = state->settings.emailAdres;
 
     const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
-    const MailResult result = sender ? sender->send(mail) : MailResult::failure(QStringLiteral("Geen mailverbinding."));
+    const MailResult result = sender ? sender->send(mail) : MailResult::failure(u8(Tekst::GeenMailverbinding));
     if (!result.ok)
         return fail(Tekst::NietVerzonden, result.error);
 

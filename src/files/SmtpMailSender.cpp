@@ -1,6 +1,7 @@
 #include "files/SmtpMailSender.h"
 
 #include "base/Platform.h"
+#include "base/Text.h"
 #include "files/MimeMessage.h"
 
 #include <curl/curl.h>
@@ -10,6 +11,15 @@
 
 namespace vonu {
 namespace {
+
+namespace Tekst {
+const char* const GeenOntvanger = "Geen ontvanger opgegeven.";
+const char* const GeenAfzender = "Geen afzender opgegeven.";
+const char* const GeenServer = "Geen geldige SMTP-server opgegeven.";
+const char* const GeenVerbinding = "De e-mailverbinding kan niet worden opgezet.";
+const char* const GeenGeheugen = "Onvoldoende geheugen.";
+const char* const ServerAntwoord = " (server: %1)";
+} // namespace Tekst
 
 // libcurl's global set-up is not thread-safe; do it once, before the first handle.
 void ensureCurlInitialised()
@@ -80,16 +90,16 @@ MailResult SmtpMailSender::send(const MailMessage& message)
 {
     const QStringList recipients = splitRecipients(message.recipients);
     if (recipients.isEmpty())
-        return MailResult::failure(QStringLiteral("Geen ontvanger opgegeven."));
+        return MailResult::failure(u8(Tekst::GeenOntvanger));
     if (bareAddress(message.sender).isEmpty())
-        return MailResult::failure(QStringLiteral("Geen afzender opgegeven."));
+        return MailResult::failure(u8(Tekst::GeenAfzender));
     if (settings_.host.trimmed().isEmpty() || settings_.port <= 0 || settings_.port > 65535)
-        return MailResult::failure(QStringLiteral("Geen geldige SMTP-server opgegeven."));
+        return MailResult::failure(u8(Tekst::GeenServer));
 
     ensureCurlInitialised();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
     if (!curl)
-        return MailResult::failure(QStringLiteral("De e-mailverbinding kan niet worden opgezet."));
+        return MailResult::failure(u8(Tekst::GeenVerbinding));
     CURL* h = curl.get();
 
     const QDateTime now = clock_.now();
@@ -108,7 +118,7 @@ MailResult SmtpMailSender::send(const MailMessage& message)
     for (const QString& r : recipients) {
         curl_slist* next = curl_slist_append(rcpt.get(), angleAddress(r).constData());
         if (!next)
-            return MailResult::failure(QStringLiteral("Onvoldoende geheugen."));
+            return MailResult::failure(u8(Tekst::GeenGeheugen));
         (void)rcpt.release();
         rcpt.reset(next);
     }
@@ -156,7 +166,7 @@ MailResult SmtpMailSender::send(const MailMessage& message)
         text = QString::fromUtf8(curl_easy_strerror(code));
     // Only a refusal is worth quoting; a "250" or "334" is where it stopped, not why.
     if (!lastReply.isEmpty() && (lastReply.startsWith('4') || lastReply.startsWith('5')))
-        text += QStringLiteral(" (server: %1)").arg(QString::fromUtf8(lastReply));
+        text += u8(Tekst::ServerAntwoord).arg(QString::fromUtf8(lastReply));
     return MailResult::failure(text);
 }
 
