@@ -11,6 +11,7 @@
 -- for the price kind ('1' trade lengths, 'H'; '2' made to size, 'M'):
 --     AK  call-off contract price (afroep)      OM  metre contract price
 --     OP  price under an amount contract        DP  net debtor price
+--     DS  the debtor's price break              GS  group price break
 --     DK  list price with the debtor's discount PG  list price with the
 --     PL  list price                                debtor's product-group discount
 --     MP  coating price list (per metre)      HM  coating price given by hand
@@ -72,17 +73,19 @@ end;
 --   1. a call-off (Stuks) or metre (Meter) contract of the debtor, active on
 --      the date, with its own price for the article (AK / OM); @Kontrakt,
 --      when given, restricts the search to that contract;
---   2. a net debtor price or a debtor discount valid on the date (DP / DK);
---   3. the list price of the article (made-to-size price for kind 'M'), with
+--   2. a price break (Prijsstaffel) for the quantity the order holds
+--      (@Aantal): the debtor's for the shipping address (@Verzend), else the
+--      debtor's for every address (DS), else, when @Groep allows it, the
+--      group price (GS); the highest break reached wins;
+--   3. a net debtor price or a debtor discount valid on the date (DP / DK);
+--   4. the list price of the article (made-to-size price for kind 'M'), with
 --      the debtor's product-group discount when @Productgroep allows it
 --      (PG), else with the debtor's standing discount (PL);
 --   when @Bedrag allows it and the debtor has an active amount contract with
---   an amount left, a price of 2. or 3. is taken under the oldest such
+--   an amount left, a price of 2. to 4. is taken under the oldest such
 --   contract (OP, its discount when it has one). A contract with nothing
 --   left (KontraktStatus) gives no contract price. OrderKorting is the
 --   debtor's order discount (0 when none). @Debnr may be given unpadded.
---   @Verzend, @Groep and @Aantal are accepted for the calling convention;
---   prices do not differ per shipping address, group or quantity.
 create function ArtikelPrijs(
     Debnr varchar, Verzend varchar, Artikel varchar, Kontrakt varchar,
     Datum timestamp, Soort varchar, Meter boolean, Stuks boolean,
@@ -131,32 +134,44 @@ begin
         end if;
     end if;
 
-    select dp.Prijs, dp.Korting into v_rec
-    from DebiteurPrijs dp
-    where dp.Debnr = v_debnr and dp.Artikel = v_artikel and dp.Soort = (case when v_kind = '2' then 'M' else 'H' end)
-      and dp.VanafDatum <= v_datum
-    order by dp.VanafDatum desc
+    select ps.Prijs, case when ps.Debnr is null then 'GS' else 'DS' end as Bron into v_rec
+    from Prijsstaffel ps
+    where ps.Artikel = v_artikel and ps.Soort = (case when v_kind = '2' then 'M' else 'H' end)
+      and ps.VanafAantal <= coalesce(ArtikelPrijs.Aantal, 0) and ps.VanafDatum <= v_datum
+      and ((ps.Debnr = v_debnr and (ps.Verzend is null or ps.Verzend = ArtikelPrijs.Verzend))
+           or (ps.Debnr is null and coalesce(ArtikelPrijs.Groep, false)))
+    order by (ps.Debnr is null), (ps.Verzend is null), ps.VanafAantal desc, ps.VanafDatum desc
     limit 1;
-    if found and v_rec.Prijs is not null then
-        v_prijs := v_rec.Prijs; v_korting := v_rec.Korting; v_bron := 'DP';
+    if found then
+        v_prijs := v_rec.Prijs; v_korting := null; v_bron := v_rec.Bron;
     else
-        v_prijs := case when v_kind = '2' then coalesce(v_art.PrijsOpMaat, v_art.Prijs) else v_art.Prijs end;
-        if v_prijs is null then
-            return query select false, null::numeric, ''::varchar, null::numeric, ''::varchar, v_okort;
-            return;
-        end if;
-        if found then
-            v_korting := v_rec.Korting; v_bron := 'DK';
+        select dp.Prijs, dp.Korting into v_rec
+        from DebiteurPrijs dp
+        where dp.Debnr = v_debnr and dp.Artikel = v_artikel and dp.Soort = (case when v_kind = '2' then 'M' else 'H' end)
+          and dp.VanafDatum <= v_datum
+        order by dp.VanafDatum desc
+        limit 1;
+        if found and v_rec.Prijs is not null then
+            v_prijs := v_rec.Prijs; v_korting := v_rec.Korting; v_bron := 'DP';
         else
-            v_korting := null;
-            if coalesce(ArtikelPrijs.Productgroep, false) then
-                select g.Korting into v_korting from DebiteurProductgroep g
-                where g.Debnr = v_debnr and g.Productgroep = v_art.Productgroep;
+            v_prijs := case when v_kind = '2' then coalesce(v_art.PrijsOpMaat, v_art.Prijs) else v_art.Prijs end;
+            if v_prijs is null then
+                return query select false, null::numeric, ''::varchar, null::numeric, ''::varchar, v_okort;
+                return;
             end if;
-            if v_korting is not null then
-                v_bron := 'PG';
+            if found then
+                v_korting := v_rec.Korting; v_bron := 'DK';
             else
-                v_korting := v_deb.Korting; v_bron := 'PL';
+                v_korting := null;
+                if coalesce(ArtikelPrijs.Productgroep, false) then
+                    select g.Korting into v_korting from DebiteurProductgroep g
+                    where g.Debnr = v_debnr and g.Productgroep = v_art.Productgroep;
+                end if;
+                if v_korting is not null then
+                    v_bron := 'PG';
+                else
+                    v_korting := v_deb.Korting; v_bron := 'PL';
+                end if;
             end if;
         end if;
     end if;
@@ -401,8 +416,25 @@ end;
 $$;
 
 -- ---------------------------------------------------------------------------
--- TijdelijkeTabel: a fresh, empty scratch table "tmp_<user>_<table>" (lower
--- case; an existing one is dropped first). @Columns lists "name type" pairs
+-- The scratch table of a user: "tmp_<user>_<table>" with the user's name as
+-- it is written (users whose names differ only in case get tables of their
+-- own) and the table name in lower case. A name longer than an identifier
+-- may be (63 bytes) would be cut by the server, and two users sharing their
+-- first characters would share a table: such a name becomes "tmp_" and the
+-- md5 of user and table instead, which never has the short form's shape.
+create function vonu_tijdelijke_tabelnaam("user" varchar, "table" varchar)
+returns varchar
+language sql immutable
+begin atomic
+    select case
+        when octet_length('tmp_' || coalesce($1, '') || '_' || lower(coalesce($2, ''))) <= 63
+            then 'tmp_' || coalesce($1, '') || '_' || lower(coalesce($2, ''))
+        else 'tmp_' || md5(coalesce($1, '') || '/' || lower(coalesce($2, '')))
+    end;
+end;
+
+-- TijdelijkeTabel: a fresh, empty scratch table named as above (an existing
+-- one is dropped first); returns its name. @Columns lists "name type" pairs
 -- separated by commas, in PostgreSQL form ("Soort varchar(20)") or bracketed
 -- ("[Soort] [nvarchar] (20)"). The user and table names and every column
 -- name are quoted as identifiers and the types are checked against a short
@@ -412,7 +444,7 @@ returns table (Tabel varchar)
 language plpgsql volatile
 as $$
 declare
-    v_name  text := lower('tmp_' || coalesce(TijdelijkeTabel."user", '') || '_' || coalesce(TijdelijkeTabel."table", ''));
+    v_name  text := vonu_tijdelijke_tabelnaam(TijdelijkeTabel."user", TijdelijkeTabel."table");
     v_defs  text[] := '{}';
     v_part  text;
     v_m     text[];
@@ -451,7 +483,7 @@ $$;
 
 -- ---------------------------------------------------------------------------
 -- OrderVerpakking: the colli of a production order from the user's packing
--- scratch table (tmp_<user>_orderverpakking, filled per line): one row per
+-- scratch table (OrderVerpakking, filled per line): one row per
 -- package type and kind with the packages, weight and label flag added up;
 -- PalletGewicht is the weight of the whole shipment (on every row). With
 -- @Verdichten the short packages (type '1') are packed into the long ones
@@ -462,7 +494,7 @@ returns table (Type varchar, Soort varchar, Aantal double precision, Gewicht dou
 language plpgsql stable
 as $$
 declare
-    v_name text := lower('tmp_' || coalesce(OrderVerpakking.Gebruiker, '') || '_orderverpakking');
+    v_name text := vonu_tijdelijke_tabelnaam(OrderVerpakking.Gebruiker, 'OrderVerpakking');
 begin
     return query execute format($q$
         with rijen as (

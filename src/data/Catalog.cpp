@@ -12,25 +12,25 @@ constexpr int kCatalogCodeWidth = 16;
 bool Catalog::load(const QString& path)
 {
     clear();
-    return m_doc.loadFile(path) && buildIndex();
+    return doc_.loadFile(path) && buildIndex();
 }
 
 bool Catalog::loadText(const QString& xml)
 {
     clear();
-    return m_doc.loadText(xml) && buildIndex();
+    return doc_.loadText(xml) && buildIndex();
 }
 
 bool Catalog::loadBytes(const QByteArray& bytes)
 {
     clear();
-    return m_doc.loadBytes(bytes) && buildIndex();
+    return doc_.loadBytes(bytes) && buildIndex();
 }
 
 void Catalog::clear()
 {
-    m_index.clear();
-    m_doc.clear();
+    index_.clear();
+    doc_.clear();
 }
 
 bool Catalog::buildIndex()
@@ -38,8 +38,8 @@ bool Catalog::buildIndex()
     const TXMLArtikelen articles = assortiment().Artikelen();
     for (const TXMLArtikel a : articles) {
         const QString code = QString::fromUtf8(a.node().attribute("Artikel").value()).trimmed();
-        if (!code.isEmpty() && !m_index.contains(code))
-            m_index.insert(code, a.node());
+        if (!code.isEmpty() && !index_.contains(code))
+            index_.insert(code, a.node());
     }
     return true;
 }
@@ -67,8 +67,8 @@ QString Catalog::catalogCodeOf(const QString& lineArticleText)
 
 TXMLArtikel Catalog::article(const QString& code) const
 {
-    const auto it = m_index.constFind(code.trimmed());
-    return it == m_index.constEnd() ? TXMLArtikel() : TXMLArtikel(it.value());
+    const auto it = index_.constFind(code.trimmed());
+    return it == index_.constEnd() ? TXMLArtikel() : TXMLArtikel(it.value());
 }
 
 TXMLArtikel Catalog::lookup(const QString& lineArticleText) const

@@ -21,11 +21,11 @@ public:
     bool loadBytes(const QByteArray& bytes);
     void clear();
 
-    bool isLoaded() const { return m_doc.isActive(); }
-    QString errorText() const { return m_doc.errorText(); }
-    QString fileName() const { return m_doc.fileName(); }
-    MorvekDocument& document() { return m_doc; }
-    TXMLAssortiment assortiment() const { return m_doc.GetMorvek().Assortiment(); }
+    bool isLoaded() const { return doc_.isActive(); }
+    QString errorText() const { return doc_.errorText(); }
+    QString fileName() const { return doc_.fileName(); }
+    MorvekDocument& document() { return doc_; }
+    TXMLAssortiment assortiment() const { return doc_.GetMorvek().Assortiment(); }
 
     QString bestandVersie() const { return assortiment().BestandVersie(); }
     // `LeveringsInformatie` as stored (line breaks kept).
@@ -46,7 +46,7 @@ public:
     // The article with this (trimmed) code, without changing the current one;
     // null when absent. A code listed twice finds its first article.
     TXMLArtikel article(const QString& code) const;
-    int articleCount() const { return int(m_index.size()); }
+    int articleCount() const { return int(index_.size()); }
 
     // The first sub-article (operation) of `artikel` whose trimmed code
     // equals the trimmed code; null when none or `artikel` is null.
@@ -56,8 +56,8 @@ public:
 private:
     bool buildIndex();
 
-    MorvekDocument m_doc;
-    QHash<QString, pugi::xml_node> m_index;
+    MorvekDocument doc_;
+    QHash<QString, pugi::xml_node> index_;
 };
 
 } // namespace vonu

@@ -8,6 +8,7 @@
 #include "desk/RowBatch.h"
 #include "desk/SalesLines.h"
 #include "desk/StoreRules.h"
+#include "order/OrderValues.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,7 +22,6 @@ namespace {
 
 const QString kNoStore = QStringLiteral("De order is niet bewaard.");
 const QString kUnchanged = QStringLiteral("Er is niets in de database veranderd; de order staat nog op het scherm.");
-const QString kOpMaat = QStringLiteral("Op maat");
 const QString kNbsp = QString(QChar(0x00A0));
 
 QVariant nullText() { return QVariant(QMetaType(QMetaType::QString)); }
@@ -434,7 +434,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         const auto it = info.find(plan.art.artikel);
         const QString eenheid = it == info.end() ? QString() : it->second.eenheid;
         const bool sizeLine = order.flag(line, Vlag::Lengte);
-        const QChar soort = sizeLine && order.field(line, Veld::Lengte) == kOpMaat ? QLatin1Char('M') : QLatin1Char('H');
+        const QChar soort = sizeLine && order.field(line, Veld::Lengte) == Waarde::OpMaat ? QLatin1Char('M') : QLatin1Char('H');
 
         auto price = prices.lookup(plan.art.artikel, context, soort);
         if (!price)
@@ -549,7 +549,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
             } else {
                 d.aantal = decimalText(q.p);
                 d.maat = d.ingevoerdeMaat = decimalText(std::round(q.m * 1000) / 1000);
-                d.maatvoering = order.field(line, Veld::Lengte) == kOpMaat ? QStringLiteral("mm") : QStringLiteral("Mtr");
+                d.maatvoering = order.field(line, Veld::Lengte) == Waarde::OpMaat ? QStringLiteral("mm") : QStringLiteral("Mtr");
                 addRow(rows, key, ++regel, d);
             }
         }

@@ -7,7 +7,6 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -41,6 +40,11 @@ const char* const MetDezeActie = "Met deze actie zal bestand";
 const char* const WordenVerwijderd = "worden verwijderd.";
 const char* const Doorgaan = "Wilt u doorgaan?";
 const char* const NietGevonden = "Bestand %1 niet gevonden!";
+const char* const Waarschuwing = "Waarschuwing";
+const char* const ArtikelnummersNiet = "Inlezen artikelnummers alléén in Orderverwerking!";
+const char* const NotitiesBijOrder = "LET OP!!!  Notities bij de order";
+const char* const NietVerwijderd = "Bestand %1 kan niet uit de map met inkomende orders worden verwijderd:";
+const char* const ZelfVerwijderen = "Verwijder het daar zelf, anders wordt de order nogmaals ingelezen.";
 } // namespace Tekst
 
 QString toWidgetText(QString text)
@@ -115,8 +119,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
 
     OrderHeader h = header();
     if (build == Build::Sending) {
-        const IClock* clock = screen_.platform().clock;
-        sentStamp_ = vonu::sentStamp(clock ? clock->now() : QDateTime::currentDateTime(), offerte);
+        sentStamp_ = vonu::sentStamp(screen_.platform().clock.now(), offerte);
         h.sentStamp = sentStamp_;
     }
     MorvekDocument doc = vonu::buildOrderDocument(screen_.order(), h);
@@ -126,11 +129,10 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
         return Outcome::Done;
     }
 
-    IMessageDialog* messages = screen_.platform().messages;
+    IMessageDialog& messages = screen_.platform().messages;
     auto fail = [&](const QString& reason) {
         screen_.setStatusText(0, QString());
-        if (messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), reason});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), reason});
         focusOrdervoor();
         return Outcome::Failed;
     };
@@ -147,10 +149,9 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     screen_.setWindowTitle(captionAfterSave(screen_.windowTitle(), h.deskOrderNumber.trimmed()));
     if (build == Build::Normal) {
         screen_.setStatusText(0, QString());
-        if (messages)
-            showMessage(*messages, u8(Tekst::Informatie),
-                        {QString(), u8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
-                                        QLatin1Char('\'')});
+        showMessage(messages, u8(Tekst::Informatie),
+                    {QString(), u8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
+                                    QLatin1Char('\'')});
     }
     screen_.takeSavedSignature();
     focusOrdervoor();
@@ -166,11 +167,8 @@ bool OrderFileActions::confirmDiscard()
 {
     if (screen_.currentSignature() == screen_.savedSignature())
         return true;
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!messages)
-        return true;
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
-    return askYesNo(*messages, u8(Tekst::Bevestiging),
+    return askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging),
                     {QString(), u8(offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd)});
 }
 
@@ -184,10 +182,12 @@ void OrderFileActions::nieuw()
     geopendVerzendadres_.clear();
     klantBestand_ = false;
     externBestand_ = false;
-    // The old order is gone before the first address is shown: a new order
-    // shows the address and its lists, it is not checked against the old
-    // order's articles.
+    // The old order is gone before the first address is shown (and before
+    // the desk empties the address list): a new order shows the address and
+    // its lists, it is not checked against the old order's articles.
     screen_.clearOrder();
+    if (startDeskOrder)
+        startDeskOrder();
     QComboBox* ordervoor = screen_.ordervoor();
     {
         TVonuOrderscherm::UpdateGuard guard(screen_);
@@ -195,33 +195,95 @@ void OrderFileActions::nieuw()
     }
     if (showShippingAddress)
         showShippingAddress();
-    const IClock* clock = screen_.platform().clock;
-    screen_.orderdatum()->setDate(clock ? clock->today() : QDate::currentDate());
+    screen_.orderdatum()->setDate(screen_.platform().clock.today());
     screen_.transactie()->setItemIndex(int(Transactie::Order));
     setNotesBold(false);
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->notities()->setReadOnly(false);
     screen_.takeSavedSignature();
-    focusOrdervoor();
+    if (startDeskOrder)
+        screen_.debiteur()->setFocus();
+    else
+        focusOrdervoor();
 }
 
 void OrderFileActions::openen()
 {
+    // A request of the external-file button counts for this one Openen,
+    // whatever the answer to the change question.
+    const bool external = externRequest_;
+    externRequest_ = false;
     if (!confirmDiscard()) {
         focusOrdervoor();
         return;
     }
-    klantBestand_ = false;
-    externBestand_ = false;
-    const QString path = dialogs_.openFile(u8(Tekst::OpenCaption), ordersFolder(), u8(Tekst::OpenFilter));
+    const QString folder = external ? incomingFolder_ : ordersFolder();
+    const QString path = dialogs_.openFile(u8(Tekst::OpenCaption), folder, u8(Tekst::OpenFilter));
     if (path.isEmpty()) {
         focusOrdervoor();
         return;
     }
-    openFile(path);
+    if (external)
+        openExternalFile(path);
+    else
+        openFile(path);
+}
+
+void OrderFileActions::openExternal(const QString& incomingFolder)
+{
+    externRequest_ = true;
+    incomingFolder_ = incomingFolder;
+    openen();
+}
+
+void OrderFileActions::clearFileFlags()
+{
+    klantBestand_ = false;
+    externBestand_ = false;
+    screen_.order().desk().klantbestand = false;
+    screen_.order().desk().externBestand = false;
 }
 
 bool OrderFileActions::openFile(const QString& path)
+{
+    return load(path, false);
+}
+
+bool OrderFileActions::openExternalFile(const QString& path)
+{
+    IMessageDialog& messages = screen_.platform().messages;
+    // Customers mail their article-number files to the same mailbox; the
+    // file stays for the administration.
+    if (isArticleNumberFile(path)) {
+        screen_.platform().sound.beep();
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::ArtikelnummersNiet)});
+        focusOrdervoor();
+        return false;
+    }
+    if (!load(path, true))
+        return false;
+    // Only now is the order wholly on screen; until here a failure keeps
+    // the file for another try.
+    removeIncomingFile(path);
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm();
+        notes && !notes->notities()->toPlainText().trimmed().isEmpty()) {
+        screen_.platform().sound.beep();
+        showMessage(messages, u8(Tekst::Waarschuwing), {u8(Tekst::NotitiesBijOrder)});
+    }
+    return true;
+}
+
+void OrderFileActions::removeIncomingFile(const QString& path)
+{
+    QFile file(path);
+    if (file.remove())
+        return;
+    showMessage(screen_.platform().messages, u8(Tekst::Fout),
+                {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
+                 u8(Tekst::ZelfVerwijderen)});
+}
+
+bool OrderFileActions::load(const QString& path, bool external)
 {
     // The file is read completely before the order on screen is replaced,
     // so a broken file costs nothing.
@@ -231,16 +293,21 @@ bool OrderFileActions::openFile(const QString& path)
     QString reason;
     const bool ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
     if (!ok) {
-        if (IMessageDialog* messages = screen_.platform().messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
+        showMessage(screen_.platform().messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
+        focusOrdervoor();
+        return false;
+    }
+    // A customer's catalog may be older than the manufacturer's articles.
+    QString replaced;
+    if (external && articleSuccessor && !replaceInactiveArticles(read, articleSuccessor, &replaced)) {
         focusOrdervoor();
         return false;
     }
 
     screen_.clearOrder();
     document_ = std::move(doc);
-    if (!externBestand_)
-        currentFile_ = path;
+    externBestand_ = external;
+    currentFile_ = external ? QString() : path;
 
     // An address the profile no longer has selects no entry.
     QComboBox* ordervoor = screen_.ordervoor();
@@ -261,16 +328,23 @@ bool OrderFileActions::openFile(const QString& path)
     screen_.showHeaderTexts(h.ordernummer, h.referentie);
     screen_.transactie()->setItemIndex(int(h.transactie));
 
-    klantBestand_ = h.notes.markers;
+    // Everything a customer sends is the customer's own notes; the remark
+    // for the confirmation is the order desk's.
+    klantBestand_ = h.notes.markers || external;
+    const QString remark = h.notes.remark + replaced;
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm()) {
         notes->notities()->setPlainText(toWidgetText(h.notes.notes));
         if (screen_.state() && screen_.state()->internalMode)
-            notes->ob()->setPlainText(toWidgetText(h.notes.remark));
-        notes->notities()->setReadOnly(klantBestand_ || externBestand_);
+            notes->ob()->setPlainText(toWidgetText(remark));
+        notes->notities()->setReadOnly(klantBestand_);
     }
-    setNotesBold(!h.notes.notes.trimmed().isEmpty() || !h.notes.remark.trimmed().isEmpty());
+    setNotesBold(!h.notes.notes.trimmed().isEmpty() || !remark.trimmed().isEmpty());
     screen_.showSentStamp(h.sentStamp);
 
+    read.desk().klantbestand = klantBestand_;
+    read.desk().externBestand = external;
+    read.desk().bestandsnaam = currentFile_;
+    read.desk().ob = remark;
     screen_.order() = std::move(read);
     if (showShippingAddress)
         showShippingAddress();
@@ -278,7 +352,10 @@ bool OrderFileActions::openFile(const QString& path)
         screen_.showLineInRow(r);
     screen_.order().lines().setMaximum(screen_.order().lineScrollMaximum());
     screen_.syncWindows();
-    screen_.takeSavedSignature();
+    // An order taken in from outside exists nowhere else until it is
+    // stored: leaving it must ask.
+    if (!external)
+        screen_.takeSavedSignature();
     if (showPanels)
         showPanels();
     screen_.reportUnknownValues();
@@ -293,13 +370,12 @@ void OrderFileActions::verwijderen()
 {
     if (currentFile_.trimmed().isEmpty())
         return;
-    IMessageDialog* messages = screen_.platform().messages;
     const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(currentFile_), u8(Tekst::WordenVerwijderd),
                             QString(), u8(Tekst::Doorgaan)};
-    if (!messages || !askYesNo(*messages, u8(Tekst::Bevestiging), lines))
+    if (!askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging), lines))
         return;
     if (!QFile::remove(currentFile_)) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));
     }
     screen_.takeSavedSignature();

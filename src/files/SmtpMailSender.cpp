@@ -1,6 +1,7 @@
 #include "files/SmtpMailSender.h"
 
 #include "base/Platform.h"
+#include "base/Text.h"
 #include "files/MimeMessage.h"
 
 #include <curl/curl.h>
@@ -10,6 +11,15 @@
 
 namespace vonu {
 namespace {
+
+namespace Tekst {
+const char* const GeenOntvanger = "Geen ontvanger opgegeven.";
+const char* const GeenAfzender = "Geen afzender opgegeven.";
+const char* const GeenServer = "Geen geldige SMTP-server opgegeven.";
+const char* const GeenVerbinding = "De e-mailverbinding kan niet worden opgezet.";
+const char* const GeenGeheugen = "Onvoldoende geheugen.";
+const char* const ServerAntwoord = " (server: %1)";
+} // namespace Tekst
 
 // libcurl's global set-up is not thread-safe; do it once, before the first handle.
 void ensureCurlInitialised()
@@ -66,59 +76,59 @@ struct SlistDeleter {
 
 } // namespace
 
-SmtpMailSender::SmtpMailSender(SmtpSettings settings, const IClock* clock)
-    : m_settings(std::move(settings)), m_clock(clock)
+SmtpMailSender::SmtpMailSender(SmtpSettings settings, const IClock& clock)
+    : settings_(std::move(settings)), clock_(clock)
 {
 }
 
 bool SmtpMailSender::usesLogin() const
 {
-    return !m_settings.user.isEmpty() || !m_settings.password.isEmpty();
+    return !settings_.user.isEmpty() || !settings_.password.isEmpty();
 }
 
 MailResult SmtpMailSender::send(const MailMessage& message)
 {
     const QStringList recipients = splitRecipients(message.recipients);
     if (recipients.isEmpty())
-        return MailResult::failure(QStringLiteral("Geen ontvanger opgegeven."));
+        return MailResult::failure(u8(Tekst::GeenOntvanger));
     if (bareAddress(message.sender).isEmpty())
-        return MailResult::failure(QStringLiteral("Geen afzender opgegeven."));
-    if (m_settings.host.trimmed().isEmpty() || m_settings.port <= 0 || m_settings.port > 65535)
-        return MailResult::failure(QStringLiteral("Geen geldige SMTP-server opgegeven."));
+        return MailResult::failure(u8(Tekst::GeenAfzender));
+    if (settings_.host.trimmed().isEmpty() || settings_.port <= 0 || settings_.port > 65535)
+        return MailResult::failure(u8(Tekst::GeenServer));
 
     ensureCurlInitialised();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
     if (!curl)
-        return MailResult::failure(QStringLiteral("De e-mailverbinding kan niet worden opgezet."));
+        return MailResult::failure(u8(Tekst::GeenVerbinding));
     CURL* h = curl.get();
 
-    const QDateTime now = m_clock ? m_clock->now() : QDateTime::currentDateTime();
+    const QDateTime now = clock_.now();
     Upload upload;
     upload.data = mime::compose(message, now, mime::newMessageId(message.sender, now));
 
-    const bool implicitTls = m_settings.tls == SmtpSettings::Tls::Implicit
-                             || (m_settings.tls == SmtpSettings::Tls::Auto && m_settings.port == 465);
+    const bool implicitTls = settings_.tls == SmtpSettings::Tls::Implicit
+                             || (settings_.tls == SmtpSettings::Tls::Auto && settings_.port == 465);
     const QByteArray url = QStringLiteral("%1://%2:%3")
                                .arg(implicitTls ? QStringLiteral("smtps") : QStringLiteral("smtp"),
-                                    hostForUrl(m_settings.host))
-                               .arg(m_settings.port)
+                                    hostForUrl(settings_.host))
+                               .arg(settings_.port)
                                .toUtf8();
     const QByteArray from = angleAddress(message.sender);
     std::unique_ptr<curl_slist, SlistDeleter> rcpt;
     for (const QString& r : recipients) {
         curl_slist* next = curl_slist_append(rcpt.get(), angleAddress(r).constData());
         if (!next)
-            return MailResult::failure(QStringLiteral("Onvoldoende geheugen."));
+            return MailResult::failure(u8(Tekst::GeenGeheugen));
         (void)rcpt.release();
         rcpt.reset(next);
     }
 
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     QByteArray lastReply;
-    const QByteArray user = m_settings.user.toUtf8();
-    const QByteArray password = m_settings.password.toUtf8();
-    const QByteArray caFile = m_settings.caFile.toLocal8Bit();
-    const long timeout = m_settings.timeoutSeconds > 0 ? m_settings.timeoutSeconds : 60;
+    const QByteArray user = settings_.user.toUtf8();
+    const QByteArray password = settings_.password.toUtf8();
+    const QByteArray caFile = settings_.caFile.toLocal8Bit();
+    const long timeout = settings_.timeoutSeconds > 0 ? settings_.timeoutSeconds : 60;
 
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
@@ -156,8 +166,13 @@ MailResult SmtpMailSender::send(const MailMessage& message)
         text = QString::fromUtf8(curl_easy_strerror(code));
     // Only a refusal is worth quoting; a "250" or "334" is where it stopped, not why.
     if (!lastReply.isEmpty() && (lastReply.startsWith('4') || lastReply.startsWith('5')))
-        text += QStringLiteral(" (server: %1)").arg(QString::fromUtf8(lastReply));
+        text += u8(Tekst::ServerAntwoord).arg(QString::fromUtf8(lastReply));
     return MailResult::failure(text);
+}
+
+std::unique_ptr<IMailSender> SmtpMailTransport::sender(const SmtpSettings& settings)
+{
+    return std::make_unique<SmtpMailSender>(settings, clock_);
 }
 
 } // namespace vonu

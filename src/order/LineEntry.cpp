@@ -12,7 +12,6 @@
 #include "order/RowView.h"
 #include "order/VonuOrder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -122,9 +121,8 @@ void LineEntry::articleChanged(int r)
     const int line = lineOf(r);
     if (order.lineInUse(line)) {
         rij.artikel->hidePopup();
-        const bool yes =
-            askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
-                     {u8(Tekst::ArtikelWijzigen1), u8(Tekst::Gegevens), u8(Tekst::ArtikelWijzigen3)});
+        const bool yes = askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging),
+                                  {u8(Tekst::ArtikelWijzigen1), u8(Tekst::Gegevens), u8(Tekst::ArtikelWijzigen3)});
         if (!yes) {
             TVonuOrderscherm::UpdateGuard guard(screen_);
             showStored(rij.artikel, order.field(line, Veld::Artikel));
@@ -177,9 +175,8 @@ void LineEntry::lengthChanged(int r)
     const int line = lineOf(r);
     if (!order.field(line, Veld::Aantal).trimmed().isEmpty()) {
         rij.lengte->hidePopup();
-        const bool yes =
-            askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
-                     {u8(Tekst::LengteWijzigen1), u8(Tekst::Gegevens), u8(Tekst::LengteWijzigen3)});
+        const bool yes = askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging),
+                                  {u8(Tekst::LengteWijzigen1), u8(Tekst::Gegevens), u8(Tekst::LengteWijzigen3)});
         if (!yes) {
             TVonuOrderscherm::UpdateGuard guard(screen_);
             selectText(rij.lengte, order.field(line, Veld::Lengte));
@@ -216,7 +213,7 @@ void LineEntry::executionChanged(int r)
     if (screen_.programmaticUpdate())
         return;
     if (!screen_.rules().changeExecution(lineOf(r), screen_.regelRij(r).uitvoering->currentText())) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::DetailtekstNiet));
     }
 }
@@ -280,7 +277,7 @@ void LineEntry::storeTypedSize(int r, bool focusBack)
     if (!checked)
         return;
     if (check.beep)
-        QApplication::beep();
+        screen_.platform().sound.beep();
     screen_.setStatusText(0, check.status);
     {
         TVonuOrderscherm::UpdateGuard guard(screen_);
@@ -544,7 +541,7 @@ bool LineEntry::handleKey(const Plaats& p, QWidget* field, QKeyEvent* key)
     case Veldsoort::Referentie:
         if (c.isNull() || u8(Tekst::NummerTekens).contains(c.toUpper()))
             return false;
-        QApplication::beep();
+        screen_.platform().sound.beep();
         return true;
     default:
         return false;

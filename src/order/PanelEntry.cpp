@@ -14,7 +14,6 @@
 #include "order/VonuOrderNotitie.h"
 #include "order/VonuOrderZoekArtikel.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -277,7 +276,7 @@ void PanelEntry::storeDetailAantal(int n)
     updateRange(Paneel::Detail);
     updateDetailTotal(line);
     if (aantalOntbreekt) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::AantalVerplicht));
     } else {
         screen_.setStatusText(0, QString());
@@ -303,7 +302,7 @@ void PanelEntry::storeDetailMaat(int n, bool focusBack)
         return;
     }
     if (check.beep)
-        QApplication::beep();
+        screen_.platform().sound.beep();
     screen_.setStatusText(0, check.status);
     {
         TVonuOrderscherm::UpdateGuard guard(screen_);
@@ -516,10 +515,7 @@ void PanelEntry::openLeveringsInformatie()
 
 void PanelEntry::openOmschrijving(int r)
 {
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!messages)
-        return;
-    TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), *messages,
+    TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), screen_.platform(),
                                          standaardOmschrijving_, &screen_);
 }
 

@@ -791,7 +791,7 @@ void TVonuOrderscherm::reportUnknownValues()
         lines.append(u8(Tekst::EnNog).arg(unknown.size() - Getoond));
     lines.append(QString());
     lines.append(u8(Tekst::BlijvenBewaard));
-    showMessage(*platform_.messages, u8(Tekst::Informatie), lines);
+    showMessage(platform_.messages, u8(Tekst::Informatie), lines);
 }
 
 void TVonuOrderscherm::showSentStamp(const QString& stamp)
@@ -840,13 +840,13 @@ bool TVonuOrderscherm::closeQuery()
     // A value typed but not yet stored (the field was never left, the window
     // closed with its close box) counts as a change too.
     writeBackVisibleRows();
-    if (currentSignature() == savedSignature_ || !platform_.messages)
+    if (currentSignature() == savedSignature_)
         return true;
     const char* vraag =
         transactieType() == Transactie::Offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd;
     // The question stands on the second line of the dialog, as all single
     // questions of the program do.
-    return askYesNo(*platform_.messages, u8(Tekst::Bevestiging), {QString(), u8(vraag)});
+    return askYesNo(platform_.messages, u8(Tekst::Bevestiging), {QString(), u8(vraag)});
 }
 
 bool TVonuOrderscherm::event(QEvent* event)

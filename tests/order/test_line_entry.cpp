@@ -11,7 +11,7 @@
 #include "files/OrderFileActions.h"
 #include "sill/VonuOrderSponning.h"
 #include "OrderEntryFixture.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,7 +39,9 @@ class LineEntryTest : public ::testing::Test {
 protected:
     LineEntryTest() : state(work.path()), screen(platform, state, sponningKoppeling())
     {
-        platform.messages = &messages;
+        // These tests change articles of lines in use and mean "yes" to the
+        // question that asks whether to.
+        messages.unscripted = 1;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(test::EntryCatalogXml)));
         EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(test::EntryProfileXml)));
         screen.showModeControls(false);
@@ -78,8 +80,9 @@ protected:
     }
 
     QTemporaryDir work;
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     AppState state;
     TVonuOrderscherm screen;
 };

@@ -3,7 +3,7 @@
 #include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,7 +25,6 @@ class ShowLine : public ::testing::Test {
 protected:
     ShowLine() : state("/tmp"), screen(platform, state, sponningKoppeling())
     {
-        platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
         for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
             screen.regelRij(r).artikel->addItems({"", "OD67", "VB300"});
@@ -39,8 +38,9 @@ protected:
             screen.order().setFlag(line, f, true);
     }
 
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     AppState state;
     TVonuOrderscherm screen;
 };

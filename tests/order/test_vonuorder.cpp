@@ -4,7 +4,7 @@
 #include "data/AppState.h"
 #include "sill/VonuOrderSponning.h"
 #include "order/VonuOrderNotitie.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -30,7 +30,7 @@ class MainScreen : public ::testing::Test {
 protected:
     MainScreen()
         : clock(QDateTime(QDate(2024, 3, 12), QTime(10, 0))),
-          platform{&messages, &clock, &sound}, state(QDir::tempPath()), screen(platform, state, sponningKoppeling())
+          platform{messages, clock, sound, files, printer, mail}, state(QDir::tempPath()), screen(platform, state, sponningKoppeling())
     {
         screen.setNotitiescherm(&notes);
     }
@@ -52,6 +52,9 @@ protected:
     ScriptedMessages messages;
     vonu::test::FixedClock clock;
     vonu::test::RecordingSound sound;
+    vonu::test::ScriptedFileDialogs files;
+    vonu::test::RecordingPrinter printer;
+    vonu::test::RecordingMail mail;
     Platform platform;
     AppState state;
     TVonuOrderNotitiescherm notes;
@@ -461,7 +464,7 @@ TEST_F(MainScreen, CloseQuery)
     };
     for (const Case& c : cases) {
         ScriptedMessages dialog;
-        Platform p{&dialog, &clock, &sound};
+        Platform p{dialog, clock, sound, files, printer, mail};
         TVonuOrderscherm s(p, state, sponningKoppeling());
         int closed = 0;
         s.setCloseHandler([&closed] { ++closed; });

@@ -3,7 +3,7 @@
 #include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,7 +42,6 @@ class RebateDialog : public ::testing::Test {
 protected:
     RebateDialog() : state("/tmp"), screen(platform, state, sponningKoppeling())
     {
-        platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
         for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
             screen.bewerkingRij(n).keuze->addItems({"", "BOOR", "SP20", "SP30"});
@@ -91,8 +90,9 @@ protected:
     QString tweede() const { return screen.order().field(1, Veld::Omschrijving_2); }
     QString derde() const { return screen.order().field(1, Veld::Omschrijving_3); }
 
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     AppState state;
     TVonuOrderscherm screen;
     int openings = 0;
