@@ -6,6 +6,7 @@
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/SillMacroQueries.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/OrderFileActions.h"
@@ -14,8 +15,10 @@
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
 #include "order/OrderValidation.h"
+#include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
+#include "sill/VonuOrderOnderdorpelmacro.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QComboBox>
@@ -314,6 +317,10 @@ bool MorvekVonu::prepareOrderDesk()
     main_->serverOrder()->setText(db_->settings().serverOrder);
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
+    sillQueries_ = std::make_unique<SillMacroQueries>(*db_);
+    main_->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
+        openSillMacroDialog(*main_, *sillQueries_, kind, line, row);
+    });
     return true;
 }
 

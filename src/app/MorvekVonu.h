@@ -19,6 +19,7 @@ class DbSession;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
+class SillMacroQueries;
 class TVonuOrderscherm;
 class TVonuOrderNotitiescherm;
 class TVonuOrderExtrascherm;
@@ -91,6 +92,8 @@ private:
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
 
     std::unique_ptr<DbSession> db_;
+    // The sill macro configurator's statements; lives with the session.
+    std::unique_ptr<SillMacroQueries> sillQueries_;
     // The buttons' handlers; children of the main screen.
     OrderFileActions* fileActions_ = nullptr;
     OrderOverzichtActie* printAction_ = nullptr;

@@ -19,9 +19,11 @@ std::optional<int> optionalInt(const DbRows& rows, const QString& column, int ro
 
 std::optional<int> SillMacroQueries::macroCount(const QString& article)
 {
-    const DbRows r = db_.select(QStringLiteral(
-        "select Maatinvoer * (select count(*) from ArtikelOnderdorpelmacro m where m.Artikel = a.Artikel) as Aantal "
-        "from Artikel a where a.Artikel = ?"), {article.trimmed()});
+    const DbRows r =
+        db_.select(QStringLiteral("select Maatinvoer * (select count(*) from ArtikelOnderdorpelmacro m where "
+                                  "m.Artikel = a.Artikel) as Aantal "
+                                  "from Artikel a where a.Artikel = ?"),
+                   {article.trimmed()});
     if (!r)
         return std::nullopt;
     return r.found() ? r.value(QStringLiteral("Aantal")).toInt() : 0;
@@ -29,20 +31,25 @@ std::optional<int> SillMacroQueries::macroCount(const QString& article)
 
 std::optional<sill::SillProposal> SillMacroQueries::proposal(const QString& article)
 {
-    const DbRows r = db_.select(QStringLiteral(
-        "select\n"
-        "  count(*) as MacroAantal,\n"
-        "  sum(case when UDK is null or HOH is null then 1 else 0 end) + case when count(*) = 1 then 0 else 1 end as MaatAantal,\n"
-        "  case\n"
-        "    when count(*) = 1 then 'BW'\n"
-        "    when sum(case when UDK is not null and HOH is null then 1 else 0 end) > 0 then 'BB'\n"
-        "    when count(*) = 4 and sum(case when UDK is not null and HOH is not null then Bewerking else 0 end) = 2 then 'HR'\n"
-        "    when count(*) = 4 and sum(case when UDK is not null and HOH is not null then Bewerking else 0 end) = 3 then 'HL'\n"
-        "    when count(*) = 5 then 'H2'\n"
-        "    when count(*) = 6 then 'H1'\n"
-        "  end as TypeOnderdorpel\n"
-        "from ArtikelOnderdorpelmacro\n"
-        "where Artikel = ? and KeuzeVoorstel = true"), {article.trimmed()});
+    const DbRows r = db_.select(
+        QStringLiteral(
+            "select\n"
+            "  count(*) as MacroAantal,\n"
+            "  sum(case when UDK is null or HOH is null then 1 else 0 end) + case when count(*) = 1 then 0 "
+            "else 1 end as MaatAantal,\n"
+            "  case\n"
+            "    when count(*) = 1 then 'BW'\n"
+            "    when sum(case when UDK is not null and HOH is null then 1 else 0 end) > 0 then 'BB'\n"
+            "    when count(*) = 4 and sum(case when UDK is not null and HOH is not null then Bewerking else "
+            "0 end) = 2 then 'HR'\n"
+            "    when count(*) = 4 and sum(case when UDK is not null and HOH is not null then Bewerking else "
+            "0 end) = 3 then 'HL'\n"
+            "    when count(*) = 5 then 'H2'\n"
+            "    when count(*) = 6 then 'H1'\n"
+            "  end as TypeOnderdorpel\n"
+            "from ArtikelOnderdorpelmacro\n"
+            "where Artikel = ? and KeuzeVoorstel = true"),
+        {article.trimmed()});
     if (!r)
         return std::nullopt;
     sill::SillProposal p;
@@ -52,11 +59,12 @@ std::optional<sill::SillProposal> SillMacroQueries::proposal(const QString& arti
     return p;
 }
 
-std::optional<bool> SillMacroQueries::inSimpleChoice(const QString& article, int position, const QString& macro)
+std::optional<bool> SillMacroQueries::inSimpleChoice(const QString& article, int position,
+                                                     const QString& macro)
 {
-    const DbRows r = db_.select(QStringLiteral(
-        "select KeuzeSimpel from ArtikelOnderdorpelmacro where Artikel = ? and Bewerking = ? and Macro = ?"),
-        {article.trimmed(), position, macro});
+    const DbRows r = db_.select(QStringLiteral("select KeuzeSimpel from ArtikelOnderdorpelmacro where "
+                                               "Artikel = ? and Bewerking = ? and Macro = ?"),
+                                {article.trimmed(), position, macro});
     if (!r.found())
         return std::nullopt;
     return r.flag(QStringLiteral("KeuzeSimpel"));
@@ -64,10 +72,11 @@ std::optional<bool> SillMacroQueries::inSimpleChoice(const QString& article, int
 
 QList<SillMacroChoice> SillMacroQueries::choices(const QString& article, int position, bool simpleOnly)
 {
-    QString sql = QStringLiteral(
-        "select Omschrijving, ArtikelOnderdorpelmacro.Macro, UDK, HOH, KeuzeVoorstel from ArtikelOnderdorpelmacro\n"
-        "join Onderdorpelmacro on Onderdorpelmacro.Macro = ArtikelOnderdorpelmacro.Macro\n"
-        "where Artikel = ? and Bewerking = ?\n");
+    QString sql =
+        QStringLiteral("select Omschrijving, ArtikelOnderdorpelmacro.Macro, UDK, HOH, KeuzeVoorstel from "
+                       "ArtikelOnderdorpelmacro\n"
+                       "join Onderdorpelmacro on Onderdorpelmacro.Macro = ArtikelOnderdorpelmacro.Macro\n"
+                       "where Artikel = ? and Bewerking = ?\n");
     if (simpleOnly)
         sql += QStringLiteral("and KeuzeSimpel = true\n");
     sql += QStringLiteral("order by Keuze, ArtikelOnderdorpelmacro.Macro");
@@ -88,8 +97,9 @@ QList<SillMacroChoice> SillMacroQueries::choices(const QString& article, int pos
 std::optional<SillMacroDistances> SillMacroQueries::distances(const QString& article, int position,
                                                               const QString& macro)
 {
-    const DbRows r = db_.select(QStringLiteral(
-        "select UDK, HOH from ArtikelOnderdorpelmacro where Artikel = ? and Bewerking = ? and Macro = ?"),
+    const DbRows r = db_.select(
+        QStringLiteral(
+            "select UDK, HOH from ArtikelOnderdorpelmacro where Artikel = ? and Bewerking = ? and Macro = ?"),
         {article.trimmed(), position, macro});
     if (!r.found())
         return std::nullopt;
@@ -98,9 +108,10 @@ std::optional<SillMacroDistances> SillMacroQueries::distances(const QString& art
 
 std::optional<SillWindowPlacement> SillMacroQueries::readPlacement(const QString& screen)
 {
-    const DbRows r = db_.call(QStringLiteral("APC_Leesscherm"), {{QStringLiteral("Gebruiker"), db_.userName()},
-                                                                  {QStringLiteral("Scherm"), screen},
-                                                                  {QStringLiteral("Soort"), QStringLiteral("S")}});
+    const DbRows r =
+        db_.call(QStringLiteral("APC_Leesscherm"), {{QStringLiteral("Gebruiker"), db_.userName()},
+                                                    {QStringLiteral("Scherm"), screen},
+                                                    {QStringLiteral("Soort"), QStringLiteral("S")}});
     if (!r.found() || r.value(QStringLiteral("Active")).isNull())
         return std::nullopt;
     SillWindowPlacement p;
@@ -123,23 +134,25 @@ void SillMacroQueries::writePlacement(const QString& screen, const SillWindowPla
                                                    {QStringLiteral("Breedte"), placement.width}});
 }
 
-bool SillMacroQueries::insertSillMacroValue(const QString& orderNumber, const QString& regelId, const QString& type,
-                                            const QString& value, int volgnummer)
+bool SillMacroQueries::insertSillMacroValue(const QString& orderNumber, const QString& regelId,
+                                            const QString& type, const QString& value, int volgnummer)
 {
     const QString waarde = value.trimmed();
     if (waarde.isEmpty())
         return true;
-    return db_.exec(QStringLiteral("insert into OrderOnderdorpelmacro (\"order\", RegelId, Type, Volgnummer, Waarde) "
-                                   "values (?, ?, ?, ?, ?)"),
-                    {orderKey(orderNumber), padLeft(regelId.trimmed(), 4), type, volgnummer, waarde});
+    return db_.exec(
+        QStringLiteral("insert into OrderOnderdorpelmacro (\"order\", RegelId, Type, Volgnummer, Waarde) "
+                       "values (?, ?, ?, ?, ?)"),
+        {orderKey(orderNumber), padLeft(regelId.trimmed(), 4), type, volgnummer, waarde});
 }
 
 QList<SillMacroQueries::StoredValue> SillMacroQueries::storedValues(const QString& orderNumber,
                                                                     const QString& regelId)
 {
-    const DbRows r = db_.select(QStringLiteral("select Type, Volgnummer, Waarde from OrderOnderdorpelmacro "
-                                               "where \"order\" = ? and RegelId = ? order by Type, Volgnummer"),
-                                {orderKey(orderNumber), padLeft(regelId.trimmed(), 4)});
+    const DbRows r =
+        db_.select(QStringLiteral("select Type, Volgnummer, Waarde from OrderOnderdorpelmacro "
+                                  "where \"order\" = ? and RegelId = ? order by Type, Volgnummer"),
+                   {orderKey(orderNumber), padLeft(regelId.trimmed(), 4)});
     QList<StoredValue> list;
     for (int i = 0; i < r.size(); ++i)
         list.append({r.text(QStringLiteral("Type"), i), r.value(QStringLiteral("Volgnummer"), i).toInt(),

@@ -13,8 +13,12 @@ struct TypeRow {
     const char* code;
 };
 constexpr std::array<TypeRow, 6> Types = {{
-    {SillType::BW, "BW"}, {SillType::BB, "BB"}, {SillType::HR, "HR"},
-    {SillType::HL, "HL"}, {SillType::H1, "H1"}, {SillType::H2, "H2"},
+    {SillType::BW, "BW"},
+    {SillType::BB, "BB"},
+    {SillType::HR, "HR"},
+    {SillType::HL, "HL"},
+    {SillType::H1, "H1"},
+    {SillType::H2, "H2"},
 }};
 
 // The edits in the order of the arrow keys.
@@ -23,21 +27,30 @@ constexpr int PijlVelden = 3 + Maten;
 SillField pijlVeld(int i)
 {
     switch (i) {
-    case 0: return {SillField::Productienummer, 0};
-    case 1: return {SillField::Aantal, 0};
-    case 2: return {SillField::Zaagmaat, 0};
-    default: return {SillField::Maat, i - 2};
+    case 0:
+        return {SillField::Productienummer, 0};
+    case 1:
+        return {SillField::Aantal, 0};
+    case 2:
+        return {SillField::Zaagmaat, 0};
+    default:
+        return {SillField::Maat, i - 2};
     }
 }
 
 int pijlIndex(const SillField& f)
 {
     switch (f.kind) {
-    case SillField::Productienummer: return 0;
-    case SillField::Aantal: return 1;
-    case SillField::Zaagmaat: return 2;
-    case SillField::Maat: return f.n >= 1 && f.n <= Maten ? f.n + 2 : -1;
-    default: return -1;
+    case SillField::Productienummer:
+        return 0;
+    case SillField::Aantal:
+        return 1;
+    case SillField::Zaagmaat:
+        return 2;
+    case SillField::Maat:
+        return f.n >= 1 && f.n <= Maten ? f.n + 2 : -1;
+    default:
+        return -1;
     }
 }
 
@@ -81,9 +94,12 @@ QString sillTypeCode(SillType type)
 QString sillTitle(SillType type)
 {
     switch (type) {
-    case SillType::BW: return QStringLiteral("Bewerking");
-    case SillType::BB: return QStringLiteral("Onderdorpel binnen/buiten");
-    default: return QStringLiteral("Onderdorpel hefschuif");
+    case SillType::BW:
+        return QStringLiteral("Bewerking");
+    case SillType::BB:
+        return QStringLiteral("Onderdorpel binnen/buiten");
+    default:
+        return QStringLiteral("Onderdorpel hefschuif");
     }
 }
 
@@ -199,10 +215,14 @@ bool SillConfiguration::shown(const SillField& field) const
     switch (field.kind) {
     case SillField::Productienummer:
     case SillField::Aantal:
-    case SillField::Zaagmaat: return headerFieldsShown();
-    case SillField::Bewerking: return field.n == 0 || positionShown(field.n);
-    case SillField::Maat: return maatShown(field.n);
-    default: return false;
+    case SillField::Zaagmaat:
+        return headerFieldsShown();
+    case SillField::Bewerking:
+        return field.n == 0 || positionShown(field.n);
+    case SillField::Maat:
+        return maatShown(field.n);
+    default:
+        return false;
     }
 }
 

@@ -18,20 +18,21 @@ class OrderModel;
 
 namespace sill {
 
-inline constexpr int Posities = 12;      // operation positions ("Bewerking 1" ... "Bewerking 12")
-inline constexpr int Maten = 13;         // dimension fields
-inline constexpr int RijAfstand = 18;    // pixels from one position row to the next
-inline constexpr int KnopAfstand = 28;   // from the top of the last row to the buttons
-inline constexpr int HoogteToeslag = 80; // from the buttons to the bottom of the dialog
-inline constexpr int MacroTekstBreedte = 50;  // description part of a macro list item
-inline constexpr int MaatLengte = 5;     // figures of quantity, saw length and dimensions
+inline constexpr int Posities = 12;          // operation positions ("Bewerking 1" ... "Bewerking 12")
+inline constexpr int Maten = 13;             // dimension fields
+inline constexpr int RijAfstand = 18;        // pixels from one position row to the next
+inline constexpr int KnopAfstand = 28;       // from the top of the last row to the buttons
+inline constexpr int HoogteToeslag = 80;     // from the buttons to the bottom of the dialog
+inline constexpr int MacroTekstBreedte = 50; // description part of a macro list item
+inline constexpr int MaatLengte = 5;         // figures of quantity, saw length and dimensions
 
 // The texts the configurator and the sill sheet share.
 namespace Tekst {
 inline constexpr const char* Eenvoudig = "Eenvoudige keuze";
 inline constexpr const char* Uitgebreid = "Uitgebreide keuze";
 inline constexpr const char* AantalVerplicht = "Aantal is verplicht!";
-inline constexpr const char* ZaagmaatFout = "Zaagmaat komt niet overeen met het totaal van de maten of is leeg!";
+inline constexpr const char* ZaagmaatFout =
+    "Zaagmaat komt niet overeen met het totaal van de maten of is leeg!";
 inline constexpr const char* AlleenUitgebreid = "Gekozen bewerkingen niet mogelijk met eenvoudige keuze!";
 } // namespace Tekst
 
@@ -66,7 +67,7 @@ struct SillEntry {
     QString productienummer;
     QString aantal;
     QString zaagmaat;
-    std::array<QString, Posities> udk;   // as shown, empty for none
+    std::array<QString, Posities> udk; // as shown, empty for none
     std::array<QString, Posities> hoh;
     std::array<QString, Maten> maten;
 
@@ -78,7 +79,7 @@ struct SillEntry {
 struct SillField {
     enum Kind { Geen, Productienummer, Aantal, Zaagmaat, Bewerking, Maat };
     Kind kind = Geen;
-    int n = 0;   // position 0..12 for Bewerking, 1..13 for Maat
+    int n = 0; // position 0..12 for Bewerking, 1..13 for Maat
 
     bool operator==(const SillField&) const = default;
 };
@@ -88,8 +89,8 @@ struct EnterStep {
     enum Action { Focus, Confirm, Stay };
     Action action = Stay;
     SillField target;
-    QString fill;       // the automatic second dimension: text for `fillField`
-    int fillField = 0;  // 0 when nothing is filled
+    QString fill;      // the automatic second dimension: text for `fillField`
+    int fillField = 0; // 0 when nothing is filled
 
     bool operator==(const EnterStep&) const = default;
 };
@@ -106,9 +107,9 @@ public:
     bool single() const { return proposal_.macroAantal == 1; }
     bool headerFieldsShown() const { return !single(); }
 
-    int positionsShown() const;              // 0..12
+    int positionsShown() const; // 0..12
     bool positionShown(int k) const { return k >= 1 && k <= positionsShown(); }
-    int lastMaat() const;                    // highest dimension field shown, 0 when none
+    int lastMaat() const; // highest dimension field shown, 0 when none
     bool maatShown(int j) const { return j >= 1 && j <= lastMaat(); }
     QString maatLabel(int j) const;
 
@@ -150,10 +151,10 @@ bool quantityRefused(const QString& aantal);
 
 // Fields 2..28 of a sub-article (kind 'S') or operation (kind 'B') row.
 struct SillValues {
-    QString productienummer;                 // field 2
-    std::array<QString, Posities> macros;    // fields 3..14
-    std::array<QString, Maten> maten;        // fields 15..27
-    bool configured = false;                 // field 28 "*"
+    QString productienummer;              // field 2
+    std::array<QString, Posities> macros; // fields 3..14
+    std::array<QString, Maten> maten;     // fields 15..27
+    bool configured = false;              // field 28 "*"
 
     bool operator==(const SillValues&) const = default;
 };

@@ -19,7 +19,7 @@ struct SillMacroChoice {
     QString macro;
     std::optional<int> udk;
     std::optional<int> hoh;
-    bool voorstel = false;   // the proposed macro of the position
+    bool voorstel = false; // the proposed macro of the position
 };
 
 // UDK and HOH of one macro at one position.
@@ -30,7 +30,7 @@ struct SillMacroDistances {
 
 // A window placement as the database keeps it per user and screen.
 struct SillWindowPlacement {
-    int windowState = 0;   // 0 normal, 1 minimised, 2 maximised
+    int windowState = 0; // 0 normal, 1 minimised, 2 maximised
     int top = 0;
     int left = 0;
     int height = 0;
@@ -49,7 +49,8 @@ public:
     virtual std::optional<sill::SillProposal> proposal(const QString& article) = 0;
     // Whether the macro is offered in the simple choice; nullopt when the
     // article has no such macro at that position.
-    virtual std::optional<bool> inSimpleChoice(const QString& article, int position, const QString& macro) = 0;
+    virtual std::optional<bool> inSimpleChoice(const QString& article, int position,
+                                               const QString& macro) = 0;
     // The macros of one position in their order of choice.
     virtual QList<SillMacroChoice> choices(const QString& article, int position, bool simpleOnly) = 0;
     virtual std::optional<SillMacroDistances> distances(const QString& article, int position,

@@ -27,13 +27,13 @@ class TVonuOrderscherm;
 
 // What the configurator opens with.
 struct SillMacroRequest {
-    QChar kind = u'S';          // 'S' sub-article row, 'B' operation row
+    QChar kind = u'S'; // 'S' sub-article row, 'B' operation row
     int line = 0;
     int row = 0;
     QString article;
-    QString aantal;             // the line's first detail row
+    QString aantal; // the line's first detail row
     QString zaagmaat;
-    QString productienummer;    // field 2 of the row
+    QString productienummer; // field 2 of the row
     // The row's stored values, shown instead of the proposals (the row's
     // article did not change since they were configured).
     std::optional<sill::SillValues> restore;
@@ -143,7 +143,7 @@ private:
     QLabel* lUDK_ = nullptr;
     QLabel* lHOH_ = nullptr;
     QLabel* lMaatKop_ = nullptr;
-    std::array<QComboBox*, sill::Posities + 1> bewerking_{};   // 0 is the simple/extended choice
+    std::array<QComboBox*, sill::Posities + 1> bewerking_{}; // 0 is the simple/extended choice
     std::array<QLabel*, sill::Posities> lBewerking_{};
     std::array<QLineEdit*, sill::Posities> udk_{};
     std::array<QLineEdit*, sill::Posities> hoh_{};
@@ -155,8 +155,8 @@ private:
 
     bool aantalRood_ = false;
     bool zaagmaatRood_ = false;
-    int updating_ = 0;           // lists filled by the program: no change handlers
-    bool exitsHandled_ = false;  // the confirmation ran the focused field's exit itself
+    int updating_ = 0;          // lists filled by the program: no change handlers
+    bool exitsHandled_ = false; // the confirmation ran the focused field's exit itself
     bool closed_ = false;
 };
 

@@ -168,7 +168,7 @@ TEST(SillConfiguration, LengthCheck)
 
 TEST(SillConfiguration, EnterRoutes)
 {
-    const SillConfiguration bb = config(3, 4, SillType::BB);  // a, A, B, z
+    const SillConfiguration bb = config(3, 4, SillType::BB); // a, A, B, z
     const SillConfiguration hl = config(4, 4, SillType::HL);
     const SillConfiguration bw = config(1, 0, SillType::BW);
     const SillConfiguration none = config(2, 1, SillType::Geen);
@@ -246,7 +246,7 @@ TEST(SillConfiguration, SecondDimensionOfLiftSlideSills)
 
 TEST(SillConfiguration, ArrowsMoveOverTheShownEditsAndWrap)
 {
-    const SillConfiguration bb = config(3, 3, SillType::BB);  // header + dimensions 1..3
+    const SillConfiguration bb = config(3, 3, SillType::BB); // header + dimensions 1..3
     const SillField productienummer{SillField::Productienummer, 0};
     const SillField aantal{SillField::Aantal, 0};
     EXPECT_EQ(bb.arrow(aantal, false), (SillField{SillField::Zaagmaat, 0}));
