@@ -1,6 +1,5 @@
 #include "desk/SillMacroQueries.h"
 
-#include "desk/DbConventions.h"
 #include "desk/DbSession.h"
 
 namespace vonu {
@@ -132,32 +131,6 @@ void SillMacroQueries::writePlacement(const QString& screen, const SillWindowPla
                                                    {QStringLiteral("Links"), placement.left},
                                                    {QStringLiteral("Hoogte"), placement.height},
                                                    {QStringLiteral("Breedte"), placement.width}});
-}
-
-bool SillMacroQueries::insertSillMacroValue(const QString& orderNumber, const QString& regelId,
-                                            const QString& type, const QString& value, int volgnummer)
-{
-    const QString waarde = value.trimmed();
-    if (waarde.isEmpty())
-        return true;
-    return db_.exec(
-        QStringLiteral("insert into OrderOnderdorpelmacro (\"order\", RegelId, Type, Volgnummer, Waarde) "
-                       "values (?, ?, ?, ?, ?)"),
-        {orderKey(orderNumber), padLeft(regelId.trimmed(), 4), type, volgnummer, waarde});
-}
-
-QList<SillMacroQueries::StoredValue> SillMacroQueries::storedValues(const QString& orderNumber,
-                                                                    const QString& regelId)
-{
-    const DbRows r =
-        db_.select(QStringLiteral("select Type, Volgnummer, Waarde from OrderOnderdorpelmacro "
-                                  "where \"order\" = ? and RegelId = ? order by Type, Volgnummer"),
-                   {orderKey(orderNumber), padLeft(regelId.trimmed(), 4)});
-    QList<StoredValue> list;
-    for (int i = 0; i < r.size(); ++i)
-        list.append({r.text(QStringLiteral("Type"), i), r.value(QStringLiteral("Volgnummer"), i).toInt(),
-                     r.text(QStringLiteral("Waarde"), i)});
-    return list;
 }
 
 } // namespace vonu

@@ -3,7 +3,9 @@
 // keys of the dialog, what confirming and cancelling leave in the order,
 // the saved placement, and the configured values stored and read back.
 #include "data/AppState.h"
+#include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/OrderStore.h"
 #include "desk/SillMacroQueries.h"
 #include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
@@ -13,11 +15,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -478,16 +482,35 @@ TEST_F(SillDialogTest, OpensFromAChangedSubArticleAndStoresWhatWasTyped)
     const SillValues typed = readSillValues(order(), u'S', 1, 1);
     ASSERT_TRUE(typed.configured);
 
-    // Stored as the order store stores a configured row, and read back.
-    ASSERT_TRUE(session->exec("insert into \"order\" (\"order\", Status, Debnr, V_adres, Datum) "
-                              "values ('     901', 'Productie', '104711', '01', date '2026-12-10')"));
-    for (int k = 1; k <= Posities; ++k)
-        ASSERT_TRUE(queries->insertSillMacroValue("901", "2", "B", typed.macros[std::size_t(k - 1)], k));
-    for (int j = 1; j <= Maten; ++j)
-        ASSERT_TRUE(queries->insertSillMacroValue("901", "2", "M", typed.maten[std::size_t(j - 1)], j));
+    // The order stored by the order desk's store and its sill values read back.
+    DeskOrderData& desk = order().desk();
+    desk.debiteur = "104711";
+    desk.extra.leverdatum = QDate(2026, 12, 22);
+    desk.extra.productieweek = "52";
+    desk.extra.leveringswijze = "TR";
+    order().setField(1, Veld::Lengte, "Op maat");
+    for (int f : {Vlag::Lengte, Vlag::Subartikelen, Vlag::Details})
+        order().setFlag(1, f, true);
+    StoreHeader header;
+    header.orderdatum = QDate(2026, 12, 10);
+    header.verzendadres = "01";
+    OrderStore store(*session, messages);
+    ASSERT_TRUE(store.store(order(), header, StoreRequest{true, "24001", false}))
+        << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    const QString key = orderKey("24001");
+    const QString regelId =
+        db->scalar("select RegelId from OrderProduktieregel where \"order\" = ? and Artikel = 'HSD67R'", {key})
+            .toString();
+    ASSERT_FALSE(regelId.isEmpty());
+    QSqlQuery q(db->admin());
+    q.prepare("select RegelId, Type, Volgnummer, Waarde from OrderOnderdorpelmacro where \"order\" = ? "
+              "order by Type, Volgnummer");
+    q.addBindValue(key);
+    ASSERT_TRUE(q.exec());
     QStringList back;
-    for (const SillMacroQueries::StoredValue& v : queries->storedValues("901", "2"))
-        back << v.type + QString::number(v.volgnummer) + u'=' + v.waarde;
+    while (q.next()) {
+        EXPECT_EQ(q.value(0).toString(), regelId);
+        back << q.value(1).toString() + q.value(2).toString() + u'=' + q.value(3).toString();
+    }
     EXPECT_EQ(back, (QStringList{"B1=AFK", "B2=HS1", "B3=HSM", "B4=AFK", "M1=20", "M2=1580", "M3=1000"}));
-    EXPECT_EQ(db->scalar("select count(*) from OrderOnderdorpelmacro where RegelId = '   2'").toInt(), 7);
 }
