@@ -2,6 +2,7 @@
 // database with the demo macros: what each sill type shows, the checks and
 // keys of the dialog, what confirming and cancelling leave in the order,
 // the saved placement, and the configured values stored and read back.
+#include "app/MorvekVonu.h"
 #include "data/AppState.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
@@ -10,12 +11,14 @@
 #include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderOnderdorpelmacro.h"
+#include "support/DemoFiles.h"
 #include "support/PgTestDatabase.h"
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -42,6 +45,33 @@ QString demoFile(const char* name)
 {
     QFile f(QStringLiteral(VONU_SOURCE_DIR "/demo/") + QString::fromLatin1(name));
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Runs `act` on the configurator once it is up; one still open afterwards
+// is cancelled, so a test never hangs.
+void onConfigurator(QObject* owner, int* openings, std::function<void(Dialog&)> act)
+{
+    auto* poll = new QTimer(owner);
+    poll->setInterval(5);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [openings, act, poll, tries] {
+        auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!d && ++*tries < 4000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        ASSERT_NE(d, nullptr) << "the configurator did not open";
+        // The main screen's own activation may still be on its way
+        // offscreen: the dialog is active once that has passed.
+        QTest::qWait(20);
+        d->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
+        ++*openings;
+        act(*d);
+        if (d->isVisible())
+            d->annuleren()->click();
+    });
+    poll->start();
 }
 
 class SillDialogTest : public ::testing::Test {
@@ -96,32 +126,10 @@ protected:
             order().setBewerking(1, r, 1, QString::fromLatin1(article));
     }
 
-    // Runs `act` on the configurator once it is up; one still open
-    // afterwards is cancelled, so a test never hangs.
     void whenShown(std::function<void(Dialog&)> act)
     {
         ++expectedOpenings;
-        auto* poll = new QTimer(screen.get());
-        poll->setInterval(5);
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, [this, act, poll, tries] {
-            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!d && ++*tries < 4000)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            ASSERT_NE(d, nullptr) << "the configurator did not open";
-            // The main screen's own activation may still be on its way
-            // offscreen: the dialog is active once that has passed.
-            QTest::qWait(20);
-            d->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
-            ++openings;
-            act(*d);
-            if (d->isVisible())
-                d->annuleren()->click();
-        });
-        poll->start();
+        onConfigurator(screen.get(), &openings, std::move(act));
     }
 
     void open(QChar kind, int r = 1) { openSillMacroDialog(*screen, *queries, kind, 1, r); }
@@ -499,7 +507,8 @@ TEST_F(SillDialogTest, OpensFromAChangedSubArticleAndStoresWhatWasTyped)
         << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
     const QString key = orderKey("24001");
     const QString regelId =
-        db->scalar("select RegelId from OrderProduktieregel where \"order\" = ? and Artikel = 'HSD67R'", {key})
+        db->scalar("select RegelId from OrderProduktieregel where \"order\" = ? and Artikel = 'HSD67R'",
+                   {key})
             .toString();
     ASSERT_FALSE(regelId.isEmpty());
     QSqlQuery q(db->admin());
@@ -513,4 +522,53 @@ TEST_F(SillDialogTest, OpensFromAChangedSubArticleAndStoresWhatWasTyped)
         back << q.value(1).toString() + q.value(2).toString() + u'=' + q.value(3).toString();
     }
     EXPECT_EQ(back, (QStringList{"B1=AFK", "B2=HS1", "B3=HSM", "B4=AFK", "M1=20", "M2=1580", "M3=1000"}));
+}
+
+// The program at the order desk wires the configurator to the panels: a
+// sub-article change on a sill line opens it, with the desk's own session.
+TEST(SillDeskWiring, TheOrderDeskOpensTheConfiguratorFromThePanels)
+{
+    const QString why = PgTestDatabase::unavailableReason();
+    if (!why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    PgTestDatabase db;
+    ASSERT_TRUE(db.ok()) << db.error().toStdString();
+    const QString work = db.workingFolder("Balie1");
+    QFile ini(QDir(work).filePath("Morvek.Ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
+    ini.close();
+    ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+    test::ScriptedMessages messages;
+    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(8, 0))};
+    test::RecordingSound sound;
+    Platform platform;
+    platform.messages = &messages;
+    platform.clock = &clock;
+    platform.sound = &sound;
+    MorvekVonu program(platform, work, {"balie1"});
+    program.runStartup();
+    ASSERT_TRUE(program.started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    TVonuOrderscherm& screen = program.mainScreen();
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+
+    OrderModel& order = screen.order();
+    order.setField(1, Veld::Artikel, "OD90");
+    order.setSubartikel(1, 1, 1, "HSD90D");
+    int openings = 0;
+    QString title;
+    onConfigurator(&screen, &openings, [&](Dialog& d) {
+        title = d.windowTitle();
+        EXPECT_EQ(d.configuratie().type(), SillType::H2);
+    });
+    screen.panelEntry().setPreviousArticle("HSD90D");
+    screen.panelEntry().subartikelConsequences(1);
+    EXPECT_EQ(openings, 1);
+    EXPECT_EQ(title, "Onderdorpel hefschuif 1/S1");
+    EXPECT_EQ(screen.panelEntry().previousArticle(), "");
+    EXPECT_EQ(db.scalar("select count(*) from APC_Scherm where \"user\" = 'Balie1' and Title = ?",
+                        {QString::fromLatin1(Dialog::SchermNaam)})
+                  .toInt(),
+              1);
 }
