@@ -62,7 +62,7 @@ public:
     CustomerProfile& profile() { return state_.profile; }
     Catalog& catalog() { return state_.catalog; }
     OrderFileActions* fileActions() const { return fileActions_; }
-    DbSession* database() const { return db_.get(); }
+    DbSession* database() const { return state_.db.get(); }
     AppState& state() { return state_; }
     // The order desk's `Verzenden` and `Afdrukken`; set once the session is open.
     DeskOrderActions* deskActions() const { return deskActions_; }
@@ -94,6 +94,7 @@ private:
     bool startupBody();
     bool prepareOrderDesk();
     void wireOrderActions();
+    void wireProductionPapers();
     void wireDeskActions();
     void wireExternalFiles();
     void fitStatusPanels();
@@ -109,9 +110,6 @@ private:
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
     DeskOrderEntry* deskEntry_ = nullptr;   // owned by the main screen
 
-    std::unique_ptr<DbSession> db_;
-    // The sill macro configurator's statements; lives with the session.
-    std::unique_ptr<SillMacroQueries> sillQueries_;
     // The buttons' handlers; children of the main screen.
     OrderFileActions* fileActions_ = nullptr;
     OrderOverzichtActie* printAction_ = nullptr;
@@ -120,6 +118,8 @@ private:
     DeskOrderActions* deskActions_ = nullptr;
     std::unique_ptr<IProductionPapers> productionPapers_;
     ExternBestandActie* externFiles_ = nullptr;
+    // The sill macro configurator's statements on the session.
+    std::unique_ptr<SillMacroQueries> sillQueries_;
     bool startupDone_ = false;
 };
 

@@ -84,8 +84,9 @@ QLabel* label(const char* text, QWidget* parent)
 } // namespace
 
 TVonuOrderOnderdorpelmacroscherm::TVonuOrderOnderdorpelmacroscherm(ISillMacroQueries& queries,
-                                                                   IMessageDialog& messages, QWidget* parent)
-    : QDialog(parent), queries_(queries), messages_(messages)
+                                                                   IMessageDialog& messages, ISound& sound,
+                                                                   QWidget* parent)
+    : QDialog(parent), queries_(queries), messages_(messages), sound_(sound)
 {
     setObjectName(QString::fromLatin1(SchermNaam));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -421,7 +422,7 @@ void TVonuOrderOnderdorpelmacroscherm::setRed(QLabel* l, bool red)
 
 void TVonuOrderOnderdorpelmacroscherm::beepAndTell(const QString& text)
 {
-    QApplication::beep();
+    sound_.beep();
     statusBar_->showMessage(text);
 }
 
@@ -672,9 +673,7 @@ void openSillMacroDialog(TVonuOrderscherm& screen, ISillMacroQueries& queries, Q
     OrderModel& order = screen.order();
     const QString article =
         (kind == u'S' ? order.subartikel(line, row, 1) : order.bewerking(line, row, 1)).trimmed();
-    IMessageDialog* messages = screen.platform().messages;
-    const std::optional<int> count =
-        article.isEmpty() || !messages ? std::optional<int>() : queries.macroCount(article);
+    const std::optional<int> count = article.isEmpty() ? std::optional<int>() : queries.macroCount(article);
     if (count && *count > 0) {
         SillMacroRequest request;
         request.kind = kind;
@@ -695,7 +694,7 @@ void openSillMacroDialog(TVonuOrderscherm& screen, ISillMacroQueries& queries, Q
         QString aantal;
         QString zaagmaat;
         {
-            TVonuOrderOnderdorpelmacroscherm dialog(queries, *messages, &screen);
+            TVonuOrderOnderdorpelmacroscherm dialog(queries, screen.platform().messages, screen.platform().sound, &screen);
             dialog.plaats(
                 queries.readPlacement(QString::fromLatin1(TVonuOrderOnderdorpelmacroscherm::SchermNaam)));
             dialog.laad(request);

@@ -23,6 +23,7 @@ class QStatusBar;
 namespace vonu {
 
 class IMessageDialog;
+class ISound;
 class TVonuOrderscherm;
 
 // What the configurator opens with.
@@ -49,7 +50,7 @@ class TVonuOrderOnderdorpelmacroscherm : public QDialog {
 public:
     static constexpr const char* SchermNaam = "VonuOrderOnderdorpelmacroscherm";
 
-    TVonuOrderOnderdorpelmacroscherm(ISillMacroQueries& queries, IMessageDialog& messages,
+    TVonuOrderOnderdorpelmacroscherm(ISillMacroQueries& queries, IMessageDialog& messages, ISound& sound,
                                      QWidget* parent = nullptr);
 
     // Fills and lays out the dialog for the row: the proposal of the
@@ -130,6 +131,7 @@ private:
 
     ISillMacroQueries& queries_;
     IMessageDialog& messages_;
+    ISound& sound_;
     SillMacroRequest request_;
     sill::SillConfiguration config_;
 

@@ -12,6 +12,7 @@
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderOnderdorpelmacro.h"
 #include "support/DemoFiles.h"
+#include "support/FakePlatform.h"
 #include "support/PgTestDatabase.h"
 #include "support/ScriptedMessages.h"
 
@@ -90,7 +91,6 @@ protected:
         state = std::make_unique<AppState>(work.path());
         state->internalMode = true;
         ASSERT_TRUE(state->catalog.loadText(demoFile("Assortiment.Xml")));
-        platform.messages = &messages;
         screen = std::make_unique<TVonuOrderscherm>(platform);
         screen->setState(state.get());
         screen->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
@@ -153,8 +153,9 @@ protected:
     static bool red(QLabel* l) { return l->palette().color(QPalette::WindowText) == QColor(Qt::red); }
 
     QTemporaryDir work;
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     std::unique_ptr<PgTestDatabase> db;
     std::unique_ptr<DbSession> session;
     std::unique_ptr<SillMacroQueries> queries;
@@ -539,14 +540,10 @@ TEST(SillDeskWiring, TheOrderDeskOpensTheConfiguratorFromThePanels)
     ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
     ini.close();
     ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(8, 0))};
-    test::RecordingSound sound;
-    Platform platform;
-    platform.messages = &messages;
-    platform.clock = &clock;
-    platform.sound = &sound;
-    MorvekVonu program(platform, work, {"balie1"});
+    test::FakePlatform fake;
+    fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
+    test::ScriptedMessages& messages = fake.messages;
+    MorvekVonu program(fake.platform, work, {"balie1"});
     program.runStartup();
     ASSERT_TRUE(program.started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
     TVonuOrderscherm& screen = program.mainScreen();
