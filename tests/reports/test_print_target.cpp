@@ -3,6 +3,8 @@
 #include "reports/QtPrintTarget.h"
 #include "reports/ReportLayout.h"
 
+#include "Modal.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -36,33 +38,12 @@ PageModel twoPages()
     return layout(r, DataSet::fromLines({QStringLiteral("eerste"), QStringLiteral("tweede")}));
 }
 
-// Waits (bounded) for the modal dialog the code under test opens, then
-// hands it to the action.
-template <typename Action>
-void whenModalAppears(Action action)
-{
-    auto* poll = new QTimer;
-    auto deadline = std::make_shared<QDeadlineTimer>(10000);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, action] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            action(dialog);
-        } else if (deadline->hasExpired()) {
-            poll->stop();
-            poll->deleteLater();
-            ADD_FAILURE() << "no modal dialog appeared";
-        }
-    });
-    poll->start(10);
-}
-
 } // namespace
 
 TEST(QtPrintTarget, CancellingThePrintDialogIsReported)
 {
     QtPrintTarget target;
-    whenModalAppears([](QDialog* d) { d->reject(); });
+    test::whenModalAppears([](QDialog* d) { d->reject(); });
     EXPECT_FALSE(target.choosePrinter());
 }
 
@@ -72,7 +53,7 @@ TEST(QtPrintTarget, AcceptedDialogPrintsToTheChosenPdfFile)
     QtPrintTarget target;
     target.printer().setOutputFormat(QPrinter::PdfFormat);
     target.printer().setOutputFileName(dir.filePath(QStringLiteral("dialoog.pdf")));
-    whenModalAppears([](QDialog* d) { d->accept(); });
+    test::whenModalAppears([](QDialog* d) { d->accept(); });
     ASSERT_TRUE(target.choosePrinter());
     QString error;
     ASSERT_TRUE(target.print(twoPages(), &error)) << error.toStdString();
@@ -109,7 +90,7 @@ TEST(QtPrintTarget, PreviewShowsEveryPage)
     QtPrintTarget target;
     const PageModel pages = twoPages();
     int shownPages = -1;
-    whenModalAppears([&shownPages](QDialog* d) {
+    test::whenModalAppears([&shownPages](QDialog* d) {
         if (auto* widget = d->findChild<QPrintPreviewWidget*>()) {
             widget->updatePreview();
             shownPages = widget->pageCount();
