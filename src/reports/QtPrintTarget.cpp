@@ -11,7 +11,7 @@
 namespace vonu::report {
 
 QtPrintTarget::QtPrintTarget(QWidget* dialogParent)
-    : m_parent(dialogParent), m_printer(QPrinter::HighResolution)
+    : parent_(dialogParent), printer_(QPrinter::HighResolution)
 {
 }
 
@@ -22,8 +22,8 @@ QStringList QtPrintTarget::printerNames()
 
 bool QtPrintTarget::choosePrinter()
 {
-    m_previewChosen = false;
-    QPrintDialog dialog(&m_printer, m_parent);
+    previewChosen_ = false;
+    QPrintDialog dialog(&printer_, parent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     // Saving as PDF is a choice of the dialog's printer list ("Print to
     // File"), so it works on a workstation without any printer.
@@ -34,7 +34,7 @@ bool QtPrintTarget::choosePrinter()
         QPushButton* preview = buttons->addButton(QStringLiteral("Afdruk&voorbeeld"), QDialogButtonBox::ActionRole);
         preview->setObjectName(QStringLiteral("Afdrukvoorbeeld"));
         QObject::connect(preview, &QPushButton::clicked, &dialog, [this, &dialog] {
-            m_previewChosen = true;
+            previewChosen_ = true;
             dialog.accept();
         });
     }
@@ -43,40 +43,40 @@ bool QtPrintTarget::choosePrinter()
 
 bool QtPrintTarget::selectPrinter(const QString& name)
 {
-    m_previewChosen = false;
+    previewChosen_ = false;
     const QPrinterInfo info = QPrinterInfo::printerInfo(name.trimmed());
     if (info.isNull() || name.trimmed().isEmpty())
         return false;
-    m_printer.setOutputFormat(QPrinter::NativeFormat);
-    m_printer.setPrinterName(info.printerName());
-    m_printer.setPrintRange(QPrinter::AllPages);
+    printer_.setOutputFormat(QPrinter::NativeFormat);
+    printer_.setPrinterName(info.printerName());
+    printer_.setPrintRange(QPrinter::AllPages);
     return true;
 }
 
 bool QtPrintTarget::print(const PageModel& pages, QString* error)
 {
     // Asked for in the dialog: the pages on screen, printed or saved from there.
-    if (m_previewChosen) {
-        m_previewChosen = false;
+    if (previewChosen_) {
+        previewChosen_ = false;
         preview(pages);
         return true;
     }
     int from = 0;
     int to = 0;
-    if (m_printer.printRange() == QPrinter::PageRange) {
-        from = m_printer.fromPage();
-        to = m_printer.toPage();
+    if (printer_.printRange() == QPrinter::PageRange) {
+        from = printer_.fromPage();
+        to = printer_.toPage();
     }
-    m_printer.setDocName(pages.title);
+    printer_.setDocName(pages.title);
     // As for PDF files written directly: whole pixel sizes for whole points.
-    if (m_printer.outputFormat() == QPrinter::PdfFormat)
-        m_printer.setResolution(720);
-    if (!paint(pages, m_printer, from, to)) {
+    if (printer_.outputFormat() == QPrinter::PdfFormat)
+        printer_.setResolution(720);
+    if (!paint(pages, printer_, from, to)) {
         if (error)
             *error = QStringLiteral("Afdrukken op %1 is mislukt.")
-                         .arg(m_printer.outputFormat() == QPrinter::PdfFormat
-                                  ? m_printer.outputFileName()
-                                  : m_printer.printerName());
+                         .arg(printer_.outputFormat() == QPrinter::PdfFormat
+                                  ? printer_.outputFileName()
+                                  : printer_.printerName());
         return false;
     }
     return true;
@@ -84,7 +84,7 @@ bool QtPrintTarget::print(const PageModel& pages, QString* error)
 
 void QtPrintTarget::preview(const PageModel& pages)
 {
-    QPrintPreviewDialog dialog(&m_printer, m_parent);
+    QPrintPreviewDialog dialog(&printer_, parent_);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&pages](QPrinter* printer) { paint(pages, *printer); });
     dialog.exec();

@@ -23,13 +23,13 @@ public:
     void preview(const PageModel& pages) override;
 
     // The printer that print() uses; tests point it at a PDF file.
-    QPrinter& printer() { return m_printer; }
+    QPrinter& printer() { return printer_; }
     static QStringList printerNames();
 
 private:
-    QWidget* m_parent;
-    QPrinter m_printer;
-    bool m_previewChosen = false;   // the dialog's preview button was used
+    QWidget* parent_;
+    QPrinter printer_;
+    bool previewChosen_ = false;   // the dialog's preview button was used
 };
 
 } // namespace vonu::report

@@ -4,32 +4,27 @@
 
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
-#include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/DatabaseFixture.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
 
 using namespace vonu;
 using vonu::test::PgTestDatabase;
-using vonu::test::ScriptedMessages;
 
 namespace {
 
 const QString kOrder = orderKey("900");
 const QString kDebnr = debtorKey("104711");
 
-class ProcedureTest : public ::testing::Test {
+class ProcedureTest : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        test::DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(openSession());
         storeOrder();
     }
 
@@ -78,10 +73,6 @@ protected:
     }
 
     DbRows call(const QString& name, const QList<DbArg>& args) { return session->call(name, args); }
-
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
 };
 
 QList<DbArg> priceArgs(const QString& artikel, const QString& soort, bool contracts)

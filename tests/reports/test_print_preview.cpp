@@ -4,7 +4,7 @@
 #include "reports/ReportLayout.h"
 #include "reports/VonuOrderRapport.h"
 
-#include "Modal.h"
+#include "support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -24,12 +24,12 @@ TEST(PrintPreview, ThePrintDialogOffersAPreviewInsteadOfPrinting)
     target.printer().setOutputFormat(QPrinter::PdfFormat);
     target.printer().setOutputFileName(dir.filePath("niet.pdf"));
     bool offered = false;
-    test::whenModalAppears([&offered](QDialog* d) {
-        if (auto* button = d->findChild<QPushButton*>("Afdrukvoorbeeld")) {
+    test::whenModal<QDialog>([&offered](QDialog& d) {
+        if (auto* button = d.findChild<QPushButton*>("Afdrukvoorbeeld")) {
             offered = true;
             button->click();
         } else {
-            d->reject();
+            d.reject();
         }
     });
     ASSERT_TRUE(target.choosePrinter());
@@ -37,12 +37,12 @@ TEST(PrintPreview, ThePrintDialogOffersAPreviewInsteadOfPrinting)
 
     const PageModel pages = layoutOverview(OverviewHeader{}, {"eerste regel", "Einde overzicht."});
     int shown = -1;
-    test::whenModalAppears([&shown](QDialog* d) {
-        if (auto* widget = d->findChild<QPrintPreviewWidget*>()) {
+    test::whenModal<QDialog>([&shown](QDialog& d) {
+        if (auto* widget = d.findChild<QPrintPreviewWidget*>()) {
             widget->updatePreview();
             shown = widget->pageCount();
         }
-        d->reject();
+        d.reject();
     });
     EXPECT_TRUE(target.print(pages));
     EXPECT_EQ(shown, 1);

@@ -2,8 +2,7 @@
 
 #include "reports/QtPrintTarget.h"
 #include "reports/ReportLayout.h"
-
-#include "Modal.h"
+#include "support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -38,12 +37,18 @@ PageModel twoPages()
     return layout(r, DataSet::fromLines({QStringLiteral("eerste"), QStringLiteral("tweede")}));
 }
 
+template <typename Action>
+void whenModalAppears(Action action)
+{
+    test::whenModal<QDialog>([action](QDialog& d) { action(&d); });
+}
+
 } // namespace
 
 TEST(QtPrintTarget, CancellingThePrintDialogIsReported)
 {
     QtPrintTarget target;
-    test::whenModalAppears([](QDialog* d) { d->reject(); });
+    whenModalAppears([](QDialog* d) { d->reject(); });
     EXPECT_FALSE(target.choosePrinter());
 }
 
@@ -53,7 +58,7 @@ TEST(QtPrintTarget, AcceptedDialogPrintsToTheChosenPdfFile)
     QtPrintTarget target;
     target.printer().setOutputFormat(QPrinter::PdfFormat);
     target.printer().setOutputFileName(dir.filePath(QStringLiteral("dialoog.pdf")));
-    test::whenModalAppears([](QDialog* d) { d->accept(); });
+    whenModalAppears([](QDialog* d) { d->accept(); });
     ASSERT_TRUE(target.choosePrinter());
     QString error;
     ASSERT_TRUE(target.print(twoPages(), &error)) << error.toStdString();
@@ -90,7 +95,7 @@ TEST(QtPrintTarget, PreviewShowsEveryPage)
     QtPrintTarget target;
     const PageModel pages = twoPages();
     int shownPages = -1;
-    test::whenModalAppears([&shownPages](QDialog* d) {
+    whenModalAppears([&shownPages](QDialog* d) {
         if (auto* widget = d->findChild<QPrintPreviewWidget*>()) {
             widget->updatePreview();
             shownPages = widget->pageCount();
