@@ -298,6 +298,7 @@ protected:
             return answer;
         });
         desk.entry = entry.get();
+        programDesk = s.orderEntryDesk();
         s.setOrderEntryDesk(&desk);
         s.ordervoor()->clear();
         s.ordervoor()->addItems(program->profile().shipToEntries());
@@ -342,6 +343,7 @@ protected:
     Platform platform;
     std::unique_ptr<MorvekVonu> program;
     EanDesk desk;
+    IOrderEntryDesk* programDesk = nullptr;
     std::unique_ptr<EanEntry> entry;
     std::optional<QString> answer;
     QString prefix;
@@ -498,6 +500,37 @@ TEST_F(EanScreen, AnArticleTheAddressIsNotOfferedIsLeftOut)
     EXPECT_EQ(messages.count(), 0);
     enter(VasteMaat);
     EXPECT_EQ(field(Veld::Artikel).trimmed(), "OD56");
+}
+
+TEST_F(EanScreen, TheDesksOwnEntryAsksTheCodeInItsDialog)
+{
+    // The program's own desk: the debtor chosen by Enter, its profile from
+    // the database; "*" opens the dialog.
+    TVonuOrderscherm& s = screen();
+    ASSERT_NE(programDesk, nullptr);
+    s.setOrderEntryDesk(programDesk);
+    s.debiteur()->setEnabled(true);
+    s.debiteur()->clear();
+    s.debiteur()->setFocus();
+    QTest::keyClicks(s.debiteur(), "104711");
+    QTest::keyClick(s.debiteur(), Qt::Key_Return);
+    ASSERT_FALSE(s.debiteur()->isEnabled()) << s.statusText(0).toStdString();
+    auto* poll = new QTimer(&s);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        auto* d = qobject_cast<TVonuOrderEANInvoerscherm*>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        poll->stop();
+        QTest::keyClicks(d->ean(), "0010015");
+        QTest::keyClick(d->ean(), Qt::Key_Return);
+    });
+    poll->start();
+    s.regelRij(1).artikel->setFocus();
+    QTest::keyClick(s.regelRij(1).artikel, '*');
+    poll->stop();
+    EXPECT_EQ(field(Veld::EAN), VasteMaat);
+    EXPECT_EQ(field(Veld::Maat), "3,00 Mtr");
 }
 
 TEST_F(EanScreen, OnlyForTheOrderOfAnAcceptedDebtor)
