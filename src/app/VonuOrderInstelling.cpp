@@ -1,14 +1,15 @@
 #include "app/VonuOrderInstelling.h"
 
+#include "widgets/ButtonKeys.h"
+#include "widgets/Placement.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 
 namespace vonu {
@@ -106,6 +107,7 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     Ok->setObjectName(QStringLiteral("Ok"));
     Ok->setGeometry(ClientWidth - 8 - 75, ClientHeight - StatusBarHeight - 2 - 21, 75, 21);
     Ok->setAutoDefault(false);
+    clickOnEnter(Ok);
     connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
 
     StatusBar = new QStatusBar(this);
@@ -114,20 +116,16 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     StatusBar->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
     StatusBar->addWidget(new QLabel(StatusBar), 1);
 
-    m_fields = {EmailVerzenden, EmailAdres, ServerNaam, ServerPoort, ServerGebruiker, ServerWachtwoord};
-    for (int i = 0; i + 1 < m_fields.size(); ++i)
-        setTabOrder(m_fields[i], m_fields[i + 1]);
+    fields_ = {EmailVerzenden, EmailAdres, ServerNaam, ServerPoort, ServerGebruiker, ServerWachtwoord};
+    for (int i = 0; i + 1 < fields_.size(); ++i)
+        setTabOrder(fields_[i], fields_[i + 1]);
     setTabOrder(ServerWachtwoord, Ok);
-    for (QWidget* field : m_fields)
+    for (QWidget* field : fields_)
         field->installEventFilter(this);
 
     paintEmailVerzendenFrame(false);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 bool TVonuOrderInstellingscherm::eventFilter(QObject* watched, QEvent* event)
@@ -138,10 +136,10 @@ bool TVonuOrderInstellingscherm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const int index = m_fields.indexOf(static_cast<QWidget*>(watched));
+            const int index = fields_.indexOf(static_cast<QWidget*>(watched));
             if (index >= 0) {
-                if (index + 1 < m_fields.size())
-                    m_fields[index + 1]->setFocus(Qt::TabFocusReason);
+                if (index + 1 < fields_.size())
+                    fields_[index + 1]->setFocus(Qt::TabFocusReason);
                 else
                     accept();
                 return true;

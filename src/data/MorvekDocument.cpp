@@ -107,7 +107,7 @@ QByteArray declaredEncoding(const QByteArray& head)
     return decl.mid(i + 1, endQuote - i - 1).trimmed().toLower();
 }
 
-MorvekDocument::MorvekDocument() : m_doc(std::make_unique<pugi::xml_document>()) {}
+MorvekDocument::MorvekDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
 MorvekDocument::~MorvekDocument() = default;
 MorvekDocument::MorvekDocument(MorvekDocument&&) noexcept = default;
 MorvekDocument& MorvekDocument::operator=(MorvekDocument&&) noexcept = default;
@@ -115,30 +115,30 @@ MorvekDocument& MorvekDocument::operator=(MorvekDocument&&) noexcept = default;
 MorvekDocument MorvekDocument::NewMorvek()
 {
     MorvekDocument d;
-    d.m_doc->append_child("Morvek");
+    d.doc_->append_child("Morvek");
     return d;
 }
 
 bool MorvekDocument::isActive() const
 {
-    return m_doc && m_doc->document_element();
+    return doc_ && doc_->document_element();
 }
 
 void MorvekDocument::clear()
 {
-    m_doc->reset();
+    doc_->reset();
 }
 
 bool MorvekDocument::fail(const QString& text)
 {
-    m_doc->reset();
-    m_error = text;
+    doc_->reset();
+    error_ = text;
     return false;
 }
 
 TXMLMorvek MorvekDocument::GetMorvek() const
 {
-    return TXMLMorvek(m_doc->document_element());
+    return TXMLMorvek(doc_->document_element());
 }
 
 // Parses a buffer allocated with pugixml's allocator; pugixml takes it over
@@ -146,27 +146,27 @@ TXMLMorvek MorvekDocument::GetMorvek() const
 // loaded document needs little more than the file plus its nodes.
 bool MorvekDocument::parseOwnedBuffer(void* buffer, size_t size, int encoding)
 {
-    m_doc->reset();
+    doc_->reset();
     const pugi::xml_parse_result r =
-        m_doc->load_buffer_inplace_own(buffer, size, kParseOptions, pugi::xml_encoding(encoding));
+        doc_->load_buffer_inplace_own(buffer, size, kParseOptions, pugi::xml_encoding(encoding));
     if (!r) {
-        m_error = parseErrorText(r.status);
-        m_lastStatus = int(r.status);
-        m_lastOffset = r.offset;
-        m_doc->reset();
+        error_ = parseErrorText(r.status);
+        lastStatus_ = int(r.status);
+        lastOffset_ = r.offset;
+        doc_->reset();
         return false;
     }
     // A well-formed Morvek document has exactly one root, named Morvek.
     int roots = 0;
-    for (pugi::xml_node n : m_doc->children())
+    for (pugi::xml_node n : doc_->children())
         roots += n.type() == pugi::node_element;
     if (roots > 1)
         return fail(QStringLiteral("Het bestand bevat meer dan één hoofdelement."));
-    const pugi::xml_node root = m_doc->document_element();
+    const pugi::xml_node root = doc_->document_element();
     if (std::strcmp(root.name(), "Morvek") != 0)
         return fail(QStringLiteral("Het hoofdelement is '%1' in plaats van 'Morvek'.")
                         .arg(QString::fromUtf8(root.name())));
-    m_error.clear();
+    error_.clear();
     return true;
 }
 
@@ -186,12 +186,12 @@ bool MorvekDocument::loadBytes(QByteArray bytes)
     if (!buffer)
         return fail(parseErrorText(pugi::status_out_of_memory));
     std::memcpy(buffer, bytes.constData(), size_t(bytes.size()));
-    m_lastStatus = 0;
+    lastStatus_ = 0;
     if (parseOwnedBuffer(buffer, size_t(bytes.size()), encoding))
         return true;
-    if (m_lastStatus != 0)
-        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), bytes.constData(), size_t(bytes.size()),
-                                  m_lastOffset);
+    if (lastStatus_ != 0)
+        error_ = positionedError(pugi::xml_parse_status(lastStatus_), bytes.constData(), size_t(bytes.size()),
+                                  lastOffset_);
     return false;
 }
 
@@ -203,18 +203,18 @@ bool MorvekDocument::loadText(const QString& xml)
     if (!buffer)
         return fail(parseErrorText(pugi::status_out_of_memory));
     std::memcpy(buffer, utf8.constData(), size_t(utf8.size()));
-    m_lastStatus = 0;
+    lastStatus_ = 0;
     if (parseOwnedBuffer(buffer, size_t(utf8.size()), pugi::encoding_utf8))
         return true;
-    if (m_lastStatus != 0)
-        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), utf8.constData(), size_t(utf8.size()),
-                                  m_lastOffset);
+    if (lastStatus_ != 0)
+        error_ = positionedError(pugi::xml_parse_status(lastStatus_), utf8.constData(), size_t(utf8.size()),
+                                  lastOffset_);
     return false;
 }
 
 bool MorvekDocument::loadFile(const QString& path)
 {
-    m_fileName = path;
+    fileName_ = path;
     QFile file(path);
     if (!file.exists())
         return fail(parseErrorText(pugi::status_file_not_found));
@@ -232,15 +232,15 @@ bool MorvekDocument::loadFile(const QString& path)
         pugi::get_memory_deallocation_function()(buffer);
         return fail(parseErrorText(pugi::status_io_error));
     }
-    m_lastStatus = 0;
+    lastStatus_ = 0;
     if (parseOwnedBuffer(buffer, size_t(size), pugi::encoding_auto))
         return true;
-    if (m_lastStatus != 0) {
+    if (lastStatus_ != 0) {
         // The parse buffer is gone; read the start again to place the error.
         file.seek(0);
-        const QByteArray start = file.read(std::max<qint64>(0, m_lastOffset));
-        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), start.constData(), size_t(start.size()),
-                                  m_lastOffset);
+        const QByteArray start = file.read(std::max<qint64>(0, lastOffset_));
+        error_ = positionedError(pugi::xml_parse_status(lastStatus_), start.constData(), size_t(start.size()),
+                                  lastOffset_);
     }
     return false;
 }
@@ -254,7 +254,7 @@ QByteArray MorvekDocument::toBytes() const
 {
     std::ostringstream out;
     out << kDeclaration;
-    if (const pugi::xml_node root = m_doc->document_element())
+    if (const pugi::xml_node root = doc_->document_element())
         root.print(out, "", pugi::format_raw, pugi::encoding_utf8);
     return QByteArray::fromStdString(out.str());
 }
@@ -263,16 +263,16 @@ bool MorvekDocument::save(const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        m_error = QStringLiteral("Bestand '%1' kan niet worden aangemaakt: %2").arg(path, file.errorString());
+        error_ = QStringLiteral("Bestand '%1' kan niet worden aangemaakt: %2").arg(path, file.errorString());
         return false;
     }
     const QByteArray bytes = toBytes();
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        m_error = QStringLiteral("Bestand '%1' kan niet worden geschreven: %2").arg(path, file.errorString());
+        error_ = QStringLiteral("Bestand '%1' kan niet worden geschreven: %2").arg(path, file.errorString());
         return false;
     }
-    m_fileName = path;
-    m_error.clear();
+    fileName_ = path;
+    error_.clear();
     return true;
 }
 

@@ -32,8 +32,8 @@ const char* const NietVerzonden = "De artikelnummers zijn bewaard maar niet verz
 
 } // namespace
 
-ArtikelnummerActie::ArtikelnummerActie(TVonuOrderscherm& screen, MailSenderFactory senders, QObject* parent)
-    : QObject(parent), screen_(screen), senders_(std::move(senders))
+ArtikelnummerActie::ArtikelnummerActie(TVonuOrderscherm& screen, QObject* parent)
+    : QObject(parent), screen_(screen)
 {
     runScreen = [](TVonuOrderArtikelnummerscherm& s) { s.exec(); };
     connect(screen_.artikelnummers(), &QPushButton::clicked, this, [this] { artikelnummers(); });
@@ -49,8 +49,8 @@ QString ArtikelnummerActie::fileName() const
 void ArtikelnummerActie::artikelnummers()
 {
     AppState* state = screen_.state();
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!state || !messages)
+    IMessageDialog& messages = screen_.platform().messages;
+    if (!state)
         return;
 
     const QStringList list = customerArticleList ? customerArticleList()
@@ -60,7 +60,7 @@ void ArtikelnummerActie::artikelnummers()
     if (QFileInfo::exists(path)) {
         MorvekDocument file;
         if (!file.loadFile(path)) {
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGelezen).arg(path), file.errorText()});
+            showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietGelezen).arg(path), file.errorText()});
             return;
         }
         applyArtikelnummers(grid, file);
@@ -80,14 +80,14 @@ void ArtikelnummerActie::artikelnummers()
     if (written == 0)
         return;  // an existing file stays as it was
     if (!doc.save(path)) {
-        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), doc.errorText()});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), doc.errorText()});
         return;
     }
 
     const QString mailbox = state->profile.orderMailbox();
     const MailReadiness ready = mailReadiness(state->settings, mailbox);
     if (ready != MailReadiness::Ready) {
-        showMessage(*messages, u8(Tekst::Fout), notReadyLines(ready));
+        showMessage(messages, u8(Tekst::Fout), notReadyLines(ready));
         return;
     }
     scherm.statusBar()->showMessage(u8(Tekst::WordenVerzonden));
@@ -96,7 +96,7 @@ void ArtikelnummerActie::artikelnummers()
     MailAttachment attachment;
     QString reason;
     if (!loadAttachment(path, QStringLiteral("application/xml"), attachment, &reason)) {
-        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), reason});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), reason});
         return;
     }
     mail.attachments << attachment;
@@ -104,13 +104,13 @@ void ArtikelnummerActie::artikelnummers()
     mail.bodyLines = {u8(Tekst::Body) + screen_.debiteurNaam()->text()};
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
-    const std::unique_ptr<IMailSender> sender = senders_(smtpSettingsFrom(state->settings));
+    const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
     const MailResult result = sender ? sender->send(mail) : MailResult::failure(QStringLiteral("Geen mailverbinding."));
     if (!result.ok) {
-        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), result.error});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), result.error});
         return;
     }
-    showMessage(*messages, u8(Tekst::Informatie), {QString(), u8(Tekst::Verzonden)});
+    showMessage(messages, u8(Tekst::Informatie), {QString(), u8(Tekst::Verzonden)});
 }
 
 } // namespace vonu

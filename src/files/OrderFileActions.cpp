@@ -7,7 +7,6 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -119,8 +118,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
 
     OrderHeader h = header();
     if (build == Build::Sending) {
-        const IClock* clock = screen_.platform().clock;
-        sentStamp_ = vonu::sentStamp(clock ? clock->now() : QDateTime::currentDateTime(), offerte);
+        sentStamp_ = vonu::sentStamp(screen_.platform().clock.now(), offerte);
         h.sentStamp = sentStamp_;
     }
     MorvekDocument doc = vonu::buildOrderDocument(screen_.order(), h);
@@ -130,11 +128,10 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
         return Outcome::Done;
     }
 
-    IMessageDialog* messages = screen_.platform().messages;
+    IMessageDialog& messages = screen_.platform().messages;
     auto fail = [&](const QString& reason) {
         screen_.setStatusText(0, QString());
-        if (messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), reason});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), reason});
         focusOrdervoor();
         return Outcome::Failed;
     };
@@ -151,10 +148,9 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     screen_.setWindowTitle(captionAfterSave(screen_.windowTitle(), h.deskOrderNumber.trimmed()));
     if (build == Build::Normal) {
         screen_.setStatusText(0, QString());
-        if (messages)
-            showMessage(*messages, u8(Tekst::Informatie),
-                        {QString(), u8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
-                                        QLatin1Char('\'')});
+        showMessage(messages, u8(Tekst::Informatie),
+                    {QString(), u8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
+                                    QLatin1Char('\'')});
     }
     screen_.takeSavedSignature();
     focusOrdervoor();
@@ -170,11 +166,8 @@ bool OrderFileActions::confirmDiscard()
 {
     if (screen_.currentSignature() == screen_.savedSignature())
         return true;
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!messages)
-        return true;
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
-    return askYesNo(*messages, u8(Tekst::Bevestiging),
+    return askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging),
                     {QString(), u8(offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd)});
 }
 
@@ -193,8 +186,7 @@ void OrderFileActions::nieuw()
     ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
     if (showShippingAddress)
         showShippingAddress();
-    const IClock* clock = screen_.platform().clock;
-    screen_.orderdatum()->setDate(clock ? clock->today() : QDate::currentDate());
+    screen_.orderdatum()->setDate(screen_.platform().clock.today());
     screen_.transactie()->setItemIndex(int(Transactie::Order));
     setNotesBold(false);
     screen_.clearOrder();
@@ -296,8 +288,7 @@ bool OrderFileActions::load(const QString& path, bool external)
     QString reason;
     const bool ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
     if (!ok) {
-        if (IMessageDialog* messages = screen_.platform().messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
+        showMessage(screen_.platform().messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
         focusOrdervoor();
         return false;
     }
@@ -369,13 +360,12 @@ void OrderFileActions::verwijderen()
 {
     if (currentFile_.trimmed().isEmpty())
         return;
-    IMessageDialog* messages = screen_.platform().messages;
     const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(currentFile_), u8(Tekst::WordenVerwijderd),
                             QString(), u8(Tekst::Doorgaan)};
-    if (!messages || !askYesNo(*messages, u8(Tekst::Bevestiging), lines))
+    if (!askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging), lines))
         return;
     if (!QFile::remove(currentFile_)) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));
     }
     screen_.takeSavedSignature();

@@ -35,8 +35,8 @@ const char* const KopieNietBewaard = "De verzonden kopie is niet bewaard:";
 } // namespace
 
 OrderVerzenden::OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, OrderOverzichtActie& print,
-                               MailSenderFactory senders, QObject* parent)
-    : QObject(parent), screen_(screen), files_(files), print_(print), senders_(std::move(senders))
+                               QObject* parent)
+    : QObject(parent), screen_(screen), files_(files), print_(print)
 {
     connect(screen_.verzenden(), &QPushButton::clicked, this, [this] {
         if (!screen_.state() || !screen_.state()->internalMode)
@@ -58,8 +58,8 @@ bool OrderVerzenden::verzenden()
         return sent;
     };
     AppState* state = screen_.state();
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!state || !messages)
+    IMessageDialog& messages = screen_.platform().messages;
+    if (!state)
         return done(false);
 
     if (!state->settings.sendsByEmail()) {
@@ -73,13 +73,13 @@ bool OrderVerzenden::verzenden()
     const QString mailbox = state->profile.orderMailbox();
     const MailReadiness ready = mailReadiness(state->settings, mailbox);
     if (ready != MailReadiness::Ready) {
-        showMessage(*messages, u8(Tekst::Fout), notReadyLines(ready));
+        showMessage(messages, u8(Tekst::Fout), notReadyLines(ready));
         return done(false);
     }
 
     const QString shown = screen_.verzonden()->text();
     if (!shown.isEmpty() && !shown.endsWith(QLatin1Char('*')) &&
-        !askYesNo(*messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
+        !askYesNo(messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
         return done(false);
 
     if (validate && !validate())
@@ -93,7 +93,7 @@ bool OrderVerzenden::verzenden()
     screen_.setStatusText(0, u8(offerte ? Tekst::OfferteWordtVerzonden : Tekst::OrderWordtVerzonden));
     auto fail = [&](const char* what, const QString& reason) {
         screen_.setStatusText(0, QString());
-        showMessage(*messages, u8(Tekst::Fout), {u8(what), reason});
+        showMessage(messages, u8(Tekst::Fout), {u8(what), reason});
         return done(false);
     };
 
@@ -119,14 +119,14 @@ bool OrderVerzenden::verzenden()
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
 
-    const std::unique_ptr<IMailSender> sender = senders_(smtpSettingsFrom(state->settings));
+    const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
     const MailResult result = sender ? sender->send(mail) : MailResult::failure(QStringLiteral("Geen mailverbinding."));
     if (!result.ok)
         return fail(Tekst::NietVerzonden, result.error);
 
     screen_.setStatusText(0, QString());
     screen_.showSentStamp(stamp);
-    showMessage(*messages, u8(Tekst::Informatie), {QString(), u8(offerte ? Tekst::OfferteVerzonden : Tekst::OrderVerzonden)});
+    showMessage(messages, u8(Tekst::Informatie), {QString(), u8(offerte ? Tekst::OfferteVerzonden : Tekst::OrderVerzonden)});
     return done(true);
 }
 

@@ -66,14 +66,14 @@ struct SlistDeleter {
 
 } // namespace
 
-SmtpMailSender::SmtpMailSender(SmtpSettings settings, const IClock* clock)
-    : m_settings(std::move(settings)), m_clock(clock)
+SmtpMailSender::SmtpMailSender(SmtpSettings settings, const IClock& clock)
+    : settings_(std::move(settings)), clock_(clock)
 {
 }
 
 bool SmtpMailSender::usesLogin() const
 {
-    return !m_settings.user.isEmpty() || !m_settings.password.isEmpty();
+    return !settings_.user.isEmpty() || !settings_.password.isEmpty();
 }
 
 MailResult SmtpMailSender::send(const MailMessage& message)
@@ -83,7 +83,7 @@ MailResult SmtpMailSender::send(const MailMessage& message)
         return MailResult::failure(QStringLiteral("Geen ontvanger opgegeven."));
     if (bareAddress(message.sender).isEmpty())
         return MailResult::failure(QStringLiteral("Geen afzender opgegeven."));
-    if (m_settings.host.trimmed().isEmpty() || m_settings.port <= 0 || m_settings.port > 65535)
+    if (settings_.host.trimmed().isEmpty() || settings_.port <= 0 || settings_.port > 65535)
         return MailResult::failure(QStringLiteral("Geen geldige SMTP-server opgegeven."));
 
     ensureCurlInitialised();
@@ -92,16 +92,16 @@ MailResult SmtpMailSender::send(const MailMessage& message)
         return MailResult::failure(QStringLiteral("De e-mailverbinding kan niet worden opgezet."));
     CURL* h = curl.get();
 
-    const QDateTime now = m_clock ? m_clock->now() : QDateTime::currentDateTime();
+    const QDateTime now = clock_.now();
     Upload upload;
     upload.data = mime::compose(message, now, mime::newMessageId(message.sender, now));
 
-    const bool implicitTls = m_settings.tls == SmtpSettings::Tls::Implicit
-                             || (m_settings.tls == SmtpSettings::Tls::Auto && m_settings.port == 465);
+    const bool implicitTls = settings_.tls == SmtpSettings::Tls::Implicit
+                             || (settings_.tls == SmtpSettings::Tls::Auto && settings_.port == 465);
     const QByteArray url = QStringLiteral("%1://%2:%3")
                                .arg(implicitTls ? QStringLiteral("smtps") : QStringLiteral("smtp"),
-                                    hostForUrl(m_settings.host))
-                               .arg(m_settings.port)
+                                    hostForUrl(settings_.host))
+                               .arg(settings_.port)
                                .toUtf8();
     const QByteArray from = angleAddress(message.sender);
     std::unique_ptr<curl_slist, SlistDeleter> rcpt;
@@ -115,10 +115,10 @@ MailResult SmtpMailSender::send(const MailMessage& message)
 
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     QByteArray lastReply;
-    const QByteArray user = m_settings.user.toUtf8();
-    const QByteArray password = m_settings.password.toUtf8();
-    const QByteArray caFile = m_settings.caFile.toLocal8Bit();
-    const long timeout = m_settings.timeoutSeconds > 0 ? m_settings.timeoutSeconds : 60;
+    const QByteArray user = settings_.user.toUtf8();
+    const QByteArray password = settings_.password.toUtf8();
+    const QByteArray caFile = settings_.caFile.toLocal8Bit();
+    const long timeout = settings_.timeoutSeconds > 0 ? settings_.timeoutSeconds : 60;
 
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
@@ -158,6 +158,11 @@ MailResult SmtpMailSender::send(const MailMessage& message)
     if (!lastReply.isEmpty() && (lastReply.startsWith('4') || lastReply.startsWith('5')))
         text += QStringLiteral(" (server: %1)").arg(QString::fromUtf8(lastReply));
     return MailResult::failure(text);
+}
+
+std::unique_ptr<IMailSender> SmtpMailTransport::sender(const SmtpSettings& settings)
+{
+    return std::make_unique<SmtpMailSender>(settings, clock_);
 }
 
 } // namespace vonu

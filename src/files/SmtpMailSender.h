@@ -28,17 +28,27 @@ struct SmtpSettings {
 
 class SmtpMailSender final : public IMailSender {
 public:
-    // clock stamps the Date header; null means the system clock.
-    explicit SmtpMailSender(SmtpSettings settings, const IClock* clock = nullptr);
+    // clock stamps the Date header.
+    SmtpMailSender(SmtpSettings settings, const IClock& clock);
     MailResult send(const MailMessage& message) override;
 
-    const SmtpSettings& settings() const { return m_settings; }
+    const SmtpSettings& settings() const { return settings_; }
     // Whether a send would authenticate (user name or password set).
     bool usesLogin() const;
 
 private:
-    SmtpSettings m_settings;
-    const IClock* m_clock;
+    SmtpSettings settings_;
+    const IClock& clock_;
+};
+
+// The program's transport: an SmtpMailSender per mail.
+class SmtpMailTransport final : public IMailTransport {
+public:
+    explicit SmtpMailTransport(const IClock& clock) : clock_(clock) {}
+    std::unique_ptr<IMailSender> sender(const SmtpSettings& settings) override;
+
+private:
+    const IClock& clock_;
 };
 
 } // namespace vonu

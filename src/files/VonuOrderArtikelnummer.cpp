@@ -25,21 +25,37 @@ const char* const AlleAdressen = "Alle adressen";
 const char* const Adres = "Adres ";
 } // namespace Tekst
 
-// Cell editors hold at most 17 characters and report their keys to the screen.
+// Cell editors report their keys to the screen (which limits what is typed;
+// a maximum length on the editor would cut a longer number already stored).
+// Escape keeps the cell's text and closes the screen, as Ok does.
 class NumberDelegate : public QStyledItemDelegate {
 public:
-    NumberDelegate(QObject* filter, QObject* parent) : QStyledItemDelegate(parent), filter_(filter) {}
+    NumberDelegate(QDialog* screen, QObject* parent) : QStyledItemDelegate(parent), screen_(screen) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* w = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            edit->setMaxLength(TVonuOrderArtikelnummerscherm::MaxNummer);
-        w->installEventFilter(filter_);
+        w->installEventFilter(screen_);
         return w;
     }
 
+protected:
+    // Runs before the editor's other filters: the view's own handling of
+    // Escape would throw the typed text away.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            if (auto* editor = qobject_cast<QWidget*>(watched)) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            }
+            QMetaObject::invokeMethod(screen_, &QDialog::accept, Qt::QueuedConnection);
+            return true;
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
 private:
-    QObject* filter_;
+    QDialog* screen_;
 };
 
 QTableWidgetItem* fixedItem(const QString& text)
@@ -154,8 +170,14 @@ bool TVonuOrderArtikelnummerscherm::eventFilter(QObject* watched, QEvent* event)
     }
     const QString text = key->text();
     if (!text.isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
-        key->key() != Qt::Key_Escape)
+        key->key() != Qt::Key_Escape) {
         markChanged();
+        // A cell takes typing up to 17 characters; a longer number that was
+        // already there stays whole.
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && text.at(0).isPrint() &&
+            edit->text().size() - edit->selectedText().size() + text.size() > MaxNummer)
+            return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -20,6 +20,10 @@ using vonu::test::SmtpFixture;
 
 namespace {
 
+// The Date header of these mails is not under test.
+const SystemClock anyClock;
+
+
 QByteArray allBytes()
 {
     QByteArray data;
@@ -180,7 +184,7 @@ TEST(SmtpDelivery, OrderMailArrivesIntactWithoutLogin)
     SmtpFixture server;
     ASSERT_TRUE(server.start({})) << server.error().toStdString();
     test::FixedClock clock(fixedTime());
-    SmtpMailSender sender(settingsFor(server), &clock);
+    SmtpMailSender sender(settingsFor(server), clock);
     EXPECT_FALSE(sender.usesLogin());
 
     const MailMessage message = orderMail();
@@ -212,7 +216,7 @@ TEST(SmtpDelivery, EachMessageGetsItsOwnMessageId)
 {
     SmtpFixture server;
     ASSERT_TRUE(server.start({})) << server.error().toStdString();
-    SmtpMailSender sender(settingsFor(server));
+    SmtpMailSender sender(settingsFor(server), anyClock);
     MailMessage m = orderMail();
     m.attachments.clear();
     ASSERT_TRUE(sender.send(m).ok);
@@ -249,7 +253,7 @@ TEST(SmtpLogin, LoginCases)
         SmtpSettings settings = settingsFor(server);
         settings.user = c.user;
         settings.password = c.password;
-        SmtpMailSender sender(settings);
+        SmtpMailSender sender(settings, anyClock);
         EXPECT_TRUE(sender.usesLogin());
         const MailResult result = sender.send(orderMail());
         EXPECT_EQ(result.ok, c.ok) << result.error.toStdString();
@@ -273,7 +277,7 @@ TEST(SmtpLogin, NoCredentialsMeansNoLoginAndARefusalIsReported)
     options.user = QStringLiteral("klant");
     options.password = QStringLiteral("geheim");
     ASSERT_TRUE(server.start(options)) << server.error().toStdString();
-    const MailResult result = SmtpMailSender(settingsFor(server)).send(orderMail());
+    const MailResult result = SmtpMailSender(settingsFor(server), anyClock).send(orderMail());
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("530"))) << result.error.toStdString();
     EXPECT_TRUE(server.received().isEmpty());
@@ -285,7 +289,7 @@ TEST(SmtpFailure, ServerDownIsReportedWithLibcurlsText)
     s.host = QStringLiteral("127.0.0.1");
     s.port = SmtpFixture::unusedPort();
     s.timeoutSeconds = 10;
-    const MailResult result = SmtpMailSender(s).send(orderMail());
+    const MailResult result = SmtpMailSender(s, anyClock).send(orderMail());
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("onnect"))) << result.error.toStdString();
 }
@@ -306,7 +310,7 @@ TEST(SmtpFailure, ASilentServerRunsIntoTheTimeOut)
     s.host = QStringLiteral("127.0.0.1");
     s.port = ntohs(addr.sin_port);
     s.timeoutSeconds = 1;
-    const MailResult result = SmtpMailSender(s).send(orderMail());
+    const MailResult result = SmtpMailSender(s, anyClock).send(orderMail());
     ::close(fd);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("timed out"))) << result.error.toStdString();
@@ -317,11 +321,11 @@ TEST(SmtpFailure, IncompleteSettingsAreRefusedBeforeConnecting)
     SmtpSettings s;
     s.host = QStringLiteral("127.0.0.1");
     s.port = 0;
-    EXPECT_FALSE(SmtpMailSender(s).send(orderMail()).ok);
+    EXPECT_FALSE(SmtpMailSender(s, anyClock).send(orderMail()).ok);
     s.port = 25;
     MailMessage m = orderMail();
     m.recipients = QStringLiteral(" , ");
-    const MailResult noRecipient = SmtpMailSender(s).send(m);
+    const MailResult noRecipient = SmtpMailSender(s, anyClock).send(m);
     EXPECT_FALSE(noRecipient.ok);
     EXPECT_FALSE(noRecipient.error.isEmpty());
 }
@@ -342,14 +346,14 @@ TEST(SmtpTls, StartTlsIsUsedWhenOfferedAndTheCertificateIsChecked)
 
     // Without the throwaway CA the self-signed certificate is refused and
     // the password is never sent.
-    const MailResult untrusted = SmtpMailSender(settings).send(orderMail());
+    const MailResult untrusted = SmtpMailSender(settings, anyClock).send(orderMail());
     EXPECT_FALSE(untrusted.ok);
     EXPECT_TRUE(untrusted.error.contains(QStringLiteral("certificate"), Qt::CaseInsensitive))
         << untrusted.error.toStdString();
     EXPECT_TRUE(server.received().isEmpty());
 
     settings.caFile = server.caFile();
-    const MailResult trusted = SmtpMailSender(settings).send(orderMail());
+    const MailResult trusted = SmtpMailSender(settings, anyClock).send(orderMail());
     ASSERT_TRUE(trusted.ok) << trusted.error.toStdString();
     const auto mails = server.received();
     ASSERT_EQ(mails.size(), 1);
@@ -368,7 +372,7 @@ TEST(SmtpTls, ImplicitTlsFromTheFirstByte)
     SmtpSettings settings = settingsFor(server);
     settings.caFile = server.caFile();
     settings.tls = SmtpSettings::Tls::Implicit;
-    const MailResult result = SmtpMailSender(settings).send(orderMail());
+    const MailResult result = SmtpMailSender(settings, anyClock).send(orderMail());
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     const auto mails = server.received();
     ASSERT_EQ(mails.size(), 1);
@@ -377,6 +381,6 @@ TEST(SmtpTls, ImplicitTlsFromTheFirstByte)
     // A plain client against the TLS port does not deliver anything.
     settings.tls = SmtpSettings::Tls::StartTls;
     settings.timeoutSeconds = 1;
-    EXPECT_FALSE(SmtpMailSender(settings).send(orderMail()).ok);
+    EXPECT_FALSE(SmtpMailSender(settings, anyClock).send(orderMail()).ok);
     EXPECT_EQ(server.received().size(), 1);
 }
