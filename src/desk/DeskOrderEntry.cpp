@@ -36,17 +36,13 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
       searchQueries_(db)
 {
     search = [this](const QString& title, const QString& initial) -> std::optional<QString> {
-        IMessageDialog* messages = screen_.platform().messages;
-        if (!messages)
-            return std::nullopt;
+        IMessageDialog* messages = &screen_.platform().messages;
         return TVonuOrderZoekscherm::choose(searchQueries_, *messages, db_.userName(), db_.settings().administratie,
                                             title, initial, {}, &screen_);
     };
     extra_.search = [this](const QString& title, const QString& initial) { return search(title, initial); };
     extra_.standaardTekst = [this](QChar type) -> std::optional<StandaardTekstKeuze> {
-        IMessageDialog* messages = screen_.platform().messages;
-        if (!messages)
-            return std::nullopt;
+        IMessageDialog* messages = &screen_.platform().messages;
         const auto text =
             TVonuOrderZoek_tekstscherm::choose(db_, *messages, type, db_.settings().administratie, &extra_);
         if (!text)
@@ -78,7 +74,7 @@ DeliveryAddressTexts DeskOrderEntry::deliveryAddress(int shipTo)
 {
     ExtraOrderData& extra = screen_.order().desk().extra;
     const QString verzend = screen_.ordervoor()->itemText(shipTo).left(2);
-    const QDate today = screen_.platform().clock ? screen_.platform().clock->today() : QDate::currentDate();
+    const QDate today = screen_.platform().clock.today();
     const DeskDelivery::Applied applied =
         delivery_.applyShipTo(extra, screen_.order().desk().debiteur, verzend, screen_.orderdatum()->date(), today,
                               !ordernummer().trimmed().isEmpty());
@@ -158,8 +154,7 @@ void DeskOrderEntry::chooseDebtor()
     for (int line = 1; line <= MaxOrderregels; ++line)
         for (int flag = Vlag::Kleur; flag <= Vlag::MaatInvoer; ++flag)
             screen_.order().setFlag(line, flag, false);
-    const IClock* clock = screen_.platform().clock;
-    screen_.orderdatum()->setDate(clock ? clock->today() : QDate::currentDate());
+    screen_.orderdatum()->setDate(screen_.platform().clock.today());
     screen_.setStatusText(0, QString());
     // Selecting the first address applies it (lists and delivery data).
     if (screen_.ordervoor()->count() > 0)

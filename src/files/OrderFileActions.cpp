@@ -243,13 +243,12 @@ bool OrderFileActions::openFile(const QString& path)
 
 bool OrderFileActions::openExternalFile(const QString& path)
 {
-    IMessageDialog* messages = screen_.platform().messages;
+    IMessageDialog& messages = screen_.platform().messages;
     // Customers mail their article-number files to the same mailbox; the
     // file stays for the administration.
     if (isArticleNumberFile(path)) {
-        QApplication::beep();
-        if (messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::ArtikelnummersNiet)});
+        screen_.platform().sound.beep();
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::ArtikelnummersNiet)});
         focusOrdervoor();
         return false;
     }
@@ -260,9 +259,8 @@ bool OrderFileActions::openExternalFile(const QString& path)
     removeIncomingFile(path);
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm();
         notes && !notes->notities()->toPlainText().trimmed().isEmpty()) {
-        QApplication::beep();
-        if (messages)
-            showMessage(*messages, u8(Tekst::Waarschuwing), {u8(Tekst::NotitiesBijOrder)});
+        screen_.platform().sound.beep();
+        showMessage(messages, u8(Tekst::Waarschuwing), {u8(Tekst::NotitiesBijOrder)});
     }
     return true;
 }
@@ -272,10 +270,9 @@ void OrderFileActions::removeIncomingFile(const QString& path)
     QFile file(path);
     if (file.remove())
         return;
-    if (IMessageDialog* messages = screen_.platform().messages)
-        showMessage(*messages, u8(Tekst::Fout),
-                    {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
-                     u8(Tekst::ZelfVerwijderen)});
+    showMessage(screen_.platform().messages, u8(Tekst::Fout),
+                {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
+                 u8(Tekst::ZelfVerwijderen)});
 }
 
 bool OrderFileActions::load(const QString& path, bool external)

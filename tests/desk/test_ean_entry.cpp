@@ -13,6 +13,7 @@
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
 #include "support/DemoFiles.h"
+#include "support/FakePlatform.h"
 #include "support/PgTestDatabase.h"
 #include "support/ScriptedMessages.h"
 
@@ -281,10 +282,8 @@ protected:
         ini.write("OnderdorpelPre=pre\r\n");
         ini.close();
         ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
-        platform.messages = &messages;
-        platform.clock = &clock;
-        platform.sound = &sound;
-        program = std::make_unique<MorvekVonu>(platform, work, QStringList{"balie1"});
+        fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
+        program = std::make_unique<MorvekVonu>(fake.platform, work, QStringList{"balie1"});
         program->runStartup();
         ASSERT_TRUE(program->started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
 
@@ -337,10 +336,8 @@ protected:
     QString sub(int row, int line = 1) { return screen().order().subartikel(line, row, 1); }
     QString bew(int row, int line = 1) { return screen().order().bewerking(line, row, 1); }
 
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(8, 0))};
-    test::RecordingSound sound;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
     std::unique_ptr<MorvekVonu> program;
     EanDesk desk;
     IOrderEntryDesk* programDesk = nullptr;

@@ -11,6 +11,7 @@
 #include "files/SillFileImport.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
+#include "support/FakePlatform.h"
 #include "support/ScriptedMessages.h"
 
 #include <QComboBox>
@@ -202,10 +203,8 @@ public:
 
 class ExternalOpen : public ::testing::Test {
 protected:
-    ExternalOpen() : state(dir.filePath("Balie1")), screen(platform), files(screen, dialogs)
+    ExternalOpen() : state(dir.filePath("Balie1")), screen(fake.platform), files(screen, dialogs)
     {
-        platform.messages = &messages;
-        platform.clock = &clock;
         QDir(dir.path()).mkpath("Balie1");
         QDir(dir.path()).mkpath("Orders");
         QDir(dir.path()).mkpath("Inkomend");
@@ -245,9 +244,8 @@ protected:
 
     QTemporaryDir dir;
     AppState state;
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
     TVonuOrderscherm screen;
     TVonuOrderNotitiescherm notes;
     ScriptedFileDialogs dialogs;
