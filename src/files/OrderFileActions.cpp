@@ -136,6 +136,11 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     if (!isPortableFileName(base + QStringLiteral(".Xml")))
         return fail(u8(Tekst::OngeldigeNaam).arg(base));
     const QString path = ordersFolder() + QLatin1Char('/') + base + QStringLiteral(".Xml");
+    if (build == Build::Sending) {
+        document_ = std::move(doc);
+        sendingPath_ = path;
+        return Outcome::Done;
+    }
     if (!doc.save(path))
         return fail(doc.errorText());
 
@@ -152,6 +157,20 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     screen_.takeSavedSignature();
     focusOrdervoor();
     return Outcome::Done;
+}
+
+bool OrderFileActions::saveSentOrder(QString* error)
+{
+    if (!document_.save(sendingPath_)) {
+        if (error)
+            *error = document_.errorText();
+        return false;
+    }
+    currentFile_ = sendingPath_;
+    const OrderHeader h = header();
+    screen_.setWindowTitle(captionAfterSave(screen_.windowTitle(), h.deskOrderNumber.trimmed()));
+    screen_.takeSavedSignature();
+    return true;
 }
 
 void OrderFileActions::bewaren()

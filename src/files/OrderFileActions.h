@@ -21,7 +21,8 @@ class OrderFileActions : public QObject {
 public:
     enum class Build {
         Normal,     // `Bewaren`: save with a confirmation
-        Sending,    // with the sent stamp, no confirmation
+        Sending,    // with the sent stamp, no confirmation; written by saveSentOrder
+                    // only once the mail has gone, so a failed send leaves no stamp
         BuildOnly,  // nothing written, nothing shown
     };
     enum class Outcome {
@@ -40,6 +41,9 @@ public:
     std::function<void()> showPanels;
 
     Outcome buildOrderDocument(Build build);
+    // Writes the document built for sending to its order file and takes the
+    // saved signature; false with the reason when the file cannot be written.
+    bool saveSentOrder(QString* error);
     void bewaren();
     void nieuw();
     void openen();
@@ -75,6 +79,7 @@ private:
     MorvekDocument document_;
     QString currentFile_;
     QString sentStamp_;
+    QString sendingPath_;   // the order file of the last build for sending
     bool klantBestand_ = false;
     bool externBestand_ = false;
 };

@@ -5,8 +5,15 @@
 
 #include <curl/curl.h>
 
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
 #include <cstring>
 #include <memory>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace vonu {
 namespace {
@@ -21,6 +28,7 @@ void ensureCurlInitialised()
 struct Upload {
     QByteArray data;
     qsizetype position = 0;
+    bool finished = false; // libcurl has taken every byte of the message
 };
 
 size_t readUpload(char* buffer, size_t size, size_t count, void* userData)
@@ -31,7 +39,64 @@ size_t readUpload(char* buffer, size_t size, size_t count, void* userData)
     const size_t n = left < room ? left : room;
     std::memcpy(buffer, upload->data.constData() + upload->position, n);
     upload->position += qsizetype(n);
+    if (upload->position == upload->data.size())
+        upload->finished = true;
     return n;
+}
+
+// Called by libcurl about once a second and whenever data moves; a non-zero
+// return ends the transfer.
+int stopWhenCancelled(void* userData, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<std::atomic<bool>*>(userData)->load() ? 1 : 0;
+}
+
+MailResult::Failure failureOf(CURLcode code, bool refusal)
+{
+    using Failure = MailResult::Failure;
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_CONNECT:
+        return Failure::Unreachable;
+    case CURLE_OPERATION_TIMEDOUT:
+        return Failure::Timeout;
+    case CURLE_LOGIN_DENIED:
+        return Failure::Login;
+    case CURLE_USE_SSL_FAILED:
+        return Failure::NoTls;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+        return Failure::Certificate;
+    case CURLE_ABORTED_BY_CALLBACK:
+        return Failure::Cancelled;
+    default:
+        return refusal ? Failure::Refused : Failure::Other;
+    }
+}
+
+// A host name cannot carry a path, a user or blanks into the URL.
+bool isPlainHost(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() <= 0x20 || c.unicode() == 0x7f || QStringLiteral("/@?#\\").contains(c))
+            return false;
+    return true;
+}
+
+// An address as the message shows it: control characters made visible.
+QString printable(const QString& text)
+{
+    QString out;
+    for (QChar c : text)
+        out += c.unicode() < 0x20 || c.unicode() == 0x7f
+                   ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                   : QString(c);
+    return out;
 }
 
 // Keeps the last reply line of the server: libcurl's own error text says
@@ -66,6 +131,40 @@ struct SlistDeleter {
 
 } // namespace
 
+// libcurl opens and closes the connection through these, so a cancel from
+// another thread knows which socket to shut down, and never one that has
+// been closed and reused since.
+struct SocketHooks {
+    static curl_socket_t open(void* userData, curlsocktype, curl_sockaddr* address)
+    {
+        auto* self = static_cast<SmtpMailSender*>(userData);
+        const curl_socket_t fd = ::socket(address->family, address->socktype, address->protocol);
+        if (fd == CURL_SOCKET_BAD)
+            return fd;
+        const std::lock_guard<std::mutex> lock(self->m_socketMutex);
+        self->m_socket = int(fd);
+        if (self->m_cancel.load())
+            ::shutdown(fd, SHUT_RDWR);
+        return fd;
+    }
+    static int close(void* userData, curl_socket_t fd)
+    {
+        auto* self = static_cast<SmtpMailSender*>(userData);
+        const std::lock_guard<std::mutex> lock(self->m_socketMutex);
+        if (self->m_socket == int(fd))
+            self->m_socket = -1;
+        return ::close(fd);
+    }
+};
+
+void SmtpMailSender::cancel()
+{
+    m_cancel.store(true);
+    const std::lock_guard<std::mutex> lock(m_socketMutex);
+    if (m_socket >= 0)
+        ::shutdown(m_socket, SHUT_RDWR);
+}
+
 SmtpMailSender::SmtpMailSender(SmtpSettings settings, const IClock* clock)
     : m_settings(std::move(settings)), m_clock(clock)
 {
@@ -78,13 +177,20 @@ bool SmtpMailSender::usesLogin() const
 
 MailResult SmtpMailSender::send(const MailMessage& message)
 {
+    using Failure = MailResult::Failure;
     const QStringList recipients = splitRecipients(message.recipients);
     if (recipients.isEmpty())
-        return MailResult::failure(QStringLiteral("Geen ontvanger opgegeven."));
+        return MailResult::failure(QStringLiteral("Geen ontvanger opgegeven."), Failure::Settings);
     if (bareAddress(message.sender).isEmpty())
-        return MailResult::failure(QStringLiteral("Geen afzender opgegeven."));
-    if (m_settings.host.trimmed().isEmpty() || m_settings.port <= 0 || m_settings.port > 65535)
-        return MailResult::failure(QStringLiteral("Geen geldige SMTP-server opgegeven."));
+        return MailResult::failure(QStringLiteral("Geen afzender opgegeven."), Failure::Settings);
+    // Checked here too, whatever the caller did: a line break in an address
+    // would reach the server as a command of its own.
+    const QString unsafe = firstUnsafeAddress(message.sender, message.recipients);
+    if (!unsafe.isNull())
+        return MailResult::failure(QStringLiteral("Ongeldig e-mailadres: %1").arg(printable(unsafe)), Failure::Address);
+    if (m_settings.host.trimmed().isEmpty() || m_settings.port <= 0 || m_settings.port > 65535
+        || !isPlainHost(m_settings.host.trimmed()))
+        return MailResult::failure(QStringLiteral("Geen geldige SMTP-server opgegeven."), Failure::Settings);
 
     ensureCurlInitialised();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
@@ -113,25 +219,46 @@ MailResult SmtpMailSender::send(const MailMessage& message)
         rcpt.reset(next);
     }
 
+    QByteArray extraCertificates;
+    if (!m_settings.caFile.trimmed().isEmpty()) {
+        QFile ca(m_settings.caFile.trimmed());
+        if (!ca.open(QIODevice::ReadOnly))
+            return MailResult::failure(QStringLiteral("Certificaatbestand %1 kan niet gelezen worden: %2")
+                                           .arg(QDir::toNativeSeparators(ca.fileName()), ca.errorString()),
+                                       Failure::Certificate);
+        extraCertificates = ca.readAll();
+    }
+
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     QByteArray lastReply;
     const QByteArray user = m_settings.user.toUtf8();
     const QByteArray password = m_settings.password.toUtf8();
-    const QByteArray caFile = m_settings.caFile.toLocal8Bit();
-    const long timeout = m_settings.timeoutSeconds > 0 ? m_settings.timeoutSeconds : 60;
+    const long total = m_settings.timeoutSeconds > 0 ? m_settings.timeoutSeconds : 180;
+    const long connect = std::min<long>(total, m_settings.connectSeconds > 0 ? m_settings.connectSeconds : 30);
+    const long response = std::min<long>(total, m_settings.responseSeconds > 0 ? m_settings.responseSeconds : 60);
 
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, timeout);
-    curl_easy_setopt(h, CURLOPT_TIMEOUT, timeout);
-    // Never send the password in clear when the server can encrypt.
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, connect);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT, total);
+    // The transfer time-out alone does not end a server that goes silent
+    // after the data; each reply gets its own limit.
+    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, response);
+    // A login is never sent in clear: TRY would fall back to a plain
+    // session when the server offers no STARTTLS, ALL refuses instead.
     if (!implicitTls)
-        curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+        curl_easy_setopt(h, CURLOPT_USE_SSL, long(usesLogin() ? CURLUSESSL_ALL : CURLUSESSL_TRY));
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!caFile.isEmpty())
-        curl_easy_setopt(h, CURLOPT_CAINFO, caFile.constData());
+    curl_blob blob{};
+    if (!extraCertificates.isEmpty()) {
+        // Added to the system's certificates, not instead of them.
+        blob.data = extraCertificates.data();
+        blob.len = size_t(extraCertificates.size());
+        blob.flags = CURL_BLOB_NOCOPY;
+        curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob);
+    }
     if (usesLogin()) {
         curl_easy_setopt(h, CURLOPT_USERNAME, user.constData());
         curl_easy_setopt(h, CURLOPT_PASSWORD, password.constData());
@@ -143,6 +270,13 @@ MailResult SmtpMailSender::send(const MailMessage& message)
     curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(upload.data.size()));
     curl_easy_setopt(h, CURLOPT_READFUNCTION, readUpload);
     curl_easy_setopt(h, CURLOPT_READDATA, &upload);
+    curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, stopWhenCancelled);
+    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &m_cancel);
+    curl_easy_setopt(h, CURLOPT_OPENSOCKETFUNCTION, &SocketHooks::open);
+    curl_easy_setopt(h, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &SocketHooks::close);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETDATA, this);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, recordReply);
     curl_easy_setopt(h, CURLOPT_DEBUGDATA, &lastReply);
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L); // feeds recordReply; nothing is printed
@@ -155,9 +289,14 @@ MailResult SmtpMailSender::send(const MailMessage& message)
     if (text.isEmpty())
         text = QString::fromUtf8(curl_easy_strerror(code));
     // Only a refusal is worth quoting; a "250" or "334" is where it stopped, not why.
-    if (!lastReply.isEmpty() && (lastReply.startsWith('4') || lastReply.startsWith('5')))
+    const bool refusal = !lastReply.isEmpty() && (lastReply.startsWith('4') || lastReply.startsWith('5'));
+    if (refusal)
         text += QStringLiteral(" (server: %1)").arg(QString::fromUtf8(lastReply));
-    return MailResult::failure(text);
+    MailResult result = MailResult::failure(text, m_cancel.load() ? Failure::Cancelled : failureOf(code, refusal));
+    // The final dot went out: the server may have taken the message even
+    // though its answer never came.
+    result.mayHaveArrived = upload.finished && !refusal;
+    return result;
 }
 
 } // namespace vonu
