@@ -1,8 +1,9 @@
 #include "data/MorvekDocument.h"
 
+#include "base/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cstring>
 #include <sstream>
@@ -261,16 +262,8 @@ QByteArray MorvekDocument::toBytes() const
 
 bool MorvekDocument::save(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = QStringLiteral("Bestand '%1' kan niet worden aangemaakt: %2").arg(path, file.errorString());
+    if (!writeFileAtomically(path, toBytes(), &m_error))
         return false;
-    }
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        m_error = QStringLiteral("Bestand '%1' kan niet worden geschreven: %2").arg(path, file.errorString());
-        return false;
-    }
     m_fileName = path;
     m_error.clear();
     return true;
