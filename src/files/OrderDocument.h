@@ -45,9 +45,10 @@ struct ReadOrderHeader {
 };
 
 // Reads the first `Order` of the document into the (cleared) order: every
-// field, flag and row within the table limits; further items are ignored.
-// False with a Dutch reason when there is no order or its date is not a
-// "dd-mm-yyyy" date; the order is then left untouched.
+// field, flag and row. False with a Dutch reason when there is no order, its
+// date is not a "dd-mm-yyyy" date, it holds more lines or rows than the
+// order can take, or a detail quantity or size is not a whole number the
+// fields can hold; the order is then left untouched.
 bool readOrderDocument(const MorvekDocument& doc, OrderModel& order, ReadOrderHeader& header,
                        QString* error = nullptr);
 

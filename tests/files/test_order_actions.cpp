@@ -15,6 +15,7 @@
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QTimer>
 #include <QDateEdit>
@@ -586,4 +587,35 @@ TEST_F(OrderActions, HostileAddressesOrDebtorNumbersStopTheSendBeforeAnythingIsW
     EXPECT_TRUE(QDir(dir.filePath("Verzonden")).isEmpty());
     EXPECT_TRUE(QDir(dir.filePath("Orders")).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(OrderActions, PastedTextPassesTheSameFilterAsTypedText)
+{
+    struct Case {
+        const char* name;
+        QLineEdit* field;
+        QString pasted;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"detail size with a comma", screen.detailRij(1).maat, "12,5", ""},
+        {"detail size of figures", screen.detailRij(1).maat, "1200", "1200"},
+        {"detail quantity with a letter", screen.detailRij(1).aantal, "12a", ""},
+        {"order number with a folder", screen.ordernummer(), "AB/../x", ""},
+        {"reference with a line break", screen.referentie(), "Schuur\nBcc", ""},
+        {"reference as typed", screen.referentie(), "Schuur 2-b", "Schuur 2-b"},
+        {"typed size with two commas", screen.regelRij(1).maatInvoer, "1,2,3", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.field->clear();
+        QApplication::clipboard()->setText(c.pasted);
+        c.field->paste();
+        EXPECT_EQ(c.field->text(), c.kept);
+    }
+    // A number the program put there (from an opened file) can still be shortened.
+    screen.ordernummer()->setText("A/1");
+    screen.ordernummer()->setCursorPosition(3);
+    screen.ordernummer()->backspace();
+    EXPECT_EQ(screen.ordernummer()->text(), "A/");
 }
