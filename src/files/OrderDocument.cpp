@@ -312,16 +312,6 @@ QString orderFilePath(const QString& folder, Transactie transactie, const QStrin
            orderBaseName(ordernummer, referentie, orderdatum) + QStringLiteral(".Xml");
 }
 
-bool isPortableFileName(const QString& name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    for (QChar c : name)
-        if (c.unicode() < 32 || QStringLiteral("<>:\"/\\|?*").contains(c))
-            return false;
-    return true;
-}
-
 QString deleteDisplayName(const QString& path)
 {
     QString name = path.left(std::max<qsizetype>(0, path.size() - 4));

@@ -4,6 +4,7 @@
 // stores from. Pure logic over OrderModel and MorvekDocument; the buttons
 // that use it live in OrderFileActions.
 
+#include "base/FileNames.h"
 #include "data/MorvekDocument.h"
 #include "data/ValueFormats.h"
 #include "order/OrderModel.h"
@@ -62,9 +63,6 @@ QString orderBaseName(const QString& ordernummer, const QString& referentie, con
 // Prefix + base name + ".Xml" in the given folder.
 QString orderFilePath(const QString& folder, Transactie transactie, const QString& deskOrderNumber,
                       const QString& ordernummer, const QString& referentie, const QDate& orderdatum);
-// True when the name can be a file name on every platform the files travel
-// to (no folder separators, no reserved characters).
-bool isPortableFileName(const QString& name);
 
 // The name of an order file as the delete question shows it: no folder, no
 // ".Xml", cut to 47 characters and "..." when it has 48 or more.

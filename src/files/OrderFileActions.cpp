@@ -133,7 +133,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     };
     const QString base = orderFilePrefix(h.transactie, h.deskOrderNumber) +
                          orderBaseName(h.ordernummer, h.referentie, h.orderdatum);
-    if (!isPortableFileName(base + QStringLiteral(".Xml")))
+    if (!isPlainFileName(base + QStringLiteral(".Xml")))
         return fail(u8(Tekst::OngeldigeNaam).arg(base));
     const QString path = ordersFolder() + QLatin1Char('/') + base + QStringLiteral(".Xml");
     if (build == Build::Sending) {

@@ -96,7 +96,7 @@ bool OrderVerzenden::verzenden()
         return done(false);
     }
     const QString debiteur = state->profile.debtorNumber().trimmed();
-    if (!isPortableFileName(debiteur) || debiteur.contains(QLatin1String(".."))) {
+    if (!isPlainFileName(debiteur)) {
         showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::OngeldigDebiteur).arg(debiteur), u8(Tekst::NeemContactOp)});
         return done(false);
     }

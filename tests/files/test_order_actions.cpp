@@ -8,6 +8,7 @@
 #include "files/OrderVerzenden.h"
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
+#include "order/VonuOrderAfbeelding.h"
 #include "order/VonuOrderNotitie.h"
 #include "reports/OrderOverzichtActie.h"
 #include "reports/PrintTarget.h"
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QDateEdit>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -618,4 +620,33 @@ TEST_F(OrderActions, PastedTextPassesTheSameFilterAsTypedText)
     screen.ordernummer()->setCursorPosition(3);
     screen.ordernummer()->backspace();
     EXPECT_EQ(screen.ordernummer()->text(), "A/");
+}
+
+TEST_F(OrderActions, PictureNamesFromTheCatalogStayInsideThePictureFolder)
+{
+    QDir(dir.path()).mkpath("Afbeeldingen");
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    ASSERT_TRUE(img.save(dir.filePath("Afbeeldingen/ON100.png")));
+    ASSERT_TRUE(img.save(dir.filePath("geheim.png")));
+    struct Case {
+        QString name;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"ON100.png", true},
+        {"../geheim.png", false},
+        {"..\\geheim.png", false},
+        {dir.filePath("geheim.png"), false},
+        {"C:geheim.png", false},
+        {"..", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        TVonuOrderAfbeeldingscherm w(&screen);
+        w.setFolder(dir.filePath("Afbeeldingen") + '/');
+        w.setWindowTitle(TVonuOrderAfbeeldingscherm::captionFor(c.name));
+        w.showPicture();
+        EXPECT_EQ(w.missing()->isHidden(), c.shown);
+    }
 }

@@ -285,9 +285,9 @@ TEST(OrderFileNames, PrefixesBaseNamesAndDisplayNames)
     EXPECT_EQ(orderFilePath("/w/Orders", Transactie::Offerte, "", "", "", d), "/w/Orders/Offerte-09-12-2024.Xml");
     EXPECT_EQ(orderFilePath("/o", Transactie::Order, "", " ", " R 1 ", d), "/o/Order-R 1.Xml");
     EXPECT_EQ(orderFilePrefix(Transactie::Offerte, " 4711 "), "Offerte 4711-");
-    EXPECT_FALSE(isPortableFileName("Order-a/b.Xml"));
-    EXPECT_FALSE(isPortableFileName("Order-a:b.Xml"));
-    EXPECT_TRUE(isPortableFileName("Order-AB 12.Xml"));
+    EXPECT_FALSE(isPlainFileName("Order-a/b.Xml"));
+    EXPECT_FALSE(isPlainFileName("Order-a:b.Xml"));
+    EXPECT_TRUE(isPlainFileName("Order-AB 12.Xml"));
 
     EXPECT_EQ(deleteDisplayName("/w/Orders/Order-AB-12.Xml"), "Order-AB-12");
     const QString name47 = "Order-" + QString(41, 'x');
