@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <new>
+
 namespace vonu {
 
 namespace {
@@ -238,7 +240,12 @@ bool OrderFileActions::openFile(const QString& path)
     OrderModel read;
     ReadOrderHeader h;
     QString reason;
-    const bool ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
+    bool ok = false;
+    try {
+        ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("Onvoldoende geheugen om het bestand te lezen.");
+    }
     if (!ok) {
         if (IMessageDialog* messages = screen_.platform().messages)
             showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});

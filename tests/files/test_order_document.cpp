@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <pugixml.hpp>
+#include <cstdlib>
+
 using namespace vonu;
 
 namespace {
@@ -298,4 +304,74 @@ TEST(OrderFileNames, PrefixesBaseNamesAndDisplayNames)
     EXPECT_EQ(captionAfterSave("Morvek VonuOrder", ""), "Morvek VonuOrder ");
     EXPECT_EQ(captionAfterSave("Normale order in Morvek VonuOrder 1", "7"), "Normale order in Morvek VonuOrder 7");
     EXPECT_EQ(captionAfterSave("Onderdorpelorder in X", "7"), "Onderdorpelorder in Morvek VonuOrder 7");
+}
+
+namespace {
+
+// Lets the first `allowed` allocations of pugixml through and refuses the rest.
+int allocationsLeft = 0;
+void* failingAllocate(size_t size)
+{
+    return allocationsLeft-- > 0 ? std::malloc(size) : nullptr;
+}
+
+} // namespace
+
+TEST(OrderDocument, HostileFilesAreRefusedWithAMessageNotWithTheProgramsMemory)
+{
+    QTemporaryDir dir;
+    auto fileWith = [&](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    };
+    struct Case {
+        const char* name;
+        QString path;
+        const char* says;
+    };
+    // Sparse: a file the size of a DVD costs nothing to make, and must cost nothing to refuse.
+    const QString huge = fileWith("groot.Xml", "<Morvek>");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(qint64(4) << 30));
+    }
+    QByteArray empties = "<Morvek><Orders><Order><Orderregels>";
+    empties += QByteArray("<a/>").repeated(2'100'000);
+    empties += "</Orderregels></Order></Orders></Morvek>";
+    const Case cases[] = {
+        {"4 GB file", huge, "te groot"},
+        {"two million empty elements", fileWith("leeg.Xml", empties), "te veel elementen"},
+        {"same in windows-1252", fileWith("ansi.Xml", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + empties),
+         "te veel elementen"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MorvekDocument doc;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(doc.loadFile(c.path));
+        EXPECT_TRUE(doc.errorText().contains(QString::fromUtf8(c.says))) << doc.errorText().toStdString();
+        EXPECT_FALSE(doc.isActive());
+        EXPECT_LT(clock.elapsed(), 5000);
+    }
+
+    // Memory that runs out halfway through the parse gives a message too.
+    const QString order = fileWith("order.Xml", QByteArray("<Morvek><Orders><Order><Orderregels>") +
+                                                    QByteArray("<Orderregel><OrderregelArtikel>A</OrderregelArtikel></Orderregel>")
+                                                        .repeated(2000) +
+                                                    "</Orderregels></Order></Orders></Morvek>");
+    const auto allocate = pugi::get_memory_allocation_function();
+    const auto deallocate = pugi::get_memory_deallocation_function();
+    allocationsLeft = 1;  // the file's buffer, then nothing
+    pugi::set_memory_management_functions(failingAllocate, deallocate);
+    MorvekDocument doc;
+    const bool loaded = doc.loadFile(order);
+    pugi::set_memory_management_functions(allocate, deallocate);
+    EXPECT_FALSE(loaded);
+    EXPECT_TRUE(doc.errorText().startsWith("Onvoldoende geheugen om het bestand te lezen")) << doc.errorText().toStdString();
+    EXPECT_TRUE(doc.loadFile(order)) << doc.errorText().toStdString();
 }
