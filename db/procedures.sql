@@ -13,7 +13,8 @@
 --     OP  price under an amount contract        DP  net debtor price
 --     DK  list price with the debtor's discount PG  list price with the
 --     PL  list price                                debtor's product-group discount
---     MP  coating price list                    HM  coating price given by hand
+--     MP  coating price list (per metre)      HM  coating price given by hand
+--     VP  coating price list (per piece)
 -- A first letter "A" or "O" marks a contract price; "OP" sends the contract
 -- to BedragKontrakt of the sales line, the others to MeterKontrakt.
 --
@@ -32,6 +33,22 @@ create type ArtikelVerpakking_rij as (Verpakking numeric);
 create type VonuOrderSubArtikel_rij as (Regel varchar, Subaantal integer, Wijze varchar, UDK integer,
                                         HOH integer, MV integer, Eenheid varchar);
 create type VonuOrderCorrigeer_MC_Detail_rij as (Regel varchar, IngevoerdeMaat numeric, Aantal numeric);
+
+-- ---------------------------------------------------------------------------
+-- Rounding to one decimal as the order desk does it everywhere: the whole
+-- number nearest to (x + 0.04999) x 10, an exact half to the even
+-- neighbour, divided by 10.
+create function vonu_round1(x numeric) returns numeric
+language sql immutable parallel safe
+return round((case when (x + 0.04999) * 10 - floor((x + 0.04999) * 10) = 0.5
+                   then floor((x + 0.04999) * 10) + mod(floor((x + 0.04999) * 10), 2)
+                   else round((x + 0.04999) * 10) end) / 10, 1);
+
+-- A debtor number as the keys hold it: right-aligned in six characters, so
+-- a caller may pass it as typed.
+create function vonu_debnr(x varchar) returns varchar
+language sql immutable parallel safe
+return right(repeat(' ', 6) || trim(coalesce(x, '')), 6);
 
 -- ---------------------------------------------------------------------------
 -- Line membership, shared by the procedures below: the rows of the line that
@@ -59,9 +76,11 @@ end;
 --   3. the list price of the article (made-to-size price for kind 'M'), with
 --      the debtor's product-group discount when @Productgroep allows it
 --      (PG), else with the debtor's standing discount (PL);
---   when @Bedrag allows it and the debtor has an active amount contract, a
---   price of 2. or 3. is taken under that contract (OP, its discount when it
---   has one). OrderKorting is the debtor's order discount (0 when none).
+--   when @Bedrag allows it and the debtor has an active amount contract with
+--   an amount left, a price of 2. or 3. is taken under the oldest such
+--   contract (OP, its discount when it has one). A contract with nothing
+--   left (KontraktStatus) gives no contract price. OrderKorting is the
+--   debtor's order discount (0 when none). @Debnr may be given unpadded.
 --   @Verzend, @Groep and @Aantal are accepted for the calling convention;
 --   prices do not differ per shipping address, group or quantity.
 create function ArtikelPrijs(
@@ -73,7 +92,7 @@ language plpgsql stable
 as $$
 #variable_conflict use_column
 declare
-    v_debnr   varchar := ArtikelPrijs.Debnr;
+    v_debnr   varchar := vonu_debnr(ArtikelPrijs.Debnr);
     v_artikel varchar := ArtikelPrijs.Artikel;
     v_kontr   varchar := coalesce(trim(ArtikelPrijs.Kontrakt), '');
     v_datum   date    := coalesce(ArtikelPrijs.Datum, localtimestamp)::date;
@@ -102,6 +121,7 @@ begin
           and ((k.Type = 'A' and ArtikelPrijs.Stuks) or (k.Type = 'M' and ArtikelPrijs.Meter))
           and v_datum >= k.Datum and (k.TotDatum is null or v_datum <= k.TotDatum)
           and (v_kontr = '' or k.Kontrakt = v_kontr)
+          and (select s.Termijn - s.Verwerkt from KontraktStatus(k.Kontrakt) s) > 0
         order by k.Datum, k.Kontrakt
         limit 1;
         if v_rec.Kontrakt is not null then
@@ -147,6 +167,10 @@ begin
         where k.Debnr = v_debnr and k.Type = 'B' and k.Aktief
           and v_datum >= k.Datum and (k.TotDatum is null or v_datum <= k.TotDatum)
           and (v_kontr = '' or k.Kontrakt = v_kontr)
+          and (select s.Termijn - s.Verwerkt from KontraktStatus(k.Kontrakt) s)
+              - coalesce((select sum(o.T_Order) from "order" o
+                          where o.Kontrakt = k.Kontrakt and o.Bedrag
+                            and o.Status in ('Productie', 'Verkoop', 'Credit')), 0) > 0
         order by k.Datum, k.Kontrakt
         limit 1;
         if v_rec.Kontrakt is not null then
@@ -164,7 +188,8 @@ $$;
 -- (Verwerkt): what the administration has invoiced, plus for call-off and
 -- metre contracts the quantities on orders that are not invoiced yet. Open
 -- amounts of other orders under an amount contract are counted by the caller
--- from the order totals.
+-- from the order totals. Test stores ('Productie' with a no-break space)
+-- take nothing.
 create function KontraktStatus(Kontrakt varchar)
 returns table (Termijn numeric, Verwerkt numeric)
 language sql stable
@@ -174,7 +199,7 @@ begin atomic
                coalesce((select sum(abs(r.Aantal)) from OrderProduktieregel r
                          join "order" o on o."order" = r."order"
                          where r.Kontrakt = k.Kontrakt and not r.Annuleren
-                           and left(o.Status, 9) = 'Productie'), 0)
+                           and o.Status = 'Productie'), 0)
            else 0 end
     from Kontrakt k where k.Kontrakt = $1;
 end;
@@ -232,8 +257,8 @@ $$;
 -- ---------------------------------------------------------------------------
 -- VonuOrderRegelAantal: the quantities of a line made to size, from its
 -- detail rows: RegelAantal the number of pieces, RegelLengte the metres
--- (rounded to 0.1), RegelLengteDm the metres with every piece of at most one
--- metre counted as one metre and longer pieces rounded to 0.1 m; with the
+-- (vonu_round1), RegelLengteDm the metres with every piece of at most one
+-- metre counted as one metre and longer pieces rounded by vonu_round1; with the
 -- unit and quantity calculation of the line's article.
 create function VonuOrderRegelAantal("order" varchar, Regel varchar)
 returns table (RegelAantal numeric, RegelLengte numeric, RegelLengteDm numeric,
@@ -247,8 +272,8 @@ begin atomic
         where r.Type = 'D' and r.Aantal is not null
     )
     select coalesce((select sum(d.Aantal) from d), 0),
-           round(coalesce((select sum(d.Aantal * coalesce(d.meters, 0)) from d), 0), 1),
-           coalesce((select sum(d.Aantal * case when coalesce(d.meters, 0) > 1 then round(d.meters, 1) else 1 end) from d), 0),
+           vonu_round1(coalesce((select sum(d.Aantal * coalesce(d.meters, 0)) from d), 0)),
+           coalesce((select sum(d.Aantal * case when coalesce(d.meters, 0) > 1 then vonu_round1(d.meters) else 1 end) from d), 0),
            a.Eenheid, a.BerekeningAantal
     from OrderProduktieregel k join Artikel a on a.Artikel = k.Artikel
     where k."order" = $1 and k.Regel = $2 and k.Type = 'K';
@@ -285,9 +310,13 @@ end;
 -- VonuOrderCorrigeer_MV_VP: prepares the size corrections of an order: the
 -- sizes of the detail rows are recorded as entered (OrderProduktieregelInvoer,
 -- replaced on every store) and detail rows without an entered size take
--- their size as entered; rows without a packing type take the one of their
--- article (made-to-size type for size lines). Returns the number of detail
--- rows recorded.
+-- their size as entered; rows without a packing type take the one that
+-- packs them (vonu_verpakkingstype: the debtor's own for the article, else
+-- the made-to-size type for a price of kind '2', else the article's
+-- standard one). Only sizes in mm - entered, and the ones the corrections
+-- change - are recorded: trade lengths ('Mtr') were never typed, and
+-- recording them would make every order print its control copy. Returns
+-- the number of detail rows recorded.
 create function VonuOrderCorrigeer_MV_VP("order" varchar)
 returns table (Aantal integer)
 language plpgsql volatile
@@ -309,15 +338,13 @@ begin
              order by k.Regel desc limit 1),
            r.Aantal, r.IngevoerdeMaat, r.Maatvoering, r.Omschrijving_1, r.Omschrijving_2, r.Omschrijving_3
     from OrderProduktieregel r
-    where r."order" = v_order and r.Type = 'D' and r.IngevoerdeMaat is not null;
+    where r."order" = v_order and r.Type = 'D' and r.IngevoerdeMaat is not null and r.Maatvoering = 'mm';
     get diagnostics v_n = row_count;
 
     update OrderProduktieregel r
-       set Verpakkingstype = coalesce(case when r.Maatvoering is null or r.Maatvoering = ''
-                                           then a.MaatwerkVerpakkingstype end,
-                                      a.StandaardVerpakkingstype)
-      from Artikel a
-     where r."order" = v_order and a.Artikel = r.Artikel
+       set Verpakkingstype = nullif(vonu_verpakkingstype(o.Debnr, r.Artikel, substr(coalesce(r.Oorsprong, ''), 3, 1), ''), '')
+      from "order" o
+     where r."order" = v_order and o."order" = r."order" and coalesce(r.Artikel, '') <> ''
        and (r.Verpakkingstype is null or r.Verpakkingstype = '');
 
     return query select v_n;
@@ -352,9 +379,10 @@ end;
 
 -- ---------------------------------------------------------------------------
 -- VonuOrderVerzamelProduktie: gathers the production data of a stored
--- order: the sub-article and operation rows of a coated main line are coated
--- in the same colour, rows of inactive articles are blocked. Returns the
--- number of rows touched.
+-- order: rows of inactive articles are blocked. The sub-article and
+-- operation rows of a coated line keep their own colour (none): the line's
+-- coating is on its main row, and a colour on those rows would hide their
+-- descriptions from the sales order. Returns the number of rows touched.
 create function VonuOrderVerzamelProduktie("order" varchar)
 returns table (Aantal integer)
 language plpgsql volatile
@@ -362,23 +390,13 @@ as $$
 #variable_conflict use_column
 declare
     v_order varchar := VonuOrderVerzamelProduktie."order";
-    v_n     integer := 0;
-    v_m     integer;
+    v_n     integer;
 begin
-    update OrderProduktieregel s
-       set Kleur = k.Kleur
-      from OrderProduktieregel k
-     where s."order" = v_order and k."order" = v_order and s.Type = 'S'
-       and k.Type = 'K' and coalesce(k.Kleur, '') <> '' and coalesce(s.Kleur, '') = ''
-       and k.Regel = (select max(x.Regel) from OrderProduktieregel x
-                      where x."order" = v_order and x.Type = 'K' and x.Regel < s.Regel);
-    get diagnostics v_m = row_count;
-    v_n := v_m;
     update OrderProduktieregel r set Blokkeren = true
       from Artikel a
      where r."order" = v_order and a.Artikel = r.Artikel and not a.Aktief and not r.Blokkeren;
-    get diagnostics v_m = row_count;
-    return query select v_n + v_m;
+    get diagnostics v_n = row_count;
+    return query select v_n;
 end;
 $$;
 
@@ -597,13 +615,18 @@ begin atomic
 end;
 
 -- ---------------------------------------------------------------------------
--- ArtikelMoffelPrijs: the coating price of an article in a colour. A price
--- given for the row (@Prijs) is taken as a price per piece (HM); otherwise
--- the coating price list (@Prijslijst) of the colour's group gives, for the
--- quantity, a price per piece ('S'), per metre ('M') or a total price for
--- the colour ('T'); the debtor's coating discount applies (MP). @Artikel is
--- empty when the total price of a colour is asked for: then only 'T' prices
--- count, else 'T' prices do not.
+-- ArtikelMoffelPrijs: the coating price of an article in a colour, in the
+-- price types the sales order knows:
+--   a price given for the row (@Prijs): per piece, origin HM;
+--   a total price for the colour ('T') when the colour's quantity (@Aantal)
+--   reaches one: asked per line it makes the lines of the colour refer to
+--   the total price (or, for a colour on one line, charges it once);
+--   otherwise, asked per line, a price per metre ('M', origin MP) or per
+--   piece (type 'S' with origin VP, so the sales order charges it for the
+--   row's quantity). The debtor's coating discount applies to list prices.
+-- @Artikel is empty when the total price of a colour is asked for: then
+-- only 'T' prices count. A colour is thus charged either per line or by
+-- its total, never both.
 create function ArtikelMoffelPrijs(Debnr varchar, Verzend varchar, Artikel varchar, Soort varchar,
                                    Kleur varchar, Prijs numeric, Prijslijst varchar, Aantal numeric)
 returns setof ArtikelMoffelPrijs_rij
@@ -613,6 +636,7 @@ as $$
 declare
     v_kind  varchar := case when ArtikelMoffelPrijs.Soort = 'M' then '2' else '1' end;
     v_totaal boolean := coalesce(trim(ArtikelMoffelPrijs.Artikel), '') = '';
+    v_korting numeric := (select d.MoffelKorting from Debiteur d where d.Debnr = vonu_debnr(ArtikelMoffelPrijs.Debnr));
     v_rec   record;
 begin
     if ArtikelMoffelPrijs.Prijs is not null and not v_totaal then
@@ -622,17 +646,24 @@ begin
     select m.PrijsType, m.Prijs into v_rec
     from Moffelprijslijst m join Kleur k on k.Kleurgroep = m.Kleurgroep
     where m.Prijslijst = ArtikelMoffelPrijs.Prijslijst and k.Kleur = ArtikelMoffelPrijs.Kleur
-      and m.VanafAantal <= coalesce(ArtikelMoffelPrijs.Aantal, 0)
-      and ((m.PrijsType = 'T') = v_totaal)
-    order by m.VanafAantal desc, m.PrijsType
+      and m.VanafAantal <= coalesce(ArtikelMoffelPrijs.Aantal, 0) and m.PrijsType = 'T'
+    order by m.VanafAantal desc
     limit 1;
+    if v_rec.PrijsType is null and not v_totaal then
+        select m.PrijsType, m.Prijs into v_rec
+        from Moffelprijslijst m join Kleur k on k.Kleurgroep = m.Kleurgroep
+        where m.Prijslijst = ArtikelMoffelPrijs.Prijslijst and k.Kleur = ArtikelMoffelPrijs.Kleur
+          and m.VanafAantal <= coalesce(ArtikelMoffelPrijs.Aantal, 0) and m.PrijsType in ('M', 'S')
+        order by m.VanafAantal desc, m.PrijsType
+        limit 1;
+    end if;
     if v_rec.PrijsType is null then
         return query select false, ''::varchar, null::numeric, ''::varchar, null::numeric;
         return;
     end if;
     return query
-        select true, v_rec.PrijsType::varchar, v_rec.Prijs, ('MP' || v_kind)::varchar,
-               (select d.MoffelKorting from Debiteur d where d.Debnr = ArtikelMoffelPrijs.Debnr);
+        select true, v_rec.PrijsType::varchar, v_rec.Prijs,
+               ((case when v_rec.PrijsType = 'S' then 'VP' else 'MP' end) || v_kind)::varchar, v_korting;
 end;
 $$;
 

@@ -6,6 +6,8 @@
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/DeskOrderActions.h"
+#include "desk/ProductionPapers.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/OrderFileActions.h"
@@ -18,6 +20,7 @@
 #include "reports/OrderOverzichtActie.h"
 #include "order/VonuOrderNotitie.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -314,7 +317,52 @@ bool MorvekVonu::prepareOrderDesk()
     main_->serverOrder()->setText(db_->settings().serverOrder);
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
+    wireDeskActions();
     return true;
+}
+
+namespace {
+
+// Until the production print run is part of the program, a store prints no
+// production papers.
+class NoProductionPapers final : public IProductionPapers {
+public:
+    bool printProductionOrder(const QString&) override { return false; }
+};
+
+} // namespace
+
+IProductionPapers& MorvekVonu::productionPapers()
+{
+    if (!productionPapers_)
+        productionPapers_ = std::make_unique<NoProductionPapers>();
+    return *productionPapers_;
+}
+
+void MorvekVonu::setProductionPapers(std::unique_ptr<IProductionPapers> papers)
+{
+    productionPapers_ = std::move(papers);
+}
+
+void MorvekVonu::wireDeskActions()
+{
+    if (!fileActions_ || deskActions_)
+        return;
+    deskActions_ = new DeskOrderActions(*main_, *db_, productionPapers(), *platform_.messages, state_.workstation,
+                                        main_.get());
+    deskActions_->validate = [this] {
+        main_->writeBackVisibleRows();
+        return !reportIncompleteOrder(main_->order(), *platform_.messages);
+    };
+    deskActions_->saveOrderDocument = [this](bool sending) {
+        return fileActions_->buildOrderDocument(sending ? OrderFileActions::Build::Sending
+                                                        : OrderFileActions::Build::Normal)
+               == OrderFileActions::Outcome::Done;
+    };
+    deskActions_->nieuw = [this] { fileActions_->nieuw(); };
+    deskActions_->beep = [] { QApplication::beep(); };
+    connect(main_->verzenden(), &QPushButton::clicked, deskActions_, [this] { deskActions_->verzenden(); });
+    connect(main_->afdrukken(), &QPushButton::clicked, deskActions_, [this] { deskActions_->afdrukken(); });
 }
 
 void MorvekVonu::signalIncomingOrders()

@@ -16,6 +16,8 @@ namespace vonu {
 
 class ArtikelnummerActie;
 class DbSession;
+class DeskOrderActions;
+class IProductionPapers;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
@@ -58,6 +60,12 @@ public:
     OrderFileActions* fileActions() const { return fileActions_; }
     DbSession* database() const { return db_.get(); }
     AppState& state() { return state_; }
+    // The order desk's `Verzenden` and `Afdrukken`; set once the session is open.
+    DeskOrderActions* deskActions() const { return deskActions_; }
+    // The production papers the desk prints after a store; set them before
+    // the start-up runs.
+    IProductionPapers& productionPapers();
+    void setProductionPapers(std::unique_ptr<IProductionPapers> papers);
 
     // The start-up sequence; public so tests can run it without activating a
     // window. Runs once.
@@ -78,6 +86,7 @@ private:
     bool startupBody();
     bool prepareOrderDesk();
     void wireOrderActions();
+    void wireDeskActions();
     void fitStatusPanels();
     void onClose();
     void endProgram();
@@ -96,6 +105,8 @@ private:
     OrderOverzichtActie* printAction_ = nullptr;
     OrderVerzenden* sendAction_ = nullptr;
     ArtikelnummerActie* articleNumbers_ = nullptr;
+    DeskOrderActions* deskActions_ = nullptr;
+    std::unique_ptr<IProductionPapers> productionPapers_;
     bool startupDone_ = false;
 };
 

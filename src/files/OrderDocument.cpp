@@ -214,6 +214,32 @@ QString toCrLf(QString text)
     return text;
 }
 
+// The extra order data that travel with an order file of the order desk.
+void buildDeskHeader(const ExtraOrderData& e, TXMLOrder& o)
+{
+    const std::pair<void (TXMLOrder::*)(const QString&), QString> texts[] = {
+        {&TXMLOrder::setOrderAfleveradres, e.afleverRelatie}, {&TXMLOrder::setOrderA_zoeknaam, e.zoeknaam},
+        {&TXMLOrder::setOrderA_naam, e.naam},                 {&TXMLOrder::setOrderA_naam2, e.naam2},
+        {&TXMLOrder::setOrderA_kontakt, e.kontakt},           {&TXMLOrder::setOrderA_adres1, e.adres[0]},
+        {&TXMLOrder::setOrderA_adres2, e.adres[1]},           {&TXMLOrder::setOrderA_adres3, e.adres[2]},
+        {&TXMLOrder::setOrderA_postkode, e.postkode},         {&TXMLOrder::setOrderA_plaats, e.plaats},
+        {&TXMLOrder::setOrderA_land, e.land},
+    };
+    for (const auto& [setter, value] : texts)
+        setTrimmed(o, setter, value);
+    o.setOrderLeverdatum(e.leverdatum.toString(DateFormat));
+    setTrimmed(o, &TXMLOrder::setOrderProductieweek, e.productieweek);
+    if (e.gebruikAfleverdatum)
+        setTrimmed(o, &TXMLOrder::setOrderAfleverdatum, e.afleverdatum.toString(DateFormat));
+    setTrimmed(o, &TXMLOrder::setOrderLeveringswijze, e.leveringswijze);
+    setTrimmed(o, &TXMLOrder::setOrderOrderkosten, e.orderkosten);
+    if (e.extraVrachtkosten != 0)
+        o.setOrderExtraVrachtkosten(QString::number(e.extraVrachtkosten));
+    setTrimmed(o, &TXMLOrder::setOrderProductietekst_1, e.productieteksten[0]);
+    setTrimmed(o, &TXMLOrder::setOrderProductietekst_2, e.productieteksten[1]);
+    setTrimmed(o, &TXMLOrder::setOrderProductietekst_3, e.productieteksten[2]);
+}
+
 } // namespace
 
 MorvekDocument buildOrderDocument(const OrderModel& order, const OrderHeader& header)
@@ -237,6 +263,8 @@ MorvekDocument buildOrderDocument(const OrderModel& order, const OrderHeader& he
         o.setOrderNotitie(notitie);
     if (!header.sentStamp.isEmpty())
         o.setOrderVerzenddatum(header.sentStamp);
+    if (header.orderDesk)
+        buildDeskHeader(order.desk().extra, o);
 
     TXMLOrderregels regels = o.Orderregels();
     int written = 0;

@@ -76,6 +76,8 @@ OrderHeader OrderFileActions::header() const
     if (const AppState* state = screen_.state()) {
         h.orderDesk = state->internalMode;
         h.debiteur = state->internalMode ? screen_.debiteur()->text() : state->profile.debtorNumber();
+        if (state->internalMode)
+            h.deskOrderNumber = screen_.order().desk().ordernummer;
     }
     h.ordervoor = screen_.ordervoor()->currentText();
     h.orderdatum = screen_.orderdatum()->date();

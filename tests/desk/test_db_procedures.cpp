@@ -197,7 +197,8 @@ TEST_F(ProcedureTest, LineQuantitiesAndCorrectionsFollowTheDetailRows)
     EXPECT_EQ(r.text("Maat"), "3000.000");             // metres as millimetres
     EXPECT_EQ(call("VonuOrderCorrigeer_MC_Sub", {{"order", kOrder}, {"Regel", lineKey(1)}}).text("Maatcorrectie"), "3");
 
-    EXPECT_EQ(call("VonuOrderCorrigeer_MV_VP", {{"order", kOrder}}).text("Aantal"), "3");
+    // The sizes in mm are recorded as entered; the trade length of line 6 is not.
+    EXPECT_EQ(call("VonuOrderCorrigeer_MV_VP", {{"order", kOrder}}).text("Aantal"), "2");
     EXPECT_EQ(db->scalar("select count(*) from OrderProduktieregelInvoer where \"order\" = ? and KopRegelId = ?",
                          {kOrder, lineKey(1)}).toInt(), 2);
     EXPECT_EQ(db->scalar("select Verpakkingstype from OrderProduktieregel where \"order\" = ? and Regel = ?",
@@ -207,9 +208,11 @@ TEST_F(ProcedureTest, LineQuantitiesAndCorrectionsFollowTheDetailRows)
     EXPECT_EQ(r.text("IngevoerdeMaat", 0), "1250.000");
     EXPECT_EQ(r.text("Aantal", 1), "2.000");
 
-    EXPECT_EQ(call("VonuOrderVerzamelProduktie", {{"order", kOrder}}).text("Aantal"), "2");   // sub rows coated
+    // The sub-article rows of a coated line stay without colour, so their
+    // descriptions still reach the sales order.
+    EXPECT_EQ(call("VonuOrderVerzamelProduktie", {{"order", kOrder}}).text("Aantal"), "0");
     EXPECT_EQ(db->scalar("select Kleur from OrderProduktieregel where \"order\" = ? and Regel = ?",
-                         {kOrder, lineKey(2)}).toString(), "9016");
+                         {kOrder, lineKey(2)}).toString(), "");
 }
 
 TEST_F(ProcedureTest, AmountsAndTotalsAreStoredAndReturned)
@@ -248,7 +251,10 @@ TEST_F(ProcedureTest, CoatingPackingAndSurchargeFollowTheOrder)
     EXPECT_EQ(r.text("PrijsType"), "M");
     EXPECT_EQ(r.text("Prijs"), "6.5000");
     EXPECT_EQ(r.text("Korting"), "10.00");
-    EXPECT_EQ(moffel("OD67", QVariant(), 60).text("Prijs"), "5.7500");
+    // From 20 on the colour is charged by its total price, also when asked
+    // per line, so no line is charged twice.
+    r = moffel("OD67", QVariant(), 60);
+    EXPECT_EQ(r.text("PrijsType") + r.text("Prijs"), "T95.0000");
     EXPECT_EQ(moffel("OD67", 3.25, 7).text("Oorsprong"), "HM1");
     EXPECT_EQ(moffel("", QVariant(), 19).flag("PrijsGevonden"), false);   // total price from 20 on
     r = moffel("", QVariant(), 20);

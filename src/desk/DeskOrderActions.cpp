@@ -1,0 +1,136 @@
+#include "desk/DeskOrderActions.h"
+
+#include "desk/DbSession.h"
+#include "desk/OrderStore.h"
+#include "desk/ProductionPapers.h"
+#include "order/VonuOrder.h"
+#include "order/VonuOrderNotitie.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vonu {
+
+namespace {
+
+bool isProef(const QString& name) { return name.startsWith(QLatin1String("PROEF")); }
+
+} // namespace
+
+DeskOrderActions::DeskOrderActions(TVonuOrderscherm& screen, DbSession& session, IProductionPapers& papers,
+                                   IMessageDialog& messages, QString workstation, QObject* parent)
+    : QObject(parent), screen_(screen), session_(session), papers_(papers), messages_(messages),
+      workstation_(std::move(workstation))
+{
+}
+
+bool DeskOrderActions::firstArticleEmpty() const
+{
+    return screen_.regelRij(1).artikel->currentText().trimmed().isEmpty();
+}
+
+StoreHeader DeskOrderActions::storeHeader() const
+{
+    StoreHeader h;
+    h.transactie = screen_.transactieType();
+    h.orderdatum = screen_.orderdatum()->date();
+    h.verzendadres = screen_.ordervoor()->currentText().left(2);
+    h.klantOrdernummer = screen_.ordernummer()->text();
+    h.referentie = screen_.referentie()->text();
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
+        h.notities = notes->notitiesText();
+    h.onderdorpelorder = screen_.windowTitle().startsWith(QLatin1String("Onderdorpelorder"));
+    return h;
+}
+
+bool DeskOrderActions::storeOrder(bool newOrder, const QString& number, bool printCopy)
+{
+    OrderStore store(session_, messages_);
+    store.status = [this](const QString& text) { screen_.setStatusText(0, text); };
+    // The confirmation remark is kept by the notes screen until the order
+    // holds it itself.
+    const OrderModel* order = &screen_.order();
+    OrderModel withRemark;
+    TVonuOrderNotitiescherm* notes = screen_.notitiescherm();
+    if (order->desk().ob.isEmpty() && notes && !notes->obText().isEmpty()) {
+        withRemark = *order;
+        withRemark.desk().ob = notes->obText();
+        order = &withRemark;
+    }
+    return store.store(*order, storeHeader(), StoreRequest{newOrder, number, printCopy});
+}
+
+bool DeskOrderActions::verzenden()
+{
+    if (firstArticleEmpty()) {
+        screen_.verzenden()->setFocus();
+        return false;
+    }
+    screen_.writeBackVisibleRows();
+    DeskOrderData& desk = screen_.order().desk();
+    const QString before = desk.ordernummer;
+    if (!before.trimmed().isEmpty()) {
+        OrderStore checks(session_, messages_);
+        bool failed = false;
+        const QString refusal = checks.refusal(before, &failed);
+        if (failed || !refusal.isEmpty()) {
+            if (!refusal.isEmpty()) {
+                beep();
+                screen_.setStatusText(0, refusal);
+            }
+            screen_.verzenden()->setFocus();
+            return false;
+        }
+    }
+    bool stored = false;
+    if (!validate || validate()) {
+        if (checkDeliveryDate && !checkDeliveryDate()) {
+            screen_.verzenden()->setFocus();
+            return false;
+        }
+        const bool newOrder = before.trimmed().isEmpty();
+        if (newOrder && !isProef(workstation_)) {
+            // Drawn outside the store's transaction: a store that fails
+            // afterwards never hands the same number out again.
+            const QString number = session_.drawOrderNumber();
+            if (number.isEmpty()) {
+                screen_.verzenden()->setFocus();
+                return false;
+            }
+            desk.ordernummer = number.trimmed();
+        }
+        const QString number = isProef(workstation_) ? workstation_ : desk.ordernummer;
+        if ((saveOrderDocument && !saveOrderDocument(true)) || !storeOrder(newOrder, number, false)) {
+            desk.ordernummer = before;
+            screen_.verzenden()->setFocus();
+            return false;
+        }
+        stored = true;
+        if (newOrder)
+            papers_.printProductionOrder(number);
+    }
+    if (nieuw)
+        nieuw();
+    return stored;
+}
+
+bool DeskOrderActions::afdrukken()
+{
+    if (firstArticleEmpty())
+        return false;
+    screen_.writeBackVisibleRows();
+    if (validate && !validate())
+        return false;
+    if (checkDeliveryDate && !checkDeliveryDate())
+        return false;
+    if (saveOrderDocument && !saveOrderDocument(false))
+        return false;
+    if (!storeOrder(true, workstation_, true))
+        return false;
+    papers_.printProductionOrder(workstation_);
+    return true;
+}
+
+} // namespace vonu

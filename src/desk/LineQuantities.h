@@ -1,0 +1,39 @@
+#pragma once
+// The two passes that make the quantities of stored lines final: the size
+// corrections (detail sizes of metre articles shortened by the article's
+// and the sub-articles' correction, with the metre quantity of the main
+// line recomputed) and the line quantities (the quantity of a line made to
+// size and of each of its sub-articles, fixings counted along each length).
+
+#include "desk/RowBatch.h"
+
+#include <QString>
+
+namespace vonu {
+
+class DbSession;
+
+class LineQuantities {
+public:
+    explicit LineQuantities(DbSession& session, Writing writing = Writing::Batched)
+        : session_(session), writing_(writing)
+    {
+    }
+
+    // Size corrections of every metre line of the order. False on failure.
+    bool correctSizes(const QString& orderKey);
+    // Line quantities of one main line.
+    bool recomputeLine(const QString& orderKey, const QString& regel);
+    // Line quantities of every main line made to size (an article and no
+    // measure text).
+    bool recomputeMadeToSize(const QString& orderKey);
+
+private:
+    bool recompute(const QString& orderKey, const QString& regel, RowBatch& updates);
+    RowBatch quantityUpdates() const;
+
+    DbSession& session_;
+    Writing writing_;
+};
+
+} // namespace vonu
