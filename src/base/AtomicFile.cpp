@@ -38,27 +38,24 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("het kan niet worden aangemaakt (%1).").arg(file.errorString()));
-    // A short count can come without an error being set (seen on a full disk).
+    // errno is read right after the call that failed; a short count can come
+    // without an error being set at all (seen on a full disk).
+    auto failed = [&](bool shortWrite) {
+        const bool full = shortWrite || diskFull(errno) || file.error() == QFileDevice::ResourceError;
+        const QString technical = file.errorString();
+        file.cancelWriting();
+        return fail(full ? SchijfVol : QStringLiteral("schrijffout (%1).").arg(technical));
+    };
     errno = 0;
     const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        const bool full = written >= 0 || diskFull(errno) || file.error() == QFileDevice::ResourceError;
-        const QString technical = file.errorString();
-        file.cancelWriting();
-        return fail(full ? SchijfVol : QStringLiteral("schrijffout (%1).").arg(technical));
-    }
+    if (written != bytes.size())
+        return failed(written >= 0);
     errno = 0;
-    if (!file.flush()) {
-        const bool full = diskFull(errno) || file.error() == QFileDevice::ResourceError;
-        const QString technical = file.errorString();
-        file.cancelWriting();
-        return fail(full ? SchijfVol : QStringLiteral("schrijffout (%1).").arg(technical));
-    }
+    if (!file.flush())
+        return failed(false);
     errno = 0;
-    if (!file.commit()) {
-        const bool full = diskFull(errno) || file.error() == QFileDevice::ResourceError;
-        return fail(full ? SchijfVol : QStringLiteral("schrijffout (%1).").arg(file.errorString()));
-    }
+    if (!file.commit())
+        return failed(false);
     return true;
 }
 

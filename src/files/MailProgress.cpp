@@ -1,5 +1,7 @@
 #include "files/MailProgress.h"
 
+#include "base/Text.h"
+
 #include <QDialog>
 #include <QEventLoop>
 #include <QLabel>
@@ -17,11 +19,6 @@ const char* const Caption = "Verzenden";
 const char* const Annuleren = "&Annuleren";
 const char* const WordtAfgebroken = "Verzenden wordt afgebroken...";
 } // namespace Tekst
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
