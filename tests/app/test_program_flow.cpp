@@ -35,7 +35,7 @@ public:
     MailResult send(const MailMessage& message) override
     {
         sent_->append(message);
-        return {true, {}};
+        return MailResult::success();
     }
 
 private:
