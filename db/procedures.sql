@@ -11,6 +11,7 @@
 -- for the price kind ('1' trade lengths, 'H'; '2' made to size, 'M'):
 --     AK  call-off contract price (afroep)      OM  metre contract price
 --     OP  price under an amount contract        DP  net debtor price
+--     DS  the debtor's price break              GS  group price break
 --     DK  list price with the debtor's discount PG  list price with the
 --     PL  list price                                debtor's product-group discount
 --     MP  coating price list (per metre)      HM  coating price given by hand
@@ -72,17 +73,19 @@ end;
 --   1. a call-off (Stuks) or metre (Meter) contract of the debtor, active on
 --      the date, with its own price for the article (AK / OM); @Kontrakt,
 --      when given, restricts the search to that contract;
---   2. a net debtor price or a debtor discount valid on the date (DP / DK);
---   3. the list price of the article (made-to-size price for kind 'M'), with
+--   2. a price break (Prijsstaffel) for the quantity the order holds
+--      (@Aantal): the debtor's for the shipping address (@Verzend), else the
+--      debtor's for every address (DS), else, when @Groep allows it, the
+--      group price (GS); the highest break reached wins;
+--   3. a net debtor price or a debtor discount valid on the date (DP / DK);
+--   4. the list price of the article (made-to-size price for kind 'M'), with
 --      the debtor's product-group discount when @Productgroep allows it
 --      (PG), else with the debtor's standing discount (PL);
 --   when @Bedrag allows it and the debtor has an active amount contract with
---   an amount left, a price of 2. or 3. is taken under the oldest such
+--   an amount left, a price of 2. to 4. is taken under the oldest such
 --   contract (OP, its discount when it has one). A contract with nothing
 --   left (KontraktStatus) gives no contract price. OrderKorting is the
 --   debtor's order discount (0 when none). @Debnr may be given unpadded.
---   @Verzend, @Groep and @Aantal are accepted for the calling convention;
---   prices do not differ per shipping address, group or quantity.
 create function ArtikelPrijs(
     Debnr varchar, Verzend varchar, Artikel varchar, Kontrakt varchar,
     Datum timestamp, Soort varchar, Meter boolean, Stuks boolean,
@@ -131,32 +134,44 @@ begin
         end if;
     end if;
 
-    select dp.Prijs, dp.Korting into v_rec
-    from DebiteurPrijs dp
-    where dp.Debnr = v_debnr and dp.Artikel = v_artikel and dp.Soort = (case when v_kind = '2' then 'M' else 'H' end)
-      and dp.VanafDatum <= v_datum
-    order by dp.VanafDatum desc
+    select ps.Prijs, case when ps.Debnr is null then 'GS' else 'DS' end as Bron into v_rec
+    from Prijsstaffel ps
+    where ps.Artikel = v_artikel and ps.Soort = (case when v_kind = '2' then 'M' else 'H' end)
+      and ps.VanafAantal <= coalesce(ArtikelPrijs.Aantal, 0) and ps.VanafDatum <= v_datum
+      and ((ps.Debnr = v_debnr and (ps.Verzend is null or ps.Verzend = ArtikelPrijs.Verzend))
+           or (ps.Debnr is null and coalesce(ArtikelPrijs.Groep, false)))
+    order by (ps.Debnr is null), (ps.Verzend is null), ps.VanafAantal desc, ps.VanafDatum desc
     limit 1;
-    if found and v_rec.Prijs is not null then
-        v_prijs := v_rec.Prijs; v_korting := v_rec.Korting; v_bron := 'DP';
+    if found then
+        v_prijs := v_rec.Prijs; v_korting := null; v_bron := v_rec.Bron;
     else
-        v_prijs := case when v_kind = '2' then coalesce(v_art.PrijsOpMaat, v_art.Prijs) else v_art.Prijs end;
-        if v_prijs is null then
-            return query select false, null::numeric, ''::varchar, null::numeric, ''::varchar, v_okort;
-            return;
-        end if;
-        if found then
-            v_korting := v_rec.Korting; v_bron := 'DK';
+        select dp.Prijs, dp.Korting into v_rec
+        from DebiteurPrijs dp
+        where dp.Debnr = v_debnr and dp.Artikel = v_artikel and dp.Soort = (case when v_kind = '2' then 'M' else 'H' end)
+          and dp.VanafDatum <= v_datum
+        order by dp.VanafDatum desc
+        limit 1;
+        if found and v_rec.Prijs is not null then
+            v_prijs := v_rec.Prijs; v_korting := v_rec.Korting; v_bron := 'DP';
         else
-            v_korting := null;
-            if coalesce(ArtikelPrijs.Productgroep, false) then
-                select g.Korting into v_korting from DebiteurProductgroep g
-                where g.Debnr = v_debnr and g.Productgroep = v_art.Productgroep;
+            v_prijs := case when v_kind = '2' then coalesce(v_art.PrijsOpMaat, v_art.Prijs) else v_art.Prijs end;
+            if v_prijs is null then
+                return query select false, null::numeric, ''::varchar, null::numeric, ''::varchar, v_okort;
+                return;
             end if;
-            if v_korting is not null then
-                v_bron := 'PG';
+            if found then
+                v_korting := v_rec.Korting; v_bron := 'DK';
             else
-                v_korting := v_deb.Korting; v_bron := 'PL';
+                v_korting := null;
+                if coalesce(ArtikelPrijs.Productgroep, false) then
+                    select g.Korting into v_korting from DebiteurProductgroep g
+                    where g.Debnr = v_debnr and g.Productgroep = v_art.Productgroep;
+                end if;
+                if v_korting is not null then
+                    v_bron := 'PG';
+                else
+                    v_korting := v_deb.Korting; v_bron := 'PL';
+                end if;
             end if;
         end if;
     end if;

@@ -5,11 +5,14 @@
 
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
+#include "desk/ArticleSuccessors.h"
 #include "desk/DbSession.h"
 #include "desk/DeskOrderActions.h"
 #include "desk/ProductionPapers.h"
+#include "desk/DeskOrderEntry.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
+#include "files/ExternBestandActie.h"
 #include "files/OrderFileActions.h"
 #include "files/OrderVerzenden.h"
 #include "order/ArticleLists.h"
@@ -81,11 +84,6 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
         return {};
     p.replace(u'\\', u'/');
     return QDir::cleanPath(QDir(folder.path()).absoluteFilePath(p));
-}
-
-bool folderHolds(const QString& folder, const QString& pattern)
-{
-    return !folder.isEmpty() && WorkingFolder(folder).holdsMatch(pattern);
 }
 
 // Focus on the debtor field looks for incoming orders.
@@ -318,6 +316,12 @@ bool MorvekVonu::prepareOrderDesk()
     main_->databaseOrder()->setText(db_->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
     wireDeskActions();
+    extra_->setPlatform(platform_.messages, platform_.clock);
+    deskEntry_ = new DeskOrderEntry(*main_, *extra_, *db_);
+    main_->setOrderEntryDesk(deskEntry_);
+    if (fileActions_)
+        fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
+    wireExternalFiles();
     return true;
 }
 
@@ -359,16 +363,41 @@ void MorvekVonu::wireDeskActions()
                                                         : OrderFileActions::Build::Normal)
                == OrderFileActions::Outcome::Done;
     };
-    deskActions_->nieuw = [this] { fileActions_->nieuw(); };
+    deskActions_->nieuw = [this] {
+        fileActions_->nieuw();
+        // A cleared screen holds a new order: the stored one's number goes
+        // with it, or the next store would count as a change of that order.
+        if (main_->order().field(1, Veld::Artikel).trimmed().isEmpty())
+            main_->order().desk().ordernummer.clear();
+    };
     deskActions_->beep = [] { QApplication::beep(); };
     connect(main_->verzenden(), &QPushButton::clicked, deskActions_, [this] { deskActions_->verzenden(); });
     connect(main_->afdrukken(), &QPushButton::clicked, deskActions_, [this] { deskActions_->afdrukken(); });
 }
 
+IncomingFolders MorvekVonu::incomingFolders() const
+{
+    return {settingFolder(state_.folder, state_.desk.vonuOrder), settingFolder(state_.folder, state_.desk.onderdorpelPost),
+            settingFolder(state_.folder, state_.desk.onderdorpelPre)};
+}
+
+void MorvekVonu::wireExternalFiles()
+{
+    if (!fileActions_)
+        return;
+    DbSession* db = db_.get();
+    fileActions_->articleSuccessor = [db](const QString& code, QString* successor) {
+        return articleSuccessor(*db, code, successor);
+    };
+    externFiles_ = new ExternBestandActie(*main_, *fileActions_, *platform_.fileDialogs, incomingFolders(), main_.get());
+}
+
 void MorvekVonu::signalIncomingOrders()
 {
-    const bool waiting = folderHolds(settingFolder(state_.folder, state_.desk.vonuOrder), QStringLiteral("*.Xml")) ||
-                         folderHolds(settingFolder(state_.folder, state_.desk.onderdorpelPost), QStringLiteral("*.Txt"));
+    // A new order starts here: whatever came from a file before is done.
+    if (fileActions_)
+        fileActions_->clearFileFlags();
+    const bool waiting = importRoute(incomingFolders()) != ImportRoute::Geen;
     main_->vonuOrder()->setEnabled(waiting);
     if (waiting && platform_.sound)
         platform_.sound->playOnce(state_.folder.file(QStringLiteral("\\Wav\\DO.Wav")));

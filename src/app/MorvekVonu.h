@@ -6,6 +6,7 @@
 
 #include "data/AppState.h"
 #include "base/Platform.h"
+#include "files/ExternalOrderImport.h"
 
 #include <QObject>
 #include <QStringList>
@@ -18,12 +19,14 @@ class ArtikelnummerActie;
 class DbSession;
 class DeskOrderActions;
 class IProductionPapers;
+class ExternBestandActie;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
 class TVonuOrderscherm;
 class TVonuOrderNotitiescherm;
 class TVonuOrderExtrascherm;
+class DeskOrderEntry;
 
 namespace StartupMessages {
 QString caption();  // "Fout"
@@ -75,6 +78,10 @@ public:
 
     // Enables `VonuOrder` when incoming orders wait and plays the signal.
     void signalIncomingOrders();
+    // The folders of Morvek.Ini that customers' files arrive in and go to.
+    IncomingFolders incomingFolders() const;
+    // The button `VonuOrder` (order desk, once the session is open).
+    ExternBestandActie* externalFiles() const { return externFiles_; }
     // `Instellingen`: the settings screen, then the caption of `Verzenden`.
     void editSettings();
 
@@ -87,6 +94,7 @@ private:
     bool prepareOrderDesk();
     void wireOrderActions();
     void wireDeskActions();
+    void wireExternalFiles();
     void fitStatusPanels();
     void onClose();
     void endProgram();
@@ -98,6 +106,7 @@ private:
     std::unique_ptr<TVonuOrderscherm> main_;
     std::unique_ptr<TVonuOrderNotitiescherm> notes_;
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
+    DeskOrderEntry* deskEntry_ = nullptr;   // owned by the main screen
 
     std::unique_ptr<DbSession> db_;
     // The buttons' handlers; children of the main screen.
@@ -107,6 +116,7 @@ private:
     ArtikelnummerActie* articleNumbers_ = nullptr;
     DeskOrderActions* deskActions_ = nullptr;
     std::unique_ptr<IProductionPapers> productionPapers_;
+    ExternBestandActie* externFiles_ = nullptr;
     bool startupDone_ = false;
 };
 

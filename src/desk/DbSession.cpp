@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QUuid>
 #include <QSqlField>
 
 namespace vonu {
@@ -138,6 +139,7 @@ DbSession::DbSession(IMessageDialog& messages)
 {
     static QAtomicInt counter;
     connectionName_ = QStringLiteral("vonu_order_%1").arg(counter.fetchAndAddRelaxed(1));
+    lockOwner_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 DbSession::~DbSession()
@@ -160,7 +162,7 @@ bool DbSession::open(const QString& userName, const ConnectionSettings& settings
     settings_ = settings;
     if (!connect())
         return false;
-    if (!registerSession() || !readConstants() || !releaseOrderLocks()) {
+    if (!registerSession() || !readConstants() || !removeLeftoverLocks()) {
         disconnect();
         return false;
     }
@@ -210,7 +212,9 @@ bool DbSession::connect()
     db.setHostName(settings_.host());
     db.setPort(settings_.port());
     db.setDatabaseName(settings_.databaseOrder.trimmed());
-    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=VonuOrder"));
+    // The application name carries the lock owner, so other programs can tell
+    // whether the owner of a lock row still runs.
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=") + applicationName());
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.open()) {
         QStringList lines{kNoConnection.arg(settings_.databaseOrder.trimmed(),
@@ -447,10 +451,28 @@ bool DbSession::readConstants()
     return true;
 }
 
+QString DbSession::applicationName() const
+{
+    return QStringLiteral("VonuOrder/") + lockOwner_;
+}
+
 bool DbSession::releaseOrderLocks()
 {
-    return exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ?"),
-                {user_, kTableVonuOrder});
+    // Only this program's own locks: another desk of the same user keeps the
+    // order it shows.
+    return exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ? and Sessie = ?"),
+                {user_, kTableVonuOrder, lockOwner_});
+}
+
+bool DbSession::removeLeftoverLocks()
+{
+    // Locks of this user left by a program that ended without closing: rows
+    // without an owner, or whose owner no longer has a connection.
+    return exec(QStringLiteral(
+                    "delete from APC_Tabel t where t.\"user\" = ? and t.\"table\" = ? and "
+                    "(t.Sessie is null or t.Sessie = ? or not exists (select 1 from pg_stat_activity a "
+                    "where a.application_name = 'VonuOrder/' || t.Sessie))"),
+                {user_, kTableVonuOrder, lockOwner_});
 }
 
 std::optional<DbSession::LockHolder> DbSession::lockHolder(const QString& orderKey)
@@ -478,12 +500,16 @@ DbSession::LockResult DbSession::lockOrder(const QString& orderKey, LockHolder* 
     const bool ownTransaction = !inTransaction_;
     if (ownTransaction && !begin())
         return LockResult::Failed;
+    // The new lock first: when another workstation took the order between
+    // the check and now, the order still on screen keeps its lock.
     int inserted = 0;
-    const bool ok = releaseOrderLocks()
-                    && exec(QStringLiteral("insert into APC_Tabel (\"user\", \"table\", record) values (?, ?, ?) "
-                                           "on conflict (record) where \"table\" in ('Order', 'VonuOrder') "
-                                           "do nothing"),
-                            {user_, kTableVonuOrder, orderKey}, &inserted);
+    bool ok = exec(QStringLiteral("insert into APC_Tabel (\"user\", \"table\", record, Sessie) values (?, ?, ?, ?) "
+                                  "on conflict (record) where \"table\" in ('Order', 'VonuOrder') do nothing"),
+                   {user_, kTableVonuOrder, orderKey, lockOwner_}, &inserted);
+    if (ok && inserted == 1)
+        ok = exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ? and Sessie = ? "
+                                 "and record <> ?"),
+                  {user_, kTableVonuOrder, lockOwner_, orderKey});
     if (ownTransaction && !(ok ? commit() : (rollback(), false)))
         return LockResult::Failed;
     if (!ok)

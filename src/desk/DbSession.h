@@ -121,8 +121,13 @@ public:
     LockResult lockOrder(const QString& orderKey, LockHolder* holder = nullptr);
     // The existing lock on an order, if any.
     std::optional<LockHolder> lockHolder(const QString& orderKey);
-    // Removes the session user's order locks (New, start-up, close).
+    // Removes this program's order locks (New, Open of another order, close).
+    // Another program started from a folder of the same name keeps its own.
     bool releaseOrderLocks();
+    // Tells this running program's locks from those of another program of
+    // the same user; its connections carry it in their application name.
+    const QString& lockOwner() const { return lockOwner_; }
+    QString applicationName() const;
 
     // Draws the next order number in one statement (no two workstations can
     // draw the same number); empty when it failed.
@@ -141,10 +146,12 @@ private:
     bool probeConnection();
     bool registerSession();
     bool readConstants();
+    bool removeLeftoverLocks();
 
     IMessageDialog& messages_;
     QString connectionName_;
     QString user_;
+    QString lockOwner_;
     ConnectionSettings settings_;
     QSqlRecord constants_;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> prepared_;   // per statement text

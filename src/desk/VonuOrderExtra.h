@@ -4,9 +4,13 @@
 // texts. Lives for the whole run; its fields are the working copy of these
 // order values.
 
+#include "order/DeskOrderData.h"
+
 #include <QDialog>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QDateEdit;
@@ -17,7 +21,26 @@ class QStatusBar;
 
 namespace vonu {
 
+class DeskDelivery;
+class IClock;
+class IMessageDialog;
 class RadioGroup;
+
+// A standard text chosen for the delivery ('A') or production ('P') texts.
+struct StandaardTekstKeuze {
+    std::array<QString, 5> aflever;
+    std::array<QString, 3> productie;
+};
+
+// Places a chosen standard text into the order's texts: each non-blank
+// delivery line 1-3 into the first empty delivery text, lines 4 and 5 over
+// texts 4 and 5; production lines into the first empty production texts.
+// Returns false when the last non-blank line found no empty field.
+bool placeStandardText(ExtraOrderData& extra, QChar type, const StandaardTekstKeuze& text);
+// Places the caption of an extra freight choice: first removes either
+// choice's caption from the delivery texts, then puts the chosen one (not
+// choice 0) into the first empty one of texts 3, 2, 5, 1, 4.
+void placeExtraFreight(ExtraOrderData& extra, const QString& caption1, const QString& caption2);
 
 class TVonuOrderExtrascherm : public QDialog {
     Q_OBJECT
@@ -63,7 +86,56 @@ public:
     // constants); choice 0 is always "no extra freight".
     void setExtraVrachtOmschrijvingen(const QString& keuze1, const QString& keuze2);
 
+    // What the screen needs of the order desk: its message dialog, the
+    // delivery data in the database, and the searches (title and initial
+    // value; the chosen code, nullopt when cancelled) and standard texts.
+    void setPlatform(IMessageDialog* messages, const IClock* clock)
+    {
+        messages_ = messages;
+        clock_ = clock;
+    }
+    void setDelivery(DeskDelivery* delivery) { delivery_ = delivery; }
+    std::function<std::optional<QString>(const QString& title, const QString& initial)> search;
+    std::function<std::optional<StandaardTekstKeuze>(QChar type)> standaardTekst;
+
+    // Shows the extra order data of the order modally: `extra` is edited in
+    // place (every field writes into it as it changes). A stored order
+    // (`ordernummer` not empty) edits its delivery texts, which are written
+    // to the database when the screen closes; a new order shows the
+    // relation's standing instruction. A quotation closes whatever its dates.
+    void showFor(ExtraOrderData& extra, const QString& ordernummer, bool quotation);
+    // The same without showing (tests drive the open screen themselves):
+    // prepares the fields; finish() does what closing does after the check.
+    void prepare(ExtraOrderData& extra, const QString& ordernummer, bool quotation);
+    void finish();
+    // The closing check: true when the dates allow closing; otherwise the
+    // warning has been shown and the focus placed.
+    bool closingCheck();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void done(int result) override;
+
 private:
+    void load();
+    void wireModel();
+    void enterPressed(QWidget* field);
+    void readRelation(const QString& relatie);
+    void fillInstruction();
+    void freightClicked();
+    void chooseStandardText(QWidget* field);
+    void writeTexts();
+
+    ExtraOrderData* data_ = nullptr;
+    ExtraOrderData scratch_;
+    QString ordernummer_;
+    bool quotation_ = false;
+    bool loading_ = false;
+    std::array<QString, 9> remembered_;
+    IMessageDialog* messages_ = nullptr;
+    const IClock* clock_ = nullptr;
+    DeskDelivery* delivery_ = nullptr;
+
     QLineEdit* afleverRelatie_ = nullptr;
     QPushButton* zoekRelatie_ = nullptr;
     QLineEdit* zoeknaam_ = nullptr;

@@ -43,6 +43,11 @@ const char* const MetDezeActie = "Met deze actie zal bestand";
 const char* const WordenVerwijderd = "worden verwijderd.";
 const char* const Doorgaan = "Wilt u doorgaan?";
 const char* const NietGevonden = "Bestand %1 niet gevonden!";
+const char* const Waarschuwing = "Waarschuwing";
+const char* const ArtikelnummersNiet = "Inlezen artikelnummers alléén in Orderverwerking!";
+const char* const NotitiesBijOrder = "LET OP!!!  Notities bij de order";
+const char* const NietVerwijderd = "Bestand %1 kan niet uit de map met inkomende orders worden verwijderd:";
+const char* const ZelfVerwijderen = "Verwijder het daar zelf, anders wordt de order nogmaals ingelezen.";
 } // namespace Tekst
 
 QString toWidgetText(QString text)
@@ -203,6 +208,8 @@ void OrderFileActions::nieuw()
     currentFile_.clear();
     klantBestand_ = false;
     externBestand_ = false;
+    if (startDeskOrder)
+        startDeskOrder();
     QComboBox* ordervoor = screen_.ordervoor();
     ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
     if (showShippingAddress)
@@ -215,26 +222,92 @@ void OrderFileActions::nieuw()
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->notities()->setReadOnly(false);
     screen_.takeSavedSignature();
-    focusOrdervoor();
+    if (startDeskOrder)
+        screen_.debiteur()->setFocus();
+    else
+        focusOrdervoor();
 }
 
 void OrderFileActions::openen()
 {
+    // A request of the external-file button counts for this one Openen,
+    // whatever the answer to the change question.
+    const bool external = externRequest_;
+    externRequest_ = false;
     if (!confirmDiscard()) {
         focusOrdervoor();
         return;
     }
-    klantBestand_ = false;
-    externBestand_ = false;
-    const QString path = dialogs_.openFile(u8(Tekst::OpenCaption), ordersFolder(), u8(Tekst::OpenFilter));
+    const QString folder = external ? incomingFolder_ : ordersFolder();
+    const QString path = dialogs_.openFile(u8(Tekst::OpenCaption), folder, u8(Tekst::OpenFilter));
     if (path.isEmpty()) {
         focusOrdervoor();
         return;
     }
-    openFile(path);
+    if (external)
+        openExternalFile(path);
+    else
+        openFile(path);
+}
+
+void OrderFileActions::openExternal(const QString& incomingFolder)
+{
+    externRequest_ = true;
+    incomingFolder_ = incomingFolder;
+    openen();
+}
+
+void OrderFileActions::clearFileFlags()
+{
+    klantBestand_ = false;
+    externBestand_ = false;
+    screen_.order().desk().klantbestand = false;
+    screen_.order().desk().externBestand = false;
 }
 
 bool OrderFileActions::openFile(const QString& path)
+{
+    return load(path, false);
+}
+
+bool OrderFileActions::openExternalFile(const QString& path)
+{
+    IMessageDialog* messages = screen_.platform().messages;
+    // Customers mail their article-number files to the same mailbox; the
+    // file stays for the administration.
+    if (isArticleNumberFile(path)) {
+        QApplication::beep();
+        if (messages)
+            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::ArtikelnummersNiet)});
+        focusOrdervoor();
+        return false;
+    }
+    if (!load(path, true))
+        return false;
+    // Only now is the order wholly on screen; until here a failure keeps
+    // the file for another try.
+    removeIncomingFile(path);
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm();
+        notes && !notes->notities()->toPlainText().trimmed().isEmpty()) {
+        QApplication::beep();
+        if (messages)
+            showMessage(*messages, u8(Tekst::Waarschuwing), {u8(Tekst::NotitiesBijOrder)});
+    }
+    return true;
+}
+
+void OrderFileActions::removeIncomingFile(const QString& path)
+{
+    QFile file(path);
+    if (file.remove())
+        return;
+    if (IMessageDialog* messages = screen_.platform().messages)
+        showMessage(*messages, u8(Tekst::Fout),
+                    {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
+                     u8(Tekst::ZelfVerwijderen)});
+}
+
+bool OrderFileActions::load(const QString& path, bool external)
 {
     // The file is read completely before the order on screen is replaced,
     // so a broken file costs nothing.
@@ -254,11 +327,17 @@ bool OrderFileActions::openFile(const QString& path)
         focusOrdervoor();
         return false;
     }
+    // A customer's catalog may be older than the manufacturer's articles.
+    QString replaced;
+    if (external && articleSuccessor && !replaceInactiveArticles(read, articleSuccessor, &replaced)) {
+        focusOrdervoor();
+        return false;
+    }
 
     screen_.clearOrder();
     document_ = std::move(doc);
-    if (!externBestand_)
-        currentFile_ = path;
+    externBestand_ = external;
+    currentFile_ = external ? QString() : path;
 
     // An address the profile no longer has selects no entry.
     QComboBox* ordervoor = screen_.ordervoor();
@@ -275,16 +354,23 @@ bool OrderFileActions::openFile(const QString& path)
     screen_.referentie()->setText(h.referentie);
     screen_.transactie()->setItemIndex(int(h.transactie));
 
-    klantBestand_ = h.notes.markers;
+    // Everything a customer sends is the customer's own notes; the remark
+    // for the confirmation is the order desk's.
+    klantBestand_ = h.notes.markers || external;
+    const QString remark = h.notes.remark + replaced;
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm()) {
         notes->notities()->setPlainText(toWidgetText(h.notes.notes));
         if (screen_.state() && screen_.state()->internalMode)
-            notes->ob()->setPlainText(toWidgetText(h.notes.remark));
-        notes->notities()->setReadOnly(klantBestand_ || externBestand_);
+            notes->ob()->setPlainText(toWidgetText(remark));
+        notes->notities()->setReadOnly(klantBestand_);
     }
-    setNotesBold(!h.notes.notes.trimmed().isEmpty() || !h.notes.remark.trimmed().isEmpty());
+    setNotesBold(!h.notes.notes.trimmed().isEmpty() || !remark.trimmed().isEmpty());
     screen_.showSentStamp(h.sentStamp);
 
+    read.desk().klantbestand = klantBestand_;
+    read.desk().externBestand = external;
+    read.desk().bestandsnaam = currentFile_;
+    read.desk().ob = remark;
     screen_.order() = std::move(read);
     if (showShippingAddress)
         showShippingAddress();
@@ -292,7 +378,10 @@ bool OrderFileActions::openFile(const QString& path)
         screen_.showLineInRow(r);
     screen_.order().lines().setMaximum(screen_.order().lineScrollMaximum());
     screen_.syncWindows();
-    screen_.takeSavedSignature();
+    // An order taken in from outside exists nowhere else until it is
+    // stored: leaving it must ask.
+    if (!external)
+        screen_.takeSavedSignature();
     if (showPanels)
         showPanels();
     if (screen_.state() && screen_.state()->internalMode)

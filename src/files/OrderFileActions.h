@@ -5,6 +5,7 @@
 // the main screen; connects itself to the four buttons.
 
 #include "data/MorvekDocument.h"
+#include "files/ExternalOrderImport.h"
 #include "files/OrderDocument.h"
 
 #include <QObject>
@@ -39,6 +40,12 @@ public:
     std::function<void()> showShippingAddress;
     // Shows the sub-article, operation and detail panels of line 1.
     std::function<void()> showPanels;
+    // Order desk: what New adds there (locks released, debtor cleared); the
+    // focus then goes to the debtor field.
+    std::function<void()> startDeskOrder;
+    // Order desk: the successors of articles the manufacturer replaced,
+    // asked for every article of an order a customer sent.
+    ArticleSuccessor articleSuccessor;
 
     Outcome buildOrderDocument(Build build);
     // Writes the document built for sending to its order file and takes the
@@ -47,9 +54,20 @@ public:
     void bewaren();
     void nieuw();
     void openen();
-    // `Openen` with the file already chosen (also used by tests and the
-    // external-file import); false when the file could not be read.
+    // `Openen` with the file already chosen (also used by tests); false
+    // when the file could not be read.
     bool openFile(const QString& path);
+    // `Openen` for the order documents customers send (the button "Extern
+    // bestand"): the dialog starts in `incomingFolder`, article-number files
+    // are refused, the order is tied to no file, its notes are the
+    // customer's, replaced articles get their successors, the file is
+    // deleted once the order is wholly on screen, and the order counts as
+    // changed until it is stored.
+    void openExternal(const QString& incomingFolder);
+    // The incoming document `path` opened as above, the file already chosen.
+    bool openExternalFile(const QString& path);
+    // Focus on the debtor field starts afresh: no customer or external file.
+    void clearFileFlags();
     void verwijderen();
 
     // The full path of the order file last saved, sent or opened.
@@ -73,6 +91,8 @@ public:
 private:
     void focusOrdervoor();
     void setNotesBold(bool bold);
+    bool load(const QString& path, bool external);
+    void removeIncomingFile(const QString& path);
 
     TVonuOrderscherm& screen_;
     IFileDialogs& dialogs_;
@@ -82,6 +102,8 @@ private:
     QString sendingPath_;   // the order file of the last build for sending
     bool klantBestand_ = false;
     bool externBestand_ = false;
+    bool externRequest_ = false;  // set by openExternal for the Openen it starts
+    QString incomingFolder_;
 };
 
 } // namespace vonu

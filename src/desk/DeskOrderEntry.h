@@ -1,0 +1,73 @@
+#pragma once
+// The order desk at the main screen: the debtor field and its search, the
+// shipping address applied to the extra order data, the extra order data
+// screen, the start of a new order, and the answers order entry asks of
+// the database (order type, sill articles, coloured lines).
+
+#include "desk/DeskArticles.h"
+#include "desk/DeskDelivery.h"
+#include "desk/DeskOrders.h"
+#include "desk/DeskProfile.h"
+#include "desk/SearchQueries.h"
+#include "order/OrderEntryDesk.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+namespace vonu {
+
+class DbSession;
+class TVonuOrderExtrascherm;
+class TVonuOrderscherm;
+
+class DeskOrderEntry : public QObject, public IOrderEntryDesk {
+    Q_OBJECT
+public:
+    // The screen's state must hold the open session.
+    DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& extra, DbSession& db);
+
+    // The generic search: title and initial value; the chosen value, or
+    // nullopt when the user cancelled. The search screen unless replaced.
+    std::function<std::optional<QString>(const QString& title, const QString& initial)> search;
+
+    // ---- IOrderEntryDesk
+    OrderType orderType(const QString& firstArticle) override;
+    std::optional<bool> isSillArticle(const QString& code) override;
+    DeliveryAddressTexts deliveryAddress(int shipTo) override;
+    bool listsFollowFirstArticle() override;
+    void colourChosen(int line) override;
+    void eanEntry(int row) override;
+
+    // ---- Handlers
+    // Enter in `Debiteur`: checks the typed debtor, builds its profile and
+    // applies its first shipping address.
+    void chooseDebtor();
+    // `ZoekDebiteur`, F5 and a double click in `Debiteur`.
+    void searchDebtor();
+    // The button `Extra`.
+    void showExtra();
+    // What New adds at the order desk, after the order was cleared.
+    void startNew();
+
+    DeskOrders& orders() { return orders_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void refreshDeliveryLabels();
+    QString ordernummer() const;
+
+    TVonuOrderscherm& screen_;
+    TVonuOrderExtrascherm& extra_;
+    DbSession& db_;
+    DeskOrders orders_;
+    DeskDelivery delivery_;
+    DeskArticles articles_;
+    SearchQueries searchQueries_;
+    bool showingExtra_ = false;
+};
+
+} // namespace vonu

@@ -1,0 +1,213 @@
+// The order desk's `Verzenden` on the real main screen: a debtor, three
+// lines of different kinds (a profile length typed in, a sill made to size
+// with its sizes, a window board by the customer's own article number), the button, and the stored rows
+// against values worked out by hand.
+
+#include "app/MorvekVonu.h"
+#include "data/QtPrinters.h"
+#include "desk/DbConventions.h"
+#include "desk/DbSession.h"
+#include "files/FileDialogs.h"
+#include "files/MailTransport.h"
+#include "order/OrderForControl.h"
+#include "order/VonuOrder.h"
+#include "reports/PrintTarget.h"
+#include "support/DemoFiles.h"
+#include "support/PgTestDatabase.h"
+#include "support/ScriptedMessages.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vonu;
+using vonu::test::PgTestDatabase;
+
+namespace {
+
+class NoFileDialogs final : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+class DeskSend : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString why = PgTestDatabase::unavailableReason();
+        if (!why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        db = std::make_unique<PgTestDatabase>();
+        ASSERT_TRUE(db->ok()) << db->error().toStdString();
+        work = db->workingFolder("Balie1");
+        QFile ini(QDir(work).filePath("Morvek.Ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
+        ini.close();
+        ASSERT_TRUE(QDir(work).mkpath("../Orders"));
+        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        ASSERT_TRUE(test::placeDemoProfile(profileDir.path()));
+        platform.messages = &messages;
+        platform.clock = &clock;
+        platform.fileDialogs = &files;
+        platform.printer = &printer;
+        platform.mail = [](const SmtpSettings&) { return std::unique_ptr<IMailSender>(); };
+    }
+
+    QStringList rows(const QString& sql)
+    {
+        QSqlQuery q(db->admin());
+        q.prepare(sql);
+        q.addBindValue(orderKey("24001"));
+        EXPECT_TRUE(q.exec()) << sql.toStdString();
+        QStringList out;
+        while (q.next()) {
+            QStringList cols;
+            for (int i = 0; i < q.record().count(); ++i)
+                cols << (q.value(i).isNull() ? QStringLiteral("null") : q.value(i).toString());
+            out << cols.join('|');
+        }
+        return out;
+    }
+
+    std::unique_ptr<PgTestDatabase> db;
+    QString work;
+    QTemporaryDir profileDir;
+    test::ScriptedMessages messages;
+    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(9, 30))};
+    NoFileDialogs files;
+    QTemporaryDir printDir;
+    report::PdfFileTarget printer{printDir.filePath("p.pdf")};
+    Platform platform;
+};
+
+} // namespace
+
+TEST_F(DeskSend, ThreeLinesAreStoredNumberedAndTheScreenStartsAnew)
+{
+    MorvekVonu program(platform, work, {"balie1"});
+    program.runStartup();
+    ASSERT_TRUE(program.started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    TVonuOrderscherm& s = program.mainScreen();
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+
+    // The debtor, as the debtor choice leaves it: number, profile, addresses.
+    s.debiteur()->setText("104711");
+    s.order().desk().debiteur = "104711";
+    ASSERT_TRUE(program.profile().load(QDir(profileDir.path()).filePath("104711.Xml")));
+    s.ordervoor()->addItems(program.profile().shipToEntries());
+    s.ordervoor()->setCurrentIndex(0);
+    s.orderFor().showAddressAndFillLists();
+    QTest::keyClicks(s.ordernummer(), "INK-12");
+
+    // Line 1 typed: the profile SL20, 4 pieces of the trade length.
+    s.regelRij(1).artikel->setFocus();
+    QTest::keyClicks(s.regelRij(1).artikel, "sl2");
+    ASSERT_EQ(s.regelRij(1).artikel->currentText(), "SL20");
+    s.regelRij(1).aantal->setFocus();
+    QTest::keyClicks(s.regelRij(1).aantal, "4");
+    s.referentie()->setFocus();
+    ASSERT_EQ(s.order().field(1, Veld::Aantal), "4")
+        << s.order().statusText(1).toStdString() << " visible " << s.regelRij(1).aantal->isVisible() << " enabled "
+        << s.regelRij(1).aantal->isEnabled() << " ro " << s.regelRij(1).aantal->isReadOnly() << " maat '"
+        << s.order().field(1, Veld::Maat).toStdString() << "' lengte '" << s.order().field(1, Veld::Lengte).toStdString()
+        << "' text '" << s.regelRij(1).aantal->text().toStdString() << "'";
+    const QString slFlags = s.order().statusText(1);
+    const QString slMaat = s.order().field(1, Veld::Maat);
+
+    // Line 2: OD67 made to size, 2 x 1250 and 1 x 2400 mm (the detail total
+    // of 3 pieces, 4.9 m).
+    OrderModel& o = s.order();
+    o.setField(2, Veld::Artikel, "OD67");
+    o.setField(2, Veld::Lengte, "Op maat");
+    o.setField(2, Veld::Aantal, "3/4,9");
+    o.setFlag(2, Vlag::Lengte, true);
+    o.setFlag(2, Vlag::Aantal, true);
+    o.setFlag(2, Vlag::Details, true);
+    o.setDetailAantal(2, 1, "2");
+    o.setDetailMaat(2, 1, "1250");
+    o.setDetailAantal(2, 2, "1");
+    o.setDetailMaat(2, 2, "2400");
+    s.showLineInRow(2);
+    // Line 3 typed by the customer's own article number for VB300, made to
+    // size: one piece of 1500 mm.
+    s.regelRij(3).artikel->setFocus();
+    QTest::keyClicks(s.regelRij(3).artikel, "dv-v");
+    ASSERT_TRUE(s.regelRij(3).artikel->currentText().startsWith("DV-VB300"));
+    s.referentie()->setFocus();
+    ASSERT_TRUE(s.order().flag(3, Vlag::Details) && s.order().flag(3, Vlag::Lengte))
+        << s.order().statusText(3).toStdString() << " '" << s.order().field(3, Veld::Lengte).toStdString() << "' '"
+        << s.order().field(3, Veld::Artikel).toStdString() << "'";
+    s.detailRij(1).aantal->setFocus();
+    QTest::keyClicks(s.detailRij(1).aantal, "1");
+    s.detailRij(1).maat->setFocus();
+    QTest::keyClicks(s.detailRij(1).maat, "1500");
+    s.referentie()->setFocus();
+    ASSERT_EQ(o.detailMaat(3, 1), "1500");
+    ASSERT_EQ(o.field(3, Veld::Aantal), "1/1,5");
+
+    messages.clear();
+    QTest::mouseClick(s.verzenden(), Qt::LeftButton);
+    ASSERT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
+
+    // The number was drawn from the constants row, the screen starts anew.
+    EXPECT_EQ(db->scalar("select \"order\" from Konstanten where ID = 1").toInt(), 24002);
+    EXPECT_EQ(s.order().field(1, Veld::Artikel), "");
+    EXPECT_EQ(s.order().desk().ordernummer, "");
+    EXPECT_EQ(QDir(work + "/../Orders").entryList({"Order 24001-INK-12.Xml"}, QDir::Files).size(), 1);
+
+    EXPECT_EQ(rows("select Status, Debnr, V_adres, Datum, Ordref_1, Invoer from \"order\" where \"order\" = ?"),
+              QStringList{"Productie|104711|01|2026-12-10|Uw order: INK-12|Balie1"});
+    EXPECT_EQ(rows("select Actie from OrderTracking where \"order\" = ?"), QStringList{"I"});
+
+    // Worked out by hand:
+    // - SL20 (Meter, "Aantal x maat", no contract): list price 4.20 under
+    //   the amount contract BK24003; a length line gets no measure text and
+    //   one detail row of 4 x the trade length in metres, the main quantity
+    //   round1(4 x length); without a length choice it is 4 pieces "Lg.".
+    // - OD67 made to size: the call-off contract AK24001 (14.95, "AK2"),
+    //   sizes uncorrected (no correction chosen), quantity round1(2 x 1.25 +
+    //   2.4) = 4.9 m.
+    // - VB300 from the customer's article number (characters 31-46): the
+    //   made-to-size list price 64.00 under BK24003 ("OP2"), 1.5 m.
+    QStringList expected;
+    const bool slLength = slFlags.at(Vlag::Lengte - 1) == '1';
+    if (slLength) {
+        const double m = slMaat.section(QLatin1Char(' '), 0, 0).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        expected << QString("   1|K|SL20|OP1|BK24003|%1||").arg(QString::number(std::round(4 * m * 10) / 10))
+                 << QString("   2|D||||4|%1|Mtr").arg(QString::number(m));
+    } else {
+        expected << "   1|K|SL20|OP1|BK24003|4||Lg.";
+    }
+    const int n = int(expected.size());
+    auto key = [&](int i) { return lineKey(n + i); };
+    expected << key(1) + "|K|OD67|AK2|AK24001|4.9||" << key(2) + "|D||||2|1250|mm" << key(3) + "|D||||1|2400|mm"
+             << key(4) + "|K|VB300|OP2|BK24003|1.5||"
+             << key(5) + "|D||||1|1500|mm" << key(6) + "|K||||||";
+    EXPECT_EQ(rows("select Regel, Type, coalesce(Artikel, ''), coalesce(Oorsprong, ''), coalesce(Kontrakt, ''), "
+                   "coalesce(Aantal::float8::text, ''), coalesce(Maat::float8::text, ''), coalesce(Maatvoering, '') "
+                   "from OrderProduktieregel where \"order\" = ? order by Regel"),
+              expected)
+        << slFlags.toStdString() << " " << slMaat.toStdString();
+
+    // Sales lines: one article row per priced production row, the OD67
+    // line's made-to-size text, the window board packed 4 to a pack, a closing row.
+    const QStringList sales = rows("select Regel, coalesce(Artikel, ''), coalesce(Omschrijving, ''), "
+                                   "coalesce(Aantal::float8::text, ''), coalesce(Prijs::text, ''), "
+                                   "coalesce(Verpakking, '') from OrderVerkoopregel where \"order\" = ? order by Regel");
+    ASSERT_GE(sales.size(), 5);
+    EXPECT_TRUE(sales.filter("|OD67|Onderdorpel kunststof 67 mm|4.9|14.9500|").size() == 1) << sales.join('\n').toStdString();
+    EXPECT_TRUE(sales.contains(lineKey(sales.indexOf(sales.filter("|OD67|").first()) + 2)
+                               + "||Op maat gezaagd volgens opgave|||"))
+        << sales.join('\n').toStdString();
+    ASSERT_EQ(sales.filter("|VB300|").size(), 1) << sales.join('\n').toStdString();
+    EXPECT_TRUE(sales.filter("|VB300|").first().endsWith("|1.5|64.0000|1 Pak op maat")) << sales.join('\n').toStdString();
+    EXPECT_EQ(sales.last(), lineKey(sales.size()) + "|||||");
+}

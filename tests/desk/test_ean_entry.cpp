@@ -1,0 +1,511 @@
+// Entering a line by its EAN code: the size texts, the lookup and its
+// refusals on the real server, the dialog, and the row filled on the real
+// main screen of the order desk with the demo codes.
+
+#include "app/MorvekVonu.h"
+#include "desk/DbSession.h"
+#include "desk/EanEntry.h"
+#include "desk/EanLookup.h"
+#include "desk/VonuOrderEANInvoer.h"
+#include "order/LineWindow.h"
+#include "order/OrderEntryDesk.h"
+#include "order/OrderForControl.h"
+#include "order/VonuOrder.h"
+#include "sill/VonuOrderSponning.h"
+#include "support/DemoFiles.h"
+#include "support/PgTestDatabase.h"
+#include "support/ScriptedMessages.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace vonu;
+using vonu::test::PgTestDatabase;
+
+namespace {
+
+// The demo codes (db/demo.d/60-ean.sql).
+const QString VasteMaat = QStringLiteral("8712340010015");        // OD56, "3", Geboord
+const QString SubEnBewerking = QStringLiteral("8712340010022");   // OD56, "3.6", EK56 + GAT8
+const QString OpMaatTweeBew = QStringLiteral("8712340010039");    // OD67, Op maat, GAT8 + AFV45
+const QString TweeSponningen = QStringLiteral("8712340010046");   // OD78, "4,20", SPL + SPR
+const QString OntbrekendSub = QStringLiteral("8712340010053");    // OD56, "6,0", XX999 + EK56
+const QString PrijsOnbekend = QStringLiteral("8712340010060");    // OD67 + MOFFELEN
+const QString NietVoor104712 = QStringLiteral("8712340010077");   // VB300, Op maat
+const QString MaatNiet = QStringLiteral("8712340010084");         // OD56, "7"
+const QString OpMaatPerStuk = QStringLiteral("8712340010091");    // ODK67, Op maat, EK67
+
+// ------------------------------------------------------------------- sizes
+
+TEST(EanSize, AnyWrittenFormFindsTheCatalogEntry)
+{
+    const QStringList list{"2,40 Mtr", "3,00 Mtr", "3,60 Mtr", "6,00 Mtr"};
+    const struct {
+        const char* maat;
+        int index;
+        const char* getal;
+    } cases[] = {
+        {"3", 1, "3"},     {"3,0", 1, "3"},   {"3.00", 1, "3"}, {" 3,60 ", 2, "3,6"}, {"3.6", 2, "3,6"},
+        {"6,00", 3, "6"},  {"7", -1, "7"},    {"2,4", 0, "2,4"}, {"3,601", -1, "3,601"},
+        {"drie", -1, "drie"}, {"", -1, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(eanMaatIndex(c.maat, list), c.index) << c.maat;
+        EXPECT_EQ(eanMaatGetal(c.maat), c.getal) << c.maat;
+    }
+    // Entries are compared by their number too, whatever their own form.
+    EXPECT_EQ(eanMaatIndex("3", {"3 Mtr"}), 0);
+    EXPECT_EQ(eanMaatIndex("3", {"3,00"}), -1);
+}
+
+// ------------------------------------------------------------------ dialog
+
+class EanDialog : public ::testing::Test {
+protected:
+    // Runs `act` on the dialog once it is up and active.
+    void whenShown(std::function<void(TVonuOrderEANInvoerscherm&)> act)
+    {
+        auto* poll = new QTimer;
+        poll->setInterval(5);
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(poll, &QTimer::timeout, [act, poll, tries] {
+            auto* d = qobject_cast<TVonuOrderEANInvoerscherm*>(QApplication::activeModalWidget());
+            if (!d && ++*tries < 4000)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            ASSERT_NE(d, nullptr) << "the EAN dialog did not open";
+            EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
+            act(*d);
+            if (d->isVisible())
+                d->reject();
+        });
+        poll->start();
+    }
+};
+
+TEST_F(EanDialog, PrefixThenTheProductNumberAndEnter)
+{
+    whenShown([](TVonuOrderEANInvoerscherm& d) {
+        EXPECT_EQ(d.windowTitle(), "Invoer EAN-artikelcode");
+        EXPECT_EQ(d.label()->text(), "EAN-artikelcode");
+        EXPECT_EQ(d.ean()->text(), "871234");
+        QTest::qWait(20);
+        EXPECT_EQ(d.ean()->cursorPosition(), 6);
+        EXPECT_FALSE(d.ean()->hasSelectedText());
+        // At most 13 characters: the last two do not fit.
+        QTest::keyClicks(d.ean(), "001001599");
+        QTest::keyClick(d.ean(), Qt::Key_Return);
+    });
+    const std::optional<QString> code = TVonuOrderEANInvoerscherm::vraag("871234");
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, VasteMaat);
+}
+
+TEST_F(EanDialog, EscapeAndTheCloseBoxCancel)
+{
+    whenShown([](TVonuOrderEANInvoerscherm& d) { QTest::keyClick(d.ean(), Qt::Key_Escape); });
+    EXPECT_FALSE(TVonuOrderEANInvoerscherm::vraag("871234").has_value());
+    whenShown([](TVonuOrderEANInvoerscherm& d) {
+        QTest::keyClicks(d.ean(), "0010015");
+        d.close();
+    });
+    EXPECT_FALSE(TVonuOrderEANInvoerscherm::vraag("871234").has_value());
+}
+
+// -------------------------------------------------------------- database
+
+class EanDatabase : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString why = PgTestDatabase::unavailableReason();
+        if (!why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        db = std::make_unique<PgTestDatabase>();
+        ASSERT_TRUE(db->ok()) << db->error().toStdString();
+    }
+
+    std::unique_ptr<PgTestDatabase> db;
+};
+
+class EanLookupTest : public EanDatabase {
+protected:
+    void SetUp() override
+    {
+        EanDatabase::SetUp();
+        if (IsSkipped())
+            return;
+        session = std::make_unique<DbSession>(messages);
+        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+    }
+    void TearDown() override
+    {
+        if (session) {
+            EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+        }
+    }
+
+    EanLookupResult lookup(const QString& code)
+    {
+        EanLookup l(*session);
+        return l.lookup(code, EanPriceContext{"104711", "01", QDate(2026, 12, 10)});
+    }
+
+    test::ScriptedMessages messages;
+    std::unique_ptr<DbSession> session;
+};
+
+TEST_F(EanLookupTest, RefusalsInTheOrderTheyTakePrecedence)
+{
+    // A fixed size of an article that only has a made-to-measure price.
+    ASSERT_TRUE(db->exec("insert into ArtikelEAN values ('8712340010114', 'KD100', '3', '', '', '')"));
+    // A stored code may hold trailing blanks in its article code; its
+    // article is still found and reported trimmed.
+    using S = EanLookupResult::Status;
+    const struct {
+        QString code;
+        S status;
+        const char* melding;
+    } cases[] = {
+        {VasteMaat.left(12), S::TeKort, "EAN-artikelcode te kort!"},
+        {"", S::TeKort, "EAN-artikelcode te kort!"},
+        {"8712340099996", S::NietAanwezig, "EAN-artikelcode 8712340099996 niet aanwezig!"},
+        {"87123'0099996", S::NietAanwezig, "EAN-artikelcode 87123'0099996 niet aanwezig!"},
+        {PrijsOnbekend, S::PrijsOnbekend, "Niet alle prijzen bekend, invoer niet mogelijk!"},
+        {"8712340010114", S::PrijsOnbekend, "Niet alle prijzen bekend, invoer niet mogelijk!"},
+        {VasteMaat, S::Gevonden, ""},
+    };
+    for (const auto& c : cases) {
+        const EanLookupResult r = lookup(c.code);
+        EXPECT_EQ(r.status, c.status) << c.code.toStdString();
+        EXPECT_EQ(r.melding, c.melding) << c.code.toStdString();
+    }
+}
+
+TEST_F(EanLookupTest, AnArticleWithoutArtikelRowIsNotAllowed)
+{
+    // The demo schema ties EAN rows to articles; a database that does not
+    // must still be refused cleanly.
+    QSqlQuery q(db->admin());
+    ASSERT_TRUE(q.exec("alter table ArtikelEAN drop constraint artikelean_artikel_fkey"))
+        << q.lastError().text().toStdString();
+    ASSERT_TRUE(db->exec("insert into ArtikelEAN values ('8712340010121', 'WEG12 ', '3', '', '', '')"));
+    const EanLookupResult r = lookup("8712340010121");
+    EXPECT_EQ(r.status, EanLookupResult::Status::NietToegestaan);
+    EXPECT_EQ(r.melding, "Artikel WEG12 niet toegestaan!");
+}
+
+TEST_F(EanLookupTest, AccompanyingArticlesTheirKindAndRebates)
+{
+    const struct {
+        QString code;
+        const char* artikel;
+        const char* maat;
+        const char* uitvoering;
+        QStringList begeleidend;  // code, "B" for an operation
+        bool sponning;
+    } cases[] = {
+        {SubEnBewerking, "OD56", "3.6", "Ongeboord", {"EK56", "GAT8B"}, false},
+        {OpMaatTweeBew, "OD67", "Op maat", "Geboord", {"GAT8B", "AFV45B"}, false},
+        {TweeSponningen, "OD78", "4,20", "", {"SPLB", "SPRB"}, true},
+        // XX999 is no article: left out as if blank.
+        {OntbrekendSub, "OD56", "6,0", "Geboord", {"EK56"}, false},
+    };
+    for (const auto& c : cases) {
+        const EanLookupResult r = lookup(c.code);
+        ASSERT_EQ(r.status, EanLookupResult::Status::Gevonden) << c.code.toStdString();
+        const EanProduct& p = r.product;
+        EXPECT_EQ(p.ean, c.code);
+        EXPECT_EQ(p.artikel, c.artikel);
+        EXPECT_EQ(p.maat, c.maat);
+        EXPECT_EQ(p.uitvoering, c.uitvoering);
+        QStringList got;
+        for (const EanBegeleidend& b : p.begeleidend)
+            got << b.code + (b.bewerking ? "B" : "");
+        EXPECT_EQ(got, c.begeleidend) << c.code.toStdString();
+        EXPECT_EQ(p.sponning, c.sponning) << c.code.toStdString();
+    }
+}
+
+TEST_F(EanLookupTest, PricesAreAskedForTheKindOfTheCode)
+{
+    EanLookup l(*session);
+    const EanPriceContext ctx{"104711", "01", QDate(2026, 12, 10)};
+    bool failed = true;
+    // KD100 has a made-to-measure price only.
+    EXPECT_TRUE(l.priceKnown("KD100", true, ctx, &failed));
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(l.priceKnown("KD100", false, ctx, &failed));
+    EXPECT_FALSE(l.priceKnown("ONBEKEND", false, ctx, &failed));
+    EXPECT_FALSE(failed);
+}
+
+// ------------------------------------------------------------ the screen
+
+// Forwards "*" to the entry, as the order desk does.
+class EanDesk final : public IOrderEntryDesk {
+public:
+    OrderType orderType(const QString&) override { return OrderType::Undetermined; }
+    std::optional<bool> isSillArticle(const QString&) override { return std::nullopt; }
+    DeliveryAddressTexts deliveryAddress(int) override { return {}; }
+    bool listsFollowFirstArticle() override { return false; }
+    void colourChosen(int) override {}
+    void eanEntry(int row) override { entry->run(row); }
+    EanEntry* entry = nullptr;
+};
+
+class EanScreen : public EanDatabase {
+protected:
+    void SetUp() override
+    {
+        EanDatabase::SetUp();
+        if (IsSkipped())
+            return;
+        const QString work = db->workingFolder("Balie1");
+        QFile ini(QDir(work).filePath("Morvek.Ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("OnderdorpelPre=pre\r\n");
+        ini.close();
+        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        platform.messages = &messages;
+        platform.clock = &clock;
+        platform.sound = &sound;
+        program = std::make_unique<MorvekVonu>(platform, work, QStringList{"balie1"});
+        program->runStartup();
+        ASSERT_TRUE(program->started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+
+        // The debtor's profile as the order desk has it once a debtor is
+        // accepted.
+        ASSERT_TRUE(program->profile().load(VONU_SOURCE_DIR "/demo/104711.Xml"));
+        TVonuOrderscherm& s = screen();
+        entry = std::make_unique<EanEntry>(s, *program->database(), [this](const QString& voorvoegsel) {
+            ++asked;
+            prefix = voorvoegsel;
+            return answer;
+        });
+        desk.entry = entry.get();
+        s.setOrderEntryDesk(&desk);
+        s.ordervoor()->clear();
+        s.ordervoor()->addItems(program->profile().shipToEntries());
+        chooseAddress(0);
+        s.debiteur()->setText("104711");
+        s.debiteur()->setEnabled(false);
+        s.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+        s.regelRij(1).artikel->setFocus();
+        messages.clear();
+    }
+    void TearDown() override
+    {
+        if (program)
+            screen().setStarted(false);
+    }
+
+    TVonuOrderscherm& screen() { return program->mainScreen(); }
+
+    void chooseAddress(int index)
+    {
+        screen().ordervoor()->setCurrentIndex(index);
+        screen().orderFor().showAddressAndFillLists();
+    }
+
+    // Types "*" in the article field of row r with `code` as the answer.
+    void enter(const QString& code, int r = 1)
+    {
+        answer = code;
+        QComboBox* artikel = screen().regelRij(r).artikel;
+        artikel->setFocus();
+        QTest::keyClick(artikel, '*');
+    }
+
+    QString field(int veld, int line = 1) { return screen().order().field(line, veld); }
+    QString sub(int row, int line = 1) { return screen().order().subartikel(line, row, 1); }
+    QString bew(int row, int line = 1) { return screen().order().bewerking(line, row, 1); }
+
+    test::ScriptedMessages messages;
+    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(8, 0))};
+    test::RecordingSound sound;
+    Platform platform;
+    std::unique_ptr<MorvekVonu> program;
+    EanDesk desk;
+    std::unique_ptr<EanEntry> entry;
+    std::optional<QString> answer;
+    QString prefix;
+    int asked = 0;
+};
+
+TEST_F(EanScreen, FixedSizeWithASubArticleAndAnOperation)
+{
+    enter(SubEnBewerking);
+    EXPECT_EQ(prefix, "871234");
+    const TVonuOrderscherm::RegelRij& rij = screen().regelRij(1);
+    EXPECT_EQ(rij.artikel->currentText().trimmed(), "OD56");
+    EXPECT_EQ(field(Veld::Artikel).trimmed(), "OD56");
+    EXPECT_EQ(field(Veld::EAN), SubEnBewerking);
+    EXPECT_EQ(field(Veld::Lengte), "Handelslengte");
+    EXPECT_EQ(field(Veld::Maat), "3,60 Mtr");
+    EXPECT_EQ(rij.maat->currentText(), "3,60 Mtr");
+    EXPECT_EQ(field(Veld::Uitvoering), "Ongeboord");
+    EXPECT_EQ(field(Veld::Omschrijving_2), "Ongeboord");
+    EXPECT_EQ(sub(1), "EK56");
+    EXPECT_EQ(screen().subartikelRij(1).keuze->currentText().trimmed(), "EK56");
+    EXPECT_EQ(bew(1), "GAT8");
+    EXPECT_EQ(screen().bewerkingRij(1).keuze->currentText().trimmed(), "GAT8");
+    // A trade length is cut by the manufacturer: no correction.
+    EXPECT_FALSE(screen().order().flag(1, Vlag::Correctie));
+    EXPECT_TRUE(rij.aantal->hasFocus());
+    EXPECT_EQ(screen().statusText(0), "");
+    EXPECT_EQ(messages.count(), 0);
+}
+
+TEST_F(EanScreen, MadeToMeasureWithTwoOperations)
+{
+    enter(OpMaatTweeBew);
+    const TVonuOrderscherm::RegelRij& rij = screen().regelRij(1);
+    EXPECT_EQ(field(Veld::Artikel).trimmed(), "OD67");
+    EXPECT_EQ(field(Veld::Lengte), "Op maat");
+    EXPECT_EQ(rij.lengte->currentText(), "Op maat");
+    EXPECT_EQ(field(Veld::Maat), "");
+    EXPECT_TRUE(screen().order().flag(1, Vlag::Details));
+    EXPECT_EQ(field(Veld::Uitvoering), "Geboord");
+    EXPECT_EQ(bew(1), "GAT8");
+    EXPECT_EQ(bew(2), "AFV45");
+    EXPECT_EQ(screen().bewerkingRij(2).keuze->currentText().trimmed(), "AFV45");
+    EXPECT_TRUE(screen().detailRij(1).aantal->hasFocus());
+    EXPECT_EQ(messages.count(), 0);
+}
+
+TEST_F(EanScreen, MadeToMeasurePerPieceGoesToTheTypedSize)
+{
+    enter(OpMaatPerStuk);
+    const TVonuOrderscherm::RegelRij& rij = screen().regelRij(1);
+    EXPECT_EQ(field(Veld::Lengte), "Op maat");
+    EXPECT_FALSE(screen().order().flag(1, Vlag::Details));
+    EXPECT_EQ(sub(1), "EK67");
+    EXPECT_EQ(field(Veld::Uitvoering), "Ongeboord");
+    EXPECT_TRUE(rij.maatInvoer->hasFocus());
+}
+
+TEST_F(EanScreen, RebateOperationsOpenTheDialogOnceAtTheEnd)
+{
+    int openings = 0;
+    QString operationsWhenOpened;
+    auto* poll = new QTimer(&screen());
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<TVonuOrderSponningscherm*>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        ++openings;
+        operationsWhenOpened = bew(1) + "," + bew(2);
+        d->reject();
+    });
+    poll->start();
+    enter(TweeSponningen);
+    poll->stop();
+    EXPECT_EQ(openings, 1);
+    EXPECT_EQ(operationsWhenOpened, "SPL,SPR");
+    EXPECT_TRUE(screen().order().flag(1, Vlag::Sponning));
+    EXPECT_EQ(field(Veld::Maat), "4,20 Mtr");
+    // Back on the quantity once the main screen is active again.
+    EXPECT_EQ(screen().focusWidget(), screen().regelRij(1).aantal);
+}
+
+TEST_F(EanScreen, WhatCannotBePlacedIsToldAndTheRestIsFilled)
+{
+    // XX999 is no article: EK56 takes the first sub-article row.
+    enter(OntbrekendSub);
+    EXPECT_EQ(field(Veld::Maat), "6,00 Mtr");
+    EXPECT_EQ(sub(1), "EK56");
+    EXPECT_EQ(sub(2), "");
+    EXPECT_EQ(screen().statusText(0), "");
+
+    enter(MaatNiet, 2);
+    EXPECT_EQ(screen().statusText(0), "Maat 7 Mtr niet gevonden!");
+    EXPECT_EQ(field(Veld::Artikel, 2).trimmed(), "OD56");
+    EXPECT_EQ(field(Veld::Maat, 2), "2,40 Mtr");  // the line's first size stays
+    EXPECT_EQ(field(Veld::Uitvoering, 2), "Geboord");
+    EXPECT_EQ(field(Veld::EAN, 2), MaatNiet);
+}
+
+TEST_F(EanScreen, ReplacesTheArticleOfAFilledRowWithoutAsking)
+{
+    enter(VasteMaat);
+    EXPECT_EQ(field(Veld::Maat), "3,00 Mtr");
+    EXPECT_EQ(field(Veld::Uitvoering), "Geboord");
+    enter(OpMaatTweeBew);
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_EQ(field(Veld::Artikel).trimmed(), "OD67");
+    EXPECT_EQ(field(Veld::EAN), OpMaatTweeBew);
+    EXPECT_EQ(field(Veld::Maat), "");
+}
+
+TEST_F(EanScreen, RefusalsLeaveTheRowAsItWas)
+{
+    enter(VasteMaat);
+    const QString before = field(Veld::Artikel) + field(Veld::Maat) + field(Veld::EAN);
+    const struct {
+        std::optional<QString> code;
+        const char* status;
+    } cases[] = {
+        {std::nullopt, ""},  // cancelled
+        {VasteMaat.left(12), "EAN-artikelcode te kort!"},
+        {"8712340099996", "EAN-artikelcode 8712340099996 niet aanwezig!"},
+        {PrijsOnbekend, "Niet alle prijzen bekend, invoer niet mogelijk!"},
+    };
+    for (const auto& c : cases) {
+        screen().setStatusText(0, "");
+        answer = c.code;
+        QTest::keyClick(screen().regelRij(1).artikel, '*');
+        EXPECT_EQ(screen().statusText(0), c.status);
+        EXPECT_EQ(field(Veld::Artikel) + field(Veld::Maat) + field(Veld::EAN), before);
+        EXPECT_EQ(sub(1), "");
+    }
+    EXPECT_EQ(messages.count(), 0);
+
+    enter(NietVoor104712, 2);
+    EXPECT_EQ(field(Veld::Artikel, 2).trimmed(), "VB300");
+    EXPECT_EQ(field(Veld::EAN, 2), NietVoor104712);
+}
+
+TEST_F(EanScreen, AnArticleTheAddressIsNotOfferedIsLeftOut)
+{
+    // Debtor 104712 does not list the customer-only VB300.
+    ASSERT_TRUE(program->profile().loadText(
+        "<Morvek><Sleutel><Debiteur>104712</Debiteur><Verzendadressen><Verzendadres Verzend=\"01\">"
+        "<VerzendadresZoeknaam>JANSEN</VerzendadresZoeknaam></Verzendadres></Verzendadressen></Sleutel></Morvek>"));
+    screen().ordervoor()->clear();
+    screen().ordervoor()->addItems(program->profile().shipToEntries());
+    chooseAddress(0);
+    screen().debiteur()->setText("104712");
+    enter(NietVoor104712);
+    EXPECT_EQ(field(Veld::Artikel), "");
+    EXPECT_EQ(screen().statusText(0), "");
+    EXPECT_EQ(messages.count(), 0);
+    enter(VasteMaat);
+    EXPECT_EQ(field(Veld::Artikel).trimmed(), "OD56");
+}
+
+TEST_F(EanScreen, OnlyForTheOrderOfAnAcceptedDebtor)
+{
+    screen().debiteur()->setEnabled(true);
+    enter(VasteMaat);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(field(Veld::Artikel), "");
+}
+
+} // namespace
