@@ -120,7 +120,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     screen_.writeBackVisibleRows();
 
     OrderHeader h = header();
-    if (build == Build::Sending) {
+    if (build == Build::Sending || build == Build::SendingByMail) {
         const IClock* clock = screen_.platform().clock;
         sentStamp_ = vonu::sentStamp(clock ? clock->now() : QDateTime::currentDateTime(), offerte);
         h.sentStamp = sentStamp_;
@@ -145,7 +145,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     if (!isPlainFileName(base + QStringLiteral(".Xml")))
         return fail(u8(Tekst::OngeldigeNaam).arg(base));
     const QString path = ordersFolder() + QLatin1Char('/') + base + QStringLiteral(".Xml");
-    if (build == Build::Sending) {
+    if (build == Build::SendingByMail) {
         document_ = std::move(doc);
         sendingPath_ = path;
         return Outcome::Done;

@@ -22,8 +22,9 @@ class OrderFileActions : public QObject {
 public:
     enum class Build {
         Normal,     // `Bewaren`: save with a confirmation
-        Sending,    // with the sent stamp, no confirmation; written by saveSentOrder
-                    // only once the mail has gone, so a failed send leaves no stamp
+        Sending,    // with the sent stamp, no confirmation (the order desk's store)
+        SendingByMail, // the same, but written by saveSentOrder only once the mail
+                       // has gone, so a failed send leaves no stamp behind
         BuildOnly,  // nothing written, nothing shown
     };
     enum class Outcome {
@@ -48,7 +49,7 @@ public:
     ArticleSuccessor articleSuccessor;
 
     Outcome buildOrderDocument(Build build);
-    // Writes the document built for sending to its order file and takes the
+    // Writes the document built with SendingByMail to its order file and takes the
     // saved signature; false with the reason when the file cannot be written.
     bool saveSentOrder(QString* error);
     void bewaren();

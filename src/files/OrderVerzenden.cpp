@@ -111,7 +111,7 @@ bool OrderVerzenden::verzenden()
 
     // Built with the stamp but not yet written: the order file receives the
     // stamp only when the server has taken the mail.
-    if (files_.buildOrderDocument(OrderFileActions::Build::Sending) != OrderFileActions::Outcome::Done)
+    if (files_.buildOrderDocument(OrderFileActions::Build::SendingByMail) != OrderFileActions::Outcome::Done)
         return done(false);
 
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
