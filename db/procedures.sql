@@ -416,8 +416,25 @@ end;
 $$;
 
 -- ---------------------------------------------------------------------------
--- TijdelijkeTabel: a fresh, empty scratch table "tmp_<user>_<table>" (lower
--- case; an existing one is dropped first). @Columns lists "name type" pairs
+-- The scratch table of a user: "tmp_<user>_<table>" with the user's name as
+-- it is written (users whose names differ only in case get tables of their
+-- own) and the table name in lower case. A name longer than an identifier
+-- may be (63 bytes) would be cut by the server, and two users sharing their
+-- first characters would share a table: such a name becomes "tmp_" and the
+-- md5 of user and table instead, which never has the short form's shape.
+create function vonu_tijdelijke_tabelnaam("user" varchar, "table" varchar)
+returns varchar
+language sql immutable
+begin atomic
+    select case
+        when octet_length('tmp_' || coalesce($1, '') || '_' || lower(coalesce($2, ''))) <= 63
+            then 'tmp_' || coalesce($1, '') || '_' || lower(coalesce($2, ''))
+        else 'tmp_' || md5(coalesce($1, '') || '/' || lower(coalesce($2, '')))
+    end;
+end;
+
+-- TijdelijkeTabel: a fresh, empty scratch table named as above (an existing
+-- one is dropped first); returns its name. @Columns lists "name type" pairs
 -- separated by commas, in PostgreSQL form ("Soort varchar(20)") or bracketed
 -- ("[Soort] [nvarchar] (20)"). The user and table names and every column
 -- name are quoted as identifiers and the types are checked against a short
@@ -427,7 +444,7 @@ returns table (Tabel varchar)
 language plpgsql volatile
 as $$
 declare
-    v_name  text := lower('tmp_' || coalesce(TijdelijkeTabel."user", '') || '_' || coalesce(TijdelijkeTabel."table", ''));
+    v_name  text := vonu_tijdelijke_tabelnaam(TijdelijkeTabel."user", TijdelijkeTabel."table");
     v_defs  text[] := '{}';
     v_part  text;
     v_m     text[];
@@ -466,7 +483,7 @@ $$;
 
 -- ---------------------------------------------------------------------------
 -- OrderVerpakking: the colli of a production order from the user's packing
--- scratch table (tmp_<user>_orderverpakking, filled per line): one row per
+-- scratch table (OrderVerpakking, filled per line): one row per
 -- package type and kind with the packages, weight and label flag added up;
 -- PalletGewicht is the weight of the whole shipment (on every row). With
 -- @Verdichten the short packages (type '1') are packed into the long ones
@@ -477,7 +494,7 @@ returns table (Type varchar, Soort varchar, Aantal double precision, Gewicht dou
 language plpgsql stable
 as $$
 declare
-    v_name text := lower('tmp_' || coalesce(OrderVerpakking.Gebruiker, '') || '_orderverpakking');
+    v_name text := vonu_tijdelijke_tabelnaam(OrderVerpakking.Gebruiker, 'OrderVerpakking');
 begin
     return query execute format($q$
         with rijen as (

@@ -49,17 +49,17 @@ TMelding::TMelding(QWidget* parent)
     small.setPixelSize(11);
     setFont(small);
 
-    m_icon = new QLabel(this);
-    m_icon->setObjectName(QStringLiteral("Icoon"));
-    m_icon->setGeometry(8, 8, 32, 32);
-    m_icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(32, 32));
+    icon_ = new QLabel(this);
+    icon_->setObjectName(QStringLiteral("Icoon"));
+    icon_->setGeometry(8, 8, 32, 32);
+    icon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(32, 32));
 
     for (int i = 0; i < LineCount; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Tekst%1").arg(i));
         label->setGeometry(LineLeft, LineTop + i * LineStep, InitialClientWidth - LineLeft - 4, LineHeight);
         label->setTextFormat(Qt::PlainText);
-        m_tekst[size_t(i)] = label;
+        tekst_[size_t(i)] = label;
     }
 
     for (int n = 1; n <= ButtonCount; ++n) {
@@ -69,7 +69,7 @@ TMelding::TMelding(QWidget* parent)
                             ButtonWidth, ButtonHeight);
         button->setVisible(false);
         connect(button, &QPushButton::clicked, this, [this, button] { buttonPressed(button); });
-        m_knop[size_t(n - 1)] = button;
+        knop_[size_t(n - 1)] = button;
     }
 
     setFixedSize(InitialClientWidth, InitialClientHeight);
@@ -79,32 +79,32 @@ void TMelding::fill(const MessageRequest& request)
 {
     setWindowTitle(request.caption);
     for (int i = 0; i < LineCount; ++i)
-        m_tekst[size_t(i)]->setText(i < request.lines.size() ? request.lines.at(i) : QString());
+        tekst_[size_t(i)]->setText(i < request.lines.size() ? request.lines.at(i) : QString());
     for (int n = 0; n < ButtonCount; ++n)
-        m_knop[size_t(n)]->setText(n < request.buttons.size() ? request.buttons.at(n) : QString());
+        knop_[size_t(n)]->setText(n < request.buttons.size() ? request.buttons.at(n) : QString());
 }
 
 void TMelding::prepare()
 {
     int used = 0;
-    for (QPushButton* button : m_knop) {
+    for (QPushButton* button : knop_) {
         button->setVisible(!button->text().isEmpty());
         if (!button->isHidden())
             ++used;
     }
     // Positions go to Knop1..Knopn in order, whichever buttons carry captions.
     for (int n = 0; n < used; ++n)
-        m_knop[size_t(n)]->move(ButtonLefts[used - 1][n], m_knop[size_t(n)]->y());
+        knop_[size_t(n)]->move(ButtonLefts[used - 1][n], knop_[size_t(n)]->y());
 
     fitTextFont();
 
     int height = InitialClientHeight;
-    for (int i = LineCount - 1; i >= FirstShrinkableLine && m_tekst[size_t(i)]->text().isEmpty(); --i)
+    for (int i = LineCount - 1; i >= FirstShrinkableLine && tekst_[size_t(i)]->text().isEmpty(); --i)
         height -= LineStep;
     setFixedSize(InitialClientWidth, height);
 
     const int buttonTop = height + FrameAllowance - ButtonTopFromBottom;
-    for (QPushButton* button : m_knop)
+    for (QPushButton* button : knop_)
         button->move(button->x(), buttonTop);
 
     if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
@@ -121,10 +121,10 @@ void TMelding::fitTextFont()
     // so the lines get the largest size at which every text is whole.
     const int available = InitialClientWidth - LineLeft - 4;
     QList<std::pair<QString, int>> texts;
-    for (const QLabel* label : m_tekst)
+    for (const QLabel* label : tekst_)
         texts.append({label->text(), available});
     const QFont font = fittingFont(this->font(), texts, 5.5, LineHeight + 2);
-    for (QLabel* label : m_tekst)
+    for (QLabel* label : tekst_)
         label->setFont(font);
 }
 
@@ -156,7 +156,7 @@ void TMelding::buttonPressed(QPushButton* button)
 
 int MeldingMessageDialog::show(const MessageRequest& request)
 {
-    TMelding dialog(m_parent);
+    TMelding dialog(parent_);
     dialog.fill(request);
     dialog.exec();
     return dialog.pressedButton();

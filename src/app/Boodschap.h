@@ -23,9 +23,9 @@ public:
 
     explicit TMelding(QWidget* parent = nullptr);
 
-    QLabel* tekst(int index) const { return m_tekst.at(size_t(index)); }          // Tekst0 .. Tekst9
-    QPushButton* knop(int number) const { return m_knop.at(size_t(number - 1)); } // Knop1 .. Knop4
-    QLabel* icon() const { return m_icon; }
+    QLabel* tekst(int index) const { return tekst_.at(size_t(index)); }          // Tekst0 .. Tekst9
+    QPushButton* knop(int number) const { return knop_.at(size_t(number - 1)); } // Knop1 .. Knop4
+    QLabel* icon() const { return icon_; }
 
     // Shows the used buttons, places them, and shrinks the dialog for unused
     // trailing lines. Runs on every show; calling it again gives the same
@@ -50,9 +50,9 @@ protected:
 private:
     void buttonPressed(QPushButton* button);
 
-    QLabel* m_icon = nullptr;
-    std::array<QLabel*, LineCount> m_tekst{};
-    std::array<QPushButton*, ButtonCount> m_knop{};
+    QLabel* icon_ = nullptr;
+    std::array<QLabel*, LineCount> tekst_{};
+    std::array<QPushButton*, ButtonCount> knop_{};
 
     void fitTextFont();
 };
@@ -61,11 +61,11 @@ private:
 // message, shown modally, pressed button read before it is released.
 class MeldingMessageDialog final : public IMessageDialog {
 public:
-    explicit MeldingMessageDialog(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit MeldingMessageDialog(QWidget* parent = nullptr) : parent_(parent) {}
     int show(const MessageRequest& request) override;
 
 private:
-    QWidget* m_parent;
+    QWidget* parent_;
 };
 
 } // namespace vonu

@@ -1,7 +1,10 @@
 #include "app/MorvekVonu.h"
 
-#include "base/FontFit.h"
 #include "app/VonuOrderInstelling.h"
+#include "base/FontFit.h"
+#include "base/Text.h"
+#include "widgets/ButtonKeys.h"
+#include "widgets/Placement.h"
 
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
@@ -21,9 +24,9 @@
 #include "order/OrderValidation.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
+#include "reports/ProductionPrintRun.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -37,41 +40,52 @@
 
 namespace vonu {
 
+namespace {
+
+namespace Tekst {
+const char* const Fout = "Fout";
+const char* const GeenOpstartparameter = "Géén opstartparameter meegegeven!";
+const char* const Werkpleknaam = "Dit is de werkpleknaam of 'Proef\?\?\?',";
+const char* const MaximaalAcht = "deze mag maximaal 8 posities lang zijn.";
+const char* const MorvekIniOnleesbaar = "Morvek.Ini kan niet worden gelezen!";
+const char* const WordtAfgesloten = "Het programma wordt afgesloten.";
+const char* const MapNietAangemaakt = "De map %1 kan niet worden aangemaakt!";
+const char* const SchrijvenWerkmap = "Controleer of u in de werkmap mag schrijven.";
+const char* const InstellingenOnleesbaar = "MorvekVonu.Ini kan niet worden gelezen!";
+const char* const StandaardInstellingen = "De standaardinstellingen worden gebruikt.";
+const char* const InstellingenNietBewaard = "De instellingen kunnen niet worden bewaard!";
+const char* const OrdervoorHint = "Order voor geeft aan voor wie de order in behandeling wordt genomen,\n"
+                                  "het geeft tevens aan waar de order wordt afgeleverd.";
+} // namespace Tekst
+
+} // namespace
+
 namespace StartupMessages {
-QString caption() { return QStringLiteral("Fout"); }
+QString caption() { return u8(Tekst::Fout); }
 QStringList noWorkstation()
 {
-    return {QStringLiteral("Géén opstartparameter meegegeven!"),
-            QStringLiteral("Dit is de werkpleknaam of 'Proef\?\?\?',"),
-            QStringLiteral("deze mag maximaal 8 posities lang zijn.")};
+    return {u8(Tekst::GeenOpstartparameter), u8(Tekst::Werkpleknaam), u8(Tekst::MaximaalAcht)};
 }
 QStringList morvekIniUnreadable(const QString& reason)
 {
-    return {QStringLiteral("Morvek.Ini kan niet worden gelezen!"), reason,
-            QStringLiteral("Het programma wordt afgesloten.")};
+    return {u8(Tekst::MorvekIniOnleesbaar), reason, u8(Tekst::WordtAfgesloten)};
 }
 QStringList folderNotCreated(const QString& folder)
 {
-    return {QStringLiteral("De map %1 kan niet worden aangemaakt!").arg(folder),
-            QStringLiteral("Controleer of u in de werkmap mag schrijven."),
-            QStringLiteral("Het programma wordt afgesloten.")};
+    return {u8(Tekst::MapNietAangemaakt).arg(folder), u8(Tekst::SchrijvenWerkmap), u8(Tekst::WordtAfgesloten)};
 }
 QStringList settingsUnreadable(const QString& reason)
 {
-    return {QStringLiteral("MorvekVonu.Ini kan niet worden gelezen!"), reason,
-            QStringLiteral("De standaardinstellingen worden gebruikt.")};
+    return {u8(Tekst::InstellingenOnleesbaar), reason, u8(Tekst::StandaardInstellingen)};
 }
 QStringList settingsNotSaved(const QString& reason)
 {
-    return {QStringLiteral("De instellingen kunnen niet worden bewaard!"), reason};
+    return {u8(Tekst::InstellingenNietBewaard), reason};
 }
 } // namespace StartupMessages
 
 namespace {
 
-const QString OrdervoorHint = QStringLiteral(
-    "Order voor geeft aan voor wie de order in behandeling wordt genomen,\n"
-    "het geeft tevens aan waar de order wordt afgeleverd.");
 constexpr int HintDurationMs = 5000;
 
 // A folder named in Morvek.Ini: written for the platform the settings come
@@ -109,7 +123,7 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
 {
     main_ = std::make_unique<TVonuOrderscherm>(platform_);
     notes_ = std::make_unique<TVonuOrderNotitiescherm>();
-    extra_ = std::make_unique<TVonuOrderExtrascherm>();
+    extra_ = std::make_unique<TVonuOrderExtrascherm>(platform_);
     main_->setNotitiescherm(notes_.get());
     main_->setState(&state_);
     main_->setStartupHandler([this] { runStartup(); });
@@ -118,28 +132,28 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
     connect(main_->instellingen(), &QPushButton::clicked, this, &MorvekVonu::editSettings);
     fitStatusPanels();
     wireOrderActions();
+    for (QWidget* screen : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(notes_.get()),
+                            static_cast<QWidget*>(extra_.get())})
+        pressFirstOfSharedAccelerators(screen);
 }
 
 void MorvekVonu::wireOrderActions()
 {
-    // Without the seams (tests of the start-up alone) the buttons stay unwired.
-    if (!platform_.fileDialogs || !platform_.printer || !platform_.mail)
-        return;
     TVonuOrderscherm& screen = *main_;
-    fileActions_ = new OrderFileActions(screen, *platform_.fileDialogs, &screen);
+    fileActions_ = new OrderFileActions(screen, platform_.fileDialogs, &screen);
     fileActions_->showShippingAddress = [&screen] { screen.orderFor().showAddressAndFillLists(); };
     fileActions_->showPanels = [&screen] { screen.lineWindow().refillPanels(); };
 
     const auto validate = [this] {
         main_->writeBackVisibleRows();
-        return !reportIncompleteOrder(main_->order(), *platform_.messages);
+        return !reportIncompleteOrder(main_->order(), platform_.messages);
     };
-    printAction_ = new OrderOverzichtActie(screen, *platform_.printer, &screen);
+    printAction_ = new OrderOverzichtActie(screen, platform_.printer, &screen);
     printAction_->validate = validate;
-    sendAction_ = new OrderVerzenden(screen, *fileActions_, *printAction_, platform_.mail, &screen);
+    sendAction_ = new OrderVerzenden(screen, *fileActions_, *printAction_, &screen);
     sendAction_->validate = validate;
 
-    articleNumbers_ = new ArtikelnummerActie(screen, platform_.mail, &screen);
+    articleNumbers_ = new ArtikelnummerActie(screen, &screen);
     articleNumbers_->customerArticleList = [&screen] {
         QStringList codes;
         const CustomerArticleList& list = screen.orderFor().customerArticles();
@@ -167,7 +181,7 @@ void MorvekVonu::fitStatusPanels()
 void MorvekVonu::editSettings()
 {
     runSettingsScreen(state_.settings, state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), main_->pos(),
-                      *platform_.messages, main_.get());
+                      platform_.messages, main_.get());
     main_->verzenden()->setText(verzendenCaption(state_.settings));
 }
 
@@ -175,7 +189,10 @@ MorvekVonu::~MorvekVonu() = default;
 
 void MorvekVonu::show()
 {
+    // Centred once it has its frame; a stored position, applied by the
+    // start-up on the first activation, moves it from there.
     main_->show();
+    centreOnScreen(main_.get());
     // The start-up belongs to the first activation, but a display without a
     // window manager may never activate the window; once the event loop runs
     // the start-up happens either way (it runs only once).
@@ -203,11 +220,11 @@ void MorvekVonu::runStartup()
 
 bool MorvekVonu::startupBody()
 {
-    IMessageDialog& messages = *platform_.messages;
+    IMessageDialog& messages = platform_.messages;
     const QString fout = StartupMessages::caption();
 
     // 1. Hints.
-    main_->ordervoor()->setToolTip(OrdervoorHint);
+    main_->ordervoor()->setToolTip(u8(Tekst::OrdervoorHint));
     for (QWidget* w : main_->findChildren<QWidget*>())
         w->setToolTipDuration(HintDurationMs);
 
@@ -238,8 +255,8 @@ bool MorvekVonu::startupBody()
     // 4. Local settings. An unreadable file is reported once; the defaults
     // serve and the file is left alone on close.
     QString reason;
-    state_.settingsReadable = loadLocalSettings(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), &state_.settings, &reason);
-    if (!state_.settingsReadable)
+    state_.settingsRead = loadLocalSettings(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), &state_.settings, &reason);
+    if (!state_.settingsRead)
         showMessage(messages, fout, StartupMessages::settingsUnreadable(reason));
     if (state_.settings.hasStoredPosition())
         main_->move(state_.settings.links, state_.settings.boven);
@@ -252,7 +269,7 @@ bool MorvekVonu::startupBody()
     DataStartupRequest request;
     request.workingFolder = state_.folder.path();
     request.orderDesk = state_.internalMode;
-    request.today = platform_.clock->today();
+    request.today = platform_.clock.today();
     const DataStartupResult data = loadStartupData(request, state_.profile, state_.catalog, messages);
     if (data.profileOk) {
         main_->setStatusText(2, data.sleutelPanel);
@@ -281,7 +298,7 @@ bool MorvekVonu::startupBody()
         kleur->setCurrentIndex(kleur->count() > 0 ? 0 : -1);
     }
     main_->order().clearOfferFlags();
-    main_->orderdatum()->setDate(platform_.clock->today());
+    main_->orderdatum()->setDate(platform_.clock.today());
     main_->takeSavedSignature();
     main_->setStarted(true);
 
@@ -307,17 +324,17 @@ bool MorvekVonu::prepareOrderDesk()
     main_->schermGebruiker()->setText(sessionUserName(state_.folder.path()));
     main_->shapeForOrderDesk();
 
-    db_ = std::make_unique<DbSession>(*platform_.messages);
-    if (!db_->open(state_.folder.path()))
+    std::unique_ptr<DbSession, DbSessionDeleter> db(new DbSession(platform_.messages));
+    if (!db->open(state_.folder.path()))
         return false;
-    state_.db = db_.get();
-    main_->admNr()->setText(db_->settings().administratie);
-    main_->serverOrder()->setText(db_->settings().serverOrder);
-    main_->databaseOrder()->setText(db_->settings().databaseOrder);
-    extra_->setExtraVrachtOmschrijvingen(db_->extraVrachtOmschrijving1(), db_->extraVrachtOmschrijving2());
+    main_->admNr()->setText(db->settings().administratie);
+    main_->serverOrder()->setText(db->settings().serverOrder);
+    main_->databaseOrder()->setText(db->settings().databaseOrder);
+    extra_->setExtraVrachtOmschrijvingen(db->extraVrachtOmschrijving1(), db->extraVrachtOmschrijving2());
+    state_.db = std::move(db);
+    wireProductionPapers();
     wireDeskActions();
-    extra_->setPlatform(platform_.messages, platform_.clock);
-    deskEntry_ = new DeskOrderEntry(*main_, *extra_, *db_);
+    deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
     main_->setOrderEntryDesk(deskEntry_);
     if (fileActions_)
         fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
@@ -327,8 +344,8 @@ bool MorvekVonu::prepareOrderDesk()
 
 namespace {
 
-// Until the production print run is part of the program, a store prints no
-// production papers.
+// Without the printing seams (tests of the start-up alone) a store prints
+// no production papers.
 class NoProductionPapers final : public IProductionPapers {
 public:
     bool printProductionOrder(const QString&) override { return false; }
@@ -348,15 +365,38 @@ void MorvekVonu::setProductionPapers(std::unique_ptr<IProductionPapers> papers)
     productionPapers_ = std::move(papers);
 }
 
+void MorvekVonu::wireProductionPapers()
+{
+    // Tests set papers of their own before the start-up.
+    if (productionPapers_)
+        return;
+    ProductionPrintSettings settings;
+    settings.pProductie = state_.desk.pProductie;
+    settings.bedrijfsLogo = settingFolder(state_.folder, state_.desk.bedrijfsLogo);
+    settings.productAfbeelding = settingFolder(state_.folder, state_.desk.productAfbeelding);
+    settings.workstation = state_.workstation;
+    ProductionPrintRun::Seams seams;
+    TVonuOrderscherm* screen = main_.get();
+    seams.status = [screen](const QString& text) { screen->setStatusText(0, text); };
+    seams.beep = [this] { platform_.sound.beep(); };
+    seams.debtor = [screen] {
+        return DebtorLabels{screen->debiteur()->text(), screen->debiteurNaam()->text(),
+                            screen->debiteurAdres()->text(), screen->debiteurWoonplaats()->text()};
+    };
+    seams.currentOrder = [screen] { return screen->order().desk().ordernummer; };
+    productionPapers_ = std::make_unique<ProductionPrintRun>(*state_.db, platform_.printer, platform_.messages,
+                                                             platform_.clock, settings, seams);
+}
+
 void MorvekVonu::wireDeskActions()
 {
     if (!fileActions_ || deskActions_)
         return;
-    deskActions_ = new DeskOrderActions(*main_, *db_, productionPapers(), *platform_.messages, state_.workstation,
-                                        main_.get());
+    deskActions_ = new DeskOrderActions(*main_, *state_.db, productionPapers(), platform_.messages,
+                                        state_.workstation, main_.get());
     deskActions_->validate = [this] {
         main_->writeBackVisibleRows();
-        return !reportIncompleteOrder(main_->order(), *platform_.messages);
+        return !reportIncompleteOrder(main_->order(), platform_.messages);
     };
     deskActions_->saveOrderDocument = [this](bool sending) {
         return fileActions_->buildOrderDocument(sending ? OrderFileActions::Build::Sending
@@ -370,7 +410,7 @@ void MorvekVonu::wireDeskActions()
         if (main_->order().field(1, Veld::Artikel).trimmed().isEmpty())
             main_->order().desk().ordernummer.clear();
     };
-    deskActions_->beep = [] { QApplication::beep(); };
+    deskActions_->beep = [this] { platform_.sound.beep(); };
     connect(main_->verzenden(), &QPushButton::clicked, deskActions_, [this] { deskActions_->verzenden(); });
     connect(main_->afdrukken(), &QPushButton::clicked, deskActions_, [this] { deskActions_->afdrukken(); });
 }
@@ -385,11 +425,11 @@ void MorvekVonu::wireExternalFiles()
 {
     if (!fileActions_)
         return;
-    DbSession* db = db_.get();
+    DbSession* db = state_.db.get();
     fileActions_->articleSuccessor = [db](const QString& code, QString* successor) {
         return articleSuccessor(*db, code, successor);
     };
-    externFiles_ = new ExternBestandActie(*main_, *fileActions_, *platform_.fileDialogs, incomingFolders(), main_.get());
+    externFiles_ = new ExternBestandActie(*main_, *fileActions_, platform_.fileDialogs, incomingFolders(), main_.get());
 }
 
 void MorvekVonu::signalIncomingOrders()
@@ -399,21 +439,21 @@ void MorvekVonu::signalIncomingOrders()
         fileActions_->clearFileFlags();
     const bool waiting = importRoute(incomingFolders()) != ImportRoute::Geen;
     main_->vonuOrder()->setEnabled(waiting);
-    if (waiting && platform_.sound)
-        platform_.sound->playOnce(state_.folder.file(QStringLiteral("\\Wav\\DO.Wav")));
+    if (waiting)
+        platform_.sound.playOnce(state_.folder.file(QStringLiteral("\\Wav\\DO.Wav")));
 }
 
 void MorvekVonu::onClose()
 {
-    if (db_)
-        db_->close();
+    if (state_.db)
+        state_.db->close();
     const QPoint pos = main_->pos();
-    if (state_.settingsReadable && (pos.y() != state_.settings.boven || pos.x() != state_.settings.links)) {
+    if (state_.settingsRead && (pos.y() != state_.settings.boven || pos.x() != state_.settings.links)) {
         state_.settings.boven = pos.y();
         state_.settings.links = pos.x();
         QString reason;
         if (!saveLocalSettings(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), state_.settings, &reason))
-            showMessage(*platform_.messages, StartupMessages::caption(), StartupMessages::settingsNotSaved(reason));
+            showMessage(platform_.messages, StartupMessages::caption(), StartupMessages::settingsNotSaved(reason));
     }
 }
 

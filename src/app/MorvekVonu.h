@@ -61,7 +61,7 @@ public:
     CustomerProfile& profile() { return state_.profile; }
     Catalog& catalog() { return state_.catalog; }
     OrderFileActions* fileActions() const { return fileActions_; }
-    DbSession* database() const { return db_.get(); }
+    DbSession* database() const { return state_.db.get(); }
     AppState& state() { return state_; }
     // The order desk's `Verzenden` and `Afdrukken`; set once the session is open.
     DeskOrderActions* deskActions() const { return deskActions_; }
@@ -93,6 +93,7 @@ private:
     bool startupBody();
     bool prepareOrderDesk();
     void wireOrderActions();
+    void wireProductionPapers();
     void wireDeskActions();
     void wireExternalFiles();
     void fitStatusPanels();
@@ -108,7 +109,6 @@ private:
     std::unique_ptr<TVonuOrderExtrascherm> extra_;
     DeskOrderEntry* deskEntry_ = nullptr;   // owned by the main screen
 
-    std::unique_ptr<DbSession> db_;
     // The buttons' handlers; children of the main screen.
     OrderFileActions* fileActions_ = nullptr;
     OrderOverzichtActie* printAction_ = nullptr;

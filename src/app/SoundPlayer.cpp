@@ -1,5 +1,6 @@
 #include "app/SoundPlayer.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -69,23 +70,28 @@ bool SoundPlayer::isPlayableWave(const QString& fileName)
     return false;
 }
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), m_effect(new QSoundEffect(this))
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), effect_(new QSoundEffect(this))
 {
-    m_effect->setLoopCount(1);
+    effect_->setLoopCount(1);
 }
 
 SoundPlayer::~SoundPlayer() = default;
 
+void SoundPlayer::beep()
+{
+    QApplication::beep();
+}
+
 void SoundPlayer::playOnce(const QString& fileName)
 {
-    m_effect->stop();
+    effect_->stop();
     if (!QFileInfo(fileName).isFile() || !isPlayableWave(fileName))
         return;
     const QUrl url = QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath());
-    if (m_effect->source() != url)
-        m_effect->setSource(url);
+    if (effect_->source() != url)
+        effect_->setSource(url);
     // Loading is asynchronous; play() waits for it instead of blocking.
-    m_effect->play();
+    effect_->play();
 }
 
 } // namespace vonu

@@ -1,7 +1,8 @@
 #pragma once
-// Plays a short wave file once through Qt Multimedia. Playing never blocks
-// the screen; a missing file, a file that is not a complete PCM wave file or a
-// machine without an audio device simply stays silent.
+// The speaker of the program: the system beep, and a short wave file played
+// once through Qt Multimedia. Playing never blocks the screen; a missing file,
+// a file that is not a complete PCM wave file or a machine without an audio
+// device simply stays silent.
 
 #include "base/Platform.h"
 
@@ -11,11 +12,13 @@ class QSoundEffect;
 
 namespace vonu {
 
-class SoundPlayer final : public QObject, public ISoundPlayer {
+class SoundPlayer final : public QObject, public ISound {
     Q_OBJECT
 public:
     explicit SoundPlayer(QObject* parent = nullptr);
     ~SoundPlayer() override;
+
+    void beep() override;
 
     // Stops what is playing, then plays `fileName` once. Ignored when the
     // file does not exist.
@@ -25,10 +28,10 @@ public:
     static bool isPlayableWave(const QString& fileName);
 
     // The effect that plays (tests look at its source).
-    const QSoundEffect* effect() const { return m_effect; }
+    const QSoundEffect* effect() const { return effect_; }
 
 private:
-    QSoundEffect* m_effect;
+    QSoundEffect* effect_;
 };
 
 } // namespace vonu

@@ -1,19 +1,34 @@
 #include "app/VonuOrderInstelling.h"
 
+#include "base/Text.h"
+#include "widgets/ButtonKeys.h"
+#include "widgets/Placement.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 
 namespace vonu {
 
 namespace {
+
+namespace Tekst {
+const char* const Caption = "Instellingen";
+const char* const EmailVerzenden = "eMail gebruiken voor orders en offerte's";
+const char* const EmailAdres = "Uw emailadres (verplicht)";
+const char* const ServerNaam = "SMTP Servernaam (verplicht)";
+const char* const ServerPoort = "SMTP Serverpoort (verplicht, meestal 25)";
+const char* const ServerGebruiker = "SMTP Gebruikersnaam (niet altijd verplicht)";
+const char* const ServerWachtwoord = "SMTP Wachtwoord (niet altijd verplicht)";
+const char* const Ok = "&Ok";
+const char* const Fout = "Fout";
+const char* const NietOpgeslagen = "De instellingen zijn niet opgeslagen!";
+} // namespace Tekst
 
 constexpr int ClientWidth = 423;
 constexpr int ClientHeight = 168;
@@ -63,7 +78,7 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("VonuOrderInstellingscherm"));
-    setWindowTitle(QStringLiteral("Instellingen"));
+    setWindowTitle(u8(Tekst::Caption));
     setModal(true);
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -72,7 +87,7 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     setFont(small);
 
     addLabel(this, QStringLiteral("L_EmailVerzenden"),
-             QStringLiteral("eMail gebruiken voor orders en offerte's"), EmailVerzendenPlace);
+             u8(Tekst::EmailVerzenden), EmailVerzendenPlace);
     K_EmailVerzenden = new QFrame(this);
     K_EmailVerzenden->setObjectName(QStringLiteral("K_EmailVerzenden"));
     K_EmailVerzenden->setGeometry(EmailVerzendenPlace.left, fieldTop(EmailVerzendenPlace),
@@ -83,29 +98,30 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     EmailVerzenden->setGeometry(4, 1, FieldHeight - 2, FieldHeight - 2);
     EmailVerzenden->setChecked(settings.sendsByEmail());
 
-    addLabel(this, QStringLiteral("L_EmailAdres"), QStringLiteral("Uw emailadres (verplicht)"),
+    addLabel(this, QStringLiteral("L_EmailAdres"), u8(Tekst::EmailAdres),
              EmailAdresPlace);
     EmailAdres = addEdit(this, QStringLiteral("EmailAdres"), settings.emailAdres, EmailAdresPlace);
-    addLabel(this, QStringLiteral("L_ServerNaam"), QStringLiteral("SMTP Servernaam (verplicht)"),
+    addLabel(this, QStringLiteral("L_ServerNaam"), u8(Tekst::ServerNaam),
              ServerNaamPlace);
     ServerNaam = addEdit(this, QStringLiteral("ServerNaam"), settings.serverNaam, ServerNaamPlace);
     addLabel(this, QStringLiteral("L_ServerPoort"),
-             QStringLiteral("SMTP Serverpoort (verplicht, meestal 25)"), ServerPoortPlace);
+             u8(Tekst::ServerPoort), ServerPoortPlace);
     ServerPoort =
         addEdit(this, QStringLiteral("ServerPoort"), QString::number(settings.serverPoort), ServerPoortPlace);
     addLabel(this, QStringLiteral("L_ServerGebruiker"),
-             QStringLiteral("SMTP Gebruikersnaam (niet altijd verplicht)"), ServerGebruikerPlace);
+             u8(Tekst::ServerGebruiker), ServerGebruikerPlace);
     ServerGebruiker =
         addEdit(this, QStringLiteral("ServerGebruiker"), settings.serverGebruiker, ServerGebruikerPlace);
     addLabel(this, QStringLiteral("L_ServerWachtwoord"),
-             QStringLiteral("SMTP Wachtwoord (niet altijd verplicht)"), ServerWachtwoordPlace);
+             u8(Tekst::ServerWachtwoord), ServerWachtwoordPlace);
     ServerWachtwoord =
         addEdit(this, QStringLiteral("ServerWachtwoord"), settings.serverWachtwoord, ServerWachtwoordPlace);
 
-    Ok = new QPushButton(QStringLiteral("&Ok"), this);
+    Ok = new QPushButton(u8(Tekst::Ok), this);
     Ok->setObjectName(QStringLiteral("Ok"));
     Ok->setGeometry(ClientWidth - 8 - 75, ClientHeight - StatusBarHeight - 2 - 21, 75, 21);
     Ok->setAutoDefault(false);
+    clickOnEnter(Ok);
     connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
 
     StatusBar = new QStatusBar(this);
@@ -114,20 +130,16 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     StatusBar->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
     StatusBar->addWidget(new QLabel(StatusBar), 1);
 
-    m_fields = {EmailVerzenden, EmailAdres, ServerNaam, ServerPoort, ServerGebruiker, ServerWachtwoord};
-    for (int i = 0; i + 1 < m_fields.size(); ++i)
-        setTabOrder(m_fields[i], m_fields[i + 1]);
+    fields_ = {EmailVerzenden, EmailAdres, ServerNaam, ServerPoort, ServerGebruiker, ServerWachtwoord};
+    for (int i = 0; i + 1 < fields_.size(); ++i)
+        setTabOrder(fields_[i], fields_[i + 1]);
     setTabOrder(ServerWachtwoord, Ok);
-    for (QWidget* field : m_fields)
+    for (QWidget* field : fields_)
         field->installEventFilter(this);
 
     paintEmailVerzendenFrame(false);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 bool TVonuOrderInstellingscherm::eventFilter(QObject* watched, QEvent* event)
@@ -138,10 +150,10 @@ bool TVonuOrderInstellingscherm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const int index = m_fields.indexOf(static_cast<QWidget*>(watched));
+            const int index = fields_.indexOf(static_cast<QWidget*>(watched));
             if (index >= 0) {
-                if (index + 1 < m_fields.size())
-                    m_fields[index + 1]->setFocus(Qt::TabFocusReason);
+                if (index + 1 < fields_.size())
+                    fields_[index + 1]->setFocus(Qt::TabFocusReason);
                 else
                     accept();
                 return true;
@@ -184,8 +196,7 @@ bool runSettingsScreen(LocalSettings& settings, const QString& iniPath, const QP
     QString error;
     if (saveLocalSettings(iniPath, settings, &error))
         return true;
-    showMessage(messages, QStringLiteral("Fout"),
-                {QStringLiteral("De instellingen zijn niet opgeslagen!"), iniPath, error});
+    showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietOpgeslagen), iniPath, error});
     return false;
 }
 

@@ -42,7 +42,7 @@ protected:
 private:
     void paintEmailVerzendenFrame(bool focused);
 
-    QList<QWidget*> m_fields; // Enter order
+    QList<QWidget*> fields_; // Enter order
 };
 
 // Runs the settings screen modally and then stores the edited settings with

@@ -1,8 +1,8 @@
 #include "app/Boodschap.h"
 #include "app/MorvekVonu.h"
 #include "app/SoundPlayer.h"
-#include "files/MailSettings.h"
 #include "files/QtFileDialogs.h"
+#include "files/SmtpMailSender.h"
 #include "reports/QtPrintTarget.h"
 
 #include <QApplication>
@@ -18,8 +18,8 @@ int main(int argc, char** argv)
     vonu::SoundPlayer sound;
     vonu::QtFileDialogs fileDialogs;
     vonu::report::QtPrintTarget printer;
-    vonu::Platform platform{&messages, &clock, &sound, &fileDialogs, &printer,
-                            vonu::defaultMailSenderFactory(&clock)};
+    vonu::SmtpMailTransport mail(clock);
+    vonu::Platform platform{messages, clock, sound, fileDialogs, printer, mail};
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

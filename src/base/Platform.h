@@ -1,21 +1,18 @@
 #pragma once
 // The seams through which the program reaches the user and the machine.
 // Screens and logic receive a Platform and never call a modal dialog, the
-// system clock or another outside service directly, so tests can script
-// every answer. Later subsystems add their seams here (file dialogs,
-// printing, mail).
+// system clock, the speaker or another outside service directly, so tests
+// can script every answer. Every seam is always there: main() hands in the
+// real ones, tests their fakes, and no code asks whether one is missing.
 
 #include <QDateTime>
-#include <functional>
-#include <memory>
 #include <QString>
 #include <QStringList>
 
 namespace vonu {
 
 class IFileDialogs;
-class IMailSender;
-struct SmtpSettings;
+class IMailTransport;
 namespace report {
 class IPrintTarget;
 }
@@ -48,25 +45,23 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
-// Plays a short sound once without blocking; failures are silent.
-class ISoundPlayer {
+// The speaker: the short beep of a refused key or value, and a sound file
+// played once without blocking. Failures are silent.
+class ISound {
 public:
-    virtual ~ISoundPlayer() = default;
+    virtual ~ISound() = default;
+    virtual void beep() = 0;
     virtual void playOnce(const QString& fileName) = 0;
 };
 
-// Makes the mail sender for the given server settings (a real SMTP client
-// in the program, a recorder in tests).
-using MailSenderFactory = std::function<std::unique_ptr<IMailSender>(const SmtpSettings&)>;
-
+// References, not pointers: a Platform cannot be built with a seam missing.
 struct Platform {
-    IMessageDialog* messages = nullptr;
-    IClock* clock = nullptr;
-    ISoundPlayer* sound = nullptr;
-    // The screens that need these are wired only when they are set.
-    IFileDialogs* fileDialogs = nullptr;
-    report::IPrintTarget* printer = nullptr;
-    MailSenderFactory mail = nullptr;
+    IMessageDialog& messages;
+    IClock& clock;
+    ISound& sound;
+    IFileDialogs& fileDialogs;
+    report::IPrintTarget& printer;
+    IMailTransport& mail;
 };
 
 // Convenience wrappers for the message shapes every screen uses.

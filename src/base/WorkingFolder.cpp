@@ -27,7 +27,7 @@ QStringList matches(const QString& folder, const QString& pattern)
 
 } // namespace
 
-WorkingFolder::WorkingFolder(const QString& folder) : m_path(QDir::cleanPath(QDir(folder).absolutePath())) {}
+WorkingFolder::WorkingFolder(const QString& folder) : path_(QDir::cleanPath(QDir(folder).absolutePath())) {}
 
 WorkingFolder WorkingFolder::current()
 {
@@ -38,8 +38,8 @@ QString WorkingFolder::file(const QString& relativeName) const
 {
     const QString rel = toRelativePath(relativeName);
     if (rel.isEmpty())
-        return m_path;
-    return QDir::cleanPath(QDir(m_path).filePath(rel));
+        return path_;
+    return QDir::cleanPath(QDir(path_).filePath(rel));
 }
 
 QString WorkingFolder::firstMatch(const QString& pattern, const QString& relativeFolder) const
@@ -56,10 +56,10 @@ bool WorkingFolder::holdsMatch(const QString& pattern, const QString& relativeFo
 
 QString WorkingFolder::profileFile() const
 {
-    for (const QString& name : matches(m_path, QStringLiteral("*.Xml"))) {
+    for (const QString& name : matches(path_, QStringLiteral("*.Xml"))) {
         const QChar c = name.at(0);
         if (c >= QLatin1Char('1') && c <= QLatin1Char('9'))
-            return QDir(m_path).filePath(name);
+            return QDir(path_).filePath(name);
     }
     return {};
 }

@@ -15,7 +15,7 @@ public:
     explicit WorkingFolder(const QString& folder);
     static WorkingFolder current();
 
-    QString path() const { return m_path; }
+    QString path() const { return path_; }
 
     // A relative name such as "\Orders" or "\..\Assortiment.Xml" as a clean
     // absolute path.
@@ -44,7 +44,7 @@ public:
     static QStringList customerFolders();
 
 private:
-    QString m_path;
+    QString path_;
 };
 
 } // namespace vonu

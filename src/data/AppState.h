@@ -16,6 +16,10 @@
 namespace vonu {
 
 class DbSession;
+// Lives with the session (desk), so that this header needs no more than its name.
+struct DbSessionDeleter {
+    void operator()(DbSession* session) const;
+};
 
 struct AppState {
     explicit AppState(const QString& workingFolder) : folder(workingFolder) {}
@@ -25,10 +29,14 @@ struct AppState {
     QString workstation;            // order desk: start-up parameter 1
     MorvekIniSettings desk;         // order desk: Morvek.Ini
     LocalSettings settings;         // MorvekVonu.Ini
-    bool settingsReadable = true;   // false: the file is left alone on close
+    // Set once MorvekVonu.Ini was read: only settings that were read are
+    // written back (a start that ended earlier would write the defaults over
+    // the customer's mail settings).
+    bool settingsRead = false;
     CustomerProfile profile;        // `Sleutel`
     Catalog catalog;                // `Assortiment`
-    DbSession* db = nullptr;        // order desk, once the session is open
+    // Order desk, once the session is open; the one owner of the session.
+    std::unique_ptr<DbSession, DbSessionDeleter> db;
 };
 
 } // namespace vonu

@@ -12,26 +12,26 @@ constexpr int kCatalogCodeWidth = 16;
 bool Catalog::load(const QString& path)
 {
     clear();
-    return m_doc.loadFile(path) && buildIndex();
+    return doc_.loadFile(path) && buildIndex();
 }
 
 bool Catalog::loadText(const QString& xml)
 {
     clear();
-    return m_doc.loadText(xml) && buildIndex();
+    return doc_.loadText(xml) && buildIndex();
 }
 
 bool Catalog::loadBytes(const QByteArray& bytes)
 {
     clear();
-    return m_doc.loadBytes(bytes) && buildIndex();
+    return doc_.loadBytes(bytes) && buildIndex();
 }
 
 void Catalog::clear()
 {
-    m_current = TXMLArtikel();
-    m_index.clear();
-    m_doc.clear();
+    current_ = TXMLArtikel();
+    index_.clear();
+    doc_.clear();
 }
 
 bool Catalog::buildIndex()
@@ -39,8 +39,8 @@ bool Catalog::buildIndex()
     const TXMLArtikelen articles = assortiment().Artikelen();
     for (const TXMLArtikel a : articles) {
         const QString code = QString::fromUtf8(a.node().attribute("Artikel").value()).trimmed();
-        if (!code.isEmpty() && !m_index.contains(code))
-            m_index.insert(code, a.node());
+        if (!code.isEmpty() && !index_.contains(code))
+            index_.insert(code, a.node());
     }
     return true;
 }
@@ -68,15 +68,15 @@ QString Catalog::catalogCodeOf(const QString& lineArticleText)
 
 TXMLArtikel Catalog::article(const QString& code) const
 {
-    const auto it = m_index.constFind(code.trimmed());
-    return it == m_index.constEnd() ? TXMLArtikel() : TXMLArtikel(it.value());
+    const auto it = index_.constFind(code.trimmed());
+    return it == index_.constEnd() ? TXMLArtikel() : TXMLArtikel(it.value());
 }
 
 bool Catalog::findArticle(const QString& lineArticleText)
 {
     const QString code = catalogCodeOf(lineArticleText);
-    m_current = code.isEmpty() ? TXMLArtikel() : article(code);
-    return !m_current.isNull();
+    current_ = code.isEmpty() ? TXMLArtikel() : article(code);
+    return !current_.isNull();
 }
 
 TXMLSubartikel Catalog::findSubartikel(const QString& code) const
@@ -84,7 +84,7 @@ TXMLSubartikel Catalog::findSubartikel(const QString& code) const
     const QString wanted = code.trimmed();
     if (wanted.isEmpty())
         return {};
-    for (const TXMLSubartikel s : m_current.Subartikelen()) {
+    for (const TXMLSubartikel s : current_.Subartikelen()) {
         if (s.Artikel().trimmed() == wanted)
             return s;
     }
@@ -96,7 +96,7 @@ TXMLBewerking Catalog::findBewerking(const QString& code) const
     const QString wanted = code.trimmed();
     if (wanted.isEmpty())
         return {};
-    for (const TXMLBewerking b : m_current.Bewerkingen()) {
+    for (const TXMLBewerking b : current_.Bewerkingen()) {
         if (b.Artikel().trimmed() == wanted)
             return b;
     }

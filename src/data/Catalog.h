@@ -21,11 +21,11 @@ public:
     bool loadBytes(const QByteArray& bytes);
     void clear();
 
-    bool isLoaded() const { return m_doc.isActive(); }
-    QString errorText() const { return m_doc.errorText(); }
-    QString fileName() const { return m_doc.fileName(); }
-    MorvekDocument& document() { return m_doc; }
-    TXMLAssortiment assortiment() const { return m_doc.GetMorvek().Assortiment(); }
+    bool isLoaded() const { return doc_.isActive(); }
+    QString errorText() const { return doc_.errorText(); }
+    QString fileName() const { return doc_.fileName(); }
+    MorvekDocument& document() { return doc_; }
+    TXMLAssortiment assortiment() const { return doc_.GetMorvek().Assortiment(); }
 
     QString bestandVersie() const { return assortiment().BestandVersie(); }
     // `LeveringsInformatie` as stored (line breaks kept).
@@ -46,12 +46,12 @@ public:
     // The article with this (trimmed) code, without changing the current one;
     // null when absent. A code listed twice finds its first article.
     TXMLArtikel article(const QString& code) const;
-    int articleCount() const { return int(m_index.size()); }
+    int articleCount() const { return int(index_.size()); }
 
-    TXMLArtikel currentArticle() const { return m_current; }
-    bool hasCurrentArticle() const { return !m_current.isNull(); }
+    TXMLArtikel currentArticle() const { return current_; }
+    bool hasCurrentArticle() const { return !current_.isNull(); }
     // The article lists make the last article they examined current.
-    void setCurrentArticle(const TXMLArtikel& article) { m_current = article; }
+    void setCurrentArticle(const TXMLArtikel& article) { current_ = article; }
 
     // The first sub-article (operation) of the current article whose trimmed
     // code equals the trimmed code; null when none or no current article.
@@ -61,9 +61,9 @@ public:
 private:
     bool buildIndex();
 
-    MorvekDocument m_doc;
-    QHash<QString, pugi::xml_node> m_index;
-    TXMLArtikel m_current;
+    MorvekDocument doc_;
+    QHash<QString, pugi::xml_node> index_;
+    TXMLArtikel current_;
 };
 
 } // namespace vonu

@@ -8,12 +8,12 @@ namespace vonu {
 
 bool CustomerProfile::load(const QString& path)
 {
-    return m_doc.loadFile(path);
+    return doc_.loadFile(path);
 }
 
 bool CustomerProfile::loadText(const QString& xml)
 {
-    return m_doc.loadText(xml);
+    return doc_.loadText(xml);
 }
 
 QString CustomerProfile::customerPlace() const

@@ -15,14 +15,14 @@ public:
     // False with errorText() on a broken file; the profile is then empty.
     bool load(const QString& path);
     bool loadText(const QString& xml);
-    bool loadBytes(const QByteArray& bytes) { return m_doc.loadBytes(bytes); }
-    void clear() { m_doc.clear(); }
+    bool loadBytes(const QByteArray& bytes) { return doc_.loadBytes(bytes); }
+    void clear() { doc_.clear(); }
 
-    bool isLoaded() const { return m_doc.isActive(); }
-    QString errorText() const { return m_doc.errorText(); }
-    QString fileName() const { return m_doc.fileName(); }
-    MorvekDocument& document() { return m_doc; }
-    TXMLSleutel sleutel() const { return m_doc.GetMorvek().Sleutel(); }
+    bool isLoaded() const { return doc_.isActive(); }
+    QString errorText() const { return doc_.errorText(); }
+    QString fileName() const { return doc_.fileName(); }
+    MorvekDocument& document() { return doc_; }
+    TXMLSleutel sleutel() const { return doc_.GetMorvek().Sleutel(); }
 
     // Values kept for the run.
     QString debtorNumber() const { return sleutel().Debiteur().trimmed(); }   // -> OrderDebiteur
@@ -47,7 +47,7 @@ public:
     static QString findProfileFile(const QString& folder);
 
 private:
-    MorvekDocument m_doc;
+    MorvekDocument doc_;
 };
 
 } // namespace vonu

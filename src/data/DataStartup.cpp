@@ -1,5 +1,6 @@
 #include "data/DataStartup.h"
 
+#include "base/Text.h"
 #include "data/FileStamp.h"
 
 #include <QDir>
@@ -7,55 +8,68 @@
 
 namespace vonu {
 
-namespace DataMessages {
-
 namespace {
-const QString kDownload = QStringLiteral("U dient een nieuw assortiment te downloaden!");
-const QString kWebsite = QStringLiteral("Ga hiervoor naar de Morvek-webside...");
+
+namespace Tekst {
+const char* const Fout = "Fout";
+const char* const GeenAssortiment = "Géén assortiment gevonden!";
+const char* const Downloaden = "U dient dit te downloaden!";
+const char* const OngeldigAssortiment = "Ongeldig assortiment!";
+const char* const VerouderdAssortiment = "Verouderd assortiment!";
+const char* const NieuwDownloaden = "U dient een nieuw assortiment te downloaden!";
+const char* const Webside = "Ga hiervoor naar de Morvek-webside...";
+const char* const VersieGeenGetal = "De bestandsversie in het assortiment is geen getal.";
+const char* const AssortimentOnleesbaar = "Assortiment.Xml is niet leesbaar:";
+const char* const GeenSleutel = "Géén klantsleutel gevonden!";
+const char* const SleutelOntbreekt = "Het sleutelbestand (debiteurnummer.Xml) ontbreekt in deze map.";
+const char* const ContactMorvek = "Neem hiervoor contact op met Morvek.";
+const char* const OngeldigeSleutel = "Ongeldige klantsleutel!";
+const char* const BestandOnleesbaar = "Bestand %1 is niet leesbaar:";
+} // namespace Tekst
+
 } // namespace
+
+namespace DataMessages {
 
 QString caption()
 {
-    return QStringLiteral("Fout");
+    return u8(Tekst::Fout);
 }
 
 QStringList catalogMissing()
 {
-    return {QStringLiteral("Géén assortiment gevonden!"), QStringLiteral("U dient dit te downloaden!"), kWebsite};
+    return {u8(Tekst::GeenAssortiment), u8(Tekst::Downloaden), u8(Tekst::Webside)};
 }
 
 QStringList catalogInvalid()
 {
-    return {QStringLiteral("Ongeldig assortiment!"), kDownload, kWebsite};
+    return {u8(Tekst::OngeldigAssortiment), u8(Tekst::NieuwDownloaden), u8(Tekst::Webside)};
 }
 
 QStringList catalogOutdated()
 {
-    return {QStringLiteral("Verouderd assortiment!"), kDownload, kWebsite};
+    return {u8(Tekst::VerouderdAssortiment), u8(Tekst::NieuwDownloaden), u8(Tekst::Webside)};
 }
 
 QStringList catalogStampNotNumeric()
 {
-    return catalogInvalid() << QString() << QStringLiteral("De bestandsversie in het assortiment is geen getal.");
+    return catalogInvalid() << QString() << u8(Tekst::VersieGeenGetal);
 }
 
 QStringList catalogUnreadable(const QString& errorText)
 {
-    return catalogInvalid() << QString() << QStringLiteral("Assortiment.Xml is niet leesbaar:") << errorText;
+    return catalogInvalid() << QString() << u8(Tekst::AssortimentOnleesbaar) << errorText;
 }
 
 QStringList profileMissing()
 {
-    return {QStringLiteral("Géén klantsleutel gevonden!"),
-            QStringLiteral("Het sleutelbestand (debiteurnummer.Xml) ontbreekt in deze map."),
-            QStringLiteral("Neem hiervoor contact op met Morvek.")};
+    return {u8(Tekst::GeenSleutel), u8(Tekst::SleutelOntbreekt), u8(Tekst::ContactMorvek)};
 }
 
 QStringList profileUnreadable(const QString& fileName, const QString& errorText)
 {
-    return {QStringLiteral("Ongeldige klantsleutel!"),
-            QStringLiteral("Bestand %1 is niet leesbaar:").arg(fileName), errorText,
-            QStringLiteral("Neem hiervoor contact op met Morvek.")};
+    return {u8(Tekst::OngeldigeSleutel), u8(Tekst::BestandOnleesbaar).arg(fileName), errorText,
+            u8(Tekst::ContactMorvek)};
 }
 
 } // namespace DataMessages

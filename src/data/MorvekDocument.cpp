@@ -130,7 +130,7 @@ QByteArray declaredEncoding(const QByteArray& head)
     return decl.mid(i + 1, endQuote - i - 1).trimmed().toLower();
 }
 
-MorvekDocument::MorvekDocument() : m_doc(std::make_unique<pugi::xml_document>()) {}
+MorvekDocument::MorvekDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
 MorvekDocument::~MorvekDocument() = default;
 MorvekDocument::MorvekDocument(MorvekDocument&&) noexcept = default;
 MorvekDocument& MorvekDocument::operator=(MorvekDocument&&) noexcept = default;
@@ -138,30 +138,30 @@ MorvekDocument& MorvekDocument::operator=(MorvekDocument&&) noexcept = default;
 MorvekDocument MorvekDocument::NewMorvek()
 {
     MorvekDocument d;
-    d.m_doc->append_child("Morvek");
+    d.doc_->append_child("Morvek");
     return d;
 }
 
 bool MorvekDocument::isActive() const
 {
-    return m_doc && m_doc->document_element();
+    return doc_ && doc_->document_element();
 }
 
 void MorvekDocument::clear()
 {
-    m_doc->reset();
+    doc_->reset();
 }
 
 bool MorvekDocument::fail(const QString& text)
 {
-    m_doc->reset();
-    m_error = text;
+    doc_->reset();
+    error_ = text;
     return false;
 }
 
 TXMLMorvek MorvekDocument::GetMorvek() const
 {
-    return TXMLMorvek(m_doc->document_element());
+    return TXMLMorvek(doc_->document_element());
 }
 
 // Parses a buffer allocated with pugixml's allocator; pugixml takes it over
@@ -169,27 +169,27 @@ TXMLMorvek MorvekDocument::GetMorvek() const
 // loaded document needs little more than the file plus its nodes.
 bool MorvekDocument::parseOwnedBuffer(void* buffer, size_t size, int encoding)
 {
-    m_doc->reset();
+    doc_->reset();
     const pugi::xml_parse_result r =
-        m_doc->load_buffer_inplace_own(buffer, size, kParseOptions, pugi::xml_encoding(encoding));
+        doc_->load_buffer_inplace_own(buffer, size, kParseOptions, pugi::xml_encoding(encoding));
     if (!r) {
-        m_error = parseErrorText(r.status);
-        m_lastStatus = int(r.status);
-        m_lastOffset = r.offset;
-        m_doc->reset();
+        error_ = parseErrorText(r.status);
+        lastStatus_ = int(r.status);
+        lastOffset_ = r.offset;
+        doc_->reset();
         return false;
     }
     // A well-formed Morvek document has exactly one root, named Morvek.
     int roots = 0;
-    for (pugi::xml_node n : m_doc->children())
+    for (pugi::xml_node n : doc_->children())
         roots += n.type() == pugi::node_element;
     if (roots > 1)
         return fail(QStringLiteral("Het bestand bevat meer dan één hoofdelement."));
-    const pugi::xml_node root = m_doc->document_element();
+    const pugi::xml_node root = doc_->document_element();
     if (std::strcmp(root.name(), "Morvek") != 0)
         return fail(QStringLiteral("Het hoofdelement is '%1' in plaats van 'Morvek'.")
                         .arg(QString::fromUtf8(root.name())));
-    m_error.clear();
+    error_.clear();
     return true;
 }
 
@@ -221,12 +221,12 @@ bool MorvekDocument::loadBytesUnguarded(QByteArray bytes)
     if (!buffer)
         return fail(parseErrorText(pugi::status_out_of_memory));
     std::memcpy(buffer, bytes.constData(), size_t(bytes.size()));
-    m_lastStatus = 0;
+    lastStatus_ = 0;
     if (parseOwnedBuffer(buffer, size_t(bytes.size()), encoding))
         return true;
-    if (m_lastStatus != 0)
-        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), bytes.constData(), size_t(bytes.size()),
-                                  m_lastOffset);
+    if (lastStatus_ != 0)
+        error_ = positionedError(pugi::xml_parse_status(lastStatus_), bytes.constData(), size_t(bytes.size()),
+                                  lastOffset_);
     return false;
 }
 
@@ -250,12 +250,12 @@ bool MorvekDocument::loadTextUnguarded(const QString& xml)
     if (!buffer)
         return fail(parseErrorText(pugi::status_out_of_memory));
     std::memcpy(buffer, utf8.constData(), size_t(utf8.size()));
-    m_lastStatus = 0;
+    lastStatus_ = 0;
     if (parseOwnedBuffer(buffer, size_t(utf8.size()), pugi::encoding_utf8))
         return true;
-    if (m_lastStatus != 0)
-        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), utf8.constData(), size_t(utf8.size()),
-                                  m_lastOffset);
+    if (lastStatus_ != 0)
+        error_ = positionedError(pugi::xml_parse_status(lastStatus_), utf8.constData(), size_t(utf8.size()),
+                                  lastOffset_);
     return false;
 }
 
@@ -270,7 +270,7 @@ bool MorvekDocument::loadFile(const QString& path)
 
 bool MorvekDocument::loadFileUnguarded(const QString& path)
 {
-    m_fileName = path;
+    fileName_ = path;
     QFile file(path);
     if (!file.exists())
         return fail(parseErrorText(pugi::status_file_not_found));
@@ -296,15 +296,15 @@ bool MorvekDocument::loadFileUnguarded(const QString& path)
         pugi::get_memory_deallocation_function()(buffer);
         return fail(tooMuch);
     }
-    m_lastStatus = 0;
+    lastStatus_ = 0;
     if (parseOwnedBuffer(buffer, size_t(size), pugi::encoding_auto))
         return true;
-    if (m_lastStatus != 0) {
+    if (lastStatus_ != 0) {
         // The parse buffer is gone; read the start again to place the error.
         file.seek(0);
-        const QByteArray start = file.read(std::max<qint64>(0, m_lastOffset));
-        m_error = positionedError(pugi::xml_parse_status(m_lastStatus), start.constData(), size_t(start.size()),
-                                  m_lastOffset);
+        const QByteArray start = file.read(std::max<qint64>(0, lastOffset_));
+        error_ = positionedError(pugi::xml_parse_status(lastStatus_), start.constData(), size_t(start.size()),
+                                  lastOffset_);
     }
     return false;
 }
@@ -318,17 +318,17 @@ QByteArray MorvekDocument::toBytes() const
 {
     std::ostringstream out;
     out << kDeclaration;
-    if (const pugi::xml_node root = m_doc->document_element())
+    if (const pugi::xml_node root = doc_->document_element())
         root.print(out, "", pugi::format_raw, pugi::encoding_utf8);
     return QByteArray::fromStdString(out.str());
 }
 
 bool MorvekDocument::save(const QString& path)
 {
-    if (!writeFileAtomically(path, toBytes(), &m_error))
+    if (!writeFileAtomically(path, toBytes(), &error_))
         return false;
-    m_fileName = path;
-    m_error.clear();
+    fileName_ = path;
+    error_.clear();
     return true;
 }
 

@@ -57,9 +57,9 @@ public:
     // rename; on failure the old file stays and errorText() says why.
     bool save(const QString& path);
 
-    QString fileName() const { return m_fileName; }
-    void setFileName(const QString& path) { m_fileName = path; }
-    QString errorText() const { return m_error; }
+    QString fileName() const { return fileName_; }
+    void setFileName(const QString& path) { fileName_ = path; }
+    QString errorText() const { return error_; }
 
 private:
     bool fail(const QString& text);
@@ -68,11 +68,11 @@ private:
     bool loadTextUnguarded(const QString& xml);
     bool parseOwnedBuffer(void* buffer, size_t size, int encoding);
 
-    std::unique_ptr<pugi::xml_document> m_doc;
-    QString m_fileName;
-    QString m_error;
-    int m_lastStatus = 0;        // pugixml status of the last failed parse
-    ptrdiff_t m_lastOffset = 0;  // and where it stopped
+    std::unique_ptr<pugi::xml_document> doc_;
+    QString fileName_;
+    QString error_;
+    int lastStatus_ = 0;        // pugixml status of the last failed parse
+    ptrdiff_t lastOffset_ = 0;  // and where it stopped
 };
 
 // The character set a file declares in its XML declaration ("" when it

@@ -15,7 +15,7 @@
     QString Name() const { return field(#Name); } \
     void set##Name(const QString& value) { setField(#Name, value); }
 #define VONU_XML_CONTAINER(Class, Name) \
-    Class Name() const { return Class(m_node); }
+    Class Name() const { return Class(node_); }
 
 namespace vonu {
 

@@ -46,70 +46,70 @@ QByteArray xmlUtf8(const QString& value)
 
 QString TXMLNode::tagName() const
 {
-    return fromUtf8(m_node.name());
+    return fromUtf8(node_.name());
 }
 
 QString TXMLNode::xml() const
 {
-    if (!m_node)
+    if (!node_)
         return {};
     std::ostringstream out;
-    m_node.print(out, "", pugi::format_raw, pugi::encoding_utf8);
+    node_.print(out, "", pugi::format_raw, pugi::encoding_utf8);
     return QString::fromStdString(out.str());
 }
 
 QString TXMLNode::attribute(const char* name) const
 {
-    return fromUtf8(m_node.attribute(name).value());
+    return fromUtf8(node_.attribute(name).value());
 }
 
 void TXMLNode::setAttribute(const char* name, const QString& value)
 {
-    if (!m_node)
+    if (!node_)
         return;
-    pugi::xml_attribute a = m_node.attribute(name);
+    pugi::xml_attribute a = node_.attribute(name);
     if (!a)
-        a = m_node.append_attribute(name);
+        a = node_.append_attribute(name);
     a.set_value(xmlUtf8(value).constData());
 }
 
 QString TXMLNode::field(const char* name) const
 {
     // child_value: the first text child, or "" when absent.
-    return fromUtf8(m_node.child_value(name));
+    return fromUtf8(node_.child_value(name));
 }
 
 void TXMLNode::setField(const char* name, const QString& value)
 {
-    if (!m_node)
+    if (!node_)
         return;
-    pugi::xml_node f = m_node.child(name);
+    pugi::xml_node f = node_.child(name);
     if (!f)
-        f = m_node.append_child(name);
+        f = node_.append_child(name);
     f.text().set(xmlUtf8(value).constData());
 }
 
 pugi::xml_node TXMLNode::section(const char* name) const
 {
-    if (!m_node)
+    if (!node_)
         return {};
-    pugi::xml_node s = m_node.child(name);
+    pugi::xml_node s = node_.child(name);
     if (!s)
-        s = pugi::xml_node(m_node).append_child(name);
+        s = pugi::xml_node(node_).append_child(name);
     return s;
 }
 
 int TXMLNodeCollection::Count() const
 {
     int n = 0;
-    for (pugi::xml_node i = firstItem(); i; i = i.next_sibling(m_itemTag))
+    for (pugi::xml_node i = firstItem(); i; i = i.next_sibling(itemTag_))
         ++n;
     return n;
 }
 
 pugi::xml_node TXMLNodeCollection::firstItem() const
 {
-    return container().child(m_itemTag);
+    return container().child(itemTag_);
 }
 
 pugi::xml_node TXMLNodeCollection::itemNode(int index) const
@@ -118,24 +118,24 @@ pugi::xml_node TXMLNodeCollection::itemNode(int index) const
         return {};
     pugi::xml_node i = firstItem();
     while (i && index-- > 0)
-        i = i.next_sibling(m_itemTag);
+        i = i.next_sibling(itemTag_);
     return i;
 }
 
 pugi::xml_node TXMLNodeCollection::ensureContainer()
 {
-    if (!m_parent)
+    if (!parent_)
         return {};
-    pugi::xml_node c = m_parent.child(m_containerTag);
+    pugi::xml_node c = parent_.child(containerTag_);
     if (!c)
-        c = m_parent.append_child(m_containerTag);
+        c = parent_.append_child(containerTag_);
     return c;
 }
 
 pugi::xml_node TXMLNodeCollection::addNode()
 {
     pugi::xml_node c = ensureContainer();
-    return c ? c.append_child(m_itemTag) : pugi::xml_node();
+    return c ? c.append_child(itemTag_) : pugi::xml_node();
 }
 
 pugi::xml_node TXMLNodeCollection::insertNode(int index)
@@ -144,7 +144,7 @@ pugi::xml_node TXMLNodeCollection::insertNode(int index)
     if (!c)
         return {};
     const pugi::xml_node before = itemNode(index < 0 ? 0 : index);
-    return before ? c.insert_child_before(m_itemTag, before) : c.append_child(m_itemTag);
+    return before ? c.insert_child_before(itemTag_, before) : c.append_child(itemTag_);
 }
 
 } // namespace vonu

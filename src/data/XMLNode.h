@@ -17,17 +17,17 @@ namespace vonu {
 class TXMLNode {
 public:
     TXMLNode() = default;
-    explicit TXMLNode(pugi::xml_node node) : m_node(node) {}
+    explicit TXMLNode(pugi::xml_node node) : node_(node) {}
 
     // True when the element does not exist (an item past the end, a
     // section of a document that was never loaded, ...).
-    bool isNull() const { return !m_node; }
-    pugi::xml_node node() const { return m_node; }
+    bool isNull() const { return !node_; }
+    pugi::xml_node node() const { return node_; }
     QString tagName() const;
     // The element and everything below it as XML text, without indentation.
     QString xml() const;
 
-    friend bool operator==(const TXMLNode& a, const TXMLNode& b) { return a.m_node == b.m_node; }
+    friend bool operator==(const TXMLNode& a, const TXMLNode& b) { return a.node_ == b.node_; }
 
 protected:
     QString attribute(const char* name) const;
@@ -38,7 +38,7 @@ protected:
     // access when absent (and when this element exists).
     pugi::xml_node section(const char* name) const;
 
-    pugi::xml_node m_node;
+    pugi::xml_node node_;
 };
 
 // A container element (`Artikelen`, `Orderregels`, ...) seen from its
@@ -46,14 +46,14 @@ protected:
 class TXMLNodeCollection {
 public:
     TXMLNodeCollection(pugi::xml_node parent, const char* containerTag, const char* itemTag)
-        : m_parent(parent), m_containerTag(containerTag), m_itemTag(itemTag) {}
+        : parent_(parent), containerTag_(containerTag), itemTag_(itemTag) {}
 
     // Counting and indexed access walk the items (O(n)); loop over large
     // containers with range-for instead of Item(i).
     int Count() const;
     bool isEmpty() const { return !firstItem(); }
-    pugi::xml_node container() const { return m_parent ? m_parent.child(m_containerTag) : pugi::xml_node(); }
-    const char* itemTag() const { return m_itemTag; }
+    pugi::xml_node container() const { return parent_ ? parent_.child(containerTag_) : pugi::xml_node(); }
+    const char* itemTag() const { return itemTag_; }
 
 protected:
     pugi::xml_node firstItem() const;
@@ -65,9 +65,9 @@ protected:
 private:
     pugi::xml_node ensureContainer();
 
-    pugi::xml_node m_parent;
-    const char* m_containerTag;
-    const char* m_itemTag;
+    pugi::xml_node parent_;
+    const char* containerTag_;
+    const char* itemTag_;
 };
 
 // Typed container: items come back as T.
@@ -82,14 +82,14 @@ public:
 
     class iterator {
     public:
-        iterator(pugi::xml_node n, const char* tag) : m_n(n), m_tag(tag) {}
-        T operator*() const { return T(m_n); }
-        iterator& operator++() { m_n = m_n.next_sibling(m_tag); return *this; }
-        bool operator!=(const iterator& o) const { return m_n != o.m_n; }
-        bool operator==(const iterator& o) const { return m_n == o.m_n; }
+        iterator(pugi::xml_node n, const char* tag) : n_(n), tag_(tag) {}
+        T operator*() const { return T(n_); }
+        iterator& operator++() { n_ = n_.next_sibling(tag_); return *this; }
+        bool operator!=(const iterator& o) const { return n_ != o.n_; }
+        bool operator==(const iterator& o) const { return n_ == o.n_; }
     private:
-        pugi::xml_node m_n;
-        const char* m_tag;
+        pugi::xml_node n_;
+        const char* tag_;
     };
     iterator begin() const { return iterator(firstItem(), itemTag()); }
     iterator end() const { return iterator(pugi::xml_node(), itemTag()); }

@@ -1,5 +1,7 @@
 #include "desk/DbConventions.h"
 
+#include <QCryptographicHash>
+
 #include <QStringList>
 
 namespace vonu {
@@ -49,9 +51,23 @@ QString sqlQualifiedIdentifier(const QString& tableDotColumn)
     return sqlIdentifier(tableDotColumn.left(dot)) + QLatin1Char('.') + sqlIdentifier(tableDotColumn.mid(dot + 1));
 }
 
+QString sqlQuotedName(const QString& name)
+{
+    QString inner = name;
+    inner.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
 QString scratchTableName(const QString& user, const QString& table)
 {
-    return (QStringLiteral("tmp_") + user + QLatin1Char('_') + table).toLower();
+    // PostgreSQL cuts identifiers at 63 bytes; the database names the table
+    // by the same rule (vonu_tijdelijke_tabelnaam).
+    const QString full = QStringLiteral("tmp_") + user + QLatin1Char('_') + table.toLower();
+    if (full.toUtf8().size() <= 63)
+        return full;
+    const QByteArray key = (user + QLatin1Char('/') + table.toLower()).toUtf8();
+    return QStringLiteral("tmp_")
+           + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Md5).toHex());
 }
 
 } // namespace vonu

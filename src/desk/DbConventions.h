@@ -38,7 +38,13 @@ QString sessionUserName(const QString& workingFolder);
 QString sqlIdentifier(const QString& name);
 QString sqlQualifiedIdentifier(const QString& tableDotColumn);
 
-// The scratch table TijdelijkeTabel creates for a user: tmp_<user>_<table>.
+// A name returned by the database (a scratch table) as a quoted identifier,
+// its case kept.
+QString sqlQuotedName(const QString& name);
+
+// The scratch table TijdelijkeTabel creates for a user: tmp_<user>_<table>,
+// the user as written and the table in lower case, or "tmp_" and an md5 of
+// both when that would be longer than an identifier may be.
 QString scratchTableName(const QString& user, const QString& table);
 
 } // namespace vonu

@@ -1,6 +1,8 @@
 #include "desk/DbSession.h"
 
 #include "base/IniFile.h"
+#include "base/Text.h"
+#include "data/AppState.h"
 #include "desk/DbConventions.h"
 
 #include <QAtomicInt>
@@ -12,22 +14,29 @@
 #include <QSqlError>
 #include <QUuid>
 #include <QSqlField>
+#include <QTimeZone>
 
 namespace vonu {
 
 namespace {
 
 // Messages of the database session, in one place.
-const QString kCaptionFout = QStringLiteral("Fout");
-const QString kNoDatabase = QStringLiteral("Geen database opgegeven (DatabaseOrder in MorvekAdministratie.Ini).");
-const QString kNoConnection = QStringLiteral("Geen verbinding met de orderdatabase %1 op %2.");
-const QString kConnectionLost = QStringLiteral("De verbinding met de orderdatabase is verbroken.");
-const QString kReconnectNext = QStringLiteral("Bij de volgende actie wordt opnieuw verbinding gemaakt.");
-const QString kNoConstants = QStringLiteral("De konstanten (Konstanten ID 1) ontbreken in de orderdatabase.");
-const QString kNoOrderNumber = QStringLiteral("Er kon geen ordernummer worden bepaald (Konstanten ID 1).");
+namespace Tekst {
+const char* const Fout = "Fout";
+const char* const GeenDatabase = "Geen database opgegeven (DatabaseOrder in MorvekAdministratie.Ini).";
+const char* const GeenVerbinding = "Geen verbinding met de orderdatabase %1 op %2.";
+const char* const DezeComputer = "deze computer";
+const char* const VerbindingVerbroken = "De verbinding met de orderdatabase is verbroken.";
+const char* const OpnieuwVerbinden = "Bij de volgende actie wordt opnieuw verbinding gemaakt.";
+const char* const NietsBewaard = "Niets van deze actie is bewaard.";
+const char* const GeenKonstanten = "De konstanten (Konstanten ID 1) ontbreken in de orderdatabase.";
+const char* const GeenOrdernummer = "Er kon geen ordernummer worden bepaald (Konstanten ID 1).";
+const char* const OngeldigeProcedure = "Ongeldige procedurenaam: %1";
+const char* const OngeldigeParameter = "Ongeldige parameternaam: %1";
+} // namespace Tekst
 
-const QString kRecordVonuOrder = QStringLiteral("VonuOrder");
-const QString kTableVonuOrder = QStringLiteral("VonuOrder");
+// The session row's `[Record]` and the lock rows' `[Table]`.
+const QString kVonuOrder = QStringLiteral("VonuOrder");
 
 // Prepared statements are kept per statement text; a program issues a few
 // hundred different texts at most, so an overflow only means a busy screen
@@ -162,7 +171,14 @@ bool DbSession::open(const QString& userName, const ConnectionSettings& settings
     settings_ = settings;
     if (!connect())
         return false;
-    if (!registerSession() || !readConstants() || !removeLeftoverLocks()) {
+    // The constants first: a database the desk cannot work with gets no
+    // session row.
+    if (!readConstants() || !registerSession()) {
+        disconnect();
+        return false;
+    }
+    if (!removeLeftoverLocks()) {
+        removeSession();
         disconnect();
         return false;
     }
@@ -177,11 +193,15 @@ void DbSession::close()
     open_ = false;
     if (inTransaction_)
         rollback();
-    // A session whose connection was lost connects once more to tidy up.
+    transactionFailed_ = false;
+    // A connection lost without a statement noticing it would make the tidy
+    // up fail and leave the rows behind for the other workstations to see:
+    // connect again first.
+    if (connected_ && !probeConnection())
+        disconnect();
     if (ensureConnected()) {
         releaseOrderLocks();
-        exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and record = ? and \"table\" is null"),
-             {user_, kRecordVonuOrder});
+        removeSession();
     }
     disconnect();
 }
@@ -201,7 +221,7 @@ QString DbSession::extraVrachtOmschrijving2() const
 bool DbSession::connect()
 {
     if (settings_.databaseOrder.trimmed().isEmpty()) {
-        reportLines({kNoDatabase});
+        reportLines({u8(Tekst::GeenDatabase)});
         return false;
     }
     QSqlDatabase db = QSqlDatabase::contains(connectionName_)
@@ -213,26 +233,57 @@ bool DbSession::connect()
     db.setPort(settings_.port());
     db.setDatabaseName(settings_.databaseOrder.trimmed());
     // The application name carries the lock owner, so other programs can tell
-    // whether the owner of a lock row still runs.
-    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=") + applicationName());
+    // whether the owner of a lock row still runs. Keep-alives and the user
+    // time-out end a dead link long before the statement time-out.
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=%1;keepalives=1;"
+                                        "keepalives_idle=%2;keepalives_interval=%3;keepalives_count=%4;"
+                                        "tcp_user_timeout=%5")
+                             .arg(applicationName())
+                             .arg(deadLinkSeconds / 2)
+                             .arg(deadLinkSeconds / 6)
+                             .arg(3)
+                             .arg(deadLinkSeconds * 1000));
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.open()) {
-        QStringList lines{kNoConnection.arg(settings_.databaseOrder.trimmed(),
+        QStringList lines{u8(Tekst::GeenVerbinding).arg(settings_.databaseOrder.trimmed(),
                                             settings_.serverOrder.trimmed().isEmpty()
-                                                ? QStringLiteral("deze computer")
+                                                ? u8(Tekst::DezeComputer)
                                                 : settings_.serverOrder.trimmed())};
         lines += errorLines(db.lastError());
         reportLines(lines);
         db.close();
         return false;
     }
-    QSqlQuery setup(db);
-    if (!setup.exec(QStringLiteral("set statement_timeout = %1").arg(statementTimeoutSeconds * 1000))) {
-        reportError(setup.lastError());
+    if (!setUpConnection()) {
         db.close();
         return false;
     }
     connected_ = true;
+    return true;
+}
+
+bool DbSession::setUpConnection()
+{
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    QSqlQuery setup(db);
+    if (!setup.exec(QStringLiteral("set statement_timeout = %1").arg(statementTimeoutSeconds * 1000))) {
+        reportLines(errorLines(setup.lastError()));
+        return false;
+    }
+    // The server's own zone would turn a date bound at midnight into the day
+    // before or after, and getdate() into another clock than the desk's.
+    const QString zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    setup.prepare(QStringLiteral("select set_config('TimeZone', ?, false)"));
+    setup.addBindValue(zone);
+    if (zone.isEmpty() || !setup.exec()) {
+        // A zone name the server does not know: the present offset, in hours
+        // east of UTC, still gives today's dates right.
+        const int offset = QDateTime::currentDateTime().offsetFromUtc();
+        if (!setup.exec(QStringLiteral("set time zone %1").arg(double(offset) / 3600.0))) {
+            reportLines(errorLines(setup.lastError()));
+            return false;
+        }
+    }
     return true;
 }
 
@@ -264,7 +315,7 @@ bool DbSession::probeConnection()
 
 void DbSession::reportLines(const QStringList& lines)
 {
-    showMessage(messages_, kCaptionFout, lines);
+    showMessage(messages_, u8(Tekst::Fout), lines);
 }
 
 void DbSession::reportError(const QSqlError& error)
@@ -276,9 +327,10 @@ void DbSession::reportError(const QSqlError& error)
         QSqlDatabase::database(connectionName_, false).rollback();
         inTransaction_ = false;
         transactionFailed_ = true;
+        lines << u8(Tekst::NietsBewaard);
     }
     if (!probeConnection()) {
-        lines << QString() << kConnectionLost << kReconnectNext;
+        lines << QString() << u8(Tekst::VerbindingVerbroken) << u8(Tekst::OpnieuwVerbinden);
         disconnect();
     }
     reportLines(lines);
@@ -365,14 +417,14 @@ DbRows DbSession::call(const QString& procedure, const QList<DbArg>& args)
     // The names come from the program, never from a user; still, only plain
     // names reach the statement text.
     if (!isIdentifier(procedure)) {
-        reportLines({QStringLiteral("Ongeldige procedurenaam: %1").arg(procedure)});
+        reportLines({u8(Tekst::OngeldigeProcedure).arg(procedure)});
         return {};
     }
     QStringList parts;
     QVariantList values;
     for (const DbArg& arg : args) {
         if (!isIdentifier(arg.first)) {
-            reportLines({QStringLiteral("Ongeldige parameternaam: %1").arg(arg.first)});
+            reportLines({u8(Tekst::OngeldigeParameter).arg(arg.first)});
             return {};
         }
         parts << sqlIdentifier(arg.first) + QStringLiteral(" => ?");
@@ -430,7 +482,7 @@ bool DbSession::registerSession()
     // The unique session index turns a second start of the same user into a
     // no-op instead of a second row.
     return exec(QStringLiteral("insert into APC_Tabel (\"user\", record) values (?, ?) on conflict do nothing"),
-                {user_, kRecordVonuOrder});
+                {user_, kVonuOrder});
 }
 
 bool DbSession::readConstants()
@@ -444,11 +496,17 @@ bool DbSession::readConstants()
     if (!rows)
         return false;
     if (!rows.found()) {
-        reportLines({kNoConstants});
+        reportLines({u8(Tekst::GeenKonstanten)});
         return false;
     }
     constants_ = rows.rows.first();
     return true;
+}
+
+bool DbSession::removeSession()
+{
+    return exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and record = ? and \"table\" is null"),
+                {user_, kVonuOrder});
 }
 
 QString DbSession::applicationName() const
@@ -461,7 +519,7 @@ bool DbSession::releaseOrderLocks()
     // Only this program's own locks: another desk of the same user keeps the
     // order it shows.
     return exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ? and Sessie = ?"),
-                {user_, kTableVonuOrder, lockOwner_});
+                {user_, kVonuOrder, lockOwner_});
 }
 
 bool DbSession::removeLeftoverLocks()
@@ -472,7 +530,7 @@ bool DbSession::removeLeftoverLocks()
                     "delete from APC_Tabel t where t.\"user\" = ? and t.\"table\" = ? and "
                     "(t.Sessie is null or t.Sessie = ? or not exists (select 1 from pg_stat_activity a "
                     "where a.application_name = 'VonuOrder/' || t.Sessie))"),
-                {user_, kTableVonuOrder, lockOwner_});
+                {user_, kVonuOrder, lockOwner_});
 }
 
 std::optional<DbSession::LockHolder> DbSession::lockHolder(const QString& orderKey)
@@ -497,22 +555,23 @@ DbSession::LockResult DbSession::lockOrder(const QString& orderKey, LockHolder* 
             *holder = {existing.text(QStringLiteral("user")), existing.text(QStringLiteral("table"))};
         return LockResult::InUse;
     }
-    const bool ownTransaction = !inTransaction_;
-    if (ownTransaction && !begin())
-        return LockResult::Failed;
+    std::optional<DbTransaction> own;
+    if (!inTransaction_) {
+        own.emplace(*this);
+        if (!*own)
+            return LockResult::Failed;
+    }
     // The new lock first: when another workstation took the order between
     // the check and now, the order still on screen keeps its lock.
     int inserted = 0;
     bool ok = exec(QStringLiteral("insert into APC_Tabel (\"user\", \"table\", record, Sessie) values (?, ?, ?, ?) "
                                   "on conflict (record) where \"table\" in ('Order', 'VonuOrder') do nothing"),
-                   {user_, kTableVonuOrder, orderKey, lockOwner_}, &inserted);
+                   {user_, kVonuOrder, orderKey, lockOwner_}, &inserted);
     if (ok && inserted == 1)
         ok = exec(QStringLiteral("delete from APC_Tabel where \"user\" = ? and \"table\" = ? and Sessie = ? "
                                  "and record <> ?"),
-                  {user_, kTableVonuOrder, lockOwner_, orderKey});
-    if (ownTransaction && !(ok ? commit() : (rollback(), false)))
-        return LockResult::Failed;
-    if (!ok)
+                  {user_, kVonuOrder, lockOwner_, orderKey});
+    if (!ok || (own && !own->commit()))
         return LockResult::Failed;
     if (inserted == 1)
         return LockResult::Locked;
@@ -531,10 +590,36 @@ QString DbSession::drawOrderNumber()
     if (!rows)
         return {};
     if (!rows.found()) {
-        reportLines({kNoOrderNumber});
+        reportLines({u8(Tekst::GeenOrdernummer)});
         return {};
     }
     return rows.text(QStringLiteral("nummer"));
+}
+
+// ---------------------------------------------------------------------------
+
+void DbSessionDeleter::operator()(DbSession* session) const
+{
+    delete session;
+}
+
+DbTransaction::DbTransaction(DbSession& session)
+    : session_(session), active_(session.begin())
+{
+}
+
+DbTransaction::~DbTransaction()
+{
+    if (active_)
+        session_.rollback();
+}
+
+bool DbTransaction::commit()
+{
+    if (!active_)
+        return false;
+    active_ = false;
+    return session_.commit();
 }
 
 } // namespace vonu

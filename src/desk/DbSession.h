@@ -6,7 +6,13 @@
 // Every failure is reported here, through the message dialog ("Fout" with
 // the server's text), and comes back to the caller as a failed result, so
 // the caller only stops its action. A lost connection is noticed when a
-// statement fails; the next statement connects again.
+// statement fails; the next statement connects again. A link that dies
+// without a word (a cable, a router) is noticed by TCP keep-alives and a
+// user time-out well within the statement time-out, so no statement waits
+// for ever.
+//
+// The session runs in the time zone of this computer: a date the desk binds
+// is the date the database stores, and getdate() is the desk's local time.
 
 #include "base/Platform.h"
 
@@ -101,8 +107,10 @@ public:
     DbRows call(const QString& procedure, const QList<DbArg>& args);
 
     // Transactions: everything between begin and commit is stored together
-    // or not at all. A failed statement inside one rolls it back at once;
-    // commit then returns false.
+    // or not at all. A failed statement inside one rolls it back at once (its
+    // message shown); the statements after it are refused without another
+    // message until commit (which then returns false) or rollback. Prefer a
+    // DbTransaction, which cannot be left open.
     bool begin();
     bool commit();
     void rollback();
@@ -135,6 +143,12 @@ public:
 
     // The statement time-out of every statement, in seconds.
     static constexpr int statementTimeoutSeconds = 300;
+    // How long a dead link may go unnoticed: idle keep-alives after this many
+    // seconds, and unacknowledged data for as long, end the connection.
+    static constexpr int deadLinkSeconds = 60;
+
+    // The name of the connection in QSqlDatabase (for diagnostics and tests).
+    const QString& connectionName() const { return connectionName_; }
 
 private:
     bool connect();
@@ -144,7 +158,9 @@ private:
     void reportError(const QSqlError& error);
     void reportLines(const QStringList& lines);
     bool probeConnection();
+    bool setUpConnection();
     bool registerSession();
+    bool removeSession();
     bool readConstants();
     bool removeLeftoverLocks();
 
@@ -160,6 +176,29 @@ private:
     bool connected_ = false;
     bool inTransaction_ = false;
     bool transactionFailed_ = false;
+};
+
+// A transaction that cannot be left open: unless commit() succeeded, it is
+// rolled back when the guard ends (an early return, a failed statement).
+//
+//     DbTransaction t(session);
+//     if (!t || !session.exec(...) || !session.exec(...) || !t.commit())
+//         return false;   // nothing of it was stored
+class DbTransaction {
+public:
+    explicit DbTransaction(DbSession& session);
+    ~DbTransaction();
+    DbTransaction(const DbTransaction&) = delete;
+    DbTransaction& operator=(const DbTransaction&) = delete;
+
+    // False when the transaction could not begin (the reason was shown).
+    explicit operator bool() const { return active_; }
+    // True when everything since the start is stored.
+    bool commit();
+
+private:
+    DbSession& session_;
+    bool active_ = false;
 };
 
 } // namespace vonu

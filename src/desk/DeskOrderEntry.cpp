@@ -35,19 +35,13 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
       searchQueries_(db)
 {
     search = [this](const QString& title, const QString& initial) -> std::optional<QString> {
-        IMessageDialog* messages = screen_.platform().messages;
-        if (!messages)
-            return std::nullopt;
-        return TVonuOrderZoekscherm::choose(searchQueries_, *messages, db_.userName(), db_.settings().administratie,
+        return TVonuOrderZoekscherm::choose(searchQueries_, screen_.platform().messages, db_.userName(), db_.settings().administratie,
                                             title, initial, {}, &screen_);
     };
     extra_.search = [this](const QString& title, const QString& initial) { return search(title, initial); };
     extra_.standaardTekst = [this](QChar type) -> std::optional<StandaardTekstKeuze> {
-        IMessageDialog* messages = screen_.platform().messages;
-        if (!messages)
-            return std::nullopt;
         const auto text =
-            TVonuOrderZoek_tekstscherm::choose(db_, *messages, type, db_.settings().administratie, &extra_);
+            TVonuOrderZoek_tekstscherm::choose(db_, screen_.platform().messages, type, db_.settings().administratie, &extra_);
         if (!text)
             return std::nullopt;
         return StandaardTekstKeuze{text->aflever, text->productie};
@@ -77,17 +71,17 @@ DeliveryAddressTexts DeskOrderEntry::deliveryAddress(int shipTo)
 {
     ExtraOrderData& extra = screen_.order().desk().extra;
     const QString verzend = screen_.ordervoor()->itemText(shipTo).left(2);
-    const QDate today = screen_.platform().clock ? screen_.platform().clock->today() : QDate::currentDate();
+    const QDate today = screen_.platform().clock.today();
     const DeskDelivery::Applied applied =
         delivery_.applyShipTo(extra, screen_.order().desk().debiteur, verzend, screen_.orderdatum()->date(), today,
                               !ordernummer().trimmed().isEmpty());
     if (!applied.dateError.isEmpty()) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, applied.dateError);
     }
     if (applied.freeDayMoved && !showingExtra_) {
         // The operator sees the date that replaced the free day at once.
-        QApplication::beep();
+        screen_.platform().sound.beep();
         extra_.statusBar()->showMessage(applied.freeDayMessage);
         QWidget* focus = QApplication::focusWidget();
         showExtra();
@@ -127,7 +121,7 @@ void DeskOrderEntry::chooseDebtor()
         return;
     case DeskOrders::DebtorCheck::NotInAdministration:
     case DeskOrders::DebtorCheck::NoOrderData:
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, status);
         field->clear();
         field->setFocus();
@@ -157,8 +151,7 @@ void DeskOrderEntry::chooseDebtor()
     for (int line = 1; line <= MaxOrderregels; ++line)
         for (int flag = Vlag::Kleur; flag <= Vlag::MaatInvoer; ++flag)
             screen_.order().setFlag(line, flag, false);
-    const IClock* clock = screen_.platform().clock;
-    screen_.orderdatum()->setDate(clock ? clock->today() : QDate::currentDate());
+    screen_.orderdatum()->setDate(screen_.platform().clock.today());
     screen_.setStatusText(0, QString());
     // Selecting the first address applies it (lists and delivery data).
     if (screen_.ordervoor()->count() > 0)

@@ -9,7 +9,6 @@
 #include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -89,7 +88,7 @@ void EanEntry::run(int r)
 
 void EanEntry::refuse(const QString& melding)
 {
-    QApplication::beep();
+    screen_.platform().sound.beep();
     screen_.setStatusText(0, melding);
 }
 
@@ -98,7 +97,7 @@ void EanEntry::note(const QString& melding)
     // Leaving the article field clears the status panel, so what the entry
     // has to say waits until the focus is where it ends. Each part that
     // cannot be placed beeps; the last message stays.
-    QApplication::beep();
+    screen_.platform().sound.beep();
     melding_ = melding;
 }
 

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QSignalBlocker>
-#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QDateEdit>
@@ -78,7 +77,8 @@ constexpr int ProductieLengte = 85;
 
 } // namespace
 
-TVonuOrderExtrascherm::TVonuOrderExtrascherm(QWidget* parent) : QDialog(parent)
+TVonuOrderExtrascherm::TVonuOrderExtrascherm(Platform& platform, QWidget* parent)
+    : QDialog(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("VonuOrderExtrascherm"));
     setWindowTitle(u8(Tekst::Caption));
@@ -475,7 +475,7 @@ bool TVonuOrderExtrascherm::closingCheck()
 {
     if (quotation_)
         return true;
-    const QDate today = clock_ ? clock_->today() : QDate::currentDate();
+    const QDate today = platform_.clock.today();
     const QDate l = data_->leverdatum;
     const QString typed = data_->productieweek.trimmed();
     bool numeric = true;
@@ -492,9 +492,8 @@ bool TVonuOrderExtrascherm::closingCheck()
     }();
     if (!refuse)
         return true;
-    QApplication::beep();
-    if (messages_)
-        showMessage(*messages_, u8(Tekst::Waarschuwing), {u8(Tekst::Productieweek1), u8(Tekst::Productieweek2)});
+    platform_.sound.beep();
+    showMessage(platform_.messages, u8(Tekst::Waarschuwing), {u8(Tekst::Productieweek1), u8(Tekst::Productieweek2)});
     const bool weekWrong = !numeric || (!typed.isEmpty() && weekNumber(l) < typedWeek);
     if (weekWrong || !afleverdatum_->isEnabled())
         productieweek_->setFocus();
@@ -552,9 +551,8 @@ void TVonuOrderExtrascherm::chooseStandardText(QWidget* field)
     const bool placed = placeStandardText(*data_, type, *chosen);
     load();
     if (!placed) {
-        QApplication::beep();
-        if (messages_)
-            showMessage(*messages_, u8(Tekst::Waarschuwing), {u8(Tekst::GeenPlaats)});
+        platform_.sound.beep();
+        showMessage(platform_.messages, u8(Tekst::Waarschuwing), {u8(Tekst::GeenPlaats)});
     }
     // The first field holding a placeholder, else the one after the last filled.
     auto focusIn = [](const auto& fields, QWidget* after) {

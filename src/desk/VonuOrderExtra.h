@@ -22,8 +22,7 @@ class QStatusBar;
 namespace vonu {
 
 class DeskDelivery;
-class IClock;
-class IMessageDialog;
+struct Platform;
 class RadioGroup;
 
 // A standard text chosen for the delivery ('A') or production ('P') texts.
@@ -48,7 +47,7 @@ public:
     static constexpr int Afleverteksten = 5;
     static constexpr int Productieteksten = 3;
 
-    explicit TVonuOrderExtrascherm(QWidget* parent = nullptr);
+    explicit TVonuOrderExtrascherm(Platform& platform, QWidget* parent = nullptr);
 
     QLineEdit* afleverRelatie() const { return afleverRelatie_; }
     QPushButton* zoekRelatie() const { return zoekRelatie_; }
@@ -86,14 +85,9 @@ public:
     // constants); choice 0 is always "no extra freight".
     void setExtraVrachtOmschrijvingen(const QString& keuze1, const QString& keuze2);
 
-    // What the screen needs of the order desk: its message dialog, the
-    // delivery data in the database, and the searches (title and initial
-    // value; the chosen code, nullopt when cancelled) and standard texts.
-    void setPlatform(IMessageDialog* messages, const IClock* clock)
-    {
-        messages_ = messages;
-        clock_ = clock;
-    }
+    // What the screen needs of the order desk: the delivery data in the
+    // database, and the searches (title and initial value; the chosen code,
+    // nullopt when cancelled) and standard texts.
     void setDelivery(DeskDelivery* delivery) { delivery_ = delivery; }
     std::function<std::optional<QString>(const QString& title, const QString& initial)> search;
     std::function<std::optional<StandaardTekstKeuze>(QChar type)> standaardTekst;
@@ -132,8 +126,7 @@ private:
     bool quotation_ = false;
     bool loading_ = false;
     std::array<QString, 9> remembered_;
-    IMessageDialog* messages_ = nullptr;
-    const IClock* clock_ = nullptr;
+    Platform& platform_;
     DeskDelivery* delivery_ = nullptr;
 
     QLineEdit* afleverRelatie_ = nullptr;

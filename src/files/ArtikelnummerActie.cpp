@@ -29,12 +29,13 @@ const char* const Body = "Artikelnummers ";
 const char* const NietGelezen = "Bestand '%1' kan niet worden gelezen:";
 const char* const NietBewaard = "De artikelnummers zijn niet bewaard:";
 const char* const NietVerzonden = "De artikelnummers zijn bewaard maar niet verzonden:";
+const char* const GeenMailverbinding = "Geen mailverbinding.";
 } // namespace Tekst
 
 } // namespace
 
-ArtikelnummerActie::ArtikelnummerActie(TVonuOrderscherm& screen, MailSenderFactory senders, QObject* parent)
-    : QObject(parent), screen_(screen), senders_(std::move(senders))
+ArtikelnummerActie::ArtikelnummerActie(TVonuOrderscherm& screen, QObject* parent)
+    : QObject(parent), screen_(screen)
 {
     runScreen = [](TVonuOrderArtikelnummerscherm& s) { s.exec(); };
     connect(screen_.artikelnummers(), &QPushButton::clicked, this, [this] { artikelnummers(); });
@@ -50,8 +51,8 @@ QString ArtikelnummerActie::fileName() const
 void ArtikelnummerActie::artikelnummers()
 {
     AppState* state = screen_.state();
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!state || !messages)
+    IMessageDialog& messages = screen_.platform().messages;
+    if (!state)
         return;
 
     const QStringList list = customerArticleList ? customerArticleList()
@@ -61,7 +62,7 @@ void ArtikelnummerActie::artikelnummers()
     if (QFileInfo::exists(path)) {
         MorvekDocument file;
         if (!file.loadFile(path)) {
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGelezen).arg(path), file.errorText()});
+            showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietGelezen).arg(path), file.errorText()});
             return;
         }
         applyArtikelnummers(grid, file);
@@ -81,14 +82,14 @@ void ArtikelnummerActie::artikelnummers()
     if (written == 0)
         return;  // an existing file stays as it was
     if (!doc.save(path)) {
-        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), doc.errorText()});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), doc.errorText()});
         return;
     }
 
     const QString mailbox = state->profile.orderMailbox();
     const MailReadiness ready = mailReadiness(state->settings, mailbox);
     if (ready != MailReadiness::Ready) {
-        showMessage(*messages, u8(Tekst::Fout), notReadyLines(ready));
+        showMessage(messages, u8(Tekst::Fout), notReadyLines(ready));
         return;
     }
     scherm.statusBar()->showMessage(u8(Tekst::WordenVerzonden));
@@ -97,7 +98,7 @@ void ArtikelnummerActie::artikelnummers()
     MailAttachment attachment;
     QString reason;
     if (!loadAttachment(path, QStringLiteral("application/xml"), attachment, &reason)) {
-        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), reason});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), reason});
         return;
     }
     mail.attachments << attachment;
@@ -105,14 +106,14 @@ void ArtikelnummerActie::artikelnummers()
     mail.bodyLines = {u8(Tekst::Body) + screen_.debiteurNaam()->text()};
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
-    const std::unique_ptr<IMailSender> sender = senders_(smtpSettingsFrom(state->settings));
+    const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
     const MailResult result = sender ? sendWithProgress(*sender, mail, u8(Tekst::WordenVerzonden), &screen_)
-                                     : MailResult::failure(QStringLiteral("Geen mailverbinding."));
+                                     : MailResult::failure(u8(Tekst::GeenMailverbinding));
     if (!result.ok) {
-        showMessage(*messages, u8(Tekst::Fout), QStringList{u8(Tekst::NietVerzonden)} + mailFailureLines(result));
+        showMessage(messages, u8(Tekst::Fout), QStringList{u8(Tekst::NietVerzonden)} + mailFailureLines(result));
         return;
     }
-    showMessage(*messages, u8(Tekst::Informatie), {QString(), u8(Tekst::Verzonden)});
+    showMessage(messages, u8(Tekst::Informatie), {QString(), u8(Tekst::Verzonden)});
 }
 
 } // namespace vonu

@@ -17,7 +17,7 @@ class TVonuOrderscherm;
 class ArtikelnummerActie : public QObject {
     Q_OBJECT
 public:
-    ArtikelnummerActie(TVonuOrderscherm& screen, MailSenderFactory senders, QObject* parent = nullptr);
+    explicit ArtikelnummerActie(TVonuOrderscherm& screen, QObject* parent = nullptr);
 
     // The customer article list of the order lines (article codes from entry
     // 0 up to the first empty one). Unset: read from the profile for the
@@ -33,7 +33,6 @@ public:
 
 private:
     TVonuOrderscherm& screen_;
-    MailSenderFactory senders_;
 };
 
 } // namespace vonu

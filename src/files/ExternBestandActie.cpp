@@ -49,8 +49,7 @@ void ExternBestandActie::takeSillFile()
         const SillFileImportResult result = importSillFile(chosen, folders_.sillPost, folders_.sillPre);
         const QStringList lines = sillFileImportMessage(result);
         if (!lines.isEmpty())
-            if (IMessageDialog* messages = screen_.platform().messages)
-                showMessage(*messages, u8(Tekst::Fout), lines);
+            showMessage(screen_.platform().messages, u8(Tekst::Fout), lines);
     }
     // Entering the debtor field looks again: the button goes off when
     // nothing is left, and the signal sounds while files remain.

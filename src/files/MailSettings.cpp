@@ -1,8 +1,20 @@
 #include "files/MailSettings.h"
 
 #include "base/LocalSettings.h"
+#include "base/Text.h"
 
 namespace vonu {
+
+namespace {
+
+namespace Tekst {
+const char* const GeenMailadres = "Géén VonuOrder eMailadres ontvangen!";
+const char* const ContactMorvek = "Neem contact op met Morvek...";
+const char* const EerstInstellingen = "U dient éérst de instellingen in te voeren!";
+const char* const KnopInstellingen = "Gebruik hiervoor de knop <&Instellingen>";
+} // namespace Tekst
+
+} // namespace
 
 MailReadiness mailReadiness(const LocalSettings& settings, const QString& orderMailbox)
 {
@@ -17,9 +29,8 @@ MailReadiness mailReadiness(const LocalSettings& settings, const QString& orderM
 QStringList notReadyLines(MailReadiness readiness)
 {
     if (readiness == MailReadiness::NoMailbox)
-        return {QStringLiteral("Géén VonuOrder eMailadres ontvangen!"), QStringLiteral("Neem contact op met Morvek...")};
-    return {QStringLiteral("U dient éérst de instellingen in te voeren!"),
-            QStringLiteral("Gebruik hiervoor de knop <&Instellingen>")};
+        return {u8(Tekst::GeenMailadres), u8(Tekst::ContactMorvek)};
+    return {u8(Tekst::EerstInstellingen), u8(Tekst::KnopInstellingen)};
 }
 
 SmtpSettings smtpSettingsFrom(const LocalSettings& settings)
@@ -84,17 +95,6 @@ QStringList mailFailureLines(const MailResult& result)
     if (!result.error.isEmpty())
         lines << QString() << result.error;
     return lines;
-}
-
-} // namespace vonu
-
-namespace vonu {
-
-MailSenderFactory defaultMailSenderFactory(const IClock* clock)
-{
-    return [clock](const SmtpSettings& settings) -> std::unique_ptr<IMailSender> {
-        return std::make_unique<SmtpMailSender>(settings, clock);
-    };
 }
 
 } // namespace vonu

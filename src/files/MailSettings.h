@@ -27,15 +27,3 @@ QStringList notReadyLines(MailReadiness readiness);
 SmtpSettings smtpSettingsFrom(const LocalSettings& settings);
 
 } // namespace vonu
-
-#include <functional>
-#include <memory>
-
-namespace vonu {
-
-// Makes the sender a mail goes through; the program's default makes an
-// SmtpMailSender, tests point it at a loopback server or count the calls.
-using MailSenderFactory = std::function<std::unique_ptr<IMailSender>(const SmtpSettings&)>;
-MailSenderFactory defaultMailSenderFactory(const IClock* clock);
-
-} // namespace vonu

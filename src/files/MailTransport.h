@@ -1,12 +1,15 @@
 #pragma once
 // What the program hands to the mail transport, and the seam it goes through.
-// Screens compose a MailMessage and call IMailSender::send; tests swap in a
-// recording sender or talk to a loopback server through SmtpMailSender.
+// Screens compose a MailMessage, ask the platform's IMailTransport for a
+// sender and call IMailSender::send; tests swap in a recording transport or
+// talk to a loopback server through SmtpMailSender.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace vonu {
 
@@ -62,6 +65,15 @@ public:
     virtual MailResult send(const MailMessage& message) = 0;
     // Asks a running send, from another thread, to stop as soon as it can.
     virtual void cancel() {}
+};
+
+struct SmtpSettings;
+
+// Makes the sender one mail goes through, for the server of the settings.
+class IMailTransport {
+public:
+    virtual ~IMailTransport() = default;
+    virtual std::unique_ptr<IMailSender> sender(const SmtpSettings& settings) = 0;
 };
 
 // Reads a file as an attachment named after the file (without folder).

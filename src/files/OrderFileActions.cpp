@@ -7,7 +7,6 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -121,8 +120,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
 
     OrderHeader h = header();
     if (build == Build::Sending || build == Build::SendingByMail) {
-        const IClock* clock = screen_.platform().clock;
-        sentStamp_ = vonu::sentStamp(clock ? clock->now() : QDateTime::currentDateTime(), offerte);
+        sentStamp_ = vonu::sentStamp(screen_.platform().clock.now(), offerte);
         h.sentStamp = sentStamp_;
     }
     MorvekDocument doc = vonu::buildOrderDocument(screen_.order(), h);
@@ -132,11 +130,10 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
         return Outcome::Done;
     }
 
-    IMessageDialog* messages = screen_.platform().messages;
+    IMessageDialog& messages = screen_.platform().messages;
     auto fail = [&](const QString& reason) {
         screen_.setStatusText(0, QString());
-        if (messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), reason});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietBewaard), reason});
         focusOrdervoor();
         return Outcome::Failed;
     };
@@ -158,10 +155,9 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     screen_.setWindowTitle(captionAfterSave(screen_.windowTitle(), h.deskOrderNumber.trimmed()));
     if (build == Build::Normal) {
         screen_.setStatusText(0, QString());
-        if (messages)
-            showMessage(*messages, u8(Tekst::Informatie),
-                        {QString(), u8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
-                                        QLatin1Char('\'')});
+        showMessage(messages, u8(Tekst::Informatie),
+                    {QString(), u8(offerte ? Tekst::OfferteBewaardAls : Tekst::OrderBewaardAls) + base +
+                                    QLatin1Char('\'')});
     }
     screen_.takeSavedSignature();
     focusOrdervoor();
@@ -191,11 +187,8 @@ bool OrderFileActions::confirmDiscard()
 {
     if (screen_.currentSignature() == screen_.savedSignature())
         return true;
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!messages)
-        return true;
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
-    return askYesNo(*messages, u8(Tekst::Bevestiging),
+    return askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging),
                     {QString(), u8(offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd)});
 }
 
@@ -214,8 +207,7 @@ void OrderFileActions::nieuw()
     ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
     if (showShippingAddress)
         showShippingAddress();
-    const IClock* clock = screen_.platform().clock;
-    screen_.orderdatum()->setDate(clock ? clock->today() : QDate::currentDate());
+    screen_.orderdatum()->setDate(screen_.platform().clock.today());
     screen_.transactie()->setItemIndex(int(Transactie::Order));
     setNotesBold(false);
     screen_.clearOrder();
@@ -272,13 +264,12 @@ bool OrderFileActions::openFile(const QString& path)
 
 bool OrderFileActions::openExternalFile(const QString& path)
 {
-    IMessageDialog* messages = screen_.platform().messages;
+    IMessageDialog& messages = screen_.platform().messages;
     // Customers mail their article-number files to the same mailbox; the
     // file stays for the administration.
     if (isArticleNumberFile(path)) {
-        QApplication::beep();
-        if (messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::ArtikelnummersNiet)});
+        screen_.platform().sound.beep();
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::ArtikelnummersNiet)});
         focusOrdervoor();
         return false;
     }
@@ -289,9 +280,8 @@ bool OrderFileActions::openExternalFile(const QString& path)
     removeIncomingFile(path);
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm();
         notes && !notes->notities()->toPlainText().trimmed().isEmpty()) {
-        QApplication::beep();
-        if (messages)
-            showMessage(*messages, u8(Tekst::Waarschuwing), {u8(Tekst::NotitiesBijOrder)});
+        screen_.platform().sound.beep();
+        showMessage(messages, u8(Tekst::Waarschuwing), {u8(Tekst::NotitiesBijOrder)});
     }
     return true;
 }
@@ -301,10 +291,9 @@ void OrderFileActions::removeIncomingFile(const QString& path)
     QFile file(path);
     if (file.remove())
         return;
-    if (IMessageDialog* messages = screen_.platform().messages)
-        showMessage(*messages, u8(Tekst::Fout),
-                    {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
-                     u8(Tekst::ZelfVerwijderen)});
+    showMessage(screen_.platform().messages, u8(Tekst::Fout),
+                {u8(Tekst::NietVerwijderd).arg(QDir::toNativeSeparators(path)), file.errorString(),
+                 u8(Tekst::ZelfVerwijderen)});
 }
 
 bool OrderFileActions::load(const QString& path, bool external)
@@ -322,8 +311,7 @@ bool OrderFileActions::load(const QString& path, bool external)
         reason = QStringLiteral("Onvoldoende geheugen om het bestand te lezen.");
     }
     if (!ok) {
-        if (IMessageDialog* messages = screen_.platform().messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
+        showMessage(screen_.platform().messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
         focusOrdervoor();
         return false;
     }
@@ -395,13 +383,12 @@ void OrderFileActions::verwijderen()
 {
     if (currentFile_.trimmed().isEmpty())
         return;
-    IMessageDialog* messages = screen_.platform().messages;
     const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(currentFile_), u8(Tekst::WordenVerwijderd),
                             QString(), u8(Tekst::Doorgaan)};
-    if (!messages || !askYesNo(*messages, u8(Tekst::Bevestiging), lines))
+    if (!askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging), lines))
         return;
     if (!QFile::remove(currentFile_)) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));
     }
     screen_.takeSavedSignature();

@@ -40,13 +40,14 @@ const char* const AdresControleren = "Controleer uw e-mailadres bij <&Instelling
 const char* const OngeldigDebiteur = "Het debiteurnummer '%1' kan geen deel van een bestandsnaam zijn.";
 const char* const NeemContactOp = "Neem contact op met Morvek...";
 const char* const VerzondenNietBewaard = "De order is verzonden, maar het orderbestand kan niet worden bijgewerkt:";
+const char* const GeenMailverbinding = "Geen mailverbinding.";
 } // namespace Tekst
 
 } // namespace
 
 OrderVerzenden::OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, OrderOverzichtActie& print,
-                               MailSenderFactory senders, QObject* parent)
-    : QObject(parent), screen_(screen), files_(files), print_(print), senders_(std::move(senders))
+                               QObject* parent)
+    : QObject(parent), screen_(screen), files_(files), print_(print)
 {
     connect(screen_.verzenden(), &QPushButton::clicked, this, [this] {
         if (!screen_.state() || !screen_.state()->internalMode)
@@ -68,8 +69,8 @@ bool OrderVerzenden::verzenden()
         return sent;
     };
     AppState* state = screen_.state();
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!state || !messages)
+    IMessageDialog& messages = screen_.platform().messages;
+    if (!state)
         return done(false);
 
     if (!state->settings.sendsByEmail()) {
@@ -83,7 +84,7 @@ bool OrderVerzenden::verzenden()
     const QString mailbox = state->profile.orderMailbox();
     const MailReadiness ready = mailReadiness(state->settings, mailbox);
     if (ready != MailReadiness::Ready) {
-        showMessage(*messages, u8(Tekst::Fout), notReadyLines(ready));
+        showMessage(messages, u8(Tekst::Fout), notReadyLines(ready));
         return done(false);
     }
 
@@ -91,19 +92,19 @@ bool OrderVerzenden::verzenden()
     // add commands to the mail session.
     const QString unsafe = firstUnsafeAddress(state->settings.emailAdres, mailbox);
     if (!unsafe.isNull()) {
-        showMessage(*messages, u8(Tekst::Fout),
+        showMessage(messages, u8(Tekst::Fout),
                     {u8(Tekst::OngeldigAdres).arg(unsafe.simplified()), u8(Tekst::AdresControleren)});
         return done(false);
     }
     const QString debiteur = state->profile.debtorNumber().trimmed();
     if (!isPlainFileName(debiteur)) {
-        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::OngeldigDebiteur).arg(debiteur), u8(Tekst::NeemContactOp)});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::OngeldigDebiteur).arg(debiteur), u8(Tekst::NeemContactOp)});
         return done(false);
     }
 
     const QString shown = screen_.verzonden()->text();
     if (!shown.isEmpty() && !shown.endsWith(QLatin1Char('*')) &&
-        !askYesNo(*messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
+        !askYesNo(messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
         return done(false);
 
     if (validate && !validate())
@@ -122,7 +123,7 @@ bool OrderVerzenden::verzenden()
     auto fail = [&](const QStringList& lines) {
         screen_.setStatusText(0, QString());
         QFile::remove(copy);
-        showMessage(*messages, u8(Tekst::Fout), lines);
+        showMessage(messages, u8(Tekst::Fout), lines);
         return done(false);
     };
 
@@ -147,9 +148,9 @@ bool OrderVerzenden::verzenden()
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
 
-    const std::unique_ptr<IMailSender> sender = senders_(smtpSettingsFrom(state->settings));
+    const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
     const MailResult result = sender ? sendWithProgress(*sender, mail, waiting, &screen_)
-                                     : MailResult::failure(QStringLiteral("Geen mailverbinding."));
+                                     : MailResult::failure(u8(Tekst::GeenMailverbinding));
     if (!result.ok)
         return fail(QStringList{u8(offerte ? Tekst::OfferteNietVerzonden : Tekst::NietVerzonden)} +
                     mailFailureLines(result));
@@ -157,11 +158,11 @@ bool OrderVerzenden::verzenden()
     screen_.setStatusText(0, QString());
     QString saveError;
     if (!files_.saveSentOrder(&saveError))
-        showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::VerzondenNietBewaard), saveError});
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::VerzondenNietBewaard), saveError});
     files_.document().setFileName(copy);
     files_.setCurrentFile(copy);
     screen_.showSentStamp(stamp);
-    showMessage(*messages, u8(Tekst::Informatie), {QString(), u8(offerte ? Tekst::OfferteVerzonden : Tekst::OrderVerzonden)});
+    showMessage(messages, u8(Tekst::Informatie), {QString(), u8(offerte ? Tekst::OfferteVerzonden : Tekst::OrderVerzonden)});
     return done(true);
 }
 

@@ -20,7 +20,7 @@ class OrderVerzenden : public QObject {
     Q_OBJECT
 public:
     OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, OrderOverzichtActie& print,
-                   MailSenderFactory senders, QObject* parent = nullptr);
+                   QObject* parent = nullptr);
 
     // Order validation; false stops the send. Unset: no validation.
     std::function<bool()> validate;
@@ -35,7 +35,6 @@ private:
     TVonuOrderscherm& screen_;
     OrderFileActions& files_;
     OrderOverzichtActie& print_;
-    MailSenderFactory senders_;
 };
 
 } // namespace vonu

@@ -1,6 +1,7 @@
 #include "files/SmtpMailSender.h"
 
 #include "base/Platform.h"
+#include "base/Text.h"
 #include "files/MimeMessage.h"
 
 #include <curl/curl.h>
@@ -17,6 +18,17 @@
 
 namespace vonu {
 namespace {
+
+namespace Tekst {
+const char* const GeenOntvanger = "Geen ontvanger opgegeven.";
+const char* const GeenAfzender = "Geen afzender opgegeven.";
+const char* const GeenServer = "Geen geldige SMTP-server opgegeven.";
+const char* const GeenVerbinding = "De e-mailverbinding kan niet worden opgezet.";
+const char* const GeenGeheugen = "Onvoldoende geheugen.";
+const char* const ServerAntwoord = " (server: %1)";
+const char* const OngeldigAdres = "Ongeldig e-mailadres: %1";
+const char* const CertificaatOnleesbaar = "Certificaatbestand %1 kan niet gelezen worden: %2";
+} // namespace Tekst
 
 // libcurl's global set-up is not thread-safe; do it once, before the first handle.
 void ensureCurlInitialised()
@@ -141,38 +153,38 @@ struct SocketHooks {
         const curl_socket_t fd = ::socket(address->family, address->socktype, address->protocol);
         if (fd == CURL_SOCKET_BAD)
             return fd;
-        const std::lock_guard<std::mutex> lock(self->m_socketMutex);
-        self->m_socket = int(fd);
-        if (self->m_cancel.load())
+        const std::lock_guard<std::mutex> lock(self->socketMutex_);
+        self->socket_ = int(fd);
+        if (self->cancel_.load())
             ::shutdown(fd, SHUT_RDWR);
         return fd;
     }
     static int close(void* userData, curl_socket_t fd)
     {
         auto* self = static_cast<SmtpMailSender*>(userData);
-        const std::lock_guard<std::mutex> lock(self->m_socketMutex);
-        if (self->m_socket == int(fd))
-            self->m_socket = -1;
+        const std::lock_guard<std::mutex> lock(self->socketMutex_);
+        if (self->socket_ == int(fd))
+            self->socket_ = -1;
         return ::close(fd);
     }
 };
 
 void SmtpMailSender::cancel()
 {
-    m_cancel.store(true);
-    const std::lock_guard<std::mutex> lock(m_socketMutex);
-    if (m_socket >= 0)
-        ::shutdown(m_socket, SHUT_RDWR);
+    cancel_.store(true);
+    const std::lock_guard<std::mutex> lock(socketMutex_);
+    if (socket_ >= 0)
+        ::shutdown(socket_, SHUT_RDWR);
 }
 
-SmtpMailSender::SmtpMailSender(SmtpSettings settings, const IClock* clock)
-    : m_settings(std::move(settings)), m_clock(clock)
+SmtpMailSender::SmtpMailSender(SmtpSettings settings, const IClock& clock)
+    : settings_(std::move(settings)), clock_(clock)
 {
 }
 
 bool SmtpMailSender::usesLogin() const
 {
-    return !m_settings.user.isEmpty() || !m_settings.password.isEmpty();
+    return !settings_.user.isEmpty() || !settings_.password.isEmpty();
 }
 
 MailResult SmtpMailSender::send(const MailMessage& message)
@@ -180,50 +192,50 @@ MailResult SmtpMailSender::send(const MailMessage& message)
     using Failure = MailResult::Failure;
     const QStringList recipients = splitRecipients(message.recipients);
     if (recipients.isEmpty())
-        return MailResult::failure(QStringLiteral("Geen ontvanger opgegeven."), Failure::Settings);
+        return MailResult::failure(u8(Tekst::GeenOntvanger), Failure::Settings);
     if (bareAddress(message.sender).isEmpty())
-        return MailResult::failure(QStringLiteral("Geen afzender opgegeven."), Failure::Settings);
+        return MailResult::failure(u8(Tekst::GeenAfzender), Failure::Settings);
     // Checked here too, whatever the caller did: a line break in an address
     // would reach the server as a command of its own.
     const QString unsafe = firstUnsafeAddress(message.sender, message.recipients);
     if (!unsafe.isNull())
-        return MailResult::failure(QStringLiteral("Ongeldig e-mailadres: %1").arg(printable(unsafe)), Failure::Address);
-    if (m_settings.host.trimmed().isEmpty() || m_settings.port <= 0 || m_settings.port > 65535
-        || !isPlainHost(m_settings.host.trimmed()))
-        return MailResult::failure(QStringLiteral("Geen geldige SMTP-server opgegeven."), Failure::Settings);
+        return MailResult::failure(u8(Tekst::OngeldigAdres).arg(printable(unsafe)), Failure::Address);
+    if (settings_.host.trimmed().isEmpty() || settings_.port <= 0 || settings_.port > 65535
+        || !isPlainHost(settings_.host.trimmed()))
+        return MailResult::failure(u8(Tekst::GeenServer), Failure::Settings);
 
     ensureCurlInitialised();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
     if (!curl)
-        return MailResult::failure(QStringLiteral("De e-mailverbinding kan niet worden opgezet."));
+        return MailResult::failure(u8(Tekst::GeenVerbinding));
     CURL* h = curl.get();
 
-    const QDateTime now = m_clock ? m_clock->now() : QDateTime::currentDateTime();
+    const QDateTime now = clock_.now();
     Upload upload;
     upload.data = mime::compose(message, now, mime::newMessageId(message.sender, now));
 
-    const bool implicitTls = m_settings.tls == SmtpSettings::Tls::Implicit
-                             || (m_settings.tls == SmtpSettings::Tls::Auto && m_settings.port == 465);
+    const bool implicitTls = settings_.tls == SmtpSettings::Tls::Implicit
+                             || (settings_.tls == SmtpSettings::Tls::Auto && settings_.port == 465);
     const QByteArray url = QStringLiteral("%1://%2:%3")
                                .arg(implicitTls ? QStringLiteral("smtps") : QStringLiteral("smtp"),
-                                    hostForUrl(m_settings.host))
-                               .arg(m_settings.port)
+                                    hostForUrl(settings_.host))
+                               .arg(settings_.port)
                                .toUtf8();
     const QByteArray from = angleAddress(message.sender);
     std::unique_ptr<curl_slist, SlistDeleter> rcpt;
     for (const QString& r : recipients) {
         curl_slist* next = curl_slist_append(rcpt.get(), angleAddress(r).constData());
         if (!next)
-            return MailResult::failure(QStringLiteral("Onvoldoende geheugen."));
+            return MailResult::failure(u8(Tekst::GeenGeheugen));
         (void)rcpt.release();
         rcpt.reset(next);
     }
 
     QByteArray extraCertificates;
-    if (!m_settings.caFile.trimmed().isEmpty()) {
-        QFile ca(m_settings.caFile.trimmed());
+    if (!settings_.caFile.trimmed().isEmpty()) {
+        QFile ca(settings_.caFile.trimmed());
         if (!ca.open(QIODevice::ReadOnly))
-            return MailResult::failure(QStringLiteral("Certificaatbestand %1 kan niet gelezen worden: %2")
+            return MailResult::failure(u8(Tekst::CertificaatOnleesbaar)
                                            .arg(QDir::toNativeSeparators(ca.fileName()), ca.errorString()),
                                        Failure::Certificate);
         extraCertificates = ca.readAll();
@@ -231,11 +243,11 @@ MailResult SmtpMailSender::send(const MailMessage& message)
 
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     QByteArray lastReply;
-    const QByteArray user = m_settings.user.toUtf8();
-    const QByteArray password = m_settings.password.toUtf8();
-    const long total = m_settings.timeoutSeconds > 0 ? m_settings.timeoutSeconds : 180;
-    const long connect = std::min<long>(total, m_settings.connectSeconds > 0 ? m_settings.connectSeconds : 30);
-    const long response = std::min<long>(total, m_settings.responseSeconds > 0 ? m_settings.responseSeconds : 60);
+    const QByteArray user = settings_.user.toUtf8();
+    const QByteArray password = settings_.password.toUtf8();
+    const long total = settings_.timeoutSeconds > 0 ? settings_.timeoutSeconds : 180;
+    const long connect = std::min<long>(total, settings_.connectSeconds > 0 ? settings_.connectSeconds : 30);
+    const long response = std::min<long>(total, settings_.responseSeconds > 0 ? settings_.responseSeconds : 60);
 
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
@@ -272,7 +284,7 @@ MailResult SmtpMailSender::send(const MailMessage& message)
     curl_easy_setopt(h, CURLOPT_READDATA, &upload);
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, stopWhenCancelled);
-    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &m_cancel);
+    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &cancel_);
     curl_easy_setopt(h, CURLOPT_OPENSOCKETFUNCTION, &SocketHooks::open);
     curl_easy_setopt(h, CURLOPT_OPENSOCKETDATA, this);
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &SocketHooks::close);
@@ -291,12 +303,17 @@ MailResult SmtpMailSender::send(const MailMessage& message)
     // Only a refusal is worth quoting; a "250" or "334" is where it stopped, not why.
     const bool refusal = !lastReply.isEmpty() && (lastReply.startsWith('4') || lastReply.startsWith('5'));
     if (refusal)
-        text += QStringLiteral(" (server: %1)").arg(QString::fromUtf8(lastReply));
-    MailResult result = MailResult::failure(text, m_cancel.load() ? Failure::Cancelled : failureOf(code, refusal));
+        text += u8(Tekst::ServerAntwoord).arg(QString::fromUtf8(lastReply));
+    MailResult result = MailResult::failure(text, cancel_.load() ? Failure::Cancelled : failureOf(code, refusal));
     // The final dot went out: the server may have taken the message even
     // though its answer never came.
     result.mayHaveArrived = upload.finished && !refusal;
     return result;
+}
+
+std::unique_ptr<IMailSender> SmtpMailTransport::sender(const SmtpSettings& settings)
+{
+    return std::make_unique<SmtpMailSender>(settings, clock_);
 }
 
 } // namespace vonu

@@ -35,25 +35,35 @@ struct SmtpSettings {
 
 class SmtpMailSender final : public IMailSender {
 public:
-    // clock stamps the Date header; null means the system clock.
-    explicit SmtpMailSender(SmtpSettings settings, const IClock* clock = nullptr);
+    // clock stamps the Date header.
+    SmtpMailSender(SmtpSettings settings, const IClock& clock);
     MailResult send(const MailMessage& message) override;
     // Also wakes a send that waits for a silent server's reply: libcurl
     // waits for the answer to the final dot without calling back.
     void cancel() override;
 
-    const SmtpSettings& settings() const { return m_settings; }
+    const SmtpSettings& settings() const { return settings_; }
     // Whether a send would authenticate (user name or password set).
     bool usesLogin() const;
 
 private:
-    SmtpSettings m_settings;
-    const IClock* m_clock;
-    std::atomic<bool> m_cancel{false};
-    std::mutex m_socketMutex;
-    int m_socket = -1;  // the open connection of a running send, or -1
+    SmtpSettings settings_;
+    const IClock& clock_;
+    std::atomic<bool> cancel_{false};
+    std::mutex socketMutex_;
+    int socket_ = -1;  // the open connection of a running send, or -1
 
     friend struct SocketHooks;
+};
+
+// The program's transport: an SmtpMailSender per mail.
+class SmtpMailTransport final : public IMailTransport {
+public:
+    explicit SmtpMailTransport(const IClock& clock) : clock_(clock) {}
+    std::unique_ptr<IMailSender> sender(const SmtpSettings& settings) override;
+
+private:
+    const IClock& clock_;
 };
 
 } // namespace vonu

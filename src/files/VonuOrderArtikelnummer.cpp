@@ -1,5 +1,6 @@
 #include "files/VonuOrderArtikelnummer.h"
 
+#include "base/Text.h"
 #include "files/VonuOrderArtikelnummerLegenda.h"
 
 #include <QHBoxLayout>
@@ -23,23 +24,41 @@ const char* const ArtikelMorvek = "Artikel Morvek";
 const char* const Omschrijving = "Omschrijving";
 const char* const AlleAdressen = "Alle adressen";
 const char* const Adres = "Adres ";
+const char* const Ok = "&Ok";
+const char* const Legenda = "&Legenda";
 } // namespace Tekst
 
-// Cell editors hold at most 17 characters and report their keys to the screen.
+// Cell editors report their keys to the screen (which limits what is typed;
+// a maximum length on the editor would cut a longer number already stored).
+// Escape keeps the cell's text and closes the screen, as Ok does.
 class NumberDelegate : public QStyledItemDelegate {
 public:
-    NumberDelegate(QObject* filter, QObject* parent) : QStyledItemDelegate(parent), filter_(filter) {}
+    NumberDelegate(QDialog* screen, QObject* parent) : QStyledItemDelegate(parent), screen_(screen) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* w = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            edit->setMaxLength(TVonuOrderArtikelnummerscherm::MaxNummer);
-        w->installEventFilter(filter_);
+        w->installEventFilter(screen_);
         return w;
     }
 
+protected:
+    // Runs before the editor's other filters: the view's own handling of
+    // Escape would throw the typed text away.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            if (auto* editor = qobject_cast<QWidget*>(watched)) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            }
+            QMetaObject::invokeMethod(screen_, &QDialog::accept, Qt::QueuedConnection);
+            return true;
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
 private:
-    QObject* filter_;
+    QDialog* screen_;
 };
 
 QTableWidgetItem* fixedItem(const QString& text)
@@ -56,7 +75,7 @@ TVonuOrderArtikelnummerscherm::TVonuOrderArtikelnummerscherm(TVonuOrderArtikelnu
     : QDialog(parent), legend_(legend)
 {
     setObjectName(QStringLiteral("TVonuOrderArtikelnummerscherm"));
-    setWindowTitle(QString::fromUtf8(Tekst::Caption));
+    setWindowTitle(u8(Tekst::Caption));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     artikel_ = new QTableWidget(this);
     artikel_->setObjectName(QStringLiteral("Artikel"));
@@ -66,9 +85,9 @@ TVonuOrderArtikelnummerscherm::TVonuOrderArtikelnummerscherm(TVonuOrderArtikelnu
     artikel_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     artikel_->setItemDelegate(new NumberDelegate(this, artikel_));
     artikel_->installEventFilter(this);
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_ = new QPushButton(u8(Tekst::Ok), this);
     ok_->setObjectName(QStringLiteral("Ok"));
-    legenda_ = new QPushButton(QStringLiteral("&Legenda"), this);
+    legenda_ = new QPushButton(u8(Tekst::Legenda), this);
     legenda_->setObjectName(QStringLiteral("Legenda"));
     status_ = new QStatusBar(this);
     status_->setSizeGripEnabled(false);
@@ -94,11 +113,11 @@ void TVonuOrderArtikelnummerscherm::setGrid(const ArtikelnummerGrid& grid)
     artikel_->clear();
     artikel_->setColumnCount(columns);
     artikel_->setRowCount(1 + grid.rowCount());
-    artikel_->setItem(0, 0, fixedItem(QString::fromUtf8(Tekst::ArtikelMorvek)));
-    artikel_->setItem(0, 1, fixedItem(QString::fromUtf8(Tekst::Omschrijving)));
-    artikel_->setItem(0, 2, fixedItem(QString::fromUtf8(Tekst::AlleAdressen)));
+    artikel_->setItem(0, 0, fixedItem(u8(Tekst::ArtikelMorvek)));
+    artikel_->setItem(0, 1, fixedItem(u8(Tekst::Omschrijving)));
+    artikel_->setItem(0, 2, fixedItem(u8(Tekst::AlleAdressen)));
     for (int j = 0; j < grid.addressCodes.size(); ++j)
-        artikel_->setItem(0, 3 + j, fixedItem(QString::fromUtf8(Tekst::Adres) + grid.addressCodes.at(j)));
+        artikel_->setItem(0, 3 + j, fixedItem(u8(Tekst::Adres) + grid.addressCodes.at(j)));
     artikel_->setColumnWidth(0, 120);
     artikel_->setColumnWidth(1, 418);
     for (int c = 2; c < columns; ++c)
@@ -130,12 +149,12 @@ ArtikelnummerGrid TVonuOrderArtikelnummerscherm::grid() const
 
 bool TVonuOrderArtikelnummerscherm::isChanged() const
 {
-    return windowTitle() == QString::fromUtf8(Tekst::Gewijzigd);
+    return windowTitle() == u8(Tekst::Gewijzigd);
 }
 
 void TVonuOrderArtikelnummerscherm::markChanged()
 {
-    setWindowTitle(QString::fromUtf8(Tekst::Gewijzigd));
+    setWindowTitle(u8(Tekst::Gewijzigd));
 }
 
 bool TVonuOrderArtikelnummerscherm::eventFilter(QObject* watched, QEvent* event)
@@ -154,8 +173,14 @@ bool TVonuOrderArtikelnummerscherm::eventFilter(QObject* watched, QEvent* event)
     }
     const QString text = key->text();
     if (!text.isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
-        key->key() != Qt::Key_Escape)
+        key->key() != Qt::Key_Escape) {
         markChanged();
+        // A cell takes typing up to 17 characters; a longer number that was
+        // already there stays whole.
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && text.at(0).isPrint() &&
+            edit->text().size() - edit->selectedText().size() + text.size() > MaxNummer)
+            return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,5 +1,7 @@
 #include "files/VonuOrderArtikelnummerLegenda.h"
 
+#include "base/Text.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
@@ -8,20 +10,31 @@
 
 namespace vonu {
 
+namespace {
+
+namespace Tekst {
+const char* const Caption = "Legenda adressen artikelnummers";
+const char* const Adres = "Adres";
+const char* const Verzendadres = "Verzendadres";
+const char* const Ok = "&Ok";
+} // namespace Tekst
+
+} // namespace
+
 TVonuOrderArtikelnummerLegendascherm::TVonuOrderArtikelnummerLegendascherm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TVonuOrderArtikelnummerLegendascherm"));
-    setWindowTitle(QStringLiteral("Legenda adressen artikelnummers"));
+    setWindowTitle(u8(Tekst::Caption));
     verzendadressen_ = new QTableWidget(0, 2, this);
     verzendadressen_->setObjectName(QStringLiteral("Verzendadressen"));
-    verzendadressen_->setHorizontalHeaderLabels({QStringLiteral("Adres"), QStringLiteral("Verzendadres")});
+    verzendadressen_->setHorizontalHeaderLabels({u8(Tekst::Adres), u8(Tekst::Verzendadres)});
     verzendadressen_->setColumnWidth(0, 35);
     verzendadressen_->setColumnWidth(1, 300);
     verzendadressen_->verticalHeader()->hide();
     verzendadressen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     verzendadressen_->setSelectionBehavior(QAbstractItemView::SelectRows);
     verzendadressen_->installEventFilter(this);
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_ = new QPushButton(u8(Tekst::Ok), this);
     ok_->setObjectName(QStringLiteral("Ok"));
     connect(ok_, &QPushButton::clicked, this, &QWidget::hide);
     auto* layout = new QVBoxLayout(this);

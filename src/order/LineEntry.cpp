@@ -10,7 +10,6 @@
 #include "order/OrderValidation.h"
 #include "order/VonuOrder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -126,8 +125,7 @@ void LineEntry::articleChanged(int r)
     const int line = lineOf(r);
     if (order.lineInUse(line)) {
         rij.artikel->hidePopup();
-        const bool yes = screen_.platform().messages &&
-                         askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
+        const bool yes = askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging),
                                   {u8(Tekst::ArtikelWijzigen1), u8(Tekst::Gegevens), u8(Tekst::ArtikelWijzigen3)});
         if (!yes) {
             TVonuOrderscherm::UpdateGuard guard(screen_);
@@ -280,8 +278,7 @@ void LineEntry::lengthChanged(int r)
     const int line = lineOf(r);
     if (!order.field(line, Veld::Aantal).trimmed().isEmpty()) {
         rij.lengte->hidePopup();
-        const bool yes = screen_.platform().messages &&
-                         askYesNo(*screen_.platform().messages, u8(Tekst::Bevestiging),
+        const bool yes = askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging),
                                   {u8(Tekst::LengteWijzigen1), u8(Tekst::Gegevens), u8(Tekst::LengteWijzigen3)});
         if (!yes) {
             TVonuOrderscherm::UpdateGuard guard(screen_);
@@ -426,7 +423,7 @@ void LineEntry::executionChanged(int r)
     } else if (holdsExecution(Veld::Omschrijving_3)) {
         order.setField(line, Veld::Omschrijving_3, text);
     } else {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::DetailtekstNiet));
     }
 }
@@ -483,7 +480,7 @@ void LineEntry::leaveTypedSize(int r)
         const SizeCheckResult check =
             checkSize(state->catalog, order.field(line, Veld::Artikel), QString::number(line), text);
         if (check.beep)
-            QApplication::beep();
+            screen_.platform().sound.beep();
         screen_.setStatusText(0, check.status);
         text = check.size;
         field->setText(text);
@@ -728,7 +725,7 @@ bool LineEntry::handleKey(const Plaats& p, QWidget* field, QKeyEvent* key)
     case Veldsoort::Referentie:
         if (c.isNull() || u8(Tekst::NummerTekens).contains(c.toUpper()))
             return false;
-        QApplication::beep();
+        screen_.platform().sound.beep();
         return true;
     default:
         return false;

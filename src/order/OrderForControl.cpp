@@ -159,10 +159,9 @@ void OrderForControl::change()
         // The restored address is the one shown: the order is for it.
         showAddress();
         fillArticleLists();
-        if (screen_.platform().messages)
-            showMessage(*screen_.platform().messages, u8(Tekst::Informatie),
-                        {u8(Tekst::Artikel) + artikel.trimmed() + u8(Tekst::NietGevonden), refused, QString(),
-                         u8(Tekst::Teruggezet), box->currentText(), QString(), u8(Tekst::WijzigEerst)});
+        showMessage(screen_.platform().messages, u8(Tekst::Informatie),
+                    {u8(Tekst::Artikel) + artikel.trimmed() + u8(Tekst::NietGevonden), refused, QString(),
+                     u8(Tekst::Teruggezet), box->currentText(), QString(), u8(Tekst::WijzigEerst)});
         return;
     }
     lastAccepted_ = screen_.ordervoor()->currentText();

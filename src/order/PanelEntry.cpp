@@ -14,7 +14,6 @@
 #include "order/VonuOrderNotitie.h"
 #include "order/VonuOrderZoekArtikel.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -272,10 +271,7 @@ void PanelEntry::bewerkingConsequences(int line)
     AppState* state = screen_.state();
     if (!state)
         return;
-    // Without a message dialog the rebate dialog cannot report its close
-    // check, so it is not opened.
-    const SponningDialoog dialoog = screen_.platform().messages ? rebateDialog_ : SponningDialoog::Onderdrukt;
-    rebateConsequences(screen_, line, dialoog);
+    rebateConsequences(screen_, line, rebateDialog_);
     if (state->internalMode && onderdorpel_)
         onderdorpel_(u'B', line, screen_.order().bewerkingen().current());
 }
@@ -312,7 +308,7 @@ void PanelEntry::leaveDetailAantal(int n)
     updateRange(Paneel::Detail);
     updateDetailTotal(line);
     if (aantal.isEmpty() && !maat.isEmpty()) {
-        QApplication::beep();
+        screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::AantalVerplicht));
     } else {
         screen_.setStatusText(0, QString());
@@ -338,7 +334,7 @@ void PanelEntry::leaveDetailMaat(int n)
     const SizeCheckResult check = checkSize(state->catalog, order.field(line, Veld::Artikel),
                                             QString::number(line) + u'/' + QString::number(row), text);
     if (check.beep)
-        QApplication::beep();
+        screen_.platform().sound.beep();
     screen_.setStatusText(0, check.status);
     text = check.size;
     {
@@ -555,16 +551,15 @@ void PanelEntry::openLeveringsInformatie()
 
 void PanelEntry::openOmschrijving(int r)
 {
-    IMessageDialog* messages = screen_.platform().messages;
-    if (!messages || !screen_.state())
+    if (!screen_.state())
         return;
-    TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), *messages,
+    TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), screen_.platform(),
                                          standaardOmschrijving_, &screen_);
 }
 
 void PanelEntry::openSponning(int r)
 {
-    if (!screen_.platform().messages || !screen_.state())
+    if (!screen_.state())
         return;
     const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     const int line = screen_.order().lines().rowAt(r);

@@ -843,13 +843,13 @@ bool TVonuOrderscherm::closeQuery()
     // A value typed but not yet stored (the field was never left, the window
     // closed with its close box) counts as a change too.
     writeBackVisibleRows();
-    if (currentSignature() == savedSignature_ || !platform_.messages)
+    if (currentSignature() == savedSignature_)
         return true;
     const char* vraag =
         transactieType() == Transactie::Offerte ? Tekst::OfferteGewijzigd : Tekst::OrderGewijzigd;
     // The question stands on the second line of the dialog, as all single
     // questions of the program do.
-    return askYesNo(*platform_.messages, u8(Tekst::Bevestiging), {QString(), u8(vraag)});
+    return askYesNo(platform_.messages, u8(Tekst::Bevestiging), {QString(), u8(vraag)});
 }
 
 bool TVonuOrderscherm::event(QEvent* event)

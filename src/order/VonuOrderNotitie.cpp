@@ -1,5 +1,7 @@
 #include "order/VonuOrderNotitie.h"
 
+#include "widgets/ButtonKeys.h"
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -40,6 +42,7 @@ TVonuOrderNotitiescherm::TVonuOrderNotitiescherm(QWidget* parent)
     // Escape reaches reject(), which hides the screen just as Ok does.
     ok_->setDefault(false);
     ok_->setAutoDefault(false);
+    clickOnEnter(ok_);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     for (QPlainTextEdit* memo : {notities_, ob_}) {
         memo->installEventFilter(this);

@@ -3,9 +3,9 @@
 
 #include "base/Platform.h"
 #include "order/OrderModel.h"
+#include "widgets/ButtonKeys.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,8 +45,8 @@ constexpr int Breedte = 300;
 
 } // namespace
 
-TVonuOrderOmschrijvingscherm::TVonuOrderOmschrijvingscherm(IMessageDialog& messages, QWidget* parent)
-    : QDialog(parent), messages_(messages), ok_(new QPushButton(u8(Tekst::Ok), this)),
+TVonuOrderOmschrijvingscherm::TVonuOrderOmschrijvingscherm(Platform& platform, QWidget* parent)
+    : QDialog(parent), platform_(platform), ok_(new QPushButton(u8(Tekst::Ok), this)),
       standaardtekst_(new QAction(u8(Tekst::Standaardtekst), this))
 {
     setObjectName(QStringLiteral("VonuOrderOmschrijvingscherm"));
@@ -73,6 +73,7 @@ TVonuOrderOmschrijvingscherm::TVonuOrderOmschrijvingscherm(IMessageDialog& messa
     }
     ok_->setObjectName(QStringLiteral("Ok"));
     ok_->setAutoDefault(false);
+    clickOnEnter(ok_);
     ok_->setGeometry((Breedte - 75) / 2, 22 + Velden * 42, 75, 25);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     // The screen opens on the first field; Ok comes after the third.
@@ -100,10 +101,10 @@ void TVonuOrderOmschrijvingscherm::schrijfTerug(OrderModel& order, int line) con
         order.setField(line, LineFields[std::size_t(i)], velden_[std::size_t(i)]->text());
 }
 
-void TVonuOrderOmschrijvingscherm::bewerk(OrderModel& order, int line, IMessageDialog& messages,
+void TVonuOrderOmschrijvingscherm::bewerk(OrderModel& order, int line, Platform& platform,
                                           StandaardOmschrijving bron, QWidget* parent)
 {
-    TVonuOrderOmschrijvingscherm screen(messages, parent);
+    TVonuOrderOmschrijvingscherm screen(platform, parent);
     screen.setStandaardtekst(std::move(bron));
     screen.laad(order, line);
     screen.exec();
@@ -145,8 +146,8 @@ void TVonuOrderOmschrijvingscherm::plaatsRegels(const Regels& regels)
         geenPlaats = geenPlaats || !placed;
     }
     if (geenPlaats) {
-        QApplication::beep();
-        showMessage(messages_, u8(Tekst::Waarschuwing), {QString(), u8(Tekst::GeenPlaats)});
+        platform_.sound.beep();
+        showMessage(platform_.messages, u8(Tekst::Waarschuwing), {QString(), u8(Tekst::GeenPlaats)});
     }
     for (QLineEdit* field : velden_) {
         if (field->text().contains(QLatin1Char('_'))) {

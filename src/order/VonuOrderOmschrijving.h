@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace vonu {
 
-class IMessageDialog;
+struct Platform;
 class OrderModel;
 
 class TVonuOrderOmschrijvingscherm : public QDialog {
@@ -28,14 +28,14 @@ public:
     // lines of the text the user picked, nothing when none was picked.
     using StandaardOmschrijving = std::function<std::optional<Regels>()>;
 
-    explicit TVonuOrderOmschrijvingscherm(IMessageDialog& messages, QWidget* parent = nullptr);
+    explicit TVonuOrderOmschrijvingscherm(Platform& platform, QWidget* parent = nullptr);
 
     // Field n (1..3) shows the line's `Omschrijving_`n.
     void laad(const OrderModel& order, int line);
     void schrijfTerug(OrderModel& order, int line) const;
 
     // Opens the screen for `line` modally and writes the lines back.
-    static void bewerk(OrderModel& order, int line, IMessageDialog& messages,
+    static void bewerk(OrderModel& order, int line, Platform& platform,
                        StandaardOmschrijving bron = {}, QWidget* parent = nullptr);
 
     QLineEdit* omschrijving(int n) const { return velden_.at(std::size_t(n - 1)); }
@@ -58,7 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    IMessageDialog& messages_;
+    Platform& platform_;
     std::array<QLineEdit*, Velden> velden_{};
     std::array<QLabel*, Velden> labels_{};
     QPushButton* ok_;

@@ -46,8 +46,7 @@ OverviewHeader OrderOverzichtActie::header() const
     h.versie = screen_.statusText(1).mid(7, 4);
     h.sleutel = screen_.statusText(2).mid(8, 10);
     h.assortiment = screen_.statusText(3).mid(12, 10);
-    const IClock* clock = screen_.platform().clock;
-    h.datum = (clock ? clock->today() : QDate::currentDate()).toString(QStringLiteral("dd-MM-yyyy"));
+    h.datum = screen_.platform().clock.today().toString(QStringLiteral("dd-MM-yyyy"));
     if (const AppState* state = screen_.state()) {
         const TXMLSleutel s = state->profile.sleutel();
         h.debiteur = s.Debiteur();
@@ -70,6 +69,9 @@ OverviewHeader OrderOverzichtActie::header() const
     h.referentie = screen_.referentie()->text();
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         h.notities = notes->notitiesText();
+    // The logo beside the product pictures; without one the name is printed.
+    if (screen_.state())
+        h.logo = QImage(screen_.state()->folder.file(QStringLiteral("\\Afbeeldingen\\Logo.png")));
     return h;
 }
 
@@ -87,10 +89,8 @@ bool OrderOverzichtActie::afdrukken()
 
     screen_.setStatusText(0, u8(Tekst::Samengesteld));
     screen_.writeBackVisibleRows();
-    IMessageDialog* messages = screen_.platform().messages;
     auto fail = [&](const QString& reason) {
-        if (messages)
-            showMessage(*messages, u8(Tekst::Fout), {u8(Tekst::NietAfgedrukt), reason});
+        showMessage(screen_.platform().messages, u8(Tekst::Fout), {u8(Tekst::NietAfgedrukt), reason});
         return done(false);
     };
     QStringList lines;

@@ -6,7 +6,7 @@ namespace vonu::report {
 
 bool PdfFileTarget::print(const PageModel& pages, QString* error)
 {
-    return writePdf(pages, m_path, error);
+    return writePdf(pages, path_, error);
 }
 
 } // namespace vonu::report

@@ -27,15 +27,15 @@ public:
 // Writes every print to one PDF file; the dialog always "accepts".
 class PdfFileTarget final : public IPrintTarget {
 public:
-    explicit PdfFileTarget(QString path) : m_path(std::move(path)) {}
+    explicit PdfFileTarget(QString path) : path_(std::move(path)) {}
     bool choosePrinter() override { return true; }
     bool selectPrinter(const QString&) override { return false; }
     bool print(const PageModel& pages, QString* error = nullptr) override;
     void preview(const PageModel&) override {}
-    const QString& path() const { return m_path; }
+    const QString& path() const { return path_; }
 
 private:
-    QString m_path;
+    QString path_;
 };
 
 } // namespace vonu::report

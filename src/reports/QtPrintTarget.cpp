@@ -2,14 +2,16 @@
 
 #include "reports/ReportPainter.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 
 namespace vonu::report {
 
 QtPrintTarget::QtPrintTarget(QWidget* dialogParent)
-    : m_parent(dialogParent), m_printer(QPrinter::HighResolution)
+    : parent_(dialogParent), printer_(QPrinter::HighResolution)
 {
 }
 
@@ -20,43 +22,61 @@ QStringList QtPrintTarget::printerNames()
 
 bool QtPrintTarget::choosePrinter()
 {
-    QPrintDialog dialog(&m_printer, m_parent);
+    previewChosen_ = false;
+    QPrintDialog dialog(&printer_, parent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    // Saving as PDF is a choice of the dialog's printer list ("Print to
+    // File"), so it works on a workstation without any printer.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     // The pages are laid out after the dialog, so any range may be asked for.
     dialog.setMinMax(1, 9999);
+    if (QDialogButtonBox* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* preview = buttons->addButton(QStringLiteral("Afdruk&voorbeeld"), QDialogButtonBox::ActionRole);
+        preview->setObjectName(QStringLiteral("Afdrukvoorbeeld"));
+        QObject::connect(preview, &QPushButton::clicked, &dialog, [this, &dialog] {
+            previewChosen_ = true;
+            dialog.accept();
+        });
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtPrintTarget::selectPrinter(const QString& name)
 {
+    previewChosen_ = false;
     const QPrinterInfo info = QPrinterInfo::printerInfo(name.trimmed());
     if (info.isNull() || name.trimmed().isEmpty())
         return false;
-    m_printer.setOutputFormat(QPrinter::NativeFormat);
-    m_printer.setPrinterName(info.printerName());
-    m_printer.setPrintRange(QPrinter::AllPages);
+    printer_.setOutputFormat(QPrinter::NativeFormat);
+    printer_.setPrinterName(info.printerName());
+    printer_.setPrintRange(QPrinter::AllPages);
     return true;
 }
 
 bool QtPrintTarget::print(const PageModel& pages, QString* error)
 {
+    // Asked for in the dialog: the pages on screen, printed or saved from there.
+    if (previewChosen_) {
+        previewChosen_ = false;
+        preview(pages);
+        return true;
+    }
     int from = 0;
     int to = 0;
-    if (m_printer.printRange() == QPrinter::PageRange) {
-        from = m_printer.fromPage();
-        to = m_printer.toPage();
+    if (printer_.printRange() == QPrinter::PageRange) {
+        from = printer_.fromPage();
+        to = printer_.toPage();
     }
-    m_printer.setDocName(pages.title);
+    printer_.setDocName(pages.title);
     // As for PDF files written directly: whole pixel sizes for whole points.
-    if (m_printer.outputFormat() == QPrinter::PdfFormat)
-        m_printer.setResolution(720);
-    if (!paint(pages, m_printer, from, to)) {
+    if (printer_.outputFormat() == QPrinter::PdfFormat)
+        printer_.setResolution(720);
+    if (!paint(pages, printer_, from, to)) {
         if (error)
             *error = QStringLiteral("Afdrukken op %1 is mislukt.")
-                         .arg(m_printer.outputFormat() == QPrinter::PdfFormat
-                                  ? m_printer.outputFileName()
-                                  : m_printer.printerName());
+                         .arg(printer_.outputFormat() == QPrinter::PdfFormat
+                                  ? printer_.outputFileName()
+                                  : printer_.printerName());
         return false;
     }
     return true;
@@ -64,7 +84,7 @@ bool QtPrintTarget::print(const PageModel& pages, QString* error)
 
 void QtPrintTarget::preview(const PageModel& pages)
 {
-    QPrintPreviewDialog dialog(&m_printer, m_parent);
+    QPrintPreviewDialog dialog(&printer_, parent_);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&pages](QPrinter* printer) { paint(pages, *printer); });
     dialog.exec();

@@ -1,6 +1,8 @@
 #pragma once
 // The printer seam on Qt PrintSupport: the print dialog, printers by name
-// (QPrinterInfo), the print preview and printing itself.
+// (QPrinterInfo), the print preview and printing itself. The print dialog
+// offers a preview ("Afdrukvoorbeeld"): the next print then shows the pages
+// on screen, from where they can be printed or saved as PDF.
 
 #include "reports/PrintTarget.h"
 
@@ -21,12 +23,13 @@ public:
     void preview(const PageModel& pages) override;
 
     // The printer that print() uses; tests point it at a PDF file.
-    QPrinter& printer() { return m_printer; }
+    QPrinter& printer() { return printer_; }
     static QStringList printerNames();
 
 private:
-    QWidget* m_parent;
-    QPrinter m_printer;
+    QWidget* parent_;
+    QPrinter printer_;
+    bool previewChosen_ = false;   // the dialog's preview button was used
 };
 
 } // namespace vonu::report

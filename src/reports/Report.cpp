@@ -59,28 +59,28 @@ DataSet DataSet::fromLines(const QStringList& lines, const QString& field)
 
 void DataSet::append(QStringList values)
 {
-    m_rows.append(std::move(values));
+    rows_.append(std::move(values));
 }
 
 QString DataSet::value(int row, const QString& column) const
 {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= rows_.size())
         return {};
-    const qsizetype c = m_columns.indexOf(column);
-    return c >= 0 ? m_rows.at(row).value(c) : QString();
+    const qsizetype c = columns_.indexOf(column);
+    return c >= 0 ? rows_.at(row).value(c) : QString();
 }
 
 Report::Report() : baseFont(reportFont(QStringLiteral("Arial"), 10)) {}
 
 ReportBand& Report::addBand(const QString& bandName, BandKind kind, qreal height)
 {
-    m_bands.emplace_back(bandName, kind, height);
-    return m_bands.back();
+    bands_.emplace_back(bandName, kind, height);
+    return bands_.back();
 }
 
 ReportBand* Report::band(const QString& bandName)
 {
-    for (ReportBand& b : m_bands) {
+    for (ReportBand& b : bands_) {
         if (b.name == bandName)
             return &b;
     }

@@ -69,6 +69,7 @@ struct BandEvent {
     int row = -1;                // row of the data set for detail bands, else -1
     int pageNumber = 0;
     bool print = true;           // set false to leave the band out this time
+    bool newPage = false;        // details: start a new page before this band
     QString value(const QString& column) const;
 };
 
@@ -98,19 +99,19 @@ public:
 class DataSet {
 public:
     DataSet() = default;
-    explicit DataSet(QStringList columns) : m_columns(std::move(columns)) {}
+    explicit DataSet(QStringList columns) : columns_(std::move(columns)) {}
     // One column `field`, one row per line.
     static DataSet fromLines(const QStringList& lines, const QString& field = QStringLiteral("Line"));
 
-    const QStringList& columns() const { return m_columns; }
-    int rowCount() const { return int(m_rows.size()); }
+    const QStringList& columns() const { return columns_; }
+    int rowCount() const { return int(rows_.size()); }
     void append(QStringList values);
     // Empty for an unknown column or row.
     QString value(int row, const QString& column) const;
 
 private:
-    QStringList m_columns;
-    QVector<QStringList> m_rows;
+    QStringList columns_;
+    QVector<QStringList> rows_;
 };
 
 class Report {
@@ -131,13 +132,13 @@ public:
     ReportBand& addBand(const QString& name, BandKind kind, qreal height);
     ReportBand* band(const QString& name);
     ReportBand& at(const QString& name);
-    std::deque<ReportBand>& bands() { return m_bands; }
-    const std::deque<ReportBand>& bands() const { return m_bands; }
+    std::deque<ReportBand>& bands() { return bands_; }
+    const std::deque<ReportBand>& bands() const { return bands_; }
 
     QSizeF contentSize() const;   // inside the margins, in units
 
 private:
-    std::deque<ReportBand> m_bands;
+    std::deque<ReportBand> bands_;
 };
 
 } // namespace vonu::report

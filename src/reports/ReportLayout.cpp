@@ -18,22 +18,22 @@ namespace {
 
 class Layouter {
 public:
-    Layouter(Report& report, const DataSet& data) : m_report(report), m_data(data)
+    Layouter(Report& report, const DataSet& data) : report_(report), data_(data)
     {
-        m_model.title = report.title;
-        m_model.pageSize = report.pageSize;
-        m_model.orientation = report.orientation;
-        m_model.marginsMm = report.marginsMm;
-        m_model.contentSize = report.contentSize();
-        m_pageNumber = report.firstPageNumber - 1;
+        model_.title = report.title;
+        model_.pageSize = report.pageSize;
+        model_.orientation = report.orientation;
+        model_.marginsMm = report.marginsMm;
+        model_.contentSize = report.contentSize();
+        pageNumber_ = report.firstPageNumber - 1;
     }
 
     PageModel run()
     {
-        if (m_report.beforePrint)
-            m_report.beforePrint(m_report);
+        if (report_.beforePrint)
+            report_.beforePrint(report_);
         startPage();
-        for (int row = 0; row < m_data.rowCount(); ++row) {
+        for (int row = 0; row < data_.rowCount(); ++row) {
             for (ReportBand* band : bandsOf(BandKind::Detail))
                 flowBand(*band, row);
         }
@@ -41,21 +41,21 @@ public:
             flowBand(*band, -1);
         finishPage();
         resolvePageCounts();
-        return std::move(m_model);
+        return std::move(model_);
     }
 
 private:
     QList<ReportBand*> bandsOf(BandKind kind)
     {
         QList<ReportBand*> result;
-        for (ReportBand& band : m_report.bands()) {
+        for (ReportBand& band : report_.bands()) {
             if (band.kind == kind)
                 result << &band;
         }
         return result;
     }
 
-    Page& page() { return m_model.pages.last(); }
+    Page& page() { return model_.pages.last(); }
 
     qreal footerSpace()
     {
@@ -69,12 +69,12 @@ private:
 
     void startPage()
     {
-        ++m_pageNumber;
-        m_model.pages.append(Page{m_pageNumber, {}});
-        m_y = 0;
+        ++pageNumber_;
+        model_.pages.append(Page{pageNumber_, {}});
+        y_ = 0;
         for (ReportBand* band : bandsOf(BandKind::PageHeader))
             printFixed(*band);
-        if (m_model.pages.size() == 1) {
+        if (model_.pages.size() == 1) {
             for (ReportBand* band : bandsOf(BandKind::Title))
                 printFixed(*band);
         }
@@ -84,10 +84,10 @@ private:
 
     void finishPage()
     {
-        qreal y = m_model.contentSize.height() - footerSpace();
-        if (y < m_y)
-            y = m_y;   // headers taller than the page: the footer follows them
-        m_y = y;
+        qreal y = model_.contentSize.height() - footerSpace();
+        if (y < y_)
+            y = y_;   // headers taller than the page: the footer follows them
+        y_ = y;
         for (ReportBand* band : bandsOf(BandKind::PageFooter))
             printFixed(*band);
     }
@@ -104,7 +104,7 @@ private:
     // Headers, titles and footers: printed where the page is, no page break.
     void printFixed(ReportBand& band)
     {
-        BandEvent event{m_report, band, &m_data, -1, m_pageNumber};
+        BandEvent event{report_, band, &data_, -1, pageNumber_};
         if (!prepare(band, -1, event))
             return;
         place(band, -1);
@@ -117,24 +117,25 @@ private:
     // rather than pushed forward for ever.
     void flowBand(ReportBand& band, int row)
     {
-        BandEvent event{m_report, band, &m_data, row, m_pageNumber};
+        BandEvent event{report_, band, &data_, row, pageNumber_};
         if (!prepare(band, row, event))
             return;
-        const qreal limit = m_model.contentSize.height() - footerSpace();
-        if (m_y + band.height > limit + 1e-6 && page().bands.size() > m_fixedBandsOnPage()) {
+        const qreal limit = model_.contentSize.height() - footerSpace();
+        const bool full = y_ + band.height > limit + 1e-6 || event.newPage;
+        if (full && page().bands.size() > fixedBandsOnPage_()) {
             finishPage();
             startPage();
         }
         place(band, row);
         if (band.afterPrint) {
-            event.pageNumber = m_pageNumber;
+            event.pageNumber = pageNumber_;
             band.afterPrint(event);
         }
     }
 
     // Bands on the current page that came with the page (headers): a page
     // holding nothing else gets the band even when it is too tall.
-    qsizetype m_fixedBandsOnPage()
+    qsizetype fixedBandsOnPage_()
     {
         qsizetype n = 0;
         for (const PlacedBand& b : page().bands) {
@@ -150,7 +151,7 @@ private:
         PlacedBand placed;
         placed.name = band.name;
         placed.kind = band.kind;
-        placed.top = m_y;
+        placed.top = y_;
         placed.height = band.height;
         placed.row = row;
         for (const ReportItem& item : band.items) {
@@ -158,7 +159,7 @@ private:
                 placed.items << placeItem(item, row);
         }
         page().bands << placed;
-        m_y += band.height;
+        y_ += band.height;
     }
 
     PlacedItem placeItem(const ReportItem& item, int row)
@@ -166,7 +167,7 @@ private:
         PlacedItem p;
         p.name = item.name;
         p.kind = item.kind;
-        p.font = item.font.value_or(m_report.baseFont);
+        p.font = item.font.value_or(report_.baseFont);
         p.alignment = item.alignment;
         p.wordWrap = item.wordWrap;
         p.stretch = item.stretch;
@@ -174,10 +175,10 @@ private:
         QRectF r = item.rect;
         switch (item.kind) {
         case ItemKind::Label:
-            p.text = item.field.isEmpty() ? item.caption : m_data.value(row, item.field);
+            p.text = item.field.isEmpty() ? item.caption : data_.value(row, item.field);
             break;
         case ItemKind::PageNumber:
-            p.text = item.caption + QString::number(m_pageNumber);
+            p.text = item.caption + QString::number(pageNumber_);
             break;
         case ItemKind::PageCount:
             p.text = item.caption;   // completed when the page count is known
@@ -188,7 +189,7 @@ private:
                 r.setSize(item.picture.size());
             break;
         case ItemKind::Barcode: {
-            p.text = item.field.isEmpty() ? item.caption : m_data.value(row, item.field);
+            p.text = item.field.isEmpty() ? item.caption : data_.value(row, item.field);
             const code128::Symbol symbol = code128::encode(p.text, item.codeSet);
             p.bars = code128::moduleWidths(symbol);
             p.moduleWidth = item.moduleWidth;
@@ -201,17 +202,17 @@ private:
             break;
         }
         if (r.width() <= 0)
-            r.setRight(m_model.contentSize.width());
+            r.setRight(model_.contentSize.width());
         if (r.height() <= 0 && item.kind != ItemKind::Line)
             r.setHeight(lineHeight(p.font));
-        p.rect = r.translated(0, m_y);
+        p.rect = r.translated(0, y_);
         return p;
     }
 
     void resolvePageCounts()
     {
-        const QString count = QString::number(m_pageNumber);
-        for (Page& pg : m_model.pages) {
+        const QString count = QString::number(pageNumber_);
+        for (Page& pg : model_.pages) {
             for (PlacedBand& b : pg.bands) {
                 for (PlacedItem& i : b.items) {
                     if (i.kind == ItemKind::PageCount)
@@ -221,11 +222,11 @@ private:
         }
     }
 
-    Report& m_report;
-    const DataSet& m_data;
-    PageModel m_model;
-    int m_pageNumber = 0;
-    qreal m_y = 0;
+    Report& report_;
+    const DataSet& data_;
+    PageModel model_;
+    int pageNumber_ = 0;
+    qreal y_ = 0;
 };
 
 } // namespace

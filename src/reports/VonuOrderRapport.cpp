@@ -319,8 +319,21 @@ void buildOverviewReport(report::Report& rep, const OverviewHeader& h)
     const qreal right = width - 200;
 
     ReportBand& kop = rep.addBand(QStringLiteral("Kop"), BandKind::PageHeader, NotitiesTop);
-    kop.addLabel(QStringLiteral("Bedrijf"), {0, 0, 300, 0}, QStringLiteral("Morvek"), bold);
-    kop.addLabel(QStringLiteral("BedrijfRegel1"), {0, 26, 300, 0}, QStringLiteral("Onderdorpels en profielen"));
+    // The logo in a box of 160 x 48 at the top left, the address block beside it.
+    qreal company = 0;
+    if (!h.logo.isNull()) {
+        ReportItem logo;
+        logo.name = QStringLiteral("BedrijfsLogo");
+        logo.kind = ItemKind::Picture;
+        logo.picture = h.logo;
+        logo.stretch = true;
+        const QSizeF size = QSizeF(h.logo.size()).scaled(160, 48, Qt::KeepAspectRatio);
+        logo.rect = QRectF(QPointF(0, 0), size);
+        kop.add(logo);
+        company = size.width() + 10;
+    }
+    kop.addLabel(QStringLiteral("Bedrijf"), {company, 0, 300, 0}, QStringLiteral("Morvek"), bold);
+    kop.addLabel(QStringLiteral("BedrijfRegel1"), {company, 26, 300, 0}, QStringLiteral("Onderdorpels en profielen"));
     kop.addLabel(QStringLiteral("L_Datum"), {right, 0, 90, 0}, QStringLiteral("Datum"));
     kop.addLabel(QStringLiteral("Datum"), {right + 90, 0, 110, 0}, h.datum).alignment = Qt::AlignRight | Qt::AlignTop;
     kop.addLabel(QStringLiteral("L_Blad"), {right, Regel, 90, 0}, QStringLiteral("Blad"));

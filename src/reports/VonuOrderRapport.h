@@ -7,6 +7,7 @@
 #include "reports/PageModel.h"
 #include "reports/Report.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +45,7 @@ struct OverviewHeader {
     QString transactie;       // "Order" or "Offerte"
     QString orderdatum, ordernummer, referentie;
     QString notities;
+    QImage logo;              // the manufacturer's logo; null: its name in text
 };
 
 // The notes label's height: 17 pixels per line, lines being the larger of

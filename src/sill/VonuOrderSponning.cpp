@@ -1,12 +1,13 @@
 #include "sill/VonuOrderSponning.h"
 #include "base/Text.h"
+#include "widgets/ButtonKeys.h"
+#include "widgets/Placement.h"
 #include "widgets/WidgetInput.h"
 
 #include "data/AppState.h"
 #include "base/Platform.h"
 #include "order/VonuOrder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -82,6 +83,7 @@ TVonuOrderSponningscherm::TVonuOrderSponningscherm(IMessageDialog& messages, QWi
 
     ok_->setObjectName(QStringLiteral("Ok"));
     ok_->setAutoDefault(false);
+    clickOnEnter(ok_);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
     statusBar_->setSizeGripEnabled(false);
@@ -179,6 +181,9 @@ void TVonuOrderSponningscherm::prefill(const sponning::VastgelegdeSponning& s)
 void TVonuOrderSponningscherm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The dialog sizes itself to its rows: centred once that size is known,
+    // on the screen rather than over the main screen.
+    centreOnScreen(this);
     for (Rij& rij : rij_) {
         if (rij.sponning->text() == QLatin1String("0"))
             rij.sponning->clear();
@@ -291,7 +296,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
     OrderModel& order = screen.order();
     SponningUitkomst uitkomst;
     {
-        TVonuOrderSponningscherm dialog(*screen.platform().messages, &screen);
+        TVonuOrderSponningscherm dialog(screen.platform().messages, &screen);
         dialog.setWindowTitle(u8(Tekst::Caption) +
                               (QStringLiteral("regel ") + QString::number(line) + QLatin1Char(' ')).left(9));
         const Catalog none;
@@ -321,7 +326,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
     uitkomst.plaatsing =
         sponning::plaatsOmschrijvingen(order, line, sponning::omschrijvingen(uitkomst.tekst));
     if (uitkomst.plaatsing != sponning::Plaatsing::Geplaatst) {
-        QApplication::beep();
+        screen.platform().sound.beep();
         screen.setStatusText(0, sponning::plaatsingMelding(uitkomst.plaatsing));
     }
     const int r = order.lines().screenRowOf(line);

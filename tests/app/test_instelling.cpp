@@ -1,6 +1,7 @@
 #include "base/IniFile.h"
 #include "app/VonuOrderInstelling.h"
 #include "support/ScriptedMessages.h"
+#include "support/ModalDriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,11 +36,7 @@ LocalSettings stored()
 
 void whenModal(std::function<void(TVonuOrderInstellingscherm*)> action)
 {
-    QTimer::singleShot(0, [action] {
-        auto* screen = qobject_cast<TVonuOrderInstellingscherm*>(QApplication::activeModalWidget());
-        ASSERT_NE(screen, nullptr);
-        action(screen);
-    });
+    test::whenModal<TVonuOrderInstellingscherm>([action](TVonuOrderInstellingscherm& s) { action(&s); });
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/Boodschap.h"
+#include "support/ModalDriver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,14 +26,9 @@ QStringList linesAt(std::initializer_list<int> filled)
     return lines;
 }
 
-// Runs `action` on the modal dialog once its event loop is running.
 void whenModal(std::function<void(TMelding*)> action)
 {
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<TMelding*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(dialog);
-    });
+    test::whenModal<TMelding>([action](TMelding& d) { action(&d); });
 }
 
 } // namespace

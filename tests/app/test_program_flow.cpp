@@ -1,13 +1,9 @@
 // A dealer's whole job through the program object with every button wired:
 // compose a line by keyboard, save, start anew, reopen, send by mail.
 #include "app/MorvekVonu.h"
-#include "files/FileDialogs.h"
-#include "files/MailTransport.h"
-#include "files/SmtpMailSender.h"
 #include "order/VonuOrder.h"
-#include "reports/PrintTarget.h"
 #include "support/DemoFiles.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,28 +19,9 @@ using namespace vonu;
 
 namespace {
 
-class ScriptedFileDialogs final : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return answer; }
-    QString answer;
-};
-
-class RecordingMail final : public IMailSender {
-public:
-    explicit RecordingMail(QList<MailMessage>* sent) : sent_(sent) {}
-    MailResult send(const MailMessage& message) override
-    {
-        sent_->append(message);
-        return MailResult::success();
-    }
-
-private:
-    QList<MailMessage>* sent_;
-};
-
 class ProgramFlow : public ::testing::Test {
 protected:
-    ProgramFlow() : printer(dir.filePath("overzicht.pdf"))
+    ProgramFlow()
     {
         work = dir.filePath("klant");
         QDir(dir.path()).mkpath("klant");
@@ -55,12 +32,8 @@ protected:
         ini.write("[Email]\r\nEmailAdres=inkoop@devries.example\r\n[Smtp]\r\nServerNaam=127.0.0.1\r\n");
         ini.close();
 
-        platform.messages = &messages;
-        platform.clock = &clock;
-        platform.fileDialogs = &files;
-        platform.printer = &printer;
-        platform.mail = [this](const SmtpSettings&) { return std::make_unique<RecordingMail>(&sent); };
-        program = std::make_unique<MorvekVonu>(platform, work, QStringList{});
+        fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(14, 5, 3));
+        program = std::make_unique<MorvekVonu>(fake.platform, work, QStringList{});
         program->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&program->mainScreen()));
     }
@@ -69,12 +42,10 @@ protected:
 
     QTemporaryDir dir;
     QString work;
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(14, 5, 3))};
-    ScriptedFileDialogs files;
-    report::PdfFileTarget printer;
-    QList<MailMessage> sent;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    test::ScriptedFileDialogs& files = fake.fileDialogs;
+    QList<MailMessage>& sent = fake.mail.sent;
     std::unique_ptr<MorvekVonu> program;
 };
 

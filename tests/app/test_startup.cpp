@@ -6,7 +6,8 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "support/DemoFiles.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
+#include "support/ModalDriver.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -32,12 +33,10 @@ namespace {
 // catalog from the parent).
 class StartupRun : public ::testing::Test {
 protected:
-    StartupRun() : work(root.filePath("werk")), clock(QDateTime(QDate(2026, 12, 10), QTime(9, 30)))
+    StartupRun() : work(root.filePath("werk"))
     {
         QDir(root.path()).mkpath("werk");
-        platform.messages = &messages;
-        platform.clock = &clock;
-        platform.sound = &sound;
+        clock.time = QDateTime(QDate(2026, 12, 10), QTime(9, 30));
     }
 
     void write(const QString& name, const QByteArray& text)
@@ -68,10 +67,11 @@ protected:
 
     QTemporaryDir root;
     QString work;
-    test::ScriptedMessages messages;
-    test::FixedClock clock;
-    test::RecordingSound sound;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    test::FixedClock& clock = fake.clock;
+    test::RecordingSound& sound = fake.sound;
+    Platform& platform = fake.platform;
     std::unique_ptr<MorvekVonu> program;
     std::unique_ptr<QSignalSpy> failed;
 };
@@ -208,6 +208,82 @@ TEST_F(StartupRun, StoredPositionIsAppliedAndOnlyAMoveIsWrittenBack)
     EXPECT_EQ(back.value("Eigen", "x"), "y");
 }
 
+TEST_F(StartupRun, AFailedStartUpLeavesTheSettingsFileAlone)
+{
+    // The customer's mail server, user and password must survive a start
+    // that ended before the settings were read.
+    const QByteArray settings = "[Scherm]\r\nBoven=0\r\nLinks=0\r\n[Smtp]\r\nServerNaam=mail.klant.nl\r\n"
+                                "ServerGebruiker=inkoop\r\nServerWachtwoord=geheim\r\n";
+    const struct {
+        const char* what;
+        std::function<void()> arrange;
+    } cases[] = {
+        {"Morvek.Ini unreadable", [this] { QDir(work).mkpath("Morvek.Ini"); }},
+        {"Orders cannot be created", [this] { write("Orders", "a file where the folder should be"); }},
+    };
+    for (const auto& c : cases) {
+        QDir(work).removeRecursively();
+        QDir(root.path()).mkpath("werk");
+        write("MorvekVonu.Ini", settings);
+        c.arrange();
+        messages.clear();
+        TVonuOrderscherm& s = start().mainScreen();
+        EXPECT_EQ(failed->count(), 1) << c.what;
+        s.move(120, 80);
+        s.close();
+        QFile f(QDir(work).filePath("MorvekVonu.Ini"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.what;
+        EXPECT_EQ(f.readAll(), settings) << c.what;
+    }
+}
+
+TEST_F(StartupRun, TheMainScreenOpensCentredUnlessAPositionIsStored)
+{
+    placeCustomerFiles();
+    for (const bool stored : {false, true}) {
+        if (stored)
+            write("MorvekVonu.Ini", "[Scherm]\r\nBoven=40\r\nLinks=30\r\n");
+        program = std::make_unique<MorvekVonu>(platform, work, QStringList{});
+        program->show();
+        TVonuOrderscherm& s = program->mainScreen();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+        ASSERT_TRUE(program->started());
+        if (stored) {
+            EXPECT_EQ(s.pos(), QPoint(30, 40));
+        } else {
+            const QPoint centre = s.screen()->availableGeometry().center();
+            EXPECT_LE(std::abs(s.frameGeometry().center().x() - centre.x()), 1) << s.frameGeometry().center().x();
+            EXPECT_LE(std::abs(s.frameGeometry().center().y() - centre.y()), 1) << s.frameGeometry().center().y();
+        }
+        s.close();
+    }
+}
+
+TEST_F(StartupRun, SharedAcceleratorsPressTheFirstButtonInTabOrder)
+{
+    // "&Notities" and "&Nieuw"; "Afd&rukken en bewaren" and "A&rtikelnummers"
+    // (the print-only customer).
+    placeCustomerFiles();
+    write("MorvekVonu.Ini", "[Email]\r\nEmailVerzenden=Nee\r\n");
+    TVonuOrderscherm& s = start().mainScreen();
+    s.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+    const struct {
+        Qt::Key key;
+        QPushButton* first;
+    } cases[] = {{Qt::Key_N, s.nieuw()}, {Qt::Key_R, s.verzenden()}};
+    for (const auto& [key, first] : cases) {
+        ASSERT_EQ(s.verzenden()->text(), "Afd&rukken en bewaren");
+        // Clicking it may open a dialog: count the clicks only.
+        first->disconnect();
+        QSignalSpy clicked(first, &QPushButton::clicked);
+        s.ordernummer()->setFocus();
+        QTest::keyClick(&s, key, Qt::AltModifier);
+        QTest::keyClick(&s, key, Qt::AltModifier);
+        EXPECT_EQ(clicked.count(), 2) << first->text().toStdString();
+    }
+}
+
 TEST_F(StartupRun, UnchangedOrderClosesButAChangedOneAsks)
 {
     placeCustomerFiles();
@@ -273,16 +349,12 @@ TEST_F(StartupRun, SettingsScreenChangesTheSendCaptionAndStoresThePosition)
     placeCustomerFiles();
     TVonuOrderscherm& s = start().mainScreen();
     s.move(12, 34);
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* screen = qobject_cast<TVonuOrderInstellingscherm*>(QApplication::activeModalWidget());
-        ASSERT_NE(screen, nullptr);
-        seen = true;
-        screen->EmailVerzenden->setChecked(false);
-        QTest::mouseClick(screen->Ok, Qt::LeftButton);
+    const auto seen = test::whenModal<TVonuOrderInstellingscherm>([](TVonuOrderInstellingscherm& screen) {
+        screen.EmailVerzenden->setChecked(false);
+        QTest::mouseClick(screen.Ok, Qt::LeftButton);
     });
     QTest::mouseClick(s.instellingen(), Qt::LeftButton);
-    EXPECT_TRUE(seen);
+    EXPECT_EQ(*seen, 1);
     EXPECT_EQ(s.verzenden()->text(), "Afd&rukken en bewaren");
     const IniFile ini = IniFile::load(QDir(work).filePath("MorvekVonu.Ini"));
     EXPECT_EQ(ini.value("Email", "EmailVerzenden"), "Nee");

@@ -6,8 +6,7 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "support/DemoFiles.h"
-#include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/DatabaseFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,15 +20,13 @@ using vonu::test::PgTestDatabase;
 
 namespace {
 
-class DeskStartup : public ::testing::Test {
+class DeskStartup : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
+        test::DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         work = db->workingFolder("Balie1");
         QFile ini(QDir(work).filePath("Morvek.Ini"));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
@@ -37,22 +34,11 @@ protected:
         ini.close();
 
         ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
-        platform.messages = &messages;
-        platform.clock = &clock;
-        platform.sound = &sound;
+        fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
     }
 
-    int sessionRows(const QString& user)
-    {
-        return db->scalar("select count(*) from APC_Tabel where \"user\" = ? and \"table\" is null", {user}).toInt();
-    }
-
-    std::unique_ptr<PgTestDatabase> db;
     QString work;
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(8, 0))};
-    test::RecordingSound sound;
-    Platform platform;
+    Platform& platform = fake.platform;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "desk/DbConventions.h"
 
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
 
 using namespace vonu;
@@ -55,5 +56,21 @@ TEST(SqlIdentifier, LowerCasesAndQuotes)
     EXPECT_EQ(sqlIdentifier("x\"; drop table artikel; --"), "\"x\"\"; drop table artikel; --\"");
     EXPECT_EQ(sqlQualifiedIdentifier("ZoekDebiteur.Debnr"), "\"zoekdebiteur\".\"debnr\"");
     EXPECT_EQ(sqlQualifiedIdentifier("Naam"), "\"naam\"");
-    EXPECT_EQ(scratchTableName("Balie2", "OrderVerpakking"), "tmp_balie2_orderverpakking");
+    EXPECT_EQ(sqlQuotedName("tmp_Balie2_x\"y"), "\"tmp_Balie2_x\"\"y\"");
+}
+
+TEST(ScratchTableName, UsersNeverShareATable)
+{
+    EXPECT_EQ(scratchTableName("balie2", "OrderVerpakking"), "tmp_balie2_orderverpakking");
+    // Names that differ only in case stay apart.
+    EXPECT_EQ(scratchTableName("Balie2", "OrderVerpakking"), "tmp_Balie2_orderverpakking");
+    // Long names (30 characters of two bytes each) are not cut where the
+    // server would cut them: users sharing the first characters stay apart.
+    const QString a = QString(29, QChar(0xE9)) + "a";
+    const QString b = QString(29, QChar(0xE9)) + "b";
+    const QString na = scratchTableName(a, "ProductieOrder");
+    const QString nb = scratchTableName(b, "ProductieOrder");
+    EXPECT_NE(na, nb);
+    EXPECT_LE(na.toUtf8().size(), 63);
+    EXPECT_EQ(na, "tmp_" + QCryptographicHash::hash((a + "/productieorder").toUtf8(), QCryptographicHash::Md5).toHex());
 }

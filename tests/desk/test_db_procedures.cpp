@@ -4,32 +4,27 @@
 
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
-#include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/DatabaseFixture.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
 
 using namespace vonu;
 using vonu::test::PgTestDatabase;
-using vonu::test::ScriptedMessages;
 
 namespace {
 
 const QString kOrder = orderKey("900");
 const QString kDebnr = debtorKey("104711");
 
-class ProcedureTest : public ::testing::Test {
+class ProcedureTest : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        test::DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(openSession());
         storeOrder();
     }
 
@@ -78,10 +73,6 @@ protected:
     }
 
     DbRows call(const QString& name, const QList<DbArg>& args) { return session->call(name, args); }
-
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
 };
 
 QList<DbArg> priceArgs(const QString& artikel, const QString& soort, bool contracts)
@@ -100,10 +91,12 @@ TEST_F(ProcedureTest, EveryProcedureReturnsItsNamedColumns)
     const QList<DbArg> line{{"order", kOrder}, {"Regel", lineKey(1)}};
     const QList<DbArg> packing{{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", "OD67"}, {"EAN", ""},
                                {"Oorsprong", "2"}};
-    ASSERT_TRUE(call("TijdelijkeTabel", {{"user", "Balie1"}, {"table", "OrderVerpakking"},
+    const DbRows scratch = call("TijdelijkeTabel", {{"user", "Balie1"}, {"table", "OrderVerpakking"},
                                          {"Columns", "[Type] [nvarchar] (1), [Soort] [nvarchar] (20), "
-                                                     "[Aantal] [float], [Gewicht] [float], [Etiket] [int]"}}).found());
-    ASSERT_TRUE(session->exec("insert into tmp_balie1_orderverpakking values ('B', 'Koker', 2, 18.5, 1)"));
+                                                     "[Aantal] [float], [Gewicht] [float], [Etiket] [int]"}});
+    ASSERT_TRUE(scratch.found());
+    ASSERT_TRUE(session->exec("insert into " + sqlQuotedName(scratch.text("Tabel"))
+                              + " values ('B', 'Koker', 2, 18.5, 1)"));
     const struct { const char* name; QList<DbArg> args; QStringList columns; } cases[] = {
         {"ArtikelPrijs", priceArgs("OD67", "M", true),
          {"PrijsGevonden", "Prijs", "Oorsprong", "Korting", "Kontrakt", "OrderKorting"}},
@@ -302,7 +295,7 @@ TEST_F(ProcedureTest, ScratchTablesAreNamedSafelyAndPacked)
     ASSERT_TRUE(r.found());
     EXPECT_EQ(r.text("Tabel"), scratchTableName(user, "OrderVerpakking"));
     EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), 49);
-    const QString table = sqlIdentifier(scratchTableName(user, "OrderVerpakking"));
+    const QString table = sqlQuotedName(scratchTableName(user, "OrderVerpakking"));
     ASSERT_TRUE(session->exec("insert into " + table + " values ('1', 'Bundel', 2, 10, 0), ('2', 'Bundel', 3, 40, 1), "
                               "('B', 'Doos', 1, 5, 0)"));
     r = call("OrderVerpakking", {{"Gebruiker", user}, {"Verdichten", 0}});

@@ -1,52 +1,21 @@
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
-#include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/DatabaseFixture.h"
 
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QTimeZone>
 #include <gtest/gtest.h>
+
+#include <libpq-fe.h>
 
 using namespace vonu;
 using vonu::test::PgTestDatabase;
-using vonu::test::ScriptedMessages;
 
 namespace {
 
-class DbSessionTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-    }
-
-    ConnectionSettings settings() const
-    {
-        return ConnectionSettings{"1", PgTestDatabase::server(), db->name()};
-    }
-
-    int count(const QString& sql, const QVariantList& params = {}) const
-    {
-        return db->scalar(sql, params).toInt();
-    }
-
-    int sessionRows(const QString& user) const
-    {
-        return count("select count(*) from APC_Tabel where \"user\" = ? and record = 'VonuOrder' and \"table\" is null",
-                     {user});
-    }
-
-    int lockRows(const QString& user) const
-    {
-        return count("select count(*) from APC_Tabel where \"user\" = ? and \"table\" = 'VonuOrder'", {user});
-    }
-
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-};
+using DbSessionTest = test::DatabaseFixture;
 
 } // namespace
 
@@ -218,20 +187,133 @@ TEST_F(DbSessionTest, StatementErrorsShowTheServerTextAndStopOnlyTheAction)
 
 TEST_F(DbSessionTest, AFailedStatementRollsBackTheWholeTransaction)
 {
+    const QString insert = "insert into Leveringswijze (Levwijze, Omschrijving) values (?, ?)";
     DbSession session(messages);
     ASSERT_TRUE(session.open("Balie1", settings()));
     ASSERT_TRUE(session.begin());
-    EXPECT_TRUE(session.exec("insert into Leveringswijze (Levwijze, Omschrijving) values (?, ?)", {"ZZ", "Test"}));
-    EXPECT_FALSE(session.exec("insert into Leveringswijze (Levwijze, Omschrijving) values (?, ?)", {"ZZ", "Dubbel"}));
-    EXPECT_FALSE(session.exec("insert into Leveringswijze (Levwijze, Omschrijving) values (?, ?)", {"ZY", "Na fout"}));
+    EXPECT_TRUE(session.exec(insert, {"ZZ", "Test"}));
+    EXPECT_FALSE(session.exec(insert, {"ZZ", "Dubbel"}));
+    EXPECT_FALSE(session.exec(insert, {"ZY", "Na fout"}));
     EXPECT_FALSE(session.commit());
-    EXPECT_EQ(messages.count(), 1);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_TRUE(messages.last().lines.contains("Niets van deze actie is bewaard."))
+        << messages.last().lines.join('|').toStdString();
     EXPECT_EQ(count("select count(*) from Leveringswijze where Levwijze in ('ZZ', 'ZY')"), 0);
 
     ASSERT_TRUE(session.begin());
-    EXPECT_TRUE(session.exec("insert into Leveringswijze (Levwijze, Omschrijving) values (?, ?)", {"ZZ", "Test"}));
+    EXPECT_TRUE(session.exec(insert, {"ZZ", "Test"}));
     EXPECT_TRUE(session.commit());
     EXPECT_EQ(count("select count(*) from Leveringswijze where Levwijze = 'ZZ'"), 1);
+}
+
+TEST_F(DbSessionTest, ATransactionGuardRollsBackUnlessCommitted)
+{
+    const QString insert = "insert into Leveringswijze (Levwijze, Omschrijving) values (?, ?)";
+    DbSession session(messages);
+    ASSERT_TRUE(session.open("Balie1", settings()));
+    {
+        // An action that returns early: nothing of it stays.
+        DbTransaction t(session);
+        ASSERT_TRUE(t);
+        EXPECT_TRUE(session.exec(insert, {"Z1", "Verlaten"}));
+    }
+    EXPECT_FALSE(session.inTransaction());
+    EXPECT_EQ(count("select count(*) from Leveringswijze where Levwijze = 'Z1'"), 0);
+    {
+        // A failed statement ends the transaction; the guard's end frees
+        // the session for the next action.
+        DbTransaction t(session);
+        EXPECT_TRUE(session.exec(insert, {"Z2", "Eerste"}));
+        EXPECT_FALSE(session.exec("insert into GeenTabel values (?)", {1}));
+        EXPECT_FALSE(session.exec(insert, {"Z3", "Na de fout"}));
+    }
+    EXPECT_EQ(messages.count(), 1);
+    EXPECT_TRUE(session.exec(insert, {"Z4", "Volgende actie"}));
+    EXPECT_EQ(count("select count(*) from Leveringswijze where Levwijze in ('Z2', 'Z3')"), 0);
+    {
+        DbTransaction t(session);
+        EXPECT_TRUE(session.exec(insert, {"Z5", "Bewaard"}));
+        EXPECT_TRUE(t.commit());
+        EXPECT_FALSE(t.commit());
+    }
+    EXPECT_EQ(count("select count(*) from Leveringswijze where Levwijze in ('Z4', 'Z5')"), 2);
+    EXPECT_EQ(messages.count(), 1);
+}
+
+TEST_F(DbSessionTest, DatesAndTheServerClockFollowTheDeskNotTheServerZone)
+{
+    // A session that starts in a zone far east of the desk (as on a server
+    // set up elsewhere): a date bound at the desk's late evening would be
+    // stored as the next day.
+    qputenv("PGTZ", "Pacific/Kiritimati");
+    DbSession session(messages);
+    const bool opened = session.open("Balie1", settings());
+    qunsetenv("PGTZ");
+    ASSERT_TRUE(opened);
+    const QDate day(2026, 3, 1);
+    const QDateTime lateEvening(day, QTime(23, 30));
+    ASSERT_TRUE(session.exec("insert into Vrijedag (VanDatum, TotDatum) values (?, ?)", {lateEvening, day}));
+    const DbRows stored = session.select("select VanDatum, TotDatum from Vrijedag where TotDatum = ?", {day});
+    ASSERT_TRUE(stored.found());
+    EXPECT_EQ(stored.text("VanDatum"), "2026-03-01");
+    EXPECT_EQ(stored.text("TotDatum"), "2026-03-01");
+
+    const QDateTime serverNow = session.select("select getdate() as nu").value("nu").toDateTime();
+    EXPECT_LT(std::abs(serverNow.secsTo(QDateTime::currentDateTime())), 120)
+        << serverNow.toString(Qt::ISODate).toStdString();
+    EXPECT_EQ(messages.count(), 0);
+}
+
+TEST_F(DbSessionTest, TheConnectionNoticesADeadLinkWithinTheStatementTimeOut)
+{
+    DbSession session(messages);
+    ASSERT_TRUE(session.open("Balie1", settings()));
+    const QVariant handle = QSqlDatabase::database(session.connectionName(), false).driver()->handle();
+    ASSERT_TRUE(qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)
+        << handle.typeName();
+    PGconn* conn = *static_cast<PGconn* const*>(handle.data());
+    ASSERT_NE(conn, nullptr);
+    QMap<QString, QString> options;
+    PQconninfoOption* info = PQconninfo(conn);
+    for (PQconninfoOption* o = info; o && o->keyword; ++o)
+        options[o->keyword] = o->val ? QString::fromUtf8(o->val) : QString();
+    PQconninfoFree(info);
+    EXPECT_EQ(options.value("keepalives"), "1");
+    const int idle = options.value("keepalives_idle").toInt();
+    const int interval = options.value("keepalives_interval").toInt();
+    const int probes = options.value("keepalives_count").toInt();
+    const int userTimeout = options.value("tcp_user_timeout").toInt();
+    EXPECT_GT(idle, 0);
+    EXPECT_GT(interval, 0);
+    EXPECT_GT(probes, 0);
+    EXPECT_GT(userTimeout, 0);
+    // Both ways of noticing end well before the statement time-out.
+    EXPECT_LT(idle + interval * probes, DbSession::statementTimeoutSeconds);
+    EXPECT_LT(userTimeout / 1000, DbSession::statementTimeoutSeconds);
+}
+
+TEST_F(DbSessionTest, ClosingAfterAnUnnoticedConnectionLossStillRemovesTheRows)
+{
+    DbSession session(messages);
+    ASSERT_TRUE(session.open("Balie1", settings()));
+    ASSERT_EQ(session.lockOrder(orderKey("24001")), DbSession::LockResult::Locked);
+    ASSERT_EQ(count("select count(pg_terminate_backend(pid)) from pg_stat_activity "
+                    "where datname = ? and application_name like 'VonuOrder%'", {db->name()}), 1);
+    session.close();
+    EXPECT_EQ(sessionRows("Balie1"), 0);
+    EXPECT_EQ(lockRows("Balie1"), 0);
+    EXPECT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
+}
+
+TEST_F(DbSessionTest, AFailedConstantsReadLeavesNoSessionRow)
+{
+    ASSERT_TRUE(db->exec("delete from Konstanten where ID = 1"));
+    DbSession session(messages);
+    EXPECT_FALSE(session.open("Balie1", settings()));
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().lines.value(0), "De konstanten (Konstanten ID 1) ontbreken in de orderdatabase.");
+    EXPECT_FALSE(session.isOpen());
+    EXPECT_EQ(sessionRows("Balie1"), 0);
 }
 
 TEST_F(DbSessionTest, OrderNumbersAreDrawnOnceEach)

@@ -11,7 +11,7 @@
 #include "order/VonuOrder.h"
 #include "support/DemoFiles.h"
 #include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 #include "widgets/RadioGroup.h"
 
 #include <QCheckBox>
@@ -38,6 +38,10 @@ class DeskScreens : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        fake.clock.time = QDateTime(QDate(2026, 3, 11), QTime(8, 0));
+        // A program ended at the end of a test is closed with its order
+        // changed: yes to the close question.
+        fake.messages.unscripted = 1;
         const QString why = PgTestDatabase::unavailableReason();
         if (!why.isEmpty())
             GTEST_SKIP() << why.toStdString();
@@ -49,9 +53,6 @@ protected:
         ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
         ini.close();
         ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
-        platform.messages = &messages;
-        platform.clock = &clock;
-        platform.sound = &sound;
     }
 
     std::unique_ptr<DbSession> session()
@@ -63,10 +64,10 @@ protected:
 
     std::unique_ptr<PgTestDatabase> db;
     QString work;
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 3, 11), QTime(8, 0))};
-    test::RecordingSound sound;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    test::FixedClock& clock = fake.clock;
+    Platform& platform = fake.platform;
 };
 
 } // namespace
@@ -194,8 +195,7 @@ TEST_F(DeskScreens, TheExtraScreenEditsTheOrdersDataInPlace)
 {
     auto s = session();
     DeskDelivery delivery(*s);
-    TVonuOrderExtrascherm screen;
-    screen.setPlatform(&messages, &clock);
+    TVonuOrderExtrascherm screen(platform);
     screen.setDelivery(&delivery);
     screen.setExtraVrachtOmschrijvingen("Spoed 1", "Spoed 2");
     ExtraOrderData extra;
@@ -267,8 +267,7 @@ TEST_F(DeskScreens, TheClosingCheckRefusesDatesBeforeTheProductionWeek)
         {false, "2026-12-30", "2", false, "", true},     // week 2 is next year's: this year passes
         {false, "2027-01-05", "2", false, "", false},    // ... week 1 of next year is before it
     };
-    TVonuOrderExtrascherm screen;
-    screen.setPlatform(&messages, &clock);
+    TVonuOrderExtrascherm screen(platform);
     for (const auto& c : cases) {
         ExtraOrderData extra;
         extra.leverdatum = d(c.leverdatum);
@@ -294,8 +293,7 @@ TEST_F(DeskScreens, AStoredOrderEditsAndWritesItsDeliveryTexts)
                          "1002, 'Handelsweg 4', 'ZEIST', date '2026-03-19')"));
     auto s = session();
     DeskDelivery delivery(*s);
-    TVonuOrderExtrascherm screen;
-    screen.setPlatform(&messages, &clock);
+    TVonuOrderExtrascherm screen(platform);
     screen.setDelivery(&delivery);
     ExtraOrderData extra;
     extra.leverdatum = d("2026-03-19");

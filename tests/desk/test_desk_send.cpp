@@ -14,7 +14,7 @@
 #include "reports/PrintTarget.h"
 #include "support/DemoFiles.h"
 #include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -30,11 +30,6 @@ using namespace vonu;
 using vonu::test::PgTestDatabase;
 
 namespace {
-
-class NoFileDialogs final : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 class DeskSend : public ::testing::Test {
 protected:
@@ -53,11 +48,9 @@ protected:
         ASSERT_TRUE(QDir(work).mkpath("../Orders"));
         ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
         ASSERT_TRUE(test::placeDemoProfile(profileDir.path()));
-        platform.messages = &messages;
-        platform.clock = &clock;
-        platform.fileDialogs = &files;
-        platform.printer = &printer;
-        platform.mail = [](const SmtpSettings&) { return std::unique_ptr<IMailSender>(); };
+        fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(9, 30));
+        // No printer of the production print's name on this machine.
+        fake.printer.selectable = false;
     }
 
     QStringList rows(const QString& sql)
@@ -79,12 +72,9 @@ protected:
     std::unique_ptr<PgTestDatabase> db;
     QString work;
     QTemporaryDir profileDir;
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(9, 30))};
-    NoFileDialogs files;
-    QTemporaryDir printDir;
-    report::PdfFileTarget printer{printDir.filePath("p.pdf")};
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
 };
 
 } // namespace

@@ -14,7 +14,7 @@
 #include "sill/VonuOrderSponning.h"
 #include "support/DemoFiles.h"
 #include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -281,9 +281,7 @@ protected:
         ini.write("OnderdorpelPre=pre\r\n");
         ini.close();
         ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
-        platform.messages = &messages;
-        platform.clock = &clock;
-        platform.sound = &sound;
+        fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
         program = std::make_unique<MorvekVonu>(platform, work, QStringList{"balie1"});
         program->runStartup();
         ASSERT_TRUE(program->started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
@@ -336,10 +334,10 @@ protected:
     QString sub(int row, int line = 1) { return screen().order().subartikel(line, row, 1); }
     QString bew(int row, int line = 1) { return screen().order().bewerking(line, row, 1); }
 
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(8, 0))};
-    test::RecordingSound sound;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    test::RecordingSound& sound = fake.sound;
+    Platform& platform = fake.platform;
     std::unique_ptr<MorvekVonu> program;
     EanDesk desk;
     std::unique_ptr<EanEntry> entry;

@@ -6,8 +6,7 @@
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
 #include "desk/OrderStore.h"
-#include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/DatabaseFixture.h"
 #include "data/QtPrinters.h"
 
 #include <QSqlQuery>
@@ -28,17 +27,14 @@ std::string text(const QStringList& rows) { return rows.join('\n').toStdString()
 
 const QString kNbsp = QString(QChar(0x00A0));
 
-class OrderStoreTest : public ::testing::Test {
+class OrderStoreTest : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        test::DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(openSession());
         store = std::make_unique<OrderStore>(*session, messages);
         store->status = [this](const QString& s) { statusTexts << s; };
         header.orderdatum = QDate(2026, 12, 10);
@@ -125,9 +121,6 @@ protected:
         return parts.join(',');
     }
 
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
     std::unique_ptr<OrderStore> store;
     OrderModel order;
     StoreHeader header;

@@ -24,18 +24,18 @@ QString pythonPath()
 
 SmtpFixture::~SmtpFixture()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.closeWriteChannel();   // the server ends when stdin closes
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
+    if (process_.state() != QProcess::NotRunning) {
+        process_.closeWriteChannel();   // the server ends when stdin closes
+        if (!process_.waitForFinished(5000)) {
+            process_.kill();
+            process_.waitForFinished(5000);
         }
     }
 }
 
 QString SmtpFixture::caFile() const
 {
-    return m_dir.filePath(QStringLiteral("cert.pem"));
+    return dir_.filePath(QStringLiteral("cert.pem"));
 }
 
 bool SmtpFixture::makeCertificate()
@@ -48,10 +48,10 @@ bool SmtpFixture::makeCertificate()
                    QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
                    QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
                    QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost"),
-                   QStringLiteral("-keyout"), m_dir.filePath(QStringLiteral("key.pem")),
+                   QStringLiteral("-keyout"), dir_.filePath(QStringLiteral("key.pem")),
                    QStringLiteral("-out"), caFile()});
     if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) {
-        m_error = QStringLiteral("openssl failed: ") + QString::fromLocal8Bit(openssl.readAllStandardError());
+        error_ = QStringLiteral("openssl failed: ") + QString::fromLocal8Bit(openssl.readAllStandardError());
         return false;
     }
     return true;
@@ -59,20 +59,20 @@ bool SmtpFixture::makeCertificate()
 
 bool SmtpFixture::start(const Options& options)
 {
-    if (!m_dir.isValid()) {
-        m_error = QStringLiteral("no temporary folder");
+    if (!dir_.isValid()) {
+        error_ = QStringLiteral("no temporary folder");
         return false;
     }
-    QDir(m_dir.path()).mkdir(QStringLiteral("out"));
+    QDir(dir_.path()).mkdir(QStringLiteral("out"));
     QStringList args{QStringLiteral(VONU_SOURCE_DIR "/tests/files/smtp_server.py"),
-                     QStringLiteral("--out"), m_dir.filePath(QStringLiteral("out"))};
+                     QStringLiteral("--out"), dir_.filePath(QStringLiteral("out"))};
     if (options.tls != Tls::None) {
         if (!makeCertificate())
             return false;
         args << QStringLiteral("--tls")
              << (options.tls == Tls::StartTls ? QStringLiteral("starttls") : QStringLiteral("implicit"))
              << QStringLiteral("--cert") << caFile() << QStringLiteral("--key")
-             << m_dir.filePath(QStringLiteral("key.pem"));
+             << dir_.filePath(QStringLiteral("key.pem"));
     }
     if (options.requireLogin)
         args << QStringLiteral("--user") << options.user << QStringLiteral("--password")
@@ -80,37 +80,37 @@ bool SmtpFixture::start(const Options& options)
 
     if (options.stallAfterData)
         args << QStringLiteral("--stall-after-data");
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(pythonPath(), args);
-    if (!m_process.waitForStarted(10000)) {
-        m_error = QStringLiteral("cannot start ") + pythonPath();
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.start(pythonPath(), args);
+    if (!process_.waitForStarted(10000)) {
+        error_ = QStringLiteral("cannot start ") + pythonPath();
         return false;
     }
     QByteArray output;
     const QDeadlineTimer deadline(20000);
     while (!deadline.hasExpired()) {
-        while (m_process.canReadLine()) {
-            const QByteArray line = m_process.readLine();
+        while (process_.canReadLine()) {
+            const QByteArray line = process_.readLine();
             output += line;
             if (line.startsWith("READY ")) {
-                m_port = line.mid(6).trimmed().toInt();
-                if (m_port > 0)
+                port_ = line.mid(6).trimmed().toInt();
+                if (port_ > 0)
                     return true;
             }
         }
-        if (m_process.state() == QProcess::NotRunning)
+        if (process_.state() == QProcess::NotRunning)
             break;
-        m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+        process_.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
     }
-    m_error = QStringLiteral("server not ready: ") + QString::fromLocal8Bit(output)
-              + QString::fromLocal8Bit(m_process.readAllStandardError());
+    error_ = QStringLiteral("server not ready: ") + QString::fromLocal8Bit(output)
+              + QString::fromLocal8Bit(process_.readAllStandardError());
     return false;
 }
 
 QList<ReceivedMail> SmtpFixture::received() const
 {
     QList<ReceivedMail> result;
-    const QDir out(m_dir.filePath(QStringLiteral("out")));
+    const QDir out(dir_.filePath(QStringLiteral("out")));
     for (int n = 1;; ++n) {
         QFile meta(out.filePath(QStringLiteral("%1.json").arg(n)));
         QFile raw(out.filePath(QStringLiteral("%1.eml").arg(n)));
@@ -147,7 +147,7 @@ QList<ReceivedMail> SmtpFixture::received() const
 
 QByteArray SmtpFixture::stalled() const
 {
-    QFile f(m_dir.filePath(QStringLiteral("out/stalled")));
+    QFile f(dir_.filePath(QStringLiteral("out/stalled")));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

@@ -55,9 +55,9 @@ public:
     // Starts the server and waits (bounded) for its ready line; false with
     // error() set when it did not come up.
     bool start(const Options& options);
-    int port() const { return m_port; }
+    int port() const { return port_; }
     QString caFile() const;   // the certificate the server presents (self-signed)
-    QString error() const { return m_error; }
+    QString error() const { return error_; }
 
     QList<ReceivedMail> received() const;
     // With stallAfterData: the message the server took before it went silent.
@@ -69,10 +69,10 @@ public:
 private:
     bool makeCertificate();
 
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    int m_port = 0;
-    QString m_error;
+    QTemporaryDir dir_;
+    QProcess process_;
+    int port_ = 0;
+    QString error_;
 };
 
 } // namespace vonu::test

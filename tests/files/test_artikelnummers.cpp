@@ -8,11 +8,13 @@
 #include "files/VonuOrderArtikelnummer.h"
 #include "files/VonuOrderArtikelnummerLegenda.h"
 #include "order/VonuOrder.h"
-#include "support/ScriptedMessages.h"
+#include "support/MainScreenFixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,21 +44,13 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 <Artikel Artikel="K2"><ArtikelVonuArtikel>K</ArtikelVonuArtikel></Artikel>
 </Artikelen></Assortiment></Morvek>)";
 
-class Artikelnummers : public ::testing::Test {
+class Artikelnummers : public test::MainScreenFixture {
 protected:
-    Artikelnummers() : state(dir.path()), screen(platform)
+    Artikelnummers()
     {
-        platform.messages = &messages;
-        const QString profile = dir.filePath("12345.Xml");
-        QFile f(profile);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(ProfileXml);
-        f.close();
-        EXPECT_TRUE(state.profile.load(profile));
-        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        screen.setState(&state);
-        screen.ordervoor()->addItems(state.profile.shipToEntries());
-        screen.ordervoor()->setCurrentIndex(0);
+        loadProfile(QString::fromUtf8(ProfileXml), "12345.Xml");
+        loadCatalog(QString::fromUtf8(CatalogXml));
+        fillShipTo();
         screen.debiteurNaam()->setText("Bouwbedrijf Jansen");
     }
     QString file() const { return dir.filePath("Artikelnummers_12345.Xml"); }
@@ -68,20 +62,16 @@ protected:
     ArtikelnummerActie actie(int* calls, int port = 0, QString* caFile = nullptr)
     {
         (void)caFile;
-        return ArtikelnummerActie(screen, [calls, port](const SmtpSettings& s) -> std::unique_ptr<IMailSender> {
+        fake.mail.make = [this, calls, port](const SmtpSettings& s) -> std::unique_ptr<IMailSender> {
             ++*calls;
             SmtpSettings t = s;
             t.port = port ? port : s.port;
             t.timeoutSeconds = 20;
-            return std::make_unique<SmtpMailSender>(t);
-        });
+            return std::make_unique<SmtpMailSender>(t, fake.clock);
+        };
+        return ArtikelnummerActie(screen);
     }
 
-    QTemporaryDir dir;
-    AppState state;
-    test::ScriptedMessages messages;
-    Platform platform;
-    TVonuOrderscherm screen;
 };
 
 } // namespace
@@ -152,6 +142,41 @@ TEST_F(Artikelnummers, ScreenShowsSixColumnsForThreeAddressesAndMarksTyping)
     EXPECT_EQ(scherm.windowTitle(), "Artikelnummers (gewijzigd)");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(scherm.grid().numbers[1][1], "ABCDEFGHIJKLMNOPQ");
+}
+
+TEST_F(Artikelnummers, ALongStoredNumberStaysWholeAndEscapeClosesLikeOk)
+{
+    // Numbers from the profile may be longer than a cell takes by typing.
+    const QString longNumber = "DEVRIES-ONDERDORPEL-56MM";
+    ArtikelnummerGrid grid = buildArtikelnummerGrid(state.profile, state.catalog, {"OD67"});
+    grid.numbers[0][0] = longNumber;
+    TVonuOrderArtikelnummerLegendascherm legend;
+    TVonuOrderArtikelnummerscherm scherm(legend);
+    scherm.setGrid(grid);
+    scherm.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&scherm));
+
+    // Entering the cell opens its editor on the whole number; typing more
+    // is refused, deleting is not.
+    scherm.artikel()->setFocus();
+    scherm.artikel()->setCurrentCell(2, 2);
+    scherm.artikel()->setCurrentCell(1, 2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), longNumber);
+    editor->end(false);
+    QTest::keyClicks(editor, "X");
+    EXPECT_EQ(editor->text(), longNumber);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(editor->text(), longNumber.chopped(1));
+
+    // Escape keeps what the cell shows and closes the screen.
+    QTest::keyClick(editor, Qt::Key_Escape);
+    for (int i = 0; i < 500 && scherm.isVisible(); ++i)
+        QTest::qWait(10);
+    EXPECT_FALSE(scherm.isVisible());
+    EXPECT_EQ(scherm.grid().numbers[0][0], longNumber.chopped(1));
+    EXPECT_TRUE(scherm.isChanged());
 }
 
 TEST_F(Artikelnummers, SavedAndMailedOnlyWhenChangedAndFilled)

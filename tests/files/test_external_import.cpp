@@ -11,7 +11,7 @@
 #include "files/SillFileImport.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -187,25 +187,11 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 <Artikel Artikel="OD55"><ArtikelVonuArtikel>J</ArtikelVonuArtikel><ArtikelHandelslengte>J</ArtikelHandelslengte></Artikel>
 </Artikelen></Assortiment></Morvek>)";
 
-class ScriptedFileDialogs final : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString& startFolder, const QString& filter) override
-    {
-        folders << startFolder;
-        filters << filter;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    QStringList answers;
-    QStringList folders;
-    QStringList filters;
-};
-
 class ExternalOpen : public ::testing::Test {
 protected:
     ExternalOpen() : state(dir.filePath("Balie1")), screen(platform), files(screen, dialogs)
     {
-        platform.messages = &messages;
-        platform.clock = &clock;
+        fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(9, 0));
         QDir(dir.path()).mkpath("Balie1");
         QDir(dir.path()).mkpath("Orders");
         QDir(dir.path()).mkpath("Inkomend");
@@ -245,12 +231,12 @@ protected:
 
     QTemporaryDir dir;
     AppState state;
-    test::ScriptedMessages messages;
-    test::FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    test::ScriptedFileDialogs& dialogs = fake.fileDialogs;
+    Platform& platform = fake.platform;
     TVonuOrderscherm screen;
     TVonuOrderNotitiescherm notes;
-    ScriptedFileDialogs dialogs;
     OrderFileActions files;
     bool lookupWorks = true;
 };

@@ -26,6 +26,10 @@ using vonu::test::SmtpFixture;
 
 namespace {
 
+// The Date header of these mails is not under test.
+const SystemClock anyClock;
+
+
 QByteArray allBytes()
 {
     QByteArray data;
@@ -186,7 +190,7 @@ TEST(SmtpDelivery, OrderMailArrivesIntactWithoutLogin)
     SmtpFixture server;
     ASSERT_TRUE(server.start({})) << server.error().toStdString();
     test::FixedClock clock(fixedTime());
-    SmtpMailSender sender(settingsFor(server), &clock);
+    SmtpMailSender sender(settingsFor(server), clock);
     EXPECT_FALSE(sender.usesLogin());
 
     const MailMessage message = orderMail();
@@ -218,7 +222,7 @@ TEST(SmtpDelivery, EachMessageGetsItsOwnMessageId)
 {
     SmtpFixture server;
     ASSERT_TRUE(server.start({})) << server.error().toStdString();
-    SmtpMailSender sender(settingsFor(server));
+    SmtpMailSender sender(settingsFor(server), anyClock);
     MailMessage m = orderMail();
     m.attachments.clear();
     ASSERT_TRUE(sender.send(m).ok);
@@ -257,7 +261,7 @@ TEST(SmtpLogin, LoginCases)
         settings.caFile = server.caFile();
         settings.user = c.user;
         settings.password = c.password;
-        SmtpMailSender sender(settings);
+        SmtpMailSender sender(settings, anyClock);
         EXPECT_TRUE(sender.usesLogin());
         const MailResult result = sender.send(orderMail());
         EXPECT_EQ(result.ok, c.ok) << result.error.toStdString();
@@ -282,7 +286,7 @@ TEST(SmtpLogin, NoCredentialsMeansNoLoginAndARefusalIsReported)
     options.user = QStringLiteral("klant");
     options.password = QStringLiteral("geheim");
     ASSERT_TRUE(server.start(options)) << server.error().toStdString();
-    const MailResult result = SmtpMailSender(settingsFor(server)).send(orderMail());
+    const MailResult result = SmtpMailSender(settingsFor(server), anyClock).send(orderMail());
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("530"))) << result.error.toStdString();
     EXPECT_TRUE(server.received().isEmpty());
@@ -294,7 +298,7 @@ TEST(SmtpFailure, ServerDownIsReportedWithLibcurlsText)
     s.host = QStringLiteral("127.0.0.1");
     s.port = SmtpFixture::unusedPort();
     s.timeoutSeconds = 10;
-    const MailResult result = SmtpMailSender(s).send(orderMail());
+    const MailResult result = SmtpMailSender(s, anyClock).send(orderMail());
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("onnect"))) << result.error.toStdString();
 }
@@ -315,7 +319,7 @@ TEST(SmtpFailure, ASilentServerRunsIntoTheTimeOut)
     s.host = QStringLiteral("127.0.0.1");
     s.port = ntohs(addr.sin_port);
     s.timeoutSeconds = 1;
-    const MailResult result = SmtpMailSender(s).send(orderMail());
+    const MailResult result = SmtpMailSender(s, anyClock).send(orderMail());
     ::close(fd);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("timed out"))) << result.error.toStdString();
@@ -326,11 +330,11 @@ TEST(SmtpFailure, IncompleteSettingsAreRefusedBeforeConnecting)
     SmtpSettings s;
     s.host = QStringLiteral("127.0.0.1");
     s.port = 0;
-    EXPECT_FALSE(SmtpMailSender(s).send(orderMail()).ok);
+    EXPECT_FALSE(SmtpMailSender(s, anyClock).send(orderMail()).ok);
     s.port = 25;
     MailMessage m = orderMail();
     m.recipients = QStringLiteral(" , ");
-    const MailResult noRecipient = SmtpMailSender(s).send(m);
+    const MailResult noRecipient = SmtpMailSender(s, anyClock).send(m);
     EXPECT_FALSE(noRecipient.ok);
     EXPECT_FALSE(noRecipient.error.isEmpty());
 }
@@ -351,14 +355,14 @@ TEST(SmtpTls, StartTlsIsUsedWhenOfferedAndTheCertificateIsChecked)
 
     // Without the throwaway CA the self-signed certificate is refused and
     // the password is never sent.
-    const MailResult untrusted = SmtpMailSender(settings).send(orderMail());
+    const MailResult untrusted = SmtpMailSender(settings, anyClock).send(orderMail());
     EXPECT_FALSE(untrusted.ok);
     EXPECT_TRUE(untrusted.error.contains(QStringLiteral("certificate"), Qt::CaseInsensitive))
         << untrusted.error.toStdString();
     EXPECT_TRUE(server.received().isEmpty());
 
     settings.caFile = server.caFile();
-    const MailResult trusted = SmtpMailSender(settings).send(orderMail());
+    const MailResult trusted = SmtpMailSender(settings, anyClock).send(orderMail());
     ASSERT_TRUE(trusted.ok) << trusted.error.toStdString();
     const auto mails = server.received();
     ASSERT_EQ(mails.size(), 1);
@@ -377,7 +381,7 @@ TEST(SmtpTls, ImplicitTlsFromTheFirstByte)
     SmtpSettings settings = settingsFor(server);
     settings.caFile = server.caFile();
     settings.tls = SmtpSettings::Tls::Implicit;
-    const MailResult result = SmtpMailSender(settings).send(orderMail());
+    const MailResult result = SmtpMailSender(settings, anyClock).send(orderMail());
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     const auto mails = server.received();
     ASSERT_EQ(mails.size(), 1);
@@ -386,7 +390,7 @@ TEST(SmtpTls, ImplicitTlsFromTheFirstByte)
     // A plain client against the TLS port does not deliver anything.
     settings.tls = SmtpSettings::Tls::StartTls;
     settings.timeoutSeconds = 1;
-    EXPECT_FALSE(SmtpMailSender(settings).send(orderMail()).ok);
+    EXPECT_FALSE(SmtpMailSender(settings, anyClock).send(orderMail()).ok);
     EXPECT_EQ(server.received().size(), 1);
 }
 
@@ -402,7 +406,7 @@ TEST(SmtpLogin, APasswordNeverCrossesTheNetworkInClear)
     SmtpSettings settings = settingsFor(server);
     settings.user = options.user;
     settings.password = options.password;
-    const MailResult result = SmtpMailSender(settings).send(orderMail());
+    const MailResult result = SmtpMailSender(settings, anyClock).send(orderMail());
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.kind, MailResult::Failure::NoTls) << result.error.toStdString();
     EXPECT_FALSE(result.mayHaveArrived);
@@ -435,7 +439,7 @@ TEST(SmtpAddresses, ControlCharactersInAnAddressNeverReachTheEnvelope)
         m.sender = c.sender;
         m.recipients = c.recipients;
         EXPECT_FALSE(firstUnsafeAddress(m.sender, m.recipients).isNull());
-        const MailResult result = SmtpMailSender(settingsFor(server)).send(m);
+        const MailResult result = SmtpMailSender(settingsFor(server), anyClock).send(m);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.kind == MailResult::Failure::Address || result.kind == MailResult::Failure::Settings)
             << result.error.toStdString();
@@ -455,7 +459,7 @@ TEST(SmtpAddresses, ANonAsciiSenderNameKeepsItsAddressVisible)
     MailMessage m = orderMail();
     m.sender = QStringLiteral("Bouwbedrijf Müller & Zn. <inkoop@mueller.example>");
     m.recipients = QStringLiteral("Morvek Orders <orders@morvek.example>");
-    ASSERT_TRUE(SmtpMailSender(settingsFor(server)).send(m).ok);
+    ASSERT_TRUE(SmtpMailSender(settingsFor(server), anyClock).send(m).ok);
     const auto mails = server.received();
     ASSERT_EQ(mails.size(), 1);
     EXPECT_EQ(mails[0].mailFrom, QStringLiteral("inkoop@mueller.example"));
@@ -477,7 +481,7 @@ TEST(SmtpFailure, AServerSilentAfterTheDataEndsOnTheResponseTimeOutAndMayHaveThe
     settings.responseSeconds = 2;
     QElapsedTimer clock;
     clock.start();
-    const MailResult result = SmtpMailSender(settings).send(orderMail());
+    const MailResult result = SmtpMailSender(settings, anyClock).send(orderMail());
     EXPECT_LT(clock.elapsed(), 15000);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.kind, MailResult::Failure::Timeout) << result.error.toStdString();
@@ -514,7 +518,7 @@ TEST(SmtpFailure, EachFailureLeadsWithADutchLine)
     SmtpSettings s;
     s.host = QStringLiteral("127.0.0.1");
     s.port = SmtpFixture::unusedPort();
-    EXPECT_EQ(SmtpMailSender(s).send(orderMail()).kind, MailResult::Failure::Unreachable);
+    EXPECT_EQ(SmtpMailSender(s, anyClock).send(orderMail()).kind, MailResult::Failure::Unreachable);
 }
 
 TEST(SmtpProgress, TheScreenStaysAliveAndCancelStopsASilentServer)
@@ -526,7 +530,7 @@ TEST(SmtpProgress, TheScreenStaysAliveAndCancelStopsASilentServer)
     SmtpSettings settings = settingsFor(server);
     settings.timeoutSeconds = 120;
     settings.responseSeconds = 120;
-    SmtpMailSender sender(settings);
+    SmtpMailSender sender(settings, anyClock);
 
     int ticks = 0;
     QTimer ticker;

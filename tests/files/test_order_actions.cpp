@@ -13,7 +13,7 @@
 #include "reports/OrderOverzichtActie.h"
 #include "reports/PrintTarget.h"
 #include "reports/VonuOrderRapport.h"
-#include "support/ScriptedMessages.h"
+#include "support/MainScreenFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,58 +49,22 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 <ArtikelVonuArtikel>J</ArtikelVonuArtikel><ArtikelHandelslengte>J</ArtikelHandelslengte></Artikel>
 </Artikelen></Assortiment></Morvek>)";
 
-class ScriptedFileDialogs final : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString& startFolder, const QString&) override
-    {
-        folders << startFolder;
-        return answer;
-    }
-    QString answer;
-    QStringList folders;
-};
-
-class ScriptedPrinter final : public report::IPrintTarget {
-public:
-    bool choosePrinter() override { return accept; }
-    bool selectPrinter(const QString&) override { return false; }
-    bool print(const report::PageModel& pages, QString*) override
-    {
-        printed << pages;
-        return true;
-    }
-    void preview(const report::PageModel&) override {}
-    bool accept = true;
-    QList<report::PageModel> printed;
-};
-
-class OrderActions : public ::testing::Test {
+class OrderActions : public test::MainScreenFixture {
 protected:
-    OrderActions()
-        : state(dir.path()), clock(QDateTime(QDate(2024, 12, 9), QTime(14, 5, 3))), screen(platform),
-          files(screen, dialogs), printer(screen, print),
-          send(screen, files, printer, [this](const SmtpSettings& s) -> std::unique_ptr<IMailSender> {
-              ++senderCalls;
-              SmtpSettings t = s;
-              t.caFile = caFile;
-              t.timeoutSeconds = 20;
-              return std::make_unique<SmtpMailSender>(t, &clock);
-          })
+    OrderActions() : files(screen, dialogs), printer(screen, print), send(screen, files, printer)
     {
-        platform.messages = &messages;
-        platform.clock = &clock;
+        fake.mail.make = [this](const SmtpSettings& s) -> std::unique_ptr<IMailSender> {
+            ++senderCalls;
+            SmtpSettings t = s;
+            t.caFile = caFile;
+            t.timeoutSeconds = 20;
+            return std::make_unique<SmtpMailSender>(t, clock);
+        };
         QDir(dir.path()).mkpath("Orders");
         QDir(dir.path()).mkpath("Verzonden");
-        EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(ProfileXml)));
-        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        screen.setState(&state);
-        screen.setNotitiescherm(&notes);
-        screen.showModeControls(false);
-        // Filling the ship-to list runs the order-for change, which fills the
-        // article lists from the catalog.
-        screen.ordervoor()->addItems(state.profile.shipToEntries());
-        screen.orderdatum()->setDate(QDate(2024, 12, 9));
-        screen.transactie()->setItemIndex(0);
+        loadProfile(QString::fromUtf8(ProfileXml));
+        loadCatalog(QString::fromUtf8(CatalogXml));
+        fillShipTo();
         screen.takeSavedSignature();
     }
 
@@ -129,16 +93,10 @@ protected:
         state.settings.serverWachtwoord = "geheim";
     }
 
-    QTemporaryDir dir;
-    AppState state;
-    test::ScriptedMessages messages;
-    test::FixedClock clock;
-    Platform platform;
-    TVonuOrderscherm screen;
-    TVonuOrderNotitiescherm notes;
-    ScriptedFileDialogs dialogs;
+    test::FixedClock& clock = fake.clock;
+    test::ScriptedFileDialogs& dialogs = fake.fileDialogs;
+    test::RecordingPrinter& print = fake.printer;
     OrderFileActions files;
-    ScriptedPrinter print;
     OrderOverzichtActie printer;
     OrderVerzenden send;
     QString caFile;

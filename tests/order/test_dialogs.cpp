@@ -7,7 +7,7 @@
 #include "order/VonuOrderNotitie.h"
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrderZoekArtikel.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -143,7 +143,7 @@ namespace {
 
 class Descriptions : public ::testing::Test {
 protected:
-    Descriptions() : screen(messages)
+    Descriptions() : screen(fake.platform)
     {
         order.setField(7, Veld::Omschrijving_1, "Eerste");
         order.setField(7, Veld::Omschrijving_2, "");
@@ -157,7 +157,8 @@ protected:
         screen.omschrijving(3)->setText(c);
     }
 
-    test::ScriptedMessages messages;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
     OrderModel order;
     TVonuOrderOmschrijvingscherm screen;
 };
@@ -197,7 +198,7 @@ TEST_F(Descriptions, EnterWalksTheFieldsAndEveryCloseWritesBack)
         QTest::keyClick(s.omschrijving(3), Qt::Key_Return);
         EXPECT_FALSE(s.isVisible());
     });
-    TVonuOrderOmschrijvingscherm::bewerk(order, 7, messages);
+    TVonuOrderOmschrijvingscherm::bewerk(order, 7, fake.platform);
     EXPECT_EQ(order.field(7, Veld::Omschrijving_1), "Eerste regel");
     EXPECT_EQ(order.field(7, Veld::Omschrijving_2), "Werk");
     EXPECT_EQ(order.field(7, Veld::Omschrijving_3), "");
@@ -208,7 +209,7 @@ TEST_F(Descriptions, EnterWalksTheFieldsAndEveryCloseWritesBack)
         s.omschrijving(3)->setText("Derde");
         QTest::keyClick(&s, Qt::Key_Escape);
     });
-    TVonuOrderOmschrijvingscherm::bewerk(order, 7, messages);
+    TVonuOrderOmschrijvingscherm::bewerk(order, 7, fake.platform);
     EXPECT_EQ(order.field(7, Veld::Omschrijving_3), "Derde");
     EXPECT_EQ(messages.count(), 0);
 }

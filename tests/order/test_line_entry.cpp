@@ -8,7 +8,7 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderAfbeelding.h"
 #include "OrderEntryFixture.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,7 +36,9 @@ class LineEntryTest : public ::testing::Test {
 protected:
     LineEntryTest() : state(work.path()), screen(platform)
     {
-        platform.messages = &messages;
+        // These tests change articles of lines in use and mean "yes" to the
+        // question that asks whether to.
+        messages.unscripted = 1;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(test::EntryCatalogXml)));
         EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(test::EntryProfileXml)));
         screen.setState(&state);
@@ -76,8 +78,9 @@ protected:
     }
 
     QTemporaryDir work;
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     AppState state;
     TVonuOrderscherm screen;
 };

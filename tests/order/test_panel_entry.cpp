@@ -12,7 +12,7 @@
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrderZoekArtikel.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -112,7 +112,6 @@ class PanelTest : public ::testing::Test {
 protected:
     PanelTest() : state(work.path()), screen(platform)
     {
-        platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
         EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(ProfileXml)));
         screen.setState(&state);
@@ -172,8 +171,9 @@ protected:
     }
 
     QTemporaryDir work;
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     AppState state;
     TVonuOrderNotitiescherm notes;
     TVonuOrderscherm screen;

@@ -2,7 +2,7 @@
 // the fields its flags offer, whatever the row showed before.
 #include "data/AppState.h"
 #include "order/VonuOrder.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,7 +24,6 @@ class ShowLine : public ::testing::Test {
 protected:
     ShowLine() : state("/tmp"), screen(platform)
     {
-        platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
         screen.setState(&state);
         for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
@@ -39,8 +38,9 @@ protected:
             screen.order().setFlag(line, f, true);
     }
 
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     AppState state;
     TVonuOrderscherm screen;
 };

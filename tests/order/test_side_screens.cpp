@@ -1,6 +1,7 @@
 #include "desk/VonuOrderExtra.h"
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
+#include "support/FakePlatform.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -53,7 +54,8 @@ TEST(NotesScreen, LayoutPerKindOfOrder)
 
 TEST(ExtraScreen, FieldsLimitsAndFreightChoice)
 {
-    TVonuOrderExtrascherm screen;
+    test::FakePlatform fake;
+    TVonuOrderExtrascherm screen(fake.platform);
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Extra ordergegevens"));
 
     const std::pair<const char*, int> edits[] = {

@@ -1,7 +1,7 @@
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -25,7 +25,7 @@ class MainScreen : public ::testing::Test {
 protected:
     MainScreen()
         : clock(QDateTime(QDate(2024, 3, 12), QTime(10, 0))),
-          platform{&messages, &clock, &sound}, screen(platform)
+          platform{messages, clock, sound, files, printer, mail}, screen(platform)
     {
         screen.setNotitiescherm(&notes);
     }
@@ -47,6 +47,9 @@ protected:
     ScriptedMessages messages;
     vonu::test::FixedClock clock;
     vonu::test::RecordingSound sound;
+    vonu::test::ScriptedFileDialogs files;
+    vonu::test::RecordingPrinter printer;
+    vonu::test::RecordingMail mail;
     Platform platform;
     TVonuOrderNotitiescherm notes;
     TVonuOrderscherm screen;
@@ -460,7 +463,7 @@ TEST_F(MainScreen, CloseQuery)
     };
     for (const Case& c : cases) {
         ScriptedMessages dialog;
-        Platform p{&dialog, &clock, &sound};
+        Platform p{dialog, clock, sound, files, printer, mail};
         TVonuOrderscherm s(p);
         int closed = 0;
         s.setCloseHandler([&closed] { ++closed; });

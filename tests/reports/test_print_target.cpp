@@ -2,6 +2,7 @@
 
 #include "reports/QtPrintTarget.h"
 #include "reports/ReportLayout.h"
+#include "support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -36,25 +37,10 @@ PageModel twoPages()
     return layout(r, DataSet::fromLines({QStringLiteral("eerste"), QStringLiteral("tweede")}));
 }
 
-// Waits (bounded) for the modal dialog the code under test opens, then
-// hands it to the action.
 template <typename Action>
 void whenModalAppears(Action action)
 {
-    auto* poll = new QTimer;
-    auto deadline = std::make_shared<QDeadlineTimer>(10000);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, action] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            action(dialog);
-        } else if (deadline->hasExpired()) {
-            poll->stop();
-            poll->deleteLater();
-            ADD_FAILURE() << "no modal dialog appeared";
-        }
-    });
-    poll->start(10);
+    test::whenModal<QDialog>([action](QDialog& d) { action(&d); });
 }
 
 } // namespace

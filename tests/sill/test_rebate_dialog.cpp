@@ -3,7 +3,7 @@
 #include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/ScriptedMessages.h"
+#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,7 +42,6 @@ class RebateDialog : public ::testing::Test {
 protected:
     RebateDialog() : state("/tmp"), screen(platform)
     {
-        platform.messages = &messages;
         EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
         screen.setState(&state);
         for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
@@ -92,8 +91,9 @@ protected:
     QString tweede() const { return screen.order().field(1, Veld::Omschrijving_2); }
     QString derde() const { return screen.order().field(1, Veld::Omschrijving_3); }
 
-    test::ScriptedMessages messages;
-    Platform platform;
+    test::FakePlatform fake;
+    test::ScriptedMessages& messages = fake.messages;
+    Platform& platform = fake.platform;
     AppState state;
     TVonuOrderscherm screen;
     int openings = 0;

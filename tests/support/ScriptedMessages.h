@@ -3,12 +3,15 @@
 
 #include <QList>
 #include <deque>
+#include <optional>
 
 namespace vonu::test {
 
 // Message dialog seam for tests: records every request and answers from a
-// queue of button numbers (0 = closed without a button). With the queue
-// empty it answers `fallback`.
+// queue of button numbers (0 = closed without a button). A notice (one
+// button or none) that nobody scripted is answered with its button; a
+// question that nobody scripted fails the test and is answered 0 (closed:
+// "no"), unless `unscripted` names an answer for every such question.
 class ScriptedMessages final : public IMessageDialog {
 public:
     int show(const MessageRequest& request) override;
@@ -20,7 +23,7 @@ public:
 
     QList<MessageRequest> shown;
     std::deque<int> answers;
-    int fallback = 1;
+    std::optional<int> unscripted;
 };
 
 class FixedClock final : public IClock {
@@ -30,9 +33,11 @@ public:
     QDateTime time;
 };
 
-class RecordingSound final : public ISoundPlayer {
+class RecordingSound final : public ISound {
 public:
+    void beep() override { ++beeps; }
     void playOnce(const QString& fileName) override { played.append(fileName); }
+    int beeps = 0;
     QStringList played;
 };
 

@@ -1,0 +1,200 @@
+#include "reports/ProductionPrintRun.h"
+
+#include "base/MorvekIni.h"
+#include "desk/DbSession.h"
+#include "desk/ProductionOrder.h"
+#include "desk/ProductionPrintData.h"
+#include "reports/OrderRapport.h"
+#include "reports/OrderRapportD.h"
+#include "reports/OrderRapportO.h"
+#include "reports/PrintTarget.h"
+
+#include <QDir>
+#include <QImageReader>
+
+namespace vonu {
+
+namespace {
+
+const QString kAanmaken = QStringLiteral("Het tijdelijke afdrukbestand wordt aangemaakt.");
+const QString kAfdrukken = QStringLiteral("De productieorder wordt afgedrukt.");
+const QString kAfdrukkenControle = QStringLiteral("De ingevoerde productieorder wordt afgedrukt.");
+const QString kFout = QStringLiteral("Fout");
+const QString kWaarschuwing = QStringLiteral("Waarschuwing");
+const QString kNietAfgedrukt = QStringLiteral("De productiepapieren zijn niet afgedrukt:");
+const QString kGeenAfbeelding = QStringLiteral("Afbeelding %1 kan niet worden geladen;");
+const QString kZonderAfbeelding = QStringLiteral("de bladzijde wordt zonder afbeelding afgedrukt.");
+const QString kGeenLogo = QStringLiteral("Het logo %1 kan niet worden geladen;");
+const QString kZonderLogo = QStringLiteral("de productieorder wordt zonder logo afgedrukt.");
+
+// A file in a folder named in Morvek.Ini (written with either separator).
+QString inFolder(const QString& folder, const QString& name)
+{
+    QString f = folder.trimmed();
+    f.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir(f).filePath(name.trimmed());
+}
+
+} // namespace
+
+ProductionPrintRun::ProductionPrintRun(DbSession& db, report::IPrintTarget& target, IMessageDialog& messages,
+                                       IClock& clock, ProductionPrintSettings settings, Seams seams)
+    : db_(db), target_(target), messages_(messages), clock_(clock), settings_(std::move(settings)),
+      seams_(std::move(seams))
+{
+}
+
+void ProductionPrintRun::status(const QString& text)
+{
+    if (seams_.status)
+        seams_.status(text);
+}
+
+bool ProductionPrintRun::printProductionOrder(const QString& ordernummer)
+{
+    enteredSizes_ = false;
+    if (!print(ordernummer, QString()))
+        return false;
+    return !enteredSizes_ || print(ordernummer, ProductionOrder::kIngevoerdeMaten);
+}
+
+bool ProductionPrintRun::send(const report::PageModel& pages)
+{
+    QString error;
+    if (target_.print(pages, &error))
+        return true;
+    showMessage(messages_, kFout, {kNietAfgedrukt, error});
+    return false;
+}
+
+QImage ProductionPrintRun::logo(const QString& vAdres, const QString& verzendLogo)
+{
+    if (settings_.bedrijfsLogo.trimmed().isEmpty())
+        return {};
+    const QString name = !vAdres.trimmed().isEmpty() && !verzendLogo.trimmed().isEmpty()
+                             ? verzendLogo
+                             : db_.constant(QStringLiteral("BedrijfsLogo")).toString();
+    const QString path = inFolder(settings_.bedrijfsLogo, name);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    // Said once a session: the papers matter more than the logo.
+    if (image.isNull() && !logoWarned_) {
+        logoWarned_ = true;
+        showMessage(messages_, kWaarschuwing, {kGeenLogo.arg(QDir::toNativeSeparators(path)), kZonderLogo});
+    }
+    return image;
+}
+
+bool ProductionPrintRun::print(const QString& ordernummer, const QString& variant)
+{
+    const bool control = variant == ProductionOrder::kIngevoerdeMaten;
+    const QString current = seams_.currentOrder ? seams_.currentOrder() : ordernummer;
+    const bool test = isTestWorkstation(settings_.workstation);
+    // A print copy is stored under the workstation's name.
+    const bool printCopy = !settings_.workstation.isEmpty() && ordernummer.trimmed() == settings_.workstation
+                           && !current.trimmed().isEmpty();
+
+    status(kAanmaken);
+    ProductionPrintData data(db_);
+    ProductionHeader header;
+    if (!data.header(ordernummer, current, printCopy, &header))
+        return false;
+    ProductionOrder order(db_, PackingRules::fromConstants(db_), seams_.status);
+    if (!order.createPrintTable() || !order.fill(ordernummer, variant, &enteredSizes_))
+        return false;
+    const QList<ProductionPrintRow> rows = order.printRows();
+    if (rows.isEmpty()) {
+        status(QString());
+        return true;
+    }
+
+    const QString running = control ? kAfdrukkenControle : kAfdrukken;
+    status(running);
+    const bool found = target_.selectPrinter(settings_.pProductie.trimmed());
+    if (!found) {
+        if (seams_.beep)
+            seams_.beep();
+        status(kPrinterNotFound);
+    }
+
+    ProductionReportOptions options;
+    options.order = test ? QStringLiteral("PROEF")
+                         : (current.trimmed().isEmpty() ? QStringLiteral("N.N.B.") : current.trimmed());
+    options.controlCopy = control;
+    if (!control) {
+        const std::optional<int> coated = data.coatedRows(ordernummer);
+        if (!coated)
+            return false;
+        options.coated = *coated > 0;
+    }
+    options.logo = logo(header.vAdres, header.vBedrijfsLogo);
+    options.now = clock_.now();
+    if (seams_.debtor) {
+        const DebtorLabels d = seams_.debtor();
+        options.debiteur = d.debiteur;
+        options.debiteurNaam = d.naam;
+        options.debiteurAdres = d.adres;
+        options.debiteurWoonplaats = d.woonplaats;
+    }
+    const report::PageModel pages = layoutProductionOrder(header, options, rows);
+    bool ok = true;
+    if (found || target_.choosePrinter()) {
+        status(running);
+        ok = send(pages);
+    }
+
+    // Pictures and sill sheets come once, with the last run.
+    if (ok && (control || !enteredSizes_)) {
+        const QString orderText = paperOrderText(current, test);
+        ok = picturePages(ordernummer, orderText, pages.pageCount())
+             && sillSheets(ordernummer, orderText, pages.pageCount());
+    }
+    status(QString());
+    return ok;
+}
+
+bool ProductionPrintRun::picturePages(const QString& ordernummer, const QString& orderText, int pages)
+{
+    ProductionPrintData data(db_);
+    const std::optional<QStringList> files = data.pictures(ordernummer);
+    if (!files)
+        return false;
+    int page = pages;
+    for (const QString& file : *files) {
+        const QString path = inFolder(settings_.productAfbeelding, file);
+        const QImage picture = QImageReader(path).read();
+        if (picture.isNull())
+            showMessage(messages_, kWaarschuwing,
+                        {kGeenAfbeelding.arg(QDir::toNativeSeparators(path)), kZonderAfbeelding});
+        if (!send(layoutPicturePage(orderText, ++page, picture)))
+            return false;
+    }
+    return true;
+}
+
+bool ProductionPrintRun::sillSheets(const QString& ordernummer, const QString& orderText, int pages)
+{
+    ProductionPrintData data(db_);
+    const std::optional<QList<SillSheetRow>> rows = data.sillRows(ordernummer);
+    if (!rows)
+        return false;
+    if (rows->isEmpty())
+        return true;
+    QList<SillSheetEntry> entries;
+    for (const SillSheetRow& row : *rows) {
+        SillSheetEntry e;
+        e.row = row;
+        std::tie(e.omschrijving1, e.omschrijving2) = data.articleTexts(row.artikel);
+        const auto values = data.sillValues(row.order, row.regelId);
+        if (!values)
+            return false;
+        e.hasValues = !values->empty();
+        for (int k = 0; k < values->macros.size(); ++k)
+            e.macros << data.macro(row.artikel, k + 1, values->macros.at(k));
+        e.maten = values->maten;
+        entries << e;
+    }
+    return send(layoutSillSheet(orderText, pages + 1, entries));
+}
+
+} // namespace vonu

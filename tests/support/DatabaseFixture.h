@@ -1,0 +1,36 @@
+#pragma once
+// Tests against the real database server: a database of the test's own
+// (cloned from the loaded template), the fake platform, and a session on it
+// when the test wants one. Skips when no server is at hand.
+
+#include "desk/DbSession.h"
+#include "support/FakePlatform.h"
+#include "support/PgTestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vonu::test {
+
+class DatabaseFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // The connection settings of this test's database.
+    ConnectionSettings settings() const;
+    // Opens `session` for the user on this test's database.
+    bool openSession(const QString& user = QStringLiteral("Balie1"));
+
+    // Checks through the test's own connection.
+    int count(const QString& sql, const QVariantList& params = {}) const;
+    int sessionRows(const QString& user) const;
+    int lockRows(const QString& user) const;
+
+    std::unique_ptr<PgTestDatabase> db;
+    FakePlatform fake;
+    ScriptedMessages& messages = fake.messages;
+    std::unique_ptr<DbSession> session;
+};
+
+} // namespace vonu::test
