@@ -59,6 +59,11 @@ TEST(DetailTotal, TextOfTheRows)
         // A size refused by the size check still counts its pieces.
         {{{"2", "0"}}, false, "2/0,0"},
         {{{"2", "0"}}, true, "2/2,0"},
+        // Values no field can hold (pasted, or edited in the file) are
+        // missing, never wrapped round or read as 0.
+        {{{"9999999999", "9999999999"}, {"1", "1000"}}, false, "1*/1,0*"},
+        {{{"2", "1200,5"}, {"1", "1000"}}, false, "1/1,0*"},
+        {{{"-3", "1000"}, {"1", "1000"}}, true, "1*/1,0"},
     };
     for (const auto& c : cases) {
         QString rows;
