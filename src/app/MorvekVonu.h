@@ -23,6 +23,7 @@ class ExternBestandActie;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
+class SillMacroQueries;
 class TVonuOrderscherm;
 class TVonuOrderNotitiescherm;
 class TVonuOrderExtrascherm;
@@ -117,6 +118,8 @@ private:
     DeskOrderActions* deskActions_ = nullptr;
     std::unique_ptr<IProductionPapers> productionPapers_;
     ExternBestandActie* externFiles_ = nullptr;
+    // The sill macro configurator's statements on the session.
+    std::unique_ptr<SillMacroQueries> sillQueries_;
     bool startupDone_ = false;
 };
 

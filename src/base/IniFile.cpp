@@ -1,7 +1,8 @@
 #include "base/IniFile.h"
 
+#include "base/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace vonu {
@@ -167,19 +168,7 @@ QString IniFile::toText() const
 
 bool IniFile::save(const QString& path, QString* error) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    file.write(toText().toUtf8());
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, toText().toUtf8(), error);
 }
 
 } // namespace vonu

@@ -25,7 +25,8 @@ public:
     void setValue(const QString& section, const QString& key, const QString& value);
 
     QString toText() const;
-    // Writes beside the target and renames, so a failed save keeps the old file.
+    // Writes beside the target and renames, so a failed save (a full disk
+    // included) keeps the old file; false with a Dutch reason.
     bool save(const QString& path, QString* error = nullptr) const;
 
 private:

@@ -31,6 +31,7 @@ LocalSettings readLocalSettings(const IniFile& ini)
     s.serverPoort = intValue(ini, Smtp, QStringLiteral("ServerPoort"), d.serverPoort);
     s.serverGebruiker = ini.value(Smtp, QStringLiteral("ServerGebruiker"), d.serverGebruiker);
     s.serverWachtwoord = ini.value(Smtp, QStringLiteral("ServerWachtwoord"), d.serverWachtwoord);
+    s.serverCertificaat = ini.value(Smtp, QStringLiteral("ServerCertificaat"));
     return s;
 }
 

@@ -17,6 +17,10 @@ struct LocalSettings {
     int serverPoort = 25;                                     // [Smtp] ServerPoort
     QString serverGebruiker;                                  // [Smtp] ServerGebruiker
     QString serverWachtwoord;                                 // [Smtp] ServerWachtwoord
+    // [Smtp] ServerCertificaat: a PEM file trusted beside the system's
+    // certificates, for an in-house relay with a certificate of its own.
+    // Read only; the settings screen does not show or write it.
+    QString serverCertificaat;
 
     // Orders go out by e-mail only when EmailVerzenden is exactly "Ja".
     bool sendsByEmail() const { return emailVerzenden == QLatin1String("Ja"); }

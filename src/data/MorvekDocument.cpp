@@ -1,10 +1,12 @@
 #include "data/MorvekDocument.h"
 
+#include "base/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cstring>
+#include <new>
 #include <sstream>
 
 namespace vonu {
@@ -77,6 +79,27 @@ QByteArray decoderName(const QByteArray& declared)
         || declared == "l1" || declared == "iso_8859-1" || declared == "cp1252" || declared == "windows-1252")
         return "windows-1252";
     return declared;
+}
+
+// A refusal text when a file is beyond what any Morvek document needs (a
+// full catalog is a few MB): a hostile or broken file must not take the
+// program's memory with it. Each "<" may start a node, and nodes cost
+// pugixml far more than their bytes.
+QString beyondLimits(qint64 size, const char* data)
+{
+    if (size > MorvekDocument::MaxFileBytes)
+        return QStringLiteral("Het bestand is te groot (%1 MB); er wordt hoogstens %2 MB gelezen.")
+            .arg((size + (1 << 20) - 1) >> 20)
+            .arg(MorvekDocument::MaxFileBytes >> 20);
+    if (!data)
+        return {};
+    qint64 markup = 0;
+    for (const char *p = data, *end = data + size; (p = static_cast<const char*>(std::memchr(p, '<', size_t(end - p))));
+         ++p)
+        if (++markup > MorvekDocument::MaxMarkup)
+            return QStringLiteral("Het bestand bevat te veel elementen; er worden er hoogstens %1 gelezen.")
+                .arg(MorvekDocument::MaxMarkup);
+    return {};
 }
 
 } // namespace
@@ -172,6 +195,18 @@ bool MorvekDocument::parseOwnedBuffer(void* buffer, size_t size, int encoding)
 
 bool MorvekDocument::loadBytes(QByteArray bytes)
 {
+    try {
+        return loadBytesUnguarded(std::move(bytes));
+    } catch (const std::bad_alloc&) {
+        return fail(parseErrorText(pugi::status_out_of_memory));
+    }
+}
+
+bool MorvekDocument::loadBytesUnguarded(QByteArray bytes)
+{
+    const QString tooMuch = beyondLimits(bytes.size(), bytes.constData());
+    if (!tooMuch.isEmpty())
+        return fail(tooMuch);
     const QByteArray declared = looksLikeUnicodeWithMark(bytes) ? QByteArray() : declaredEncoding(bytes.left(512));
     int encoding = pugi::encoding_auto;
     if (!looksLikeUnicodeWithMark(bytes) && !isUtf8Name(declared)) {
@@ -197,8 +232,20 @@ bool MorvekDocument::loadBytes(QByteArray bytes)
 
 bool MorvekDocument::loadText(const QString& xml)
 {
+    try {
+        return loadTextUnguarded(xml);
+    } catch (const std::bad_alloc&) {
+        return fail(parseErrorText(pugi::status_out_of_memory));
+    }
+}
+
+bool MorvekDocument::loadTextUnguarded(const QString& xml)
+{
     // Text is already decoded: parse it as UTF-8 whatever its declaration says.
     const QByteArray utf8 = xml.toUtf8();
+    const QString tooMuch = beyondLimits(utf8.size(), utf8.constData());
+    if (!tooMuch.isEmpty())
+        return fail(tooMuch);
     void* buffer = pugi::get_memory_allocation_function()(size_t(utf8.size()) + 1);
     if (!buffer)
         return fail(parseErrorText(pugi::status_out_of_memory));
@@ -214,23 +261,40 @@ bool MorvekDocument::loadText(const QString& xml)
 
 bool MorvekDocument::loadFile(const QString& path)
 {
+    try {
+        return loadFileUnguarded(path);
+    } catch (const std::bad_alloc&) {
+        return fail(parseErrorText(pugi::status_out_of_memory));
+    }
+}
+
+bool MorvekDocument::loadFileUnguarded(const QString& path)
+{
     fileName_ = path;
     QFile file(path);
     if (!file.exists())
         return fail(parseErrorText(pugi::status_file_not_found));
     if (!file.open(QIODevice::ReadOnly))
         return fail(parseErrorText(pugi::status_io_error));
+    const qint64 size = file.size();
+    const QString tooLarge = beyondLimits(size, nullptr);
+    if (!tooLarge.isEmpty())
+        return fail(tooLarge);
     const QByteArray head = file.peek(512);
     if (!looksLikeUnicodeWithMark(head) && !isUtf8Name(declaredEncoding(head)))
-        return loadBytes(file.readAll());  // needs transcoding first
+        return loadBytesUnguarded(file.readAll());  // needs transcoding first
 
-    const qint64 size = file.size();
     void* buffer = pugi::get_memory_allocation_function()(size_t(size) + 1);
     if (!buffer)
         return fail(parseErrorText(pugi::status_out_of_memory));
     if (file.read(static_cast<char*>(buffer), size) != size) {
         pugi::get_memory_deallocation_function()(buffer);
         return fail(parseErrorText(pugi::status_io_error));
+    }
+    const QString tooMuch = beyondLimits(size, static_cast<const char*>(buffer));
+    if (!tooMuch.isEmpty()) {
+        pugi::get_memory_deallocation_function()(buffer);
+        return fail(tooMuch);
     }
     lastStatus_ = 0;
     if (parseOwnedBuffer(buffer, size_t(size), pugi::encoding_auto))
@@ -261,16 +325,8 @@ QByteArray MorvekDocument::toBytes() const
 
 bool MorvekDocument::save(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error_ = QStringLiteral("Bestand '%1' kan niet worden aangemaakt: %2").arg(path, file.errorString());
+    if (!writeFileAtomically(path, toBytes(), &error_))
         return false;
-    }
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        error_ = QStringLiteral("Bestand '%1' kan niet worden geschreven: %2").arg(path, file.errorString());
-        return false;
-    }
     fileName_ = path;
     error_.clear();
     return true;

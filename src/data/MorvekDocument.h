@@ -16,6 +16,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 #include <cstddef>
 #include <memory>
 
@@ -31,8 +32,13 @@ public:
     // A new in-memory document with an empty root `Morvek`.
     static MorvekDocument NewMorvek();
 
-    // Each returns false and sets errorText() on failure; the document is
-    // then empty. loadFile also sets fileName().
+    // Files beyond these are refused before they are parsed.
+    static constexpr qint64 MaxFileBytes = qint64(32) << 20;
+    static constexpr qint64 MaxMarkup = 2'000'000;  // "<" characters, each a possible node
+
+    // Each returns false and sets errorText() on failure (a file beyond the
+    // limits above, or memory running out while loading, included); the
+    // document is then empty. loadFile also sets fileName().
     bool loadFile(const QString& path);
     bool loadText(const QString& xml);
     bool loadBytes(QByteArray bytes);
@@ -57,6 +63,9 @@ public:
 
 private:
     bool fail(const QString& text);
+    bool loadFileUnguarded(const QString& path);
+    bool loadBytesUnguarded(QByteArray bytes);
+    bool loadTextUnguarded(const QString& xml);
     bool parseOwnedBuffer(void* buffer, size_t size, int encoding);
 
     std::unique_ptr<pugi::xml_document> doc_;

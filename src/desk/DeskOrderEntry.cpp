@@ -1,4 +1,5 @@
 #include "desk/DeskOrderEntry.h"
+#include "desk/EanEntry.h"
 
 #include "base/Text.h"
 #include "data/AppState.h"
@@ -105,9 +106,9 @@ void DeskOrderEntry::colourChosen(int line)
     DeliveryCalendar::applyCoating(screen_.order().desk().extra, DeliveryCalendar(db_).coatingWeeks(), true);
 }
 
-void DeskOrderEntry::eanEntry(int)
+void DeskOrderEntry::eanEntry(int row)
 {
-    // The EAN entry comes with its own screen.
+    EanEntry(screen_, db_, EanEntry::dialoog(&screen_)).run(row);
 }
 
 void DeskOrderEntry::chooseDebtor()

@@ -1,4 +1,5 @@
 #include "files/ArtikelnummerActie.h"
+#include "files/MailProgress.h"
 #include "base/Text.h"
 
 #include "data/AppState.h"
@@ -106,9 +107,10 @@ void ArtikelnummerActie::artikelnummers()
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
     const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
-    const MailResult result = sender ? sender->send(mail) : MailResult::failure(u8(Tekst::GeenMailverbinding));
+    const MailResult result = sender ? sendWithProgress(*sender, mail, u8(Tekst::WordenVerzonden), &screen_)
+                                     : MailResult::failure(u8(Tekst::GeenMailverbinding));
     if (!result.ok) {
-        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietVerzonden), result.error});
+        showMessage(messages, u8(Tekst::Fout), QStringList{u8(Tekst::NietVerzonden)} + mailFailureLines(result));
         return;
     }
     showMessage(messages, u8(Tekst::Informatie), {QString(), u8(Tekst::Verzonden)});

@@ -28,17 +28,43 @@ struct MailMessage {
 };
 
 struct MailResult {
+    // What went wrong, in the terms the user can act on.
+    enum class Failure {
+        None,
+        Settings,      // no server, port, sender or recipient
+        Address,       // an address holds characters no address may hold
+        Unreachable,   // no connection to the server
+        Timeout,       // the server stopped answering
+        Login,         // user name or password refused
+        NoTls,         // a password would have crossed the network in clear
+        Certificate,   // the server's certificate is not trusted
+        Refused,       // the server refused the sender, a recipient or the message
+        Cancelled,     // the user stopped the send
+        Other,
+    };
     bool ok = false;
-    QString error;         // why it failed, with the server's reply when there was one
-    static MailResult success() { return {true, {}}; }
-    static MailResult failure(const QString& text) { return {false, text}; }
+    Failure kind = Failure::None;
+    QString error;              // the technical text: libcurl's, with the server's reply when there was one
+    bool mayHaveArrived = false; // the whole message was handed over before the failure
+    static MailResult success() { return {true, Failure::None, {}, false}; }
+    static MailResult failure(const QString& text, Failure kind = Failure::Other)
+    {
+        return {false, kind, text, false};
+    }
 };
+
+// The Dutch lines of a failure: what failed and what to do first, the
+// technical text last.
+QStringList mailFailureLines(const MailResult& result);
 
 class IMailSender {
 public:
     virtual ~IMailSender() = default;
-    // Returns only when the server has accepted the message or the attempt failed.
+    // Returns only when the server has accepted the message or the attempt
+    // failed. May run on a worker thread.
     virtual MailResult send(const MailMessage& message) = 0;
+    // Asks a running send, from another thread, to stop as soon as it can.
+    virtual void cancel() {}
 };
 
 struct SmtpSettings;
@@ -60,5 +86,14 @@ QStringList splitRecipients(const QString& recipients);
 
 // The bare address of "Name <address>" or of a plain address.
 QString bareAddress(const QString& address);
+// The display name of "Name <address>" (unquoted), empty for a plain address.
+QString displayName(const QString& address);
+// An address fit for the envelope: a bare address with one "@", no control
+// characters, blanks or angle brackets (they would add SMTP commands or
+// hide the real address).
+bool isSafeAddress(const QString& address);
+// The first address of the sender and the recipient list that is not safe;
+// empty when all are.
+QString firstUnsafeAddress(const QString& sender, const QString& recipients);
 
 } // namespace vonu

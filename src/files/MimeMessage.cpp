@@ -46,6 +46,44 @@ QString bareAddress(const QString& address)
     return text;
 }
 
+QString displayName(const QString& address)
+{
+    const QString text = address.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('<'));
+    const qsizetype close = text.lastIndexOf(QLatin1Char('>'));
+    if (open < 0 || close < open)
+        return {};
+    QString name = text.left(open).trimmed();
+    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2).trimmed();
+    return name;
+}
+
+bool isSafeAddress(const QString& address)
+{
+    for (QChar c : address)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QChar(0x2028) || c == QChar(0x2029))
+            return false;
+    const QString bare = bareAddress(address);
+    const qsizetype at = bare.indexOf(QLatin1Char('@'));
+    if (at <= 0 || at != bare.lastIndexOf(QLatin1Char('@')) || at == bare.size() - 1)
+        return false;
+    for (QChar c : bare)
+        if (c.unicode() <= 0x20 || c.unicode() >= 0x7f || QStringLiteral("<>()[],;:\\\"").contains(c))
+            return false;
+    return true;
+}
+
+QString firstUnsafeAddress(const QString& sender, const QString& recipients)
+{
+    if (!isSafeAddress(sender))
+        return sender;
+    for (const QString& r : splitRecipients(recipients))
+        if (!isSafeAddress(r))
+            return r;
+    return {};
+}
+
 namespace mime {
 namespace {
 
@@ -83,6 +121,17 @@ QByteArray quotedParameter(const QString& value)
     quoted.replace('\\', "\\\\");
     quoted.replace('"', "\\\"");
     return '"' + quoted + '"';
+}
+
+// "Name <address>" with only the name encoded: a reader must still see the
+// address when the name holds letters beyond ASCII.
+QByteArray addressHeader(const QString& address)
+{
+    const QByteArray bare = oneLine(bareAddress(address)).toUtf8();
+    const QString name = oneLine(displayName(address));
+    if (name.isEmpty())
+        return bare;
+    return quotedParameter(name) + " <" + bare + '>';
 }
 
 void appendQpLine(QByteArray& out, const QByteArray& line)
@@ -202,9 +251,11 @@ QByteArray compose(const MailMessage& message, const QDateTime& date, const QByt
 {
     QByteArray out;
     out += "Date: " + rfc5322Date(date) + "\r\n";
-    out += "From: " + encodeHeaderText(message.sender.trimmed()) + "\r\n";
-    out += "To: " + encodeHeaderText(splitRecipients(message.recipients).join(QLatin1String(", ")))
-           + "\r\n";
+    out += "From: " + addressHeader(message.sender) + "\r\n";
+    QByteArray to;
+    for (const QString& r : splitRecipients(message.recipients))
+        to += (to.isEmpty() ? "" : ", ") + addressHeader(r);
+    out += "To: " + to + "\r\n";
     out += "Subject: " + encodeHeaderText(message.subject) + "\r\n";
     out += "Message-ID: <" + messageId + ">\r\n";
     out += "MIME-Version: 1.0\r\n";

@@ -143,6 +143,73 @@ void readLine(OrderModel& order, int line, const TXMLOrderregel& r)
     }
 }
 
+bool isWholeNumber(const QString& text, int maxFigures)
+{
+    const QString t = text.trimmed();
+    if (t.size() > maxFigures)
+        return false;
+    for (QChar c : t)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+// What the order cannot take whole: more items than its tables hold, or a
+// detail value the fields could not show. Such a file is refused, so that
+// no later save writes back less than was read.
+QString whatDoesNotFit(const TXMLOrder& o)
+{
+    const int lines = o.Orderregels().Count();
+    if (lines > MaxOrderregels)
+        return QStringLiteral("Het bestand bevat %1 orderregels; een order kan er hoogstens %2 bevatten.")
+            .arg(lines)
+            .arg(MaxOrderregels);
+    int line = 0;
+    for (const TXMLOrderregel r : o.Orderregels()) {
+        ++line;
+        const QString status = r.OrderregelStatus();
+        auto flag = [&](int f) { return status.size() >= f && status.at(f - 1) == QLatin1Char('1'); };
+        const struct {
+            int vlag;
+            int count;
+            int max;
+            const char* what;
+        } panels[] = {
+            {Vlag::Subartikelen, r.OrderregelSubartikelen().Count(), MaxSubartikelen, "subartikelen"},
+            {Vlag::Bewerkingen, r.OrderregelBewerkingen().Count(), MaxBewerkingen, "bewerkingen"},
+            {Vlag::Details, r.OrderregelDetails().Count(), MaxDetails, "details"},
+        };
+        for (const auto& p : panels)
+            if (flag(p.vlag) && p.count > p.max)
+                return QStringLiteral("Orderregel %1 bevat %2 %3; een regel kan er hoogstens %4 bevatten.")
+                    .arg(line)
+                    .arg(p.count)
+                    .arg(QString::fromLatin1(p.what))
+                    .arg(p.max);
+        if (!flag(Vlag::Details))
+            continue;
+        int row = 0;
+        for (const TXMLOrderregelDetail d : r.OrderregelDetails()) {
+            ++row;
+            const QString aantal = d.OrderregelDetailAantal();
+            const QString maat = parseDetailMaat(d.OrderregelDetailMaat()).size;
+            if (!isWholeNumber(aantal, DetailAantalCijfers))
+                return QStringLiteral("Orderregel %1, detail %2: aantal '%3' is geen geheel getal van hoogstens %4 cijfers.")
+                    .arg(line)
+                    .arg(row)
+                    .arg(aantal.left(20))
+                    .arg(DetailAantalCijfers);
+            if (!isWholeNumber(maat, DetailMaatCijfers))
+                return QStringLiteral("Orderregel %1, detail %2: maat '%3' is geen geheel getal van hoogstens %4 cijfers.")
+                    .arg(line)
+                    .arg(row)
+                    .arg(maat.left(20))
+                    .arg(DetailMaatCijfers);
+        }
+    }
+    return {};
+}
+
 QString toCrLf(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -229,6 +296,10 @@ bool readOrderDocument(const MorvekDocument& doc, OrderModel& order, ReadOrderHe
     if (!date.isValid())
         return fail(QStringLiteral("'%1' is geen geldige orderdatum (dd-mm-jjjj).").arg(datum));
 
+    const QString tooMuch = whatDoesNotFit(o);
+    if (!tooMuch.isEmpty())
+        return fail(tooMuch + QStringLiteral(" Het bestand is niet geopend en blijft ongewijzigd."));
+
     header = ReadOrderHeader{};
     header.verzendadres = o.OrderVerzendadres();
     header.orderdatum = date;
@@ -270,16 +341,6 @@ QString orderFilePath(const QString& folder, Transactie transactie, const QStrin
 {
     return folder + QLatin1Char('/') + orderFilePrefix(transactie, deskOrderNumber) +
            orderBaseName(ordernummer, referentie, orderdatum) + QStringLiteral(".Xml");
-}
-
-bool isPortableFileName(const QString& name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    for (QChar c : name)
-        if (c.unicode() < 32 || QStringLiteral("<>:\"/\\|?*").contains(c))
-            return false;
-    return true;
 }
 
 QString deleteDisplayName(const QString& path)

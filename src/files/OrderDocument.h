@@ -4,6 +4,7 @@
 // stores from. Pure logic over OrderModel and MorvekDocument; the buttons
 // that use it live in OrderFileActions.
 
+#include "base/FileNames.h"
 #include "data/MorvekDocument.h"
 #include "data/ValueFormats.h"
 #include "order/OrderModel.h"
@@ -45,9 +46,10 @@ struct ReadOrderHeader {
 };
 
 // Reads the first `Order` of the document into the (cleared) order: every
-// field, flag and row within the table limits; further items are ignored.
-// False with a Dutch reason when there is no order or its date is not a
-// "dd-mm-yyyy" date; the order is then left untouched.
+// field, flag and row. False with a Dutch reason when there is no order, its
+// date is not a "dd-mm-yyyy" date, it holds more lines or rows than the
+// order can take, or a detail quantity or size is not a whole number the
+// fields can hold; the order is then left untouched.
 bool readOrderDocument(const MorvekDocument& doc, OrderModel& order, ReadOrderHeader& header,
                        QString* error = nullptr);
 
@@ -61,9 +63,6 @@ QString orderBaseName(const QString& ordernummer, const QString& referentie, con
 // Prefix + base name + ".Xml" in the given folder.
 QString orderFilePath(const QString& folder, Transactie transactie, const QString& deskOrderNumber,
                       const QString& ordernummer, const QString& referentie, const QDate& orderdatum);
-// True when the name can be a file name on every platform the files travel
-// to (no folder separators, no reserved characters).
-bool isPortableFileName(const QString& name);
 
 // The name of an order file as the delete question shows it: no folder, no
 // ".Xml", cut to 47 characters and "..." when it has 48 or more.

@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <new>
+
 namespace vonu {
 
 namespace {
@@ -118,7 +120,7 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     screen_.writeBackVisibleRows();
 
     OrderHeader h = header();
-    if (build == Build::Sending) {
+    if (build == Build::Sending || build == Build::SendingByMail) {
         sentStamp_ = vonu::sentStamp(screen_.platform().clock.now(), offerte);
         h.sentStamp = sentStamp_;
     }
@@ -138,9 +140,14 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     };
     const QString base = orderFilePrefix(h.transactie, h.deskOrderNumber) +
                          orderBaseName(h.ordernummer, h.referentie, h.orderdatum);
-    if (!isPortableFileName(base + QStringLiteral(".Xml")))
+    if (!isPlainFileName(base + QStringLiteral(".Xml")))
         return fail(u8(Tekst::OngeldigeNaam).arg(base));
     const QString path = ordersFolder() + QLatin1Char('/') + base + QStringLiteral(".Xml");
+    if (build == Build::SendingByMail) {
+        document_ = std::move(doc);
+        sendingPath_ = path;
+        return Outcome::Done;
+    }
     if (!doc.save(path))
         return fail(doc.errorText());
 
@@ -156,6 +163,20 @@ OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
     screen_.takeSavedSignature();
     focusOrdervoor();
     return Outcome::Done;
+}
+
+bool OrderFileActions::saveSentOrder(QString* error)
+{
+    if (!document_.save(sendingPath_)) {
+        if (error)
+            *error = document_.errorText();
+        return false;
+    }
+    currentFile_ = sendingPath_;
+    const OrderHeader h = header();
+    screen_.setWindowTitle(captionAfterSave(screen_.windowTitle(), h.deskOrderNumber.trimmed()));
+    screen_.takeSavedSignature();
+    return true;
 }
 
 void OrderFileActions::bewaren()
@@ -291,7 +312,12 @@ bool OrderFileActions::load(const QString& path, bool external)
     OrderModel read;
     ReadOrderHeader h;
     QString reason;
-    const bool ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
+    bool ok = false;
+    try {
+        ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("Onvoldoende geheugen om het bestand te lezen.");
+    }
     if (!ok) {
         showMessage(screen_.platform().messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});
         focusOrdervoor();

@@ -22,7 +22,9 @@ class OrderFileActions : public QObject {
 public:
     enum class Build {
         Normal,     // `Bewaren`: save with a confirmation
-        Sending,    // with the sent stamp, no confirmation
+        Sending,    // with the sent stamp, no confirmation (the order desk's store)
+        SendingByMail, // the same, but written by saveSentOrder only once the mail
+                       // has gone, so a failed send leaves no stamp behind
         BuildOnly,  // nothing written, nothing shown
     };
     enum class Outcome {
@@ -47,6 +49,9 @@ public:
     ArticleSuccessor articleSuccessor;
 
     Outcome buildOrderDocument(Build build);
+    // Writes the document built with SendingByMail to its order file and takes the
+    // saved signature; false with the reason when the file cannot be written.
+    bool saveSentOrder(QString* error);
     void bewaren();
     void nieuw();
     void openen();
@@ -98,6 +103,7 @@ private:
     // The shipping address code of the opened file, kept while the profile
     // offers no entry for it so that saving does not drop it.
     QString geopendVerzendadres_;
+    QString sendingPath_;   // the order file of the last build for sending
     bool klantBestand_ = false;
     bool externBestand_ = false;
     bool externRequest_ = false;  // set by openExternal for the Openen it starts

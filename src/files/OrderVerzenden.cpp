@@ -3,12 +3,16 @@
 
 #include "data/AppState.h"
 #include "files/OrderDocument.h"
+#include "files/MailProgress.h"
 #include "files/OrderFileActions.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,8 +32,14 @@ const char* const OfferteWordtVerzonden = "Offerteaanvraag wordt verzonden...";
 const char* const OrderWordtVerzonden = "Order wordt verzonden...";
 const char* const OfferteVerzonden = "Offerteaanvraag is verzonden naar Morvek.";
 const char* const OrderVerzonden = "Order is verzonden naar Morvek.";
-const char* const NietVerzonden = "De order is bewaard maar niet verzonden:";
-const char* const KopieNietBewaard = "De verzonden kopie is niet bewaard:";
+const char* const NietVerzonden = "De order is NIET verzonden.";
+const char* const OfferteNietVerzonden = "De offerteaanvraag is NIET verzonden.";
+const char* const KopieNietBewaard = "De order is niet verzonden: de kopie in \\Verzonden kan niet worden bewaard.";
+const char* const OngeldigAdres = "Het e-mailadres '%1' bevat tekens die niet zijn toegestaan.";
+const char* const AdresControleren = "Controleer uw e-mailadres bij <&Instellingen>, of neem contact op met Morvek.";
+const char* const OngeldigDebiteur = "Het debiteurnummer '%1' kan geen deel van een bestandsnaam zijn.";
+const char* const NeemContactOp = "Neem contact op met Morvek...";
+const char* const VerzondenNietBewaard = "De order is verzonden, maar het orderbestand kan niet worden bijgewerkt:";
 const char* const GeenVerzendadres = "Het verzendadres van deze order staat niet in uw profiel.";
 const char* const KiesVerzendadres = "Kies eerst bij \"Order voor\" het adres voor deze order.";
 const char* const GeenMailverbinding = "Geen mailverbinding.";
@@ -85,6 +95,20 @@ bool OrderVerzenden::verzenden()
         return done(false);
     }
 
+    // Checked before anything is written: an address with a line break would
+    // add commands to the mail session.
+    const QString unsafe = firstUnsafeAddress(state->settings.emailAdres, mailbox);
+    if (!unsafe.isNull()) {
+        showMessage(messages, u8(Tekst::Fout),
+                    {u8(Tekst::OngeldigAdres).arg(unsafe.simplified()), u8(Tekst::AdresControleren)});
+        return done(false);
+    }
+    const QString debiteur = state->profile.debtorNumber().trimmed();
+    if (!isPlainFileName(debiteur)) {
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::OngeldigDebiteur).arg(debiteur), u8(Tekst::NeemContactOp)});
+        return done(false);
+    }
+
     const QString shown = screen_.verzonden()->text();
     if (!shown.isEmpty() && !shown.endsWith(QLatin1Char('*')) &&
         !askYesNo(messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
@@ -93,28 +117,32 @@ bool OrderVerzenden::verzenden()
     if (validate && !validate())
         return done(false);
 
-    if (files_.buildOrderDocument(OrderFileActions::Build::Sending) != OrderFileActions::Outcome::Done)
+    // Built with the stamp but not yet written: the order file receives the
+    // stamp only when the server has taken the mail.
+    if (files_.buildOrderDocument(OrderFileActions::Build::SendingByMail) != OrderFileActions::Outcome::Done)
         return done(false);
 
     const bool offerte = screen_.transactieType() == Transactie::Offerte;
     const QString stamp = files_.sentStamp();
-    screen_.setStatusText(0, u8(offerte ? Tekst::OfferteWordtVerzonden : Tekst::OrderWordtVerzonden));
-    auto fail = [&](const char* what, const QString& reason) {
+    const QString waiting = u8(offerte ? Tekst::OfferteWordtVerzonden : Tekst::OrderWordtVerzonden);
+    screen_.setStatusText(0, waiting);
+    const QString copy = sentCopyPath(stamp);
+    auto fail = [&](const QStringList& lines) {
         screen_.setStatusText(0, QString());
-        showMessage(messages, u8(Tekst::Fout), {u8(what), reason});
+        QFile::remove(copy);
+        showMessage(messages, u8(Tekst::Fout), lines);
         return done(false);
     };
 
-    const QString copy = sentCopyPath(stamp);
+    QDir().mkpath(QFileInfo(copy).absolutePath());
     if (!files_.document().save(copy))
-        return fail(Tekst::KopieNietBewaard, files_.document().errorText());
-    files_.setCurrentFile(copy);
+        return fail({u8(Tekst::KopieNietBewaard), files_.document().errorText()});
 
     MailMessage mail;
     MailAttachment attachment;
     QString reason;
     if (!loadAttachment(copy, QStringLiteral("application/xml"), attachment, &reason))
-        return fail(Tekst::NietVerzonden, reason);
+        return fail({u8(offerte ? Tekst::OfferteNietVerzonden : Tekst::NietVerzonden), reason});
     mail.attachments << attachment;
     mail.subject = QString::fromLatin1(offerte ? "VonuOfferte " : "VonuOrder ") + state->profile.debtorNumber() +
                    QLatin1Char(' ') + screen_.ordernummer()->text() + QLatin1Char(' ') + screen_.referentie()->text();
@@ -128,11 +156,18 @@ bool OrderVerzenden::verzenden()
     mail.sender = state->settings.emailAdres;
 
     const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));
-    const MailResult result = sender ? sender->send(mail) : MailResult::failure(u8(Tekst::GeenMailverbinding));
+    const MailResult result = sender ? sendWithProgress(*sender, mail, waiting, &screen_)
+                                     : MailResult::failure(u8(Tekst::GeenMailverbinding));
     if (!result.ok)
-        return fail(Tekst::NietVerzonden, result.error);
+        return fail(QStringList{u8(offerte ? Tekst::OfferteNietVerzonden : Tekst::NietVerzonden)} +
+                    mailFailureLines(result));
 
     screen_.setStatusText(0, QString());
+    QString saveError;
+    if (!files_.saveSentOrder(&saveError))
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::VerzondenNietBewaard), saveError});
+    files_.document().setFileName(copy);
+    files_.setCurrentFile(copy);
     screen_.showSentStamp(stamp);
     showMessage(messages, u8(Tekst::Informatie), {QString(), u8(offerte ? Tekst::OfferteVerzonden : Tekst::OrderVerzonden)});
     return done(true);

@@ -2,15 +2,25 @@
 
 #include "order/OrderModel.h"
 
+#include <optional>
+
 namespace vonu {
 
 namespace {
 
-std::int64_t whole(const QString& text)
+// Far beyond anything a field holds, and small enough that 125 rows of
+// quantity x size cannot overflow 64 bits.
+constexpr std::int64_t GrootsteWaarde = 99'999'999;
+
+// A whole number within range, or nothing: a pasted or hand-edited value
+// such as 9999999999 must not wrap the total round.
+std::optional<std::int64_t> whole(const QString& text)
 {
     bool ok = false;
     const qlonglong v = text.trimmed().toLongLong(&ok);
-    return ok ? v : 0;
+    if (!ok || v < 0 || v > GrootsteWaarde)
+        return std::nullopt;
+    return v;
 }
 
 // Whole millimetres rounded up to the next multiple of 100 (negative
@@ -43,9 +53,18 @@ DetailTotaal detailTotaal(const OrderModel& order, int line)
         if (whole(maat) <= 0)
             t.maatOntbreekt = true;
         // 64 bits: five figures of quantity times four of size over 125
-        // rows does not fit 32.
-        const std::int64_t q = whole(aantal);
-        const std::int64_t s = whole(maat);
+        // rows does not fit 32. A value out of range counts as missing, so
+        // the line cannot go out with a wrong total.
+        const std::optional<std::int64_t> qv = whole(aantal);
+        const std::optional<std::int64_t> sv = whole(maat);
+        if (!qv)
+            t.aantalOntbreekt = true;
+        if (!sv)
+            t.maatOntbreekt = true;
+        if (!qv || !sv)
+            continue;
+        const std::int64_t q = *qv;
+        const std::int64_t s = *sv;
         t.stuks += q;
         t.lengte += q * s;
         t.gefactureerd += q * (s > 1000 ? upToDecimetres(s) : 1000);

@@ -23,7 +23,8 @@ struct DetailTotaal {
 };
 
 // Sums detail rows 1..125 of `line`. Rows with both values empty are
-// skipped; a value that is not a whole number counts as 0.
+// skipped; a value that is not a whole number from 0 to 99,999,999 marks
+// its side as missing and the row adds nothing.
 DetailTotaal detailTotaal(const OrderModel& order, int line);
 
 // The metres of `mm` millimetres rounded up to whole decimetres, with one

@@ -24,6 +24,8 @@ inline constexpr int OrderregelVelden = 12;
 inline constexpr int StatusVlaggen = 12;
 inline constexpr int SubregelVelden = 28;      // sub-article and operation rows
 inline constexpr int DetailSlots = 6;          // extra texts of a detail row
+inline constexpr int DetailAantalCijfers = 5;  // figures a detail quantity field holds
+inline constexpr int DetailMaatCijfers = 4;    // figures a detail size field holds
 
 // Fields of an order line, numbered in the order the whole program
 // addresses them. Separate types for fields and flags: a flag cannot be

@@ -8,6 +8,7 @@
 #include "order/PanelEntry.h"
 #include "order/OrderValues.h"
 #include "order/RowView.h"
+#include "widgets/CharacterFilter.h"
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrderNotitie.h"
 
@@ -253,8 +254,10 @@ void TVonuOrderscherm::buildHeader()
     orderdatum_->setGeometry(652, 4, 100, 20);
     label(QStringLiteral("L_Ordernummer"), u8(Tekst::Ordernummer), 566, 30, 84);
     ordernummer_ = edit(QStringLiteral("Ordernummer"), OrdernummerLengte, 652, 28, 133);
+    ordernummer_->setValidator(new CharacterFilter(CharacterFilter::Soort::NummerTekens, ordernummer_));
     label(QStringLiteral("L_Referentie"), u8(Tekst::Referentie), 566, 54, 84);
     referentie_ = edit(QStringLiteral("Referentie"), ReferentieLengte, 652, 52, 133);
+    referentie_->setValidator(new CharacterFilter(CharacterFilter::Soort::NummerTekens, referentie_));
     transactie_ = new RadioGroup(u8(Tekst::Transactie),
                                  {u8(Tekst::OrderPlaatsen), u8(Tekst::OfferteAanvragen)},
                                  Qt::Horizontal, this);
@@ -329,6 +332,7 @@ void TVonuOrderscherm::buildLines()
         // two is shown.
         rij.maatInvoer = edit(QStringLiteral("MaatInvoer") + n, KolMaat, y1);
         rij.maatInvoer->setMaxLength(MaatInvoerLengte);
+        rij.maatInvoer->setValidator(new CharacterFilter(CharacterFilter::Soort::CijfersMetKomma, rij.maatInvoer));
         rij.uitvoering = combo(QStringLiteral("Uitvoering") + n, KolMaat, y2);
         rij.uitvoering->addItems({Waarde::Geboord, Waarde::Ongeboord});
         rij.aantal = edit(QStringLiteral("Aantal") + n, KolAantal, y1);
@@ -411,10 +415,12 @@ void TVonuOrderscherm::buildPanels()
         rij.aantal = new QLineEdit(details_);
         rij.aantal->setObjectName(QStringLiteral("DAantal") + number(n));
         rij.aantal->setMaxLength(DetailAantalLengte);
+        rij.aantal->setValidator(new CharacterFilter(CharacterFilter::Soort::Cijfers, rij.aantal));
         rij.aantal->setGeometry(KolDAantal.x, y, KolDAantal.breedte, DetailHoogte);
         rij.maat = new QLineEdit(details_);
         rij.maat->setObjectName(QStringLiteral("DMaat") + number(n));
         rij.maat->setMaxLength(DetailMaatLengte);
+        rij.maat->setValidator(new CharacterFilter(CharacterFilter::Soort::Cijfers, rij.maat));
         rij.maat->setGeometry(KolDMaat.x, y, KolDMaat.breedte, DetailHoogte);
     }
     detailPositie_ = new QScrollBar(Qt::Vertical, details_);

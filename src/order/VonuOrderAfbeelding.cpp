@@ -1,5 +1,7 @@
 #include "order/VonuOrderAfbeelding.h"
 
+#include "base/FileNames.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -66,9 +68,11 @@ void TVonuOrderAfbeeldingscherm::showPicture()
 {
     // A picture that is missing or cannot be read shows the same notice;
     // the order screen goes on either way.
+    // The catalog names a picture inside the picture folder; a name with a
+    // folder in it ("../../x.png") shows nothing rather than any file.
     QPixmap picture;
     const QString file = fileName();
-    if (QFileInfo(file).isFile())
+    if (isPlainFileName(windowTitle().mid(11).trimmed()) && QFileInfo(file).isFile())
         picture = QPixmap(file);
     const bool shown = !picture.isNull();
     image_->setVisible(shown);

@@ -155,6 +155,9 @@ bool ProductionPrintRun::print(const QString& ordernummer, const QString& varian
 
 bool ProductionPrintRun::picturePages(const QString& ordernummer, const QString& orderText, int pages)
 {
+    // A workstation without a picture folder prints no picture pages.
+    if (settings_.productAfbeelding.trimmed().isEmpty())
+        return true;
     ProductionPrintData data(db_);
     const std::optional<QStringList> files = data.pictures(ordernummer);
     if (!files)

@@ -1,11 +1,13 @@
 #include "reports/ReportPainter.h"
 
+#include "base/AtomicFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextOption>
 
 namespace vonu::report {
@@ -108,34 +110,25 @@ bool paint(const PageModel& model, QPagedPaintDevice& device, int fromPage, int 
 
 bool writePdf(const PageModel& model, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("%1 kan niet geschreven worden: %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
+    // Painted into memory first: QPdfWriter does not report a short write
+    // of its device, the atomic writer counts every byte.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(model.title);
         writer.setCreator(QStringLiteral("VonuOrder"));
         // Ten device pixels a point: whole-point fonts get whole pixel sizes,
         // so fixed-pitch columns do not drift from rounded glyph advances.
         writer.setResolution(720);
         if (!paint(model, writer)) {
-            file.cancelWriting();
             if (error)
                 *error = QStringLiteral("Het PDF-bestand kan niet worden opgemaakt.");
             return false;
         }
     }
-    if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1 kan niet geschreven worden: %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, pdf, error);
 }
 
 } // namespace vonu::report

@@ -1,5 +1,7 @@
 #include "reports/VonuOrderRapport.h"
 
+#include "base/AtomicFile.h"
+
 #include "data/Catalog.h"
 #include "order/OrderModel.h"
 #include "reports/ReportFonts.h"
@@ -7,7 +9,6 @@
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstring>
@@ -272,13 +273,7 @@ bool writePrintFile(const QString& path, const QStringList& lines, QString* erro
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.left(kPrintLineWidth).toUtf8() + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("Bestand '%1' kan niet worden geschreven: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, bytes, error);
 }
 
 QStringList readPrintFile(const QString& path)

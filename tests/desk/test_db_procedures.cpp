@@ -288,13 +288,14 @@ TEST_F(ProcedureTest, CoatingPackingAndSurchargeFollowTheOrder)
 
 TEST_F(ProcedureTest, ScratchTablesAreNamedSafelyAndPacked)
 {
+    const int articles = db->scalar("select count(*) from Artikel").toInt();
     const QString user = "x\"; drop table Artikel; --";
     DbRows r = call("TijdelijkeTabel", {{"user", user}, {"table", "OrderVerpakking"},
                                         {"Columns", "Type varchar(1), Soort varchar(20), Aantal float, "
                                                     "Gewicht float, Etiket int"}});
     ASSERT_TRUE(r.found());
     EXPECT_EQ(r.text("Tabel"), scratchTableName(user, "OrderVerpakking"));
-    EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), 49);
+    EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), articles);
     const QString table = sqlQuotedName(scratchTableName(user, "OrderVerpakking"));
     ASSERT_TRUE(session->exec("insert into " + table + " values ('1', 'Bundel', 2, 10, 0), ('2', 'Bundel', 3, 40, 1), "
                               "('B', 'Doos', 1, 5, 0)"));
@@ -317,7 +318,7 @@ TEST_F(ProcedureTest, ScratchTablesAreNamedSafelyAndPacked)
         EXPECT_EQ(messages.count(), 1) << columns;
     }
     messages.clear();
-    EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), 49);
+    EXPECT_EQ(db->scalar("select count(*) from Artikel").toInt(), articles);
 }
 
 TEST_F(ProcedureTest, ScreenSettingsPersistPerUser)
@@ -367,6 +368,8 @@ TEST_F(ProcedureTest, SillMacrosGiveEverySillType)
     QStringList types;
     for (int i = 0; i < r.size(); ++i)
         types << r.text("TypeOnderdorpel", i);
-    types.sort();
-    EXPECT_EQ(types, (QStringList{"BB", "BW", "H1", "H2", "HL", "HR"}));
+    // Main articles and sub-articles or operations both carry sills; every
+    // type is there at least once.
+    for (const char* type : {"BB", "BW", "H1", "H2", "HL", "HR"})
+        EXPECT_TRUE(types.contains(QString::fromLatin1(type))) << type;
 }

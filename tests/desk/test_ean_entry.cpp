@@ -13,8 +13,9 @@
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
 #include "support/DemoFiles.h"
-#include "support/PgTestDatabase.h"
 #include "support/FakePlatform.h"
+#include "support/PgTestDatabase.h"
+#include "support/ScriptedMessages.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -282,7 +283,7 @@ protected:
         ini.close();
         ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
         fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
-        program = std::make_unique<MorvekVonu>(platform, work, QStringList{"balie1"});
+        program = std::make_unique<MorvekVonu>(fake.platform, work, QStringList{"balie1"});
         program->runStartup();
         ASSERT_TRUE(program->started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
 
@@ -296,6 +297,7 @@ protected:
             return answer;
         });
         desk.entry = entry.get();
+        programDesk = s.orderEntryDesk();
         s.setOrderEntryDesk(&desk);
         s.ordervoor()->clear();
         s.ordervoor()->addItems(program->profile().shipToEntries());
@@ -336,10 +338,9 @@ protected:
 
     test::FakePlatform fake;
     test::ScriptedMessages& messages = fake.messages;
-    test::RecordingSound& sound = fake.sound;
-    Platform& platform = fake.platform;
     std::unique_ptr<MorvekVonu> program;
     EanDesk desk;
+    IOrderEntryDesk* programDesk = nullptr;
     std::unique_ptr<EanEntry> entry;
     std::optional<QString> answer;
     QString prefix;
@@ -496,6 +497,37 @@ TEST_F(EanScreen, AnArticleTheAddressIsNotOfferedIsLeftOut)
     EXPECT_EQ(messages.count(), 0);
     enter(VasteMaat);
     EXPECT_EQ(field(Veld::Artikel).trimmed(), "OD56");
+}
+
+TEST_F(EanScreen, TheDesksOwnEntryAsksTheCodeInItsDialog)
+{
+    // The program's own desk: the debtor chosen by Enter, its profile from
+    // the database; "*" opens the dialog.
+    TVonuOrderscherm& s = screen();
+    ASSERT_NE(programDesk, nullptr);
+    s.setOrderEntryDesk(programDesk);
+    s.debiteur()->setEnabled(true);
+    s.debiteur()->clear();
+    s.debiteur()->setFocus();
+    QTest::keyClicks(s.debiteur(), "104711");
+    QTest::keyClick(s.debiteur(), Qt::Key_Return);
+    ASSERT_FALSE(s.debiteur()->isEnabled()) << s.statusText(0).toStdString();
+    auto* poll = new QTimer(&s);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        auto* d = qobject_cast<TVonuOrderEANInvoerscherm*>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        poll->stop();
+        QTest::keyClicks(d->ean(), "0010015");
+        QTest::keyClick(d->ean(), Qt::Key_Return);
+    });
+    poll->start();
+    s.regelRij(1).artikel->setFocus();
+    QTest::keyClick(s.regelRij(1).artikel, '*');
+    poll->stop();
+    EXPECT_EQ(field(Veld::EAN), VasteMaat);
+    EXPECT_EQ(field(Veld::Maat), "3,00 Mtr");
 }
 
 TEST_F(EanScreen, OnlyForTheOrderOfAnAcceptedDebtor)

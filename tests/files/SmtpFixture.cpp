@@ -78,6 +78,8 @@ bool SmtpFixture::start(const Options& options)
         args << QStringLiteral("--user") << options.user << QStringLiteral("--password")
              << options.password;
 
+    if (options.stallAfterData)
+        args << QStringLiteral("--stall-after-data");
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.start(pythonPath(), args);
     if (!process_.waitForStarted(10000)) {
@@ -141,6 +143,12 @@ QList<ReceivedMail> SmtpFixture::received() const
         result << mail;
     }
     return result;
+}
+
+QByteArray SmtpFixture::stalled() const
+{
+    QFile f(dir_.filePath(QStringLiteral("out/stalled")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 int SmtpFixture::unusedPort()

@@ -44,6 +44,7 @@ public:
         bool requireLogin = false;
         QString user;
         QString password;
+        bool stallAfterData = false;  // takes the message, never answers the final dot
     };
 
     SmtpFixture() = default;
@@ -59,6 +60,8 @@ public:
     QString error() const { return error_; }
 
     QList<ReceivedMail> received() const;
+    // With stallAfterData: the message the server took before it went silent.
+    QByteArray stalled() const;
 
     // A loopback port nothing listens on, for "server down".
     static int unusedPort();

@@ -23,11 +23,17 @@ from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword, MISSING
 
 
 class RecordingHandler:
-    def __init__(self, out_dir):
+    def __init__(self, out_dir, stall=False):
         self.out_dir = out_dir
         self.count = 0
+        self.stall = stall
 
     async def handle_DATA(self, server, session, envelope):
+        if self.stall:
+            # Takes the whole message, then never answers the final dot.
+            with open(os.path.join(self.out_dir, "stalled"), "wb") as f:
+                f.write(envelope.original_content or envelope.content)
+            await asyncio.sleep(3600)
         self.count += 1
         base = os.path.join(self.out_dir, str(self.count))
         with open(base + ".eml.part", "wb") as f:
@@ -109,6 +115,7 @@ async def main():
     parser.add_argument("--key")
     parser.add_argument("--user")
     parser.add_argument("--password")
+    parser.add_argument("--stall-after-data", action="store_true")
     args = parser.parse_args()
 
     context = None
@@ -116,7 +123,7 @@ async def main():
         context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
         context.load_cert_chain(args.cert, args.key)
 
-    handler = RecordingHandler(args.out)
+    handler = RecordingHandler(args.out, stall=args.stall_after_data)
     auth = {}
     if args.password is not None or args.user is not None:
         auth = dict(authenticator=make_authenticator(args.user or "", args.password or ""),

@@ -13,6 +13,7 @@
 #include "order/VonuOrderNotitie.h"
 #include "sill/VonuOrderSponning.h"
 #include "support/FakePlatform.h"
+#include "support/ScriptedMessages.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -188,11 +189,23 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 <Artikel Artikel="OD55"><ArtikelVonuArtikel>J</ArtikelVonuArtikel><ArtikelHandelslengte>J</ArtikelHandelslengte></Artikel>
 </Artikelen></Assortiment></Morvek>)";
 
+class ScriptedFileDialogs final : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString& startFolder, const QString& filter) override
+    {
+        folders << startFolder;
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QStringList answers;
+    QStringList folders;
+    QStringList filters;
+};
+
 class ExternalOpen : public ::testing::Test {
 protected:
-    ExternalOpen() : state(dir.filePath("Balie1")), screen(platform, state, sponningKoppeling()), files(screen, dialogs)
+    ExternalOpen() : state(dir.filePath("Balie1")), screen(fake.platform, state, sponningKoppeling()), files(screen, dialogs)
     {
-        fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(9, 0));
         QDir(dir.path()).mkpath("Balie1");
         QDir(dir.path()).mkpath("Orders");
         QDir(dir.path()).mkpath("Inkomend");
@@ -233,10 +246,9 @@ protected:
     AppState state;
     test::FakePlatform fake;
     test::ScriptedMessages& messages = fake.messages;
-    test::ScriptedFileDialogs& dialogs = fake.fileDialogs;
-    Platform& platform = fake.platform;
     TVonuOrderscherm screen;
     TVonuOrderNotitiescherm notes;
+    ScriptedFileDialogs dialogs;
     OrderFileActions files;
     bool lookupWorks = true;
 };

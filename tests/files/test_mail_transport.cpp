@@ -1,12 +1,18 @@
 #include "SmtpFixture.h"
 
+#include "files/MailProgress.h"
+#include "files/MailSettings.h"
 #include "files/MimeMessage.h"
 #include "files/SmtpMailSender.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -245,12 +251,14 @@ TEST(SmtpLogin, LoginCases)
         SCOPED_TRACE(c.name);
         SmtpFixture server;
         SmtpFixture::Options options;
+        options.tls = SmtpFixture::Tls::StartTls;
         options.requireLogin = true;
         options.user = c.user;
         options.password = c.ok ? c.password : QStringLiteral("goed");
         ASSERT_TRUE(server.start(options)) << server.error().toStdString();
 
         SmtpSettings settings = settingsFor(server);
+        settings.caFile = server.caFile();
         settings.user = c.user;
         settings.password = c.password;
         SmtpMailSender sender(settings, anyClock);
@@ -265,6 +273,7 @@ TEST(SmtpLogin, LoginCases)
         } else {
             EXPECT_TRUE(mails.isEmpty());
             EXPECT_TRUE(result.error.contains(QStringLiteral("535"))) << result.error.toStdString();
+            EXPECT_EQ(result.kind, MailResult::Failure::Login);
         }
     }
 }
@@ -383,4 +392,170 @@ TEST(SmtpTls, ImplicitTlsFromTheFirstByte)
     settings.timeoutSeconds = 1;
     EXPECT_FALSE(SmtpMailSender(settings, anyClock).send(orderMail()).ok);
     EXPECT_EQ(server.received().size(), 1);
+}
+
+TEST(SmtpLogin, APasswordNeverCrossesTheNetworkInClear)
+{
+    // The server offers AUTH on a plain connection and no STARTTLS.
+    SmtpFixture server;
+    SmtpFixture::Options options;
+    options.requireLogin = true;
+    options.user = QStringLiteral("klant");
+    options.password = QStringLiteral("geheim");
+    ASSERT_TRUE(server.start(options)) << server.error().toStdString();
+    SmtpSettings settings = settingsFor(server);
+    settings.user = options.user;
+    settings.password = options.password;
+    const MailResult result = SmtpMailSender(settings, anyClock).send(orderMail());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.kind, MailResult::Failure::NoTls) << result.error.toStdString();
+    EXPECT_FALSE(result.mayHaveArrived);
+    EXPECT_EQ(mailFailureLines(result).value(0), QStringLiteral("De mailserver biedt geen beveiligde verbinding;"));
+    EXPECT_TRUE(server.received().isEmpty());
+}
+
+TEST(SmtpAddresses, ControlCharactersInAnAddressNeverReachTheEnvelope)
+{
+    struct Case {
+        const char* name;
+        QString sender;
+        QString recipients;
+    };
+    const Case cases[] = {
+        {"CR LF in the order mailbox", QStringLiteral("klant@example.nl"),
+         QStringLiteral("orders@morvek.example>\r\nRCPT TO:<stiekem@example.org")},
+        {"bare LF in the sender", QStringLiteral("klant@example.nl\nRCPT TO:<stiekem@example.org>"),
+         QStringLiteral("orders@morvek.example")},
+        {"NUL in a second recipient", QStringLiteral("klant@example.nl"),
+         QStringLiteral("orders@morvek.example, a") + QChar(0) + QStringLiteral("@b.nl")},
+        {"blank inside the address", QStringLiteral("klant@example.nl"), QStringLiteral("orders @morvek.example")},
+        {"no address at all", QStringLiteral("Klant <>"), QStringLiteral("orders@morvek.example")},
+    };
+    SmtpFixture server;
+    ASSERT_TRUE(server.start({})) << server.error().toStdString();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MailMessage m = orderMail();
+        m.sender = c.sender;
+        m.recipients = c.recipients;
+        EXPECT_FALSE(firstUnsafeAddress(m.sender, m.recipients).isNull());
+        const MailResult result = SmtpMailSender(settingsFor(server), anyClock).send(m);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.kind == MailResult::Failure::Address || result.kind == MailResult::Failure::Settings)
+            << result.error.toStdString();
+        EXPECT_FALSE(result.error.contains(QLatin1Char('\n')));
+    }
+    EXPECT_TRUE(server.received().isEmpty());
+
+    EXPECT_TRUE(firstUnsafeAddress(QStringLiteral("Jan Müller <jan@example.nl>"),
+                                   QStringLiteral("a@x.nl, \"Morvek Orders\" <b@y.nl>"))
+                    .isNull());
+}
+
+TEST(SmtpAddresses, ANonAsciiSenderNameKeepsItsAddressVisible)
+{
+    SmtpFixture server;
+    ASSERT_TRUE(server.start({})) << server.error().toStdString();
+    MailMessage m = orderMail();
+    m.sender = QStringLiteral("Bouwbedrijf Müller & Zn. <inkoop@mueller.example>");
+    m.recipients = QStringLiteral("Morvek Orders <orders@morvek.example>");
+    ASSERT_TRUE(SmtpMailSender(settingsFor(server), anyClock).send(m).ok);
+    const auto mails = server.received();
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_EQ(mails[0].mailFrom, QStringLiteral("inkoop@mueller.example"));
+    EXPECT_EQ(mails[0].from, QStringLiteral("\"Bouwbedrijf Müller & Zn.\" <inkoop@mueller.example>"));
+    EXPECT_EQ(mails[0].to, QStringLiteral("Morvek Orders <orders@morvek.example>"));
+    EXPECT_TRUE(mails[0].defects.isEmpty()) << mails[0].defects.join(',').toStdString();
+    // The address itself is never inside an encoded word.
+    EXPECT_TRUE(mails[0].raw.contains("<inkoop@mueller.example>"));
+}
+
+TEST(SmtpFailure, AServerSilentAfterTheDataEndsOnTheResponseTimeOutAndMayHaveTheMessage)
+{
+    SmtpFixture server;
+    SmtpFixture::Options options;
+    options.stallAfterData = true;
+    ASSERT_TRUE(server.start(options)) << server.error().toStdString();
+    SmtpSettings settings = settingsFor(server);
+    settings.timeoutSeconds = 60;
+    settings.responseSeconds = 2;
+    QElapsedTimer clock;
+    clock.start();
+    const MailResult result = SmtpMailSender(settings, anyClock).send(orderMail());
+    EXPECT_LT(clock.elapsed(), 15000);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.kind, MailResult::Failure::Timeout) << result.error.toStdString();
+    EXPECT_TRUE(result.mayHaveArrived);
+    EXPECT_FALSE(server.stalled().isEmpty());
+    const QStringList lines = mailFailureLines(result);
+    EXPECT_EQ(lines.value(0), QStringLiteral("De mailserver antwoordt niet meer (time-out)."));
+    EXPECT_TRUE(lines.join('\n').contains(QStringLiteral("kan toch zijn aangekomen")));
+    // The technical text comes last, below the Dutch lines.
+    EXPECT_EQ(lines.last(), result.error);
+}
+
+TEST(SmtpFailure, EachFailureLeadsWithADutchLine)
+{
+    struct Case {
+        MailResult::Failure kind;
+        const char* first;
+    };
+    const Case cases[] = {
+        {MailResult::Failure::Unreachable, "De mailserver is niet bereikbaar."},
+        {MailResult::Failure::Login, "De mailserver weigert de gebruikersnaam of het wachtwoord."},
+        {MailResult::Failure::Certificate, "Het certificaat van de mailserver wordt niet vertrouwd."},
+        {MailResult::Failure::Refused, "De mailserver weigert het bericht."},
+        {MailResult::Failure::Cancelled, "Het verzenden is afgebroken."},
+        {MailResult::Failure::Other, "Het verzenden is mislukt."},
+    };
+    for (const Case& c : cases) {
+        const QStringList lines = mailFailureLines(MailResult::failure(QStringLiteral("Couldn't connect"), c.kind));
+        EXPECT_EQ(lines.value(0), QString::fromUtf8(c.first));
+        EXPECT_EQ(lines.last(), QStringLiteral("Couldn't connect"));
+        EXPECT_LE(lines.size(), 10);
+    }
+    // A server that is down, for real.
+    SmtpSettings s;
+    s.host = QStringLiteral("127.0.0.1");
+    s.port = SmtpFixture::unusedPort();
+    EXPECT_EQ(SmtpMailSender(s, anyClock).send(orderMail()).kind, MailResult::Failure::Unreachable);
+}
+
+TEST(SmtpProgress, TheScreenStaysAliveAndCancelStopsASilentServer)
+{
+    SmtpFixture server;
+    SmtpFixture::Options options;
+    options.stallAfterData = true;
+    ASSERT_TRUE(server.start(options)) << server.error().toStdString();
+    SmtpSettings settings = settingsFor(server);
+    settings.timeoutSeconds = 120;
+    settings.responseSeconds = 120;
+    SmtpMailSender sender(settings, anyClock);
+
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(50);
+    // Looked at while it is up: the dialog is gone once the send returns.
+    bool seen = false;
+    bool modal = false;
+    QTimer::singleShot(1500, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("Verzendvoortgang") && w->isVisible()) {
+                seen = true;
+                modal = w->windowModality() == Qt::ApplicationModal;
+                if (auto* button = w->findChild<QPushButton*>(QStringLiteral("Annuleren")))
+                    button->click();
+            }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const MailResult result = sendWithProgress(sender, orderMail(), QStringLiteral("Order wordt verzonden..."), nullptr);
+    EXPECT_LT(clock.elapsed(), 10000);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.kind, MailResult::Failure::Cancelled) << result.error.toStdString();
+    EXPECT_TRUE(result.mayHaveArrived);
+    EXPECT_GT(ticks, 15);  // the event loop ran all the while
 }

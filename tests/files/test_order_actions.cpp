@@ -9,15 +9,20 @@
 #include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
+#include "order/VonuOrderAfbeelding.h"
 #include "order/VonuOrderNotitie.h"
 #include "reports/OrderOverzichtActie.h"
 #include "reports/PrintTarget.h"
 #include "reports/VonuOrderRapport.h"
 #include "support/MainScreenFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QTimer>
 #include <QDateEdit>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -431,30 +436,182 @@ TEST_F(OrderActions, AnOrderSentBeforeAsksBeforeItGoesAgain)
     EXPECT_EQ(server.received().size(), 1);
 }
 
-TEST_F(OrderActions, RefusedLoginOrServerDownLosesNothing)
+TEST_F(OrderActions, AFailedSendLeavesNoSentStampAndNoSentCopy)
 {
-    test::SmtpFixture server;
-    test::SmtpFixture::Options options;
-    options.requireLogin = true;
-    options.user = "klant";
-    options.password = "anders";
-    ASSERT_TRUE(server.start(options)) << server.error().toStdString();
+    test::SmtpFixture plain;
+    test::SmtpFixture::Options plainOptions;
+    plainOptions.requireLogin = true;
+    plainOptions.user = "klant";
+    plainOptions.password = "geheim";
+    ASSERT_TRUE(plain.start(plainOptions)) << plain.error().toStdString();
+    test::SmtpFixture tls;
+    test::SmtpFixture::Options tlsOptions = plainOptions;
+    tlsOptions.tls = test::SmtpFixture::Tls::StartTls;
+    tlsOptions.password = "anders";
+    ASSERT_TRUE(tls.start(tlsOptions)) << tls.error().toStdString();
+    caFile = tls.caFile();
 
-    for (int port : {server.port(), test::SmtpFixture::unusedPort()}) {
-        mailSettings(port);
-        putLine(1, "OD67", "4");
+    struct Case {
+        const char* name;
+        int port;
+        const char* dutch;
+    };
+    const Case cases[] = {
+        {"login refused", tls.port(), "De mailserver weigert de gebruikersnaam of het wachtwoord."},
+        {"no TLS for the password", plain.port(), "De mailserver biedt geen beveiligde verbinding;"},
+        {"server down", test::SmtpFixture::unusedPort(), "De mailserver is niet bereikbaar."},
+    };
+    putLine(1, "OD67", "4");
+    // An order saved before the failed send keeps exactly what it had.
+    screen.bewaren()->click();
+    const QByteArray before = bytesOf(ordersFile("Order-09-12-2024.Xml"));
+    ASSERT_FALSE(before.isEmpty());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mailSettings(c.port);
         messages.clear();
         EXPECT_FALSE(send.verzenden());
-        ASSERT_EQ(messages.count(), 1) << port;
+        ASSERT_EQ(messages.count(), 1);
         EXPECT_EQ(messages.last().caption, "Fout");
-        EXPECT_FALSE(messages.last().lines.value(1).isEmpty());
-        EXPECT_TRUE(QFile::exists(ordersFile("Order-09-12-2024.Xml")));
-        EXPECT_TRUE(QFile::exists(dir.filePath("Verzonden/12345_09_12_2024_14_05_03.Xml")));
+        EXPECT_EQ(messages.last().lines.value(0), "De order is NIET verzonden.");
+        EXPECT_EQ(messages.last().lines.value(1), QString::fromUtf8(c.dutch));
+        EXPECT_EQ(bytesOf(ordersFile("Order-09-12-2024.Xml")), before);
+        EXPECT_TRUE(QDir(dir.filePath("Verzonden")).isEmpty());
         EXPECT_TRUE(screen.verzonden()->isHidden());
         EXPECT_TRUE(screen.order().lineInUse(1));
         EXPECT_TRUE(screen.statusText(0).isEmpty());
     }
-    EXPECT_TRUE(server.received().isEmpty());
+    EXPECT_TRUE(plain.received().isEmpty());
+    EXPECT_TRUE(tls.received().isEmpty());
+
+    // Reopened, the order is not marked as sent, and the next send asks nothing.
+    ASSERT_TRUE(files.openFile(ordersFile("Order-09-12-2024.Xml")));
+    EXPECT_TRUE(screen.verzonden()->isHidden());
+}
+
+TEST_F(OrderActions, AServerSilentAfterTheDataIsReportedAsPossiblyArrived)
+{
+    test::SmtpFixture server;
+    test::SmtpFixture::Options options;
+    options.stallAfterData = true;
+    ASSERT_TRUE(server.start(options)) << server.error().toStdString();
+    mailSettings(server.port());
+    state.settings.serverGebruiker.clear();
+    state.settings.serverWachtwoord.clear();
+    putLine(1, "OD67", "4");
+    // Cancelled from the progress dialog once the server has gone quiet.
+    QTimer::singleShot(1500, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Verzendvoortgang" && w->isVisible())
+                if (auto* b = w->findChild<QPushButton*>("Annuleren"))
+                    b->click();
+    });
+    EXPECT_FALSE(send.verzenden());
+    EXPECT_FALSE(server.stalled().isEmpty());
+    ASSERT_EQ(messages.count(), 1);
+    const QStringList lines = messages.last().lines;
+    EXPECT_EQ(lines.value(0), "De order is NIET verzonden.");
+    EXPECT_EQ(lines.value(1), "Het verzenden is afgebroken.");
+    EXPECT_TRUE(lines.join('\n').contains("kan toch zijn aangekomen")) << lines.join('\n').toStdString();
+    EXPECT_FALSE(QFile::exists(ordersFile("Order-09-12-2024.Xml")));
+    EXPECT_TRUE(QDir(dir.filePath("Verzonden")).isEmpty());
+}
+
+TEST_F(OrderActions, HostileAddressesOrDebtorNumbersStopTheSendBeforeAnythingIsWritten)
+{
+    struct Case {
+        const char* name;
+        QString mailbox;
+        QString sender;
+        QString debtor;
+        const char* first;
+    };
+    const Case cases[] = {
+        {"CR LF in the order mailbox", "orders@morvek.example>\r\nRCPT TO:<x@evil.example", "inkoop@jansen.example",
+         "12345", "Het e-mailadres 'orders@morvek.example> RCPT TO:<x@evil.example' bevat tekens die niet zijn toegestaan."},
+        {"LF in the sender setting", "orders@morvek.example", "inkoop@jansen.example\nDATA", "12345",
+         "Het e-mailadres 'inkoop@jansen.example DATA' bevat tekens die niet zijn toegestaan."},
+        {"debtor with a folder", "orders@morvek.example", "inkoop@jansen.example", "../../12345",
+         "Het debiteurnummer '../../12345' kan geen deel van een bestandsnaam zijn."},
+        {"debtor with a backslash", "orders@morvek.example", "inkoop@jansen.example", "..\\x",
+         "Het debiteurnummer '..\\x' kan geen deel van een bestandsnaam zijn."},
+    };
+    putLine(1, "OD67", "4");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mailSettings(test::SmtpFixture::unusedPort());
+        state.settings.emailAdres = c.sender;
+        state.profile.sleutel().setVonuMail(c.mailbox);
+        state.profile.sleutel().setDebiteur(c.debtor);
+        messages.clear();
+        EXPECT_FALSE(send.verzenden());
+        ASSERT_EQ(messages.count(), 1);
+        EXPECT_EQ(messages.last().lines.value(0), QString::fromUtf8(c.first));
+    }
+    EXPECT_EQ(senderCalls, 0);
+    EXPECT_TRUE(QDir(dir.filePath("Verzonden")).isEmpty());
+    EXPECT_TRUE(QDir(dir.filePath("Orders")).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(OrderActions, PastedTextPassesTheSameFilterAsTypedText)
+{
+    struct Case {
+        const char* name;
+        QLineEdit* field;
+        QString pasted;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"detail size with a comma", screen.detailRij(1).maat, "12,5", ""},
+        {"detail size of figures", screen.detailRij(1).maat, "1200", "1200"},
+        {"detail quantity with a letter", screen.detailRij(1).aantal, "12a", ""},
+        {"order number with a folder", screen.ordernummer(), "AB/../x", ""},
+        {"reference with a line break", screen.referentie(), "Schuur\nBcc", ""},
+        {"reference as typed", screen.referentie(), "Schuur 2-b", "Schuur 2-b"},
+        {"typed size with two commas", screen.regelRij(1).maatInvoer, "1,2,3", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.field->clear();
+        QApplication::clipboard()->setText(c.pasted);
+        c.field->paste();
+        EXPECT_EQ(c.field->text(), c.kept);
+    }
+    // A number the program put there (from an opened file) can still be shortened.
+    screen.ordernummer()->setText("A/1");
+    screen.ordernummer()->setCursorPosition(3);
+    screen.ordernummer()->backspace();
+    EXPECT_EQ(screen.ordernummer()->text(), "A/");
+}
+
+TEST_F(OrderActions, PictureNamesFromTheCatalogStayInsideThePictureFolder)
+{
+    QDir(dir.path()).mkpath("Afbeeldingen");
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    ASSERT_TRUE(img.save(dir.filePath("Afbeeldingen/ON100.png")));
+    ASSERT_TRUE(img.save(dir.filePath("geheim.png")));
+    struct Case {
+        QString name;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"ON100.png", true},
+        {"../geheim.png", false},
+        {"..\\geheim.png", false},
+        {dir.filePath("geheim.png"), false},
+        {"C:geheim.png", false},
+        {"..", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        TVonuOrderAfbeeldingscherm w(&screen);
+        w.setFolder(dir.filePath("Afbeeldingen") + '/');
+        w.setWindowTitle(TVonuOrderAfbeeldingscherm::captionFor(c.name));
+        w.showPicture();
+        EXPECT_EQ(w.missing()->isHidden(), c.shown);
+    }
 }
 
 TEST_F(OrderActions, OpeningKeepsWhatTheCatalogNoLongerOffers)

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <pugixml.hpp>
+#include <cstdlib>
+
 using namespace vonu;
 
 namespace {
@@ -163,28 +169,107 @@ TEST(OrderDocument, ReadingArticleTextsAndNotesMarkers)
     }
 }
 
-TEST(OrderDocument, LimitsAndBadInput)
+namespace {
+
+struct Sizes {
+    int lines = 1;
+    int subartikelen = 0;
+    int bewerkingen = 0;
+    int details = 0;
+    QString detailAantal = QStringLiteral("2");
+    QString detailMaat = QStringLiteral("1200");
+};
+
+MorvekDocument orderOfSize(const Sizes& z)
 {
     MorvekDocument doc = MorvekDocument::NewMorvek();
     TXMLOrder order = doc.GetMorvek().Orders().Add();
     order.setOrderOrderdatum("09-12-2024");
-    for (int i = 0; i < 102; ++i) {
+    for (int i = 0; i < z.lines; ++i) {
         TXMLOrderregel r = order.Orderregels().Add();
         r.setOrderregelArtikel(QStringLiteral("A%1").arg(i));
-        r.setOrderregelStatus("000000001010");
-        for (int s = 0; s < 27; ++s)
+        r.setOrderregelStatus("000000001110");
+        for (int s = 0; s < z.subartikelen; ++s)
             r.OrderregelSubartikelen().Add().setArtikel(QStringLiteral("S%1").arg(s));
-        for (int d = 0; d < 127; ++d)
-            r.OrderregelDetails().Add().setOrderregelDetailMaat(QStringLiteral("%1").arg(d));
+        for (int b = 0; b < z.bewerkingen; ++b)
+            r.OrderregelBewerkingen().Add().setArtikel(QStringLiteral("B%1").arg(b));
+        for (int d = 0; d < z.details; ++d) {
+            TXMLOrderregelDetail detail = r.OrderregelDetails().Add();
+            detail.setOrderregelDetailAantal(z.detailAantal);
+            detail.setOrderregelDetailMaat(d == z.details - 1 ? z.detailMaat : QStringLiteral("%1").arg(d));
+        }
     }
+    return doc;
+}
+
+} // namespace
+
+TEST(OrderDocument, AFileAtTheLimitsIsReadWhole)
+{
+    Sizes z;
+    z.lines = MaxOrderregels;
+    z.subartikelen = MaxSubartikelen;
+    z.bewerkingen = MaxBewerkingen;
+    z.details = MaxDetails;
     OrderModel o;
     ReadOrderHeader h;
-    ASSERT_TRUE(readOrderDocument(doc, o, h));
+    QString error;
+    ASSERT_TRUE(readOrderDocument(orderOfSize(z), o, h, &error)) << error.toStdString();
     EXPECT_EQ(o.field(100, Veld::Artikel), "A99");
-    EXPECT_EQ(o.subartikel(1, 25, 1), "S24");
-    EXPECT_EQ(o.detailMaat(1, 125), "124");
+    EXPECT_EQ(o.subartikel(100, 25, 1), "S24");
+    EXPECT_EQ(o.bewerking(100, 25, 1), "B24");
+    EXPECT_EQ(o.detailMaat(100, 125), "1200");
     EXPECT_EQ(o.lineScrollMaximum(), 99);
+    // A detail size with its further slots is the stored format, not a fault.
+    z.lines = 1;
+    z.detailMaat = QStringLiteral("1200,5,,,,,");
+    OrderModel withSlots;
+    ASSERT_TRUE(readOrderDocument(orderOfSize(z), withSlots, h, &error)) << error.toStdString();
+    EXPECT_EQ(withSlots.detailMaat(1, 125), "1200");
+    EXPECT_EQ(withSlots.detailSlot(1, 125, 1), "5");
+}
 
+TEST(OrderDocument, WhatTheOrderCannotTakeWholeIsRefusedNotCut)
+{
+    struct Case {
+        const char* name;
+        Sizes sizes;
+        const char* says;
+    };
+    auto with = [](auto change) {
+        Sizes z;
+        change(z);
+        return z;
+    };
+    const Case cases[] = {
+        {"101 lines", with([](Sizes& z) { z.lines = 101; }), "101 orderregels"},
+        {"26 sub-articles", with([](Sizes& z) { z.subartikelen = 26; }), "26 subartikelen"},
+        {"26 operations", with([](Sizes& z) { z.bewerkingen = 26; }), "26 bewerkingen"},
+        {"126 details", with([](Sizes& z) { z.details = 126; }), "126 details"},
+        {"quantity too long", with([](Sizes& z) { z.details = 1; z.detailAantal = "9999999999"; }),
+         "aantal '9999999999'"},
+        {"negative quantity", with([](Sizes& z) { z.details = 1; z.detailAantal = "-1"; }), "aantal '-1'"},
+        {"size with a letter", with([](Sizes& z) { z.details = 3; z.detailMaat = "12a"; }), "detail 3: maat '12a'"},
+        {"size too long", with([](Sizes& z) { z.details = 1; z.detailMaat = "12000"; }), "maat '12000'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OrderModel untouched;
+        ReadOrderHeader h;
+        QString error;
+        EXPECT_FALSE(readOrderDocument(orderOfSize(c.sizes), untouched, h, &error));
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.says))) << error.toStdString();
+        EXPECT_TRUE(error.contains("niet geopend")) << error.toStdString();
+        EXPECT_FALSE(untouched.lineInUse(1));
+    }
+}
+
+TEST(OrderDocument, AWrongDateOrNoOrderIsRefused)
+{
+    MorvekDocument doc = orderOfSize({});
+    TXMLOrder order = doc.GetMorvek().Orders().Item(0);
+    OrderModel o;
+    ReadOrderHeader h;
     // A wrong date and a file without an order are refused, the order untouched.
     for (const char* date : {"2024-12-09", "31-02-2024", "9-12-2024", ""}) {
         order.setOrderOrderdatum(QString::fromLatin1(date));
@@ -206,9 +291,9 @@ TEST(OrderFileNames, PrefixesBaseNamesAndDisplayNames)
     EXPECT_EQ(orderFilePath("/w/Orders", Transactie::Offerte, "", "", "", d), "/w/Orders/Offerte-09-12-2024.Xml");
     EXPECT_EQ(orderFilePath("/o", Transactie::Order, "", " ", " R 1 ", d), "/o/Order-R 1.Xml");
     EXPECT_EQ(orderFilePrefix(Transactie::Offerte, " 4711 "), "Offerte 4711-");
-    EXPECT_FALSE(isPortableFileName("Order-a/b.Xml"));
-    EXPECT_FALSE(isPortableFileName("Order-a:b.Xml"));
-    EXPECT_TRUE(isPortableFileName("Order-AB 12.Xml"));
+    EXPECT_FALSE(isPlainFileName("Order-a/b.Xml"));
+    EXPECT_FALSE(isPlainFileName("Order-a:b.Xml"));
+    EXPECT_TRUE(isPlainFileName("Order-AB 12.Xml"));
 
     EXPECT_EQ(deleteDisplayName("/w/Orders/Order-AB-12.Xml"), "Order-AB-12");
     const QString name47 = "Order-" + QString(41, 'x');
@@ -219,4 +304,74 @@ TEST(OrderFileNames, PrefixesBaseNamesAndDisplayNames)
     EXPECT_EQ(captionAfterSave("Morvek VonuOrder", ""), "Morvek VonuOrder ");
     EXPECT_EQ(captionAfterSave("Normale order in Morvek VonuOrder 1", "7"), "Normale order in Morvek VonuOrder 7");
     EXPECT_EQ(captionAfterSave("Onderdorpelorder in X", "7"), "Onderdorpelorder in Morvek VonuOrder 7");
+}
+
+namespace {
+
+// Lets the first `allowed` allocations of pugixml through and refuses the rest.
+int allocationsLeft = 0;
+void* failingAllocate(size_t size)
+{
+    return allocationsLeft-- > 0 ? std::malloc(size) : nullptr;
+}
+
+} // namespace
+
+TEST(OrderDocument, HostileFilesAreRefusedWithAMessageNotWithTheProgramsMemory)
+{
+    QTemporaryDir dir;
+    auto fileWith = [&](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    };
+    struct Case {
+        const char* name;
+        QString path;
+        const char* says;
+    };
+    // Sparse: a file the size of a DVD costs nothing to make, and must cost nothing to refuse.
+    const QString huge = fileWith("groot.Xml", "<Morvek>");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(qint64(4) << 30));
+    }
+    QByteArray empties = "<Morvek><Orders><Order><Orderregels>";
+    empties += QByteArray("<a/>").repeated(2'100'000);
+    empties += "</Orderregels></Order></Orders></Morvek>";
+    const Case cases[] = {
+        {"4 GB file", huge, "te groot"},
+        {"two million empty elements", fileWith("leeg.Xml", empties), "te veel elementen"},
+        {"same in windows-1252", fileWith("ansi.Xml", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + empties),
+         "te veel elementen"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MorvekDocument doc;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(doc.loadFile(c.path));
+        EXPECT_TRUE(doc.errorText().contains(QString::fromUtf8(c.says))) << doc.errorText().toStdString();
+        EXPECT_FALSE(doc.isActive());
+        EXPECT_LT(clock.elapsed(), 5000);
+    }
+
+    // Memory that runs out halfway through the parse gives a message too.
+    const QString order = fileWith("order.Xml", QByteArray("<Morvek><Orders><Order><Orderregels>") +
+                                                    QByteArray("<Orderregel><OrderregelArtikel>A</OrderregelArtikel></Orderregel>")
+                                                        .repeated(2000) +
+                                                    "</Orderregels></Order></Orders></Morvek>");
+    const auto allocate = pugi::get_memory_allocation_function();
+    const auto deallocate = pugi::get_memory_deallocation_function();
+    allocationsLeft = 1;  // the file's buffer, then nothing
+    pugi::set_memory_management_functions(failingAllocate, deallocate);
+    MorvekDocument doc;
+    const bool loaded = doc.loadFile(order);
+    pugi::set_memory_management_functions(allocate, deallocate);
+    EXPECT_FALSE(loaded);
+    EXPECT_TRUE(doc.errorText().startsWith("Onvoldoende geheugen om het bestand te lezen")) << doc.errorText().toStdString();
+    EXPECT_TRUE(doc.loadFile(order)) << doc.errorText().toStdString();
 }

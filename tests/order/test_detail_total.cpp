@@ -63,6 +63,11 @@ TEST(DetailTotal, TextOfTheRows)
         {{{"1", "1500"}, {"2", "0"}}, false, "3/1,5*"},
         // Blanks are no values.
         {{{" ", " "}, {"1", "800"}}, false, "1/0,8"},
+        // Values no field can hold (pasted, or edited in the file) are
+        // missing, never wrapped round or read as 0.
+        {{{"9999999999", "9999999999"}, {"1", "1000"}}, false, "1*/1,0*"},
+        {{{"2", "1200,5"}, {"1", "1000"}}, false, "1/1,0*"},
+        {{{"-3", "1000"}, {"1", "1000"}}, true, "1*/1,0"},
     };
     for (const auto& c : cases) {
         QString rows;

@@ -4,43 +4,18 @@
 #include "reports/ReportLayout.h"
 #include "reports/VonuOrderRapport.h"
 
+#include "support/ModalDriver.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 using namespace vonu;
 using namespace vonu::report;
-
-namespace {
-
-// Runs the action on the next modal dialog that appears (bounded wait).
-template <typename Action>
-void onNextModal(Action action)
-{
-    auto* poll = new QTimer;
-    auto deadline = std::make_shared<QDeadlineTimer>(10000);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, action] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            action(dialog);
-        } else if (deadline->hasExpired()) {
-            poll->stop();
-            poll->deleteLater();
-            ADD_FAILURE() << "no modal dialog appeared";
-        }
-    });
-    poll->start(10);
-}
-
-} // namespace
 
 TEST(PrintPreview, ThePrintDialogOffersAPreviewInsteadOfPrinting)
 {
@@ -49,12 +24,12 @@ TEST(PrintPreview, ThePrintDialogOffersAPreviewInsteadOfPrinting)
     target.printer().setOutputFormat(QPrinter::PdfFormat);
     target.printer().setOutputFileName(dir.filePath("niet.pdf"));
     bool offered = false;
-    onNextModal([&offered](QDialog* d) {
-        if (auto* button = d->findChild<QPushButton*>("Afdrukvoorbeeld")) {
+    test::whenModal<QDialog>([&offered](QDialog& d) {
+        if (auto* button = d.findChild<QPushButton*>("Afdrukvoorbeeld")) {
             offered = true;
             button->click();
         } else {
-            d->reject();
+            d.reject();
         }
     });
     ASSERT_TRUE(target.choosePrinter());
@@ -62,12 +37,12 @@ TEST(PrintPreview, ThePrintDialogOffersAPreviewInsteadOfPrinting)
 
     const PageModel pages = layoutOverview(OverviewHeader{}, {"eerste regel", "Einde overzicht."});
     int shown = -1;
-    onNextModal([&shown](QDialog* d) {
-        if (auto* widget = d->findChild<QPrintPreviewWidget*>()) {
+    test::whenModal<QDialog>([&shown](QDialog& d) {
+        if (auto* widget = d.findChild<QPrintPreviewWidget*>()) {
             widget->updatePreview();
             shown = widget->pageCount();
         }
-        d->reject();
+        d.reject();
     });
     EXPECT_TRUE(target.print(pages));
     EXPECT_EQ(shown, 1);

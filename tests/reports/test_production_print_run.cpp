@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -207,4 +208,23 @@ TEST_F(PrintRunTest, AnOrderWithoutConfiguredSillsPrintsNoSillSheet)
     ASSERT_TRUE(run()->printProductionOrder("604"));
     ASSERT_EQ(target.titles(), QStringList{"Productieorder N.N.B."});
     EXPECT_EQ(target.printed.at(0).pages.at(0).item("Naam_1")->text, "Bouwbedrijf De Vries B.V.");
+}
+
+TEST_F(PrintRunTest, AWorkstationWithoutAPictureFolderPrintsNoPicturePages)
+{
+    storeOrder("605", false);
+    current = "605";
+    settings.productAfbeelding.clear();
+    ASSERT_TRUE(run()->printProductionOrder("605"));
+    EXPECT_EQ(target.titles(), QStringList{"Productieorder 605"});
+
+    // A picture file that is missing: its page without it, and a warning.
+    settings.productAfbeelding = pictures.path();
+    ASSERT_TRUE(QFile::remove(pictures.filePath("OD67.png")));
+    target.printed.clear();
+    ASSERT_TRUE(run()->printProductionOrder("605"));
+    EXPECT_EQ(target.titles().size(), 3);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Waarschuwing");
+    messages.clear();
 }
