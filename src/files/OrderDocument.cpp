@@ -168,9 +168,9 @@ QString whatDoesNotFit(const TXMLOrder& o)
     for (const TXMLOrderregel r : o.Orderregels()) {
         ++line;
         const QString status = r.OrderregelStatus();
-        auto flag = [&](int f) { return status.size() >= f && status.at(f - 1) == QLatin1Char('1'); };
+        auto flag = [&](Vlag v) { const int f = int(v); return status.size() >= f && status.at(f - 1) == QLatin1Char('1'); };
         const struct {
-            int vlag;
+            Vlag vlag;
             int count;
             int max;
             const char* what;

@@ -11,6 +11,7 @@
 #include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderOnderdorpelmacro.h"
+#include "sill/VonuOrderSponning.h"
 #include "support/DemoFiles.h"
 #include "support/FakePlatform.h"
 #include "support/PgTestDatabase.h"
@@ -91,8 +92,7 @@ protected:
         state = std::make_unique<AppState>(work.path());
         state->internalMode = true;
         ASSERT_TRUE(state->catalog.loadText(demoFile("Assortiment.Xml")));
-        screen = std::make_unique<TVonuOrderscherm>(platform);
-        screen->setState(state.get());
+        screen = std::make_unique<TVonuOrderscherm>(platform, *state, sponningKoppeling());
         screen->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
             openSillMacroDialog(*screen, *queries, kind, line, row);
         });
@@ -498,7 +498,7 @@ TEST_F(SillDialogTest, OpensFromAChangedSubArticleAndStoresWhatWasTyped)
     desk.extra.productieweek = "52";
     desk.extra.leveringswijze = "TR";
     order().setField(1, Veld::Lengte, "Op maat");
-    for (int f : {Vlag::Lengte, Vlag::Subartikelen, Vlag::Details})
+    for (Vlag f : {Vlag::Lengte, Vlag::Subartikelen, Vlag::Details})
         order().setFlag(1, f, true);
     StoreHeader header;
     header.orderdatum = QDate(2026, 12, 10);
