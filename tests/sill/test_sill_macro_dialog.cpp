@@ -373,7 +373,7 @@ TEST_F(SillDialogTest, CancelLeavesTheOrderButClearsThePreviousArticle)
     order().setDetailAantal(1, 1, "1");
     order().setDetailMaat(1, 1, "900");
     const OrderHeaderValues header = screen->headerValues();
-    const std::int32_t before = order().signature(header);
+    const auto before = order().signature(header);
     screen->panelEntry().setPreviousArticle("HSD67R");
     whenShown([](Dialog& d) {
         type(d.aantal(), "7");
