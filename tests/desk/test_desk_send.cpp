@@ -79,11 +79,7 @@ protected:
 
 } // namespace
 
-// Off until rows stop being written back from what their lists can show: at
-// the desk the article list of a non-sill order does not offer OD67, so
-// showing line 2 and leaving it empties the line before it is stored. The
-// mend (rows as views of the order) waits on its own branch.
-TEST_F(DeskSend, DISABLED_ThreeLinesAreStoredNumberedAndTheScreenStartsAnew)
+TEST_F(DeskSend, ThreeLinesAreStoredNumberedAndTheScreenStartsAnew)
 {
     MorvekVonu program(platform, work, {"balie1"});
     program.runStartup();
