@@ -82,7 +82,7 @@ insert into Artikel (Artikel, Tekst, Omschrijving_1, Omschrijving_2, Eenheid, Be
     ('VB300',  false, 'Vensterbank composiet 300 mm', '', 'Meter', 'Aantal x maat', null, true, null, null, 'V-VB300', 9.600, null, null, 'VENSTERBANK', '', '', '', 0, '', 0, 0, 0, 'PAK', 'PAK', null, 64.00),
     ('ODK56',  false, 'Dorpelstuk op maat 56 mm', '', 'Meter', 'Aantal', null, true, null, null, 'K-ODK56', 1.150, null, 'MP2', 'KUNSTSTOF', '', '', '', 0, '', 0, 0, 0, 'DOOS10', 'DOOS10', null, 9.80),
     ('ODK67',  false, 'Dorpelstuk op maat 67 mm', '', 'Meter', 'Aantal', null, true, null, null, 'K-ODK67', 1.320, null, 'MP2', 'KUNSTSTOF', '', '', '', 0, '', 0, 0, 0, 'DOOS10', 'DOOS10', null, 10.90),
-    ('SPEC01', false, 'Speciaal profiel volgens tekening', '', 'Meter', 'Aantal x maat', null, true, null, null, 'K-SPEC01', 1.500, null, 'MP1', 'KUNSTSTOF', '', '', '', 0, '', 0, 0, 0, 'KOKER', 'KOKER', null, 45.00),
+    ('SPR01', false, 'Speciaal profiel volgens tekening', '', 'Meter', 'Aantal x maat', null, true, null, null, 'K-SPR01', 1.500, null, 'MP1', 'KUNSTSTOF', '', '', '', 0, '', 0, 0, 0, 'KOKER', 'KOKER', null, 45.00),
     ('EK56',   false, 'Eindkap 56 mm (set links/rechts)', '', 'Stuks', 'Aantal', 1, true, null, 3, 'T-EK56', 0.040, 10, 'MP2', 'TOEBEHOREN', '', '', '', 0, '', 0, 0, 0, 'DOOS50', null, 1.85, null),
     ('EK67',   false, 'Eindkap 67 mm (set links/rechts)', '', 'Stuks', 'Aantal', 1, true, null, 3, 'T-EK67', 0.045, 10, 'MP2', 'TOEBEHOREN', '', '', '', 0, '', 0, 0, 0, 'DOOS50', null, 1.95, null),
     ('EK78',   false, 'Eindkap 78 mm (set links/rechts)', '', 'Stuks', 'Aantal', 1, true, null, 3, 'T-EK78', 0.050, 10, 'MP2', 'TOEBEHOREN', '', '', '', 0, '', 0, 0, 0, 'DOOS50', null, 2.10, null),

@@ -138,8 +138,8 @@ TEST(SillConfiguration, LengthCheck)
         {"empty saw length", "", "", {"", "", ""}, "", "", true},
         {"zero saw length", "", "0", {"", "", ""}, "", "", true},
         {"zeros are zero", "", "00", {"", "", ""}, "", "", true},
-        {"production number skips", "SPEC12", "2501", {"500", "2000", ""}, "", "", false},
-        {"production number, no length", "SPEC12", "", {"", "", ""}, "", "", false},
+        {"production number skips", "SD12", "2501", {"500", "2000", ""}, "", "", false},
+        {"production number, no length", "SD12", "", {"", "", ""}, "", "", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -189,7 +189,7 @@ TEST(SillConfiguration, EnterRoutes)
     // No dimension to go to: Enter confirms.
     EXPECT_EQ(none.enter(zaagmaat, e), confirm);
     EXPECT_EQ(none.enter({SillField::Bewerking, 2}, e), confirm);
-    e.productienummer = "SPEC12";
+    e.productienummer = "SD12";
     EXPECT_EQ(bb.enter(zaagmaat, e), confirm);
     e.productienummer.clear();
 

@@ -97,7 +97,7 @@ protected:
             openSillMacroDialog(*screen, *queries, kind, line, row);
         });
         ASSERT_TRUE(QDir(work.path()).mkpath("Onderdorpels"));
-        QFile macro(work.filePath("Onderdorpels/SPEC1001.Txt"));
+        QFile macro(work.filePath("Onderdorpels/SD1001.Txt"));
         ASSERT_TRUE(macro.open(QIODevice::WriteOnly));
         screen->onderdorpelPre()->setText(work.filePath("Onderdorpels"));
         screen->show();
@@ -343,16 +343,16 @@ TEST_F(SillDialogTest, ProductionNumberSkipsTheLengthCheck)
     row(u'S', 1, "HSD67R");
     whenShown([this](Dialog& d) {
         d.productienummer()->setFocus();
-        QTest::keyClicks(d.productienummer(), "spec9");
-        EXPECT_EQ(d.productienummer()->text(), "SPEC9");
+        QTest::keyClicks(d.productienummer(), "sd9");
+        EXPECT_EQ(d.productienummer()->text(), "SD9");
         enter(d.productienummer());
         ++expectedMessages;
         ASSERT_EQ(messages.count(), 1);
         EXPECT_EQ(messages.last().caption, "Waarschuwing");
-        EXPECT_EQ(messages.last().lines, QStringList{"Macro-bestand 'SPEC9.Txt' niet gevonden!"});
+        EXPECT_EQ(messages.last().lines, QStringList{"Macro-bestand 'SD9.Txt' niet gevonden!"});
         EXPECT_EQ(messages.last().buttons, QStringList{"OK"});
         EXPECT_EQ(d.focusWidget(), d.aantal());
-        type(d.productienummer(), "SPEC1001");
+        type(d.productienummer(), "SD1001");
         enter(d.productienummer());
         EXPECT_EQ(messages.count(), 1); // this one has its file
         QTest::keyClicks(d.aantal(), "4");
@@ -362,7 +362,7 @@ TEST_F(SillDialogTest, ProductionNumberSkipsTheLengthCheck)
         EXPECT_FALSE(d.isVisible());
     });
     open(u'S');
-    EXPECT_EQ(order().subartikel(1, 1, 2), "SPEC1001");
+    EXPECT_EQ(order().subartikel(1, 1, 2), "SD1001");
     EXPECT_EQ(order().detailMaat(1, 1), "1234");
     EXPECT_EQ(order().detailAantal(1, 1), "4");
 }
