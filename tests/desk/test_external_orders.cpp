@@ -3,34 +3,25 @@
 
 #include "desk/ArticleSuccessors.h"
 #include "desk/DbSession.h"
-#include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/DatabaseFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
 
 namespace {
 
-class Successors : public ::testing::Test {
+class Successors : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(openSession());
     }
-
-    test::ScriptedMessages messages;
-    std::unique_ptr<PgTestDatabase> db;
-    std::unique_ptr<DbSession> session;
 };
 
 TEST_F(Successors, OnlyAnInactiveArticleWithASuccessorIsReplaced)
