@@ -347,20 +347,30 @@ begin
     delete from OrderProduktieregelInvoer i where i."order" = v_order;
     insert into OrderProduktieregelInvoer ("order", Regel, KopRegelId, Aantal, IngevoerdeMaat, Maatvoering,
                                            Omschrijving_1, Omschrijving_2, Omschrijving_3)
-    select r."order", r.Regel,
-           (select k.RegelId from OrderProduktieregel k
-             where k."order" = r."order" and k.Type = 'K' and k.Regel < r.Regel
-             order by k.Regel desc limit 1),
+    select r."order", r.Regel, k.RegelId,
            r.Aantal, r.IngevoerdeMaat, r.Maatvoering, r.Omschrijving_1, r.Omschrijving_2, r.Omschrijving_3
-    from OrderProduktieregel r
-    where r."order" = v_order and r.Type = 'D' and r.IngevoerdeMaat is not null and r.Maatvoering = 'mm';
+    from (select x.*, max(x.Regel) filter (where x.Type = 'K') over (order by x.Regel) as KopRegel
+          from OrderProduktieregel x where x."order" = v_order) r
+    left join OrderProduktieregel k on k."order" = v_order and k.Regel = r.KopRegel
+    where r.Type = 'D' and r.IngevoerdeMaat is not null and r.Maatvoering = 'mm';
     get diagnostics v_n = row_count;
 
+    -- vonu_verpakkingstype for every row at once: called per row it was
+    -- the slowest step of storing a large order.
     update OrderProduktieregel r
-       set Verpakkingstype = nullif(vonu_verpakkingstype(o.Debnr, r.Artikel, substr(coalesce(r.Oorsprong, ''), 3, 1), ''), '')
-      from "order" o
-     where r."order" = v_order and o."order" = r."order" and coalesce(r.Artikel, '') <> ''
-       and (r.Verpakkingstype is null or r.Verpakkingstype = '');
+       set Verpakkingstype = p.Verpakkingstype
+      from (select x.Regel,
+                   nullif(coalesce(da.Verpakkingstype,
+                                   case when substr(coalesce(x.Oorsprong, ''), 3, 1) = '2'
+                                        then coalesce(a.MaatwerkVerpakkingstype, a.StandaardVerpakkingstype)
+                                        else a.StandaardVerpakkingstype end), '') as Verpakkingstype
+              from OrderProduktieregel x
+              join "order" o on o."order" = x."order"
+              left join DebiteurArtikel da on da.Debnr = o.Debnr and da.Artikel = x.Artikel
+              left join Artikel a on a.Artikel = x.Artikel
+             where x."order" = v_order and coalesce(x.Artikel, '') <> ''
+               and (x.Verpakkingstype is null or x.Verpakkingstype = '')) p
+     where r."order" = v_order and r.Regel = p.Regel;
 
     return query select v_n;
 end;

@@ -377,3 +377,31 @@ TEST_F(OrderStoreTest, TwoWorkstationsNumberingAtOnceDrawDifferentNumbers)
     EXPECT_EQ(all.size(), 80u);
     EXPECT_EQ(db->scalar("select \"order\" from Konstanten where ID = 1").toInt(), 24001 + 80);
 }
+
+// Every price looks up the debtor's contracts and what the order history
+// took of them; on a desk with years of orders a lookup that scans a whole
+// table makes a large order take minutes to store. With scans made as
+// costly as the planner allows, each lookup must still find an index.
+TEST_F(OrderStoreTest, ContractLookupsOfAPriceUseIndexes)
+{
+    QSqlQuery q(db->admin());
+    ASSERT_TRUE(q.exec("set enable_seqscan = off"));
+    const struct {
+        const char* table;
+        const char* sql;
+    } cases[] = {
+        {"kontrakt", "select k.Kontrakt from Kontrakt k where k.Debnr = '104711' and k.Type = 'B'"},
+        {"orderproduktieregel", "select sum(abs(r.Aantal)) from OrderProduktieregel r where r.Kontrakt = 'AK24001'"},
+        {"order", "select sum(o.T_Order) from \"order\" o where o.Kontrakt = 'BK24003' and o.Bedrag"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sql);
+        ASSERT_TRUE(q.exec(QStringLiteral("explain ") + QLatin1String(c.sql)));
+        QString plan;
+        while (q.next())
+            plan += q.value(0).toString() + '\n';
+        EXPECT_FALSE(plan.contains(QStringLiteral("Seq Scan on %1").arg(QString::fromLatin1(c.table)))
+                     || plan.contains(QStringLiteral("Seq Scan on \"%1\"").arg(QString::fromLatin1(c.table))))
+            << plan.toStdString();
+    }
+}
