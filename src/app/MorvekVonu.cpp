@@ -405,6 +405,7 @@ void MorvekVonu::wireDeskActions()
         main_->writeBackVisibleRows();
         return !reportIncompleteOrder(main_->order(), platform_.messages);
     };
+    deskActions_->checkDeliveryDate = [this] { return deskEntry_->checkDeliveryDate(); };
     deskActions_->saveOrderDocument = [this](bool sending) {
         return fileActions_->buildOrderDocument(sending ? OrderFileActions::Build::Sending
                                                         : OrderFileActions::Build::Normal)

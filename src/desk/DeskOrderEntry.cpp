@@ -188,6 +188,32 @@ void DeskOrderEntry::showExtra()
     refreshDeliveryLabels();
 }
 
+bool DeskOrderEntry::checkDeliveryDate()
+{
+    ExtraOrderData& extra = screen_.order().desk().extra;
+    const QString verzend = screen_.ordervoor()->currentText().left(2);
+    QString message;
+    DeliveryCalendar calendar(db_);
+    const auto check = calendar.checkFreeDays(extra, extra.leverdatum, !ordernummer().trimmed().isEmpty(),
+                                              screen_.order().desk().debiteur, verzend,
+                                              screen_.platform().clock.today(), &message);
+    if (check == DeliveryCalendar::FreeDayCheck::Failed) {
+        screen_.platform().sound.beep();
+        if (!message.isEmpty())
+            screen_.setStatusText(0, message);
+        return false;
+    }
+    if (check == DeliveryCalendar::FreeDayCheck::Moved) {
+        screen_.platform().sound.beep();
+        extra_.statusBar()->showMessage(message);
+        QWidget* focus = QApplication::focusWidget();
+        showExtra();
+        if (focus)
+            focus->setFocus();
+    }
+    return true;
+}
+
 void DeskOrderEntry::refreshDeliveryLabels()
 {
     const ExtraOrderData& extra = screen_.order().desk().extra;

@@ -50,6 +50,11 @@ public:
     void showExtra();
     // What New adds at the order desk, after the order was cleared.
     void startNew();
+    // Before a store: a new order's delivery date that fell on a free day
+    // moves to the next delivery day, and the extra order data screen shows
+    // it (the store goes on with the moved date). False when the free days
+    // could not be read or the move cannot end (shown): the store stops.
+    bool checkDeliveryDate();
 
     DeskOrders& orders() { return orders_; }
 
