@@ -13,8 +13,7 @@
 #include "order/VonuOrder.h"
 #include "reports/PrintTarget.h"
 #include "support/DemoFiles.h"
-#include "support/PgTestDatabase.h"
-#include "support/FakePlatform.h"
+#include "support/DatabaseFixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -27,19 +26,16 @@
 #include <gtest/gtest.h>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
 
 namespace {
 
-class DeskSend : public ::testing::Test {
+class DeskSend : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
+        test::DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         work = db->workingFolder("Balie1");
         QFile ini(QDir(work).filePath("Morvek.Ini"));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
@@ -69,11 +65,8 @@ protected:
         return out;
     }
 
-    std::unique_ptr<PgTestDatabase> db;
     QString work;
     QTemporaryDir profileDir;
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
     Platform& platform = fake.platform;
 };
 

@@ -9,29 +9,23 @@
 #include "desk/DbSession.h"
 #include "desk/OrderStore.h"
 #include "desk/Prices.h"
-#include "support/PgTestDatabase.h"
-#include "support/ScriptedMessages.h"
+#include "support/DatabaseFixture.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
-using vonu::test::ScriptedMessages;
 
 namespace {
 
-class PricesTest : public ::testing::Test {
+class PricesTest : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        test::DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(openSession());
         header.orderdatum = QDate(2026, 12, 10);
         header.verzendadres = "01";
         order.desk().debiteur = "104711";
@@ -95,9 +89,6 @@ protected:
         return out;
     }
 
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
     OrderModel order;
     StoreHeader header;
 };
