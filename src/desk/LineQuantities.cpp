@@ -4,6 +4,7 @@
 #include "desk/RowBatch.h"
 #include "desk/StoreRules.h"
 
+#include <map>
 #include <vector>
 
 namespace vonu {
@@ -42,33 +43,53 @@ bool LineQuantities::correctSizes(const QString& orderKey)
                     QStringLiteral("correctie boolean")},
                    writing_);
     RowBatch quantities = quantityUpdates();
+    // What VonuOrderCorrigeer_MC_Sub and _MC_Detail give per line, read for
+    // every line at once: a row belongs to the last main row before it.
+    const QString perLine = QStringLiteral(
+        "(select x.*, max(x.Regel) filter (where x.Type = 'K') over (order by x.Regel) as KopRegel "
+        " from OrderProduktieregel x where x.\"order\" = ?) r ");
+    const DbRows subs = session_.select(
+        QStringLiteral("select r.KopRegel, coalesce(max(a.Maatcorrectie), 0) as Maatcorrectie from ") + perLine
+            + QStringLiteral("join Artikel a on a.Artikel = r.Artikel where r.Type = 'S' group by r.KopRegel"),
+        {orderKey});
+    if (!subs)
+        return false;
+    std::map<QString, double> subCorrecties;
+    for (int i = 0; i < subs.size(); ++i)
+        subCorrecties[subs.text(QStringLiteral("KopRegel"), i)] = subs.text(QStringLiteral("Maatcorrectie"), i).trimmed().toInt();
+    const DbRows allDetails = session_.select(
+        QStringLiteral("select r.KopRegel, r.Regel, coalesce(r.IngevoerdeMaat, r.Maat) as IngevoerdeMaat, r.Aantal from ")
+            + perLine
+            + QStringLiteral("where r.Type = 'D' and r.Maatvoering = 'mm' and coalesce(r.IngevoerdeMaat, r.Maat) is not null "
+                             "order by r.Regel"),
+        {orderKey});
+    if (!allDetails)
+        return false;
+    std::map<QString, std::vector<int>> detailsOf;
+    for (int d = 0; d < allDetails.size(); ++d)
+        detailsOf[allDetails.text(QStringLiteral("KopRegel"), d)].push_back(d);
     for (int i = 0; i < lines.size(); ++i) {
         const QString regel = lines.text(QStringLiteral("Regel"), i);
-        const QList<DbArg> args{{QStringLiteral("order"), orderKey}, {QStringLiteral("Regel"), regel}};
-        const DbRows sub = session_.call(QStringLiteral("VonuOrderCorrigeer_MC_Sub"), args);
-        if (!sub)
-            return false;
-        const double subCorrectie = sub.found() ? sub.text(QStringLiteral("Maatcorrectie")).trimmed().toInt() : 0;
-        const DbRows details = session_.call(QStringLiteral("VonuOrderCorrigeer_MC_Detail"), args);
-        if (!details)
-            return false;
+        const auto sub = subCorrecties.find(regel);
+        const double subCorrectie = sub == subCorrecties.end() ? 0 : sub->second;
+        const std::vector<int>& rows = detailsOf[regel];
         const bool correctie = lines.flag(QStringLiteral("Correctie"), i);
         const double maatcorrectie = number(lines, QStringLiteral("Maatcorrectie"), i);
         double exact = 0;
         double rounded = 0;
-        for (int d = 0; d < details.size(); ++d) {
+        for (const int d : rows) {
             bool corrected = false;
-            const double q = correctedSize(number(details, QStringLiteral("IngevoerdeMaat"), d), correctie, maatcorrectie,
-                                           subCorrectie, &corrected);
-            const double aantal = number(details, QStringLiteral("Aantal"), d);
+            const double q = correctedSize(number(allDetails, QStringLiteral("IngevoerdeMaat"), d), correctie,
+                                           maatcorrectie, subCorrectie, &corrected);
+            const double aantal = number(allDetails, QStringLiteral("Aantal"), d);
             exact += aantal * q / 1000;
             rounded += q > 1000 ? aantal * round1(q / 1000) : aantal;
-            sizes.add({orderKey, details.text(QStringLiteral("Regel"), d), decimalText(q), corrected});
+            sizes.add({orderKey, allDetails.text(QStringLiteral("Regel"), d), decimalText(q), corrected});
         }
         const QString calc = lines.text(QStringLiteral("BerekeningAantal"), i);
-        if (details.size() > 0 && calc == QLatin1String("Aantal x maat"))
+        if (!rows.empty() && calc == QLatin1String("Aantal x maat"))
             quantities.add({orderKey, regel, decimalText(round1(exact))});
-        else if (details.size() > 0 && calc == QLatin1String("Meter-dm"))
+        else if (!rows.empty() && calc == QLatin1String("Meter-dm"))
             quantities.add({orderKey, regel, decimalText(rounded)});
     }
     return sizes.update(session_, 2) && quantities.update(session_, 2);

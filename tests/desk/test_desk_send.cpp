@@ -14,6 +14,7 @@
 #include "reports/PrintTarget.h"
 #include "support/DemoFiles.h"
 #include "support/DatabaseFixture.h"
+#include "support/ModalDriver.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -193,4 +194,48 @@ TEST_F(DeskSend, ThreeLinesAreStoredNumberedAndTheScreenStartsAnew)
     ASSERT_EQ(sales.filter("|VB300|").size(), 1) << sales.join('\n').toStdString();
     EXPECT_TRUE(sales.filter("|VB300|").first().endsWith("|1.5|64.0000|1 Pak op maat")) << sales.join('\n').toStdString();
     EXPECT_EQ(sales.last(), lineKey(sales.size()) + "|||||");
+}
+
+// A new order whose delivery date fell on a free day is stored with the
+// next delivery day: the constants' rules deliver Tuesday to Friday; after
+// Christmas (Friday 25), the closing of 28-31 December and New Year's Day
+// that is Tuesday 5 January, in week 1. The extra order data screen shows
+// the moved date before the store goes on.
+TEST_F(DeskSend, ADeliveryDateOnAFreeDayMovesToTheNextDeliveryDayBeforeTheStore)
+{
+    MorvekVonu program(platform, work, {"balie1"});
+    program.runStartup();
+    ASSERT_TRUE(program.started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    TVonuOrderscherm& s = program.mainScreen();
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+    s.debiteur()->setText("104711");
+    s.order().desk().debiteur = "104711";
+    ASSERT_TRUE(program.profile().load(QDir(profileDir.path()).filePath("104711.Xml")));
+    s.ordervoor()->addItems(program.profile().shipToEntries());
+    s.ordervoor()->setCurrentIndex(0);
+    s.orderFor().showAddressAndFillLists();
+    OrderModel& o = s.order();
+    o.setField(1, Veld::Artikel, "OD67");
+    o.setField(1, Veld::Lengte, "Op maat");
+    o.setField(1, Veld::Aantal, "1/1,2");
+    o.setFlag(1, Vlag::Lengte, true);
+    o.setFlag(1, Vlag::Aantal, true);
+    o.setFlag(1, Vlag::Details, true);
+    o.setDetailAantal(1, 1, "1");
+    o.setDetailMaat(1, 1, "1200");
+    s.showLineInRow(1);
+    ExtraOrderData& extra = o.desk().extra;
+    extra.leverdatum = QDate(2026, 12, 25);
+    extra.productieweek = "52";
+    extra.leverdatumGewijzigd = false;
+    extra.gebruikAfleverdatum = false;
+
+    messages.clear();
+    const auto shown = test::whenModalWidget([](QWidget& w) { w.close(); });
+    QTest::mouseClick(s.verzenden(), Qt::LeftButton);
+    EXPECT_EQ(*shown, 1);
+    ASSERT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
+    EXPECT_EQ(rows("select Leverdatum, Productieweek, Afleverdatum from \"order\" where \"order\" = ?"),
+              QStringList{"2027-01-05|1|null"});
 }
