@@ -153,7 +153,7 @@ void MorvekVonu::wireOrderActions()
     };
     printAction_ = new OrderOverzichtActie(screen, platform_.printer, &screen);
     printAction_->validate = validate;
-    sendAction_ = new OrderVerzenden(screen, *fileActions_, *printAction_, &screen);
+    sendAction_ = new OrderVerzenden(screen, *fileActions_, [this] { return printAction_->afdrukken(); }, &screen);
     sendAction_->validate = validate;
 
     articleNumbers_ = new ArtikelnummerActie(screen, &screen);

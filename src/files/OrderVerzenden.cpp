@@ -6,7 +6,6 @@
 #include "files/MailProgress.h"
 #include "files/OrderFileActions.h"
 #include "order/VonuOrder.h"
-#include "reports/OrderOverzichtActie.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -47,9 +46,9 @@ const char* const GeenMailverbinding = "Geen mailverbinding.";
 
 } // namespace
 
-OrderVerzenden::OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, OrderOverzichtActie& print,
-                               QObject* parent)
-    : QObject(parent), screen_(screen), files_(files), print_(print)
+OrderVerzenden::OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files,
+                               std::function<bool()> printOverview, QObject* parent)
+    : QObject(parent), screen_(screen), files_(files), printOverview_(std::move(printOverview))
 {
     connect(screen_.verzenden(), &QPushButton::clicked, this, [this] {
         if (!screen_.state() || !screen_.state()->internalMode)
@@ -76,7 +75,7 @@ bool OrderVerzenden::verzenden()
         return done(false);
 
     if (!state->settings.sendsByEmail()) {
-        print_.afdrukken();
+        printOverview_();
         files_.bewaren();
         return done(false);
     }
