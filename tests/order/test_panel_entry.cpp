@@ -12,7 +12,7 @@
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrderZoekArtikel.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/FakePlatform.h"
+#include "support/MainScreenFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -108,15 +108,13 @@ private:
     std::deque<std::function<void(QDialog&)>> acts;
 };
 
-class PanelTest : public ::testing::Test {
+class PanelTest : public test::MainScreenFixture {
 protected:
-    PanelTest() : state(work.path()), screen(platform, state, sponningKoppeling())
+    PanelTest()
     {
-        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(ProfileXml)));
-        screen.setNotitiescherm(&notes);
-        screen.showModeControls(false);
-        screen.ordervoor()->addItems(state.profile.shipToEntries());
+        loadCatalog(QString::fromUtf8(CatalogXml));
+        loadProfile(QString::fromUtf8(ProfileXml));
+        fillShipTo();
         screen.show();
         screen.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
@@ -169,13 +167,6 @@ protected:
         return number->palette().color(QPalette::Base) == TVonuOrderscherm::highlightColour();
     }
 
-    QTemporaryDir work;
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
-    Platform& platform = fake.platform;
-    AppState state;
-    TVonuOrderNotitiescherm notes;
-    TVonuOrderscherm screen;
     DialogWatch dialogs;
 };
 
