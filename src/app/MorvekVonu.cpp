@@ -342,7 +342,7 @@ bool MorvekVonu::prepareOrderDesk()
     wireProductionPapers();
     wireDeskActions();
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
-    main_->setOrderEntryDesk(deskEntry_);
+    main_->setOrderEntryDesk(*deskEntry_);
     if (fileActions_)
         fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
     wireExternalFiles();

@@ -1,8 +1,8 @@
 #pragma once
 // What order entry asks of the order desk: the database answers and the
-// extra order data that only exist there. The main screen works without
-// one (customer mode, or a desk session not yet open); the order-desk
-// subsystem provides it.
+// extra order data that only exist there. The order-desk subsystem
+// provides it once its session is open; until then (and in customer mode)
+// the main screen asks `noOrderDesk()`, so order entry never checks for one.
 
 #include "order/ArticleLists.h"
 
@@ -40,5 +40,10 @@ public:
     // "*" typed in the article field of row `row`: the EAN entry.
     virtual void eanEntry(int row) = 0;
 };
+
+// The answers without a database: no order type, no sill marks, no delivery
+// texts, lists that do not follow the first article, and a colour or "*"
+// that change nothing.
+IOrderEntryDesk& noOrderDesk();
 
 } // namespace vonu

@@ -6,6 +6,7 @@
 
 #include "base/Platform.h"
 #include "order/LineRules.h"
+#include "order/OrderEntryDesk.h"
 #include "order/OrderModel.h"
 
 #include <QWidget>
@@ -30,7 +31,7 @@ class QStatusBar;
 namespace vonu {
 
 struct AppState;
-class IOrderEntryDesk;
+
 class LineEntry;
 class LineWindow;
 class OrderForControl;
@@ -117,8 +118,9 @@ public:
     PanelEntry& panelEntry() const { return *panelEntry_; }
     // The order desk's answers (database, extra order data); none in
     // customer mode.
-    void setOrderEntryDesk(IOrderEntryDesk* desk) { desk_ = desk; }
-    IOrderEntryDesk* orderEntryDesk() const { return desk_; }
+    // The order desk's answers; `noOrderDesk()` until the desk plugs in.
+    void setOrderEntryDesk(IOrderEntryDesk& desk) { desk_ = &desk; }
+    IOrderEntryDesk& orderEntryDesk() const { return *desk_; }
 
     // The notes screen whose texts belong to the order (cleared with it and
     // counted in the change signature).
@@ -291,7 +293,7 @@ private:
     Platform& platform_;
     AppState& state_;
     SponningKoppeling sponning_;
-    IOrderEntryDesk* desk_ = nullptr;
+    IOrderEntryDesk* desk_ = &noOrderDesk();
     OrderModel order_;
     TVonuOrderNotitiescherm* notitiescherm_ = nullptr;
 
