@@ -814,6 +814,44 @@ Transactie TVonuOrderscherm::transactieType() const
                                                                  : Transactie::Order;
 }
 
+void TVonuOrderscherm::onButton(Knop knop, QObject* context, std::function<void()> handler)
+{
+    QPushButton* button = nullptr;
+    switch (knop) {
+    case Knop::Verzenden: button = verzenden_; break;
+    case Knop::Nieuw: button = nieuw_; break;
+    case Knop::Openen: button = openen_; break;
+    case Knop::Bewaren: button = bewaren_; break;
+    case Knop::Verwijderen: button = verwijderen_; break;
+    case Knop::Afdrukken: button = afdrukken_; break;
+    case Knop::Extra: button = extra_; break;
+    case Knop::VonuOrder: button = vonuOrder_; break;
+    case Knop::Artikelnummers: button = artikelnummers_; break;
+    case Knop::Instellingen: button = instellingen_; break;
+    }
+    connect(button, &QPushButton::clicked, context, [handler = std::move(handler)] { handler(); });
+}
+
+int TVonuOrderscherm::shipToIndex() const
+{
+    return ordervoor_->currentIndex();
+}
+
+void TVonuOrderscherm::focusOrderFor()
+{
+    ordervoor_->setFocus();
+}
+
+QString TVonuOrderscherm::sentStampShown() const
+{
+    return verzonden_->text();
+}
+
+QString TVonuOrderscherm::debtorName() const
+{
+    return debiteurNaam_->text();
+}
+
 OrderHeaderValues TVonuOrderscherm::headerValues() const
 {
     OrderHeaderValues h;

@@ -116,9 +116,7 @@ public:
     LineWindow& lineWindow() const { return *lineWindow_; }
     // The panels of the current line and the dialogs around them.
     PanelEntry& panelEntry() const { return *panelEntry_; }
-    // The order desk's answers (database, extra order data); none in
-    // customer mode.
-    // The order desk's answers; `noOrderDesk()` until the desk plugs in.
+    // The order desk's answers (database, extra order data); `noOrderDesk()` until the desk plugs in.
     void setOrderEntryDesk(IOrderEntryDesk& desk) { desk_ = &desk; }
     IOrderEntryDesk& orderEntryDesk() const { return *desk_; }
 
@@ -236,6 +234,21 @@ public:
     void reportUnknownValues();
     // Shows a sent stamp in `Verzonden`; an empty stamp hides it.
     void showSentStamp(const QString& stamp);
+
+    // ----- operations for the actions around the screen, which need no
+    // widget of it
+    enum class Knop { Verzenden, Nieuw, Openen, Bewaren, Verwijderen, Afdrukken, Extra, VonuOrder,
+                      Artikelnummers, Instellingen };
+    // Runs `handler` (within `context`'s life) when the user presses the button.
+    void onButton(Knop knop, QObject* context, std::function<void()> handler);
+    // The chosen shipping address, 0-based; -1 when none is chosen.
+    int shipToIndex() const;
+    // Gives `Ordervoor` the focus: where an action leaves the user.
+    void focusOrderFor();
+    // The sent stamp as shown; empty when the order was not sent.
+    QString sentStampShown() const;
+    // The debtor's name as the header shows it.
+    QString debtorName() const;
 
     Transactie transactieType() const;
     OrderHeaderValues headerValues() const;
