@@ -31,14 +31,7 @@ protected:
         screen.showModeControls(atDesk);
         if (atDesk)
             screen.setOrderEntryDesk(desk);
-        loadCatalog(QString::fromUtf8(test::EntryCatalogXml));
-        loadProfile(QString::fromUtf8(test::EntryProfileXml));
-        fillShipTo();
-        for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
-            screen.regelRij(r).kleur->addItems(state.catalog.colourEntries());
-        screen.show();
-        screen.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        startEntry(QString::fromUtf8(test::EntryCatalogXml), QString::fromUtf8(test::EntryProfileXml));
     }
 
     const TVonuOrderscherm::RegelRij& row(int r) const { return screen.regelRij(r); }
@@ -84,11 +77,7 @@ TEST_F(DeskBranches, BeforeTheDeskPlugsInTheStarChangesNothing)
 {
     state.internalMode = true;
     screen.showModeControls(true);
-    loadCatalog(QString::fromUtf8(test::EntryCatalogXml));
-    loadProfile(QString::fromUtf8(test::EntryProfileXml));
-    fillShipTo();
-    screen.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    startEntry(QString::fromUtf8(test::EntryCatalogXml), QString::fromUtf8(test::EntryProfileXml));
     row(1).artikel->setFocus();
     QTest::keyClick(row(1).artikel, Qt::Key_Asterisk);
     EXPECT_FALSE(screen.order().lineInUse(1));

@@ -39,15 +39,7 @@ class LineEntryTest : public test::MainScreenFixture {
 protected:
     LineEntryTest()
     {
-        loadCatalog(QString::fromUtf8(test::EntryCatalogXml));
-        loadProfile(QString::fromUtf8(test::EntryProfileXml));
-        // As the start-up fills them: the first address is chosen at once.
-        fillShipTo();
-        for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
-            screen.regelRij(r).kleur->addItems(state.catalog.colourEntries());
-        screen.show();
-        screen.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
+        startEntry(QString::fromUtf8(test::EntryCatalogXml), QString::fromUtf8(test::EntryProfileXml));
     }
 
     const TVonuOrderscherm::RegelRij& row(int r) const { return screen.regelRij(r); }
