@@ -87,7 +87,7 @@ protected:
         ASSERT_TRUE(QDir(work.path()).mkpath("Onderdorpels"));
         QFile macro(work.filePath("Onderdorpels/SD1001.Txt"));
         ASSERT_TRUE(macro.open(QIODevice::WriteOnly));
-        screen->onderdorpelPre()->setText(work.filePath("Onderdorpels"));
+        state->desk.onderdorpelPre = work.filePath("Onderdorpels");
         screen->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
         order().setField(1, Veld::Artikel, "OD67");
