@@ -12,6 +12,7 @@ public:
     bool listsFollowFirstArticle() override { return false; }
     void colourChosen(int) override {}
     void eanEntry(int) override {}
+    std::optional<QString> searchPanelArticle(ZoekSoort, int) override { return std::nullopt; }
 };
 
 } // namespace

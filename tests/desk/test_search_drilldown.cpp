@@ -1,9 +1,15 @@
 // The search screen's information strip and F5 drill-down against the real
 // server, with the demo's settings rows: the relations show their delivery
 // instruction under the grid, the debtors drill down to their orders.
+#include "data/AppState.h"
+#include "desk/DeskOrderEntry.h"
 #include "desk/SearchQueries.h"
+#include "desk/VonuOrderExtra.h"
 #include "desk/VonuOrderZoek.h"
+#include "order/VonuOrder.h"
+#include "sill/VonuOrderSponning.h"
 #include "support/DatabaseFixture.h"
+#include "support/DemoFiles.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,14 +50,13 @@ TEST(SearchDrillDown, OnlyOneSelectEndingInAColumnIsADrillDown)
     }
 }
 
-class SearchExtras : public test::DatabaseFixture {
+class SearchExtras : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        DatabaseFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
+        SessionFixture::SetUp();
+        if (!ready())
             return;
-        ASSERT_TRUE(openSession());
         queries = std::make_unique<SearchQueries>(*session);
     }
 
@@ -149,6 +154,62 @@ TEST_F(SearchExtras, AScreenWithoutDrillDownOrStripHasNeither)
     EXPECT_FALSE(screen->drillDown());
     EXPECT_FALSE(screen->stripLabel()->isVisibleTo(screen.get()));
     EXPECT_FALSE(screen->stripText(0)->isVisibleTo(screen.get()));
+}
+
+TEST_F(SearchExtras, TheDesksPanelSearchesOfferTheLinesSubArticlesOrItsOperations)
+{
+    AppState state(db->workingFolder("Balie1"));
+    state.internalMode = true;
+    ASSERT_TRUE(state.catalog.loadText(test::demoFile("Assortiment.Xml")));
+    TVonuOrderscherm screen(fake.platform, state, sponningKoppeling());
+    TVonuOrderExtrascherm extra(fake.platform);
+    DeskOrderEntry desk(screen, extra, *session);
+    screen.order().setField(1, Veld::Artikel, "OD67");
+
+    const struct {
+        ZoekSoort soort;
+        bool tekst;
+        const char* searchTitle;
+    } cases[] = {
+        {ZoekSoort::Subartikel, false, "(mee te leveren bij artikel OD67)"},
+        {ZoekSoort::Bewerking, true, "(bewerkingen bij artikel OD67)"},
+    };
+    for (const auto& c : cases) {
+        QString title;
+        SearchOptions used;
+        QStringList listed;
+        // The real search with the options the desk gives, the first row chosen.
+        desk.search = [&](const QString& t, const QString&, const SearchOptions& options) -> std::optional<QString> {
+            title = t;
+            used = options;
+            const auto settings = queries->read("Balie1", t);
+            if (!settings)
+                return std::nullopt;
+            SearchRequest r;
+            r.field = settings->searchAlpha;
+            r.filter = options.filter;
+            const SearchResultRows rows = queries->run(*settings, r);
+            for (const QStringList& row : rows.rows)
+                listed << row.value(0).trimmed();
+            if (listed.isEmpty())
+                return std::nullopt;
+            return listed.first() + "  ";
+        };
+        const std::optional<QString> chosen = desk.searchPanelArticle(c.soort, 1);
+        EXPECT_EQ(title, "Artikelen");
+        EXPECT_EQ(used.searchTitle, c.searchTitle);
+        QStringList expected;
+        const DbRows rows = session->select(
+            "select s.SubArtikel as a from ArtikelSubArtikel s join Artikel a on a.Artikel = s.SubArtikel "
+            "where s.Artikel = 'OD67' and a.Artikel <> 'MOFFELEN' and a.Tekst = ? order by s.SubArtikel",
+            {c.tekst});
+        for (int i = 0; i < rows.size(); ++i)
+            expected << rows.text("a", i).trimmed();
+        ASSERT_FALSE(expected.isEmpty()) << c.searchTitle;
+        EXPECT_EQ(listed, expected) << c.searchTitle;
+        EXPECT_EQ(chosen, std::optional<QString>(expected.first())) << "returned trimmed";
+    }
+    EXPECT_EQ(messages.count(), 0);
 }
 
 } // namespace

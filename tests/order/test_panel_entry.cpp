@@ -12,6 +12,7 @@
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrderZoekArtikel.h"
 #include "sill/VonuOrderSponning.h"
+#include "support/FakeOrderEntryDesk.h"
 #include "support/MainScreenFixture.h"
 
 #include <QApplication>
@@ -651,11 +652,14 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
         openings.push_back({soort, line, row, panels.previousArticle()});
         panels.setPreviousArticle(QString()); // the configurator consumes it
     });
-    std::vector<ZoekSoort> searches;
-    panels.setZoeken([&](ZoekSoort soort, int) -> std::optional<QString> {
-        searches.push_back(soort);
+    test::FakeOrderEntryDesk desk;
+    desk.onPanelSearch = [](ZoekSoort soort, int) -> std::optional<QString> {
         return soort == ZoekSoort::Subartikel ? std::optional<QString>("EP") : std::nullopt;
-    });
+    };
+    screen.setOrderEntryDesk(desk);
+    // Without an article on the line there is nothing to search.
+    screen.zoekArtikel()->click();
+    EXPECT_TRUE(desk.panelSearches.empty());
 
     pick(1, "OD67");
     choose(sub(1), "EK");
@@ -679,7 +683,8 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
     // The search buttons use the desk's search; its choice is placed.
     screen.zoekArtikel()->click();
     screen.zoekBewerking()->click();
-    EXPECT_EQ(searches, (std::vector<ZoekSoort>{ZoekSoort::Subartikel, ZoekSoort::Bewerking}));
+    EXPECT_EQ(desk.panelSearches, (std::vector<std::pair<ZoekSoort, int>>{{ZoekSoort::Subartikel, 1},
+                                                                          {ZoekSoort::Bewerking, 1}}));
     EXPECT_EQ(dialogs.openings, 0);
     EXPECT_EQ(sub(2)->currentText(), "EP");
     EXPECT_EQ(bew(2)->currentText(), "");
@@ -688,4 +693,5 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
     screen.ordervoor()->clear();
     screen.notities()->click();
     EXPECT_EQ(dialogs.openings, 0);
+    screen.setOrderEntryDesk(noOrderDesk());
 }

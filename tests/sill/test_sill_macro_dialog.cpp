@@ -44,11 +44,6 @@ namespace {
 
 using Dialog = TVonuOrderOnderdorpelmacroscherm;
 
-QString demoFile(const char* name)
-{
-    QFile f(QStringLiteral(VONU_SOURCE_DIR "/demo/") + QString::fromLatin1(name));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 // Runs `act` on the configurator once it is up; one still open afterwards
 // is cancelled, so a test never hangs.
@@ -67,19 +62,18 @@ void onConfigurator(int* openings, std::function<void(Dialog&)> act)
     });
 }
 
-class SillDialogTest : public test::DatabaseFixture {
+class SillDialogTest : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        DatabaseFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
+        SessionFixture::SetUp();
+        if (!ready())
             return;
-        ASSERT_TRUE(openSession());
         queries = std::make_unique<SillMacroQueries>(*session);
 
         state = std::make_unique<AppState>(work.path());
         state->internalMode = true;
-        ASSERT_TRUE(state->catalog.loadText(demoFile("Assortiment.Xml")));
+        ASSERT_TRUE(state->catalog.loadText(test::demoFile("Assortiment.Xml")));
         screen = std::make_unique<TVonuOrderscherm>(platform, *state, sponningKoppeling());
         screen->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
             openSillMacroDialog(*screen, *queries, kind, line, row);

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 namespace vonu::test {
 
@@ -31,6 +32,11 @@ public:
         addressesAsked.push_back(shipTo);
         return delivery;
     }
+    std::optional<QString> searchPanelArticle(ZoekSoort soort, int line) override
+    {
+        panelSearches.push_back({soort, line});
+        return onPanelSearch ? onPanelSearch(soort, line) : std::nullopt;
+    }
     bool listsFollowFirstArticle() override { return listsFollow; }
     void colourChosen(int line) override { colourLines.push_back(line); }
     void eanEntry(int row) override
@@ -45,11 +51,13 @@ public:
     DeliveryAddressTexts delivery;
     bool listsFollow = true;
     std::function<void(int row)> onEan;
+    std::function<std::optional<QString>(ZoekSoort, int line)> onPanelSearch;
 
     QStringList orderTypeAsked;
     std::vector<int> addressesAsked;
     std::vector<int> colourLines;
     std::vector<int> eanRows;
+    std::vector<std::pair<ZoekSoort, int>> panelSearches;
 };
 
 } // namespace vonu::test
