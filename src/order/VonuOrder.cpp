@@ -852,6 +852,54 @@ QString TVonuOrderscherm::debtorName() const
     return debiteurNaam_->text();
 }
 
+void TVonuOrderscherm::showCustomer(const QString& debtorNumber, const QString& name, const QString& address,
+                                    const QString& place)
+{
+    lDebiteur_->setText(lDebiteur_->text() + debtorNumber);
+    debiteurNaam_->setText(name);
+    debiteurAdres_->setText(address);
+    debiteurWoonplaats_->setText(place);
+}
+
+void TVonuOrderscherm::showShipToEntries(const QStringList& entries)
+{
+    ordervoor_->clear();
+    ordervoor_->addItems(entries);
+    ordervoor_->setCurrentIndex(ordervoor_->count() > 0 ? 0 : -1);
+}
+
+void TVonuOrderscherm::showColourEntries(const QStringList& entries)
+{
+    for (const RegelRij& rij : regels_) {
+        rij.kleur->clear();
+        rij.kleur->addItems(entries);
+        rij.kleur->setCurrentIndex(rij.kleur->count() > 0 ? 0 : -1);
+    }
+}
+
+void TVonuOrderscherm::setOrderDate(const QDate& date)
+{
+    orderdatum_->setDate(date);
+}
+
+void TVonuOrderscherm::setSendCaption(const QString& caption)
+{
+    verzenden_->setText(caption);
+}
+
+void TVonuOrderscherm::setIncomingWaiting(bool waiting)
+{
+    vonuOrder_->setEnabled(waiting);
+}
+
+void TVonuOrderscherm::focusStart()
+{
+    if (state_.internalMode)
+        debiteur_->setFocus();
+    else
+        ordervoor_->setFocus();
+}
+
 OrderHeaderValues TVonuOrderscherm::headerValues() const
 {
     OrderHeaderValues h;

@@ -249,6 +249,19 @@ public:
     QString sentStampShown() const;
     // The debtor's name as the header shows it.
     QString debtorName() const;
+    // The customer's own header (customer mode): the debtor number after the
+    // label, name, address and place.
+    void showCustomer(const QString& debtorNumber, const QString& name, const QString& address, const QString& place);
+    // The shipping address entries, the first one chosen (none when empty).
+    void showShipToEntries(const QStringList& entries);
+    // The colour entries of every row, the first one chosen.
+    void showColourEntries(const QStringList& entries);
+    void setOrderDate(const QDate& date);
+    void setSendCaption(const QString& caption);
+    // The incoming-order button: enabled while files wait.
+    void setIncomingWaiting(bool waiting);
+    // Where the user starts: the debtor at the desk, else `Ordervoor`.
+    void focusStart();
 
     Transactie transactieType() const;
     OrderHeaderValues headerValues() const;
