@@ -384,3 +384,17 @@ TEST_F(PrintRunTest, TheSillSheetIsLaidOutAsTheConfiguratorShowsIt)
     EXPECT_NE(lineWith("Neutset", "HSD67R"), "");
 }
 
+// The demo desk's logo folder (scripts/demo-desk) holds the file the demo
+// database names: the demo prints its papers with the logo and no warning.
+TEST_F(PrintRunTest, TheDemoDeskPrintsWithItsLogo)
+{
+    storeOrder("607", false);
+    current = "607";
+    settings.bedrijfsLogo = QStringLiteral(VONU_SOURCE_DIR "/demo/Logo");
+    ASSERT_TRUE(run()->printProductionOrder("607"));
+    ASSERT_FALSE(target.printed.isEmpty());
+    const report::PlacedItem* logo = target.printed.at(0).pages.at(0).item("BedrijfsLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_FALSE(logo->picture.isNull());
+    EXPECT_EQ(messages.count(), 0);
+}
