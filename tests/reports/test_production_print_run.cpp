@@ -7,7 +7,7 @@
 #include "reports/PrintTarget.h"
 #include "reports/ReportPainter.h"
 #include "reports/ProductionPrintRun.h"
-#include "support/PgTestDatabase.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedMessages.h"
 #include "Tools.h"
 
@@ -21,7 +21,6 @@
 using namespace vonu;
 using vonu::test::FixedClock;
 using vonu::test::PgTestDatabase;
-using vonu::test::ScriptedMessages;
 
 namespace {
 
@@ -55,17 +54,13 @@ public:
     QList<report::PageModel> printed;
 };
 
-class PrintRunTest : public ::testing::Test {
+class PrintRunTest : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        SessionFixture::SetUp();
+        if (!ready())
+            return;
         // The pictures of OD56 and OD67 in the picture folder.
         for (const char* name : {"OD56.png", "OD67.png"}) {
             QImage picture(80, 60, QImage::Format_RGB32);
@@ -114,10 +109,7 @@ protected:
         return std::make_unique<ProductionPrintRun>(*session, target, messages, clock, settings, seams);
     }
 
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
     FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
-    std::unique_ptr<DbSession> session;
     RecordingTarget target;
     QTemporaryDir pictures;
     ProductionPrintSettings settings;
