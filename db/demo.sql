@@ -338,7 +338,7 @@ insert into Konstanten (ID, "order", aantal, Tekst_HL_1, Tekst_OM_1, EAN_leveran
                         KleurToeslag, KleurToeslagBedrag, ExtraVrachtOmschrijving1, ExtraVrachtOmschrijving2,
                         Orderkosten, OrderkostenGrens) values
     (1, 24001, 10, 'Handelslengte', 'Op maat gezaagd volgens opgave', '871234', 1,
-     1200, 30, 25, 40, 'Morvek Onderdorpels',
+     1200, 30, 25, 40, 'Morvek Onderdorpels.png',
      true, false, true, false, false,
      '13', '14', '15', '22', '23', '23', '23',
      true, 25.00, 'Spoed, levering binnen 5 werkdagen', 'Spoed, levering volgende werkdag',

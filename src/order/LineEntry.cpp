@@ -492,6 +492,10 @@ bool LineEntry::handleKey(const Plaats& p, QWidget* field, QKeyEvent* key)
             nextRow(r);
         return true;
     }
+    // The paste key goes on to the field's character filter (the key may
+    // carry the letter as its text).
+    if (isPaste(key))
+        return false;
     const bool backspace = key->key() == Qt::Key_Backspace;
     const QChar c = typed(key);
     switch (p.soort) {

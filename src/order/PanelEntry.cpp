@@ -398,6 +398,9 @@ bool PanelEntry::handleKey(const Plek& p, QKeyEvent* key)
         enterInDetail(p.n, p.maat);
         return true;
     }
+    // The paste key goes on to the field's character filter.
+    if (isPaste(key))
+        return false;
     // Figures only; keys that type nothing (Backspace, arrows) pass.
     const QString t = key->text();
     if (t.size() != 1 || !t.at(0).isPrint())

@@ -254,10 +254,10 @@ void TVonuOrderscherm::buildHeader()
     orderdatum_->setGeometry(652, 4, 100, 20);
     label(QStringLiteral("L_Ordernummer"), u8(Tekst::Ordernummer), 566, 30, 84);
     ordernummer_ = edit(QStringLiteral("Ordernummer"), OrdernummerLengte, 652, 28, 133);
-    ordernummer_->setValidator(new CharacterFilter(CharacterFilter::Soort::NummerTekens, ordernummer_));
+    new CharacterFilter(CharacterFilter::Soort::NummerTekens, ordernummer_, platform_.messages);
     label(QStringLiteral("L_Referentie"), u8(Tekst::Referentie), 566, 54, 84);
     referentie_ = edit(QStringLiteral("Referentie"), ReferentieLengte, 652, 52, 133);
-    referentie_->setValidator(new CharacterFilter(CharacterFilter::Soort::NummerTekens, referentie_));
+    new CharacterFilter(CharacterFilter::Soort::NummerTekens, referentie_, platform_.messages);
     transactie_ = new RadioGroup(u8(Tekst::Transactie),
                                  {u8(Tekst::OrderPlaatsen), u8(Tekst::OfferteAanvragen)},
                                  Qt::Horizontal, this);
@@ -332,11 +332,12 @@ void TVonuOrderscherm::buildLines()
         // two is shown.
         rij.maatInvoer = edit(QStringLiteral("MaatInvoer") + n, KolMaat, y1);
         rij.maatInvoer->setMaxLength(MaatInvoerLengte);
-        rij.maatInvoer->setValidator(new CharacterFilter(CharacterFilter::Soort::CijfersMetKomma, rij.maatInvoer));
+        new CharacterFilter(CharacterFilter::Soort::CijfersMetKomma, rij.maatInvoer, platform_.messages);
         rij.uitvoering = combo(QStringLiteral("Uitvoering") + n, KolMaat, y2);
         rij.uitvoering->addItems({Waarde::Geboord, Waarde::Ongeboord});
         rij.aantal = edit(QStringLiteral("Aantal") + n, KolAantal, y1);
         rij.aantal->setMaxLength(AantalLengte);
+        new CharacterFilter(CharacterFilter::Soort::Cijfers, rij.aantal, platform_.messages);
         rij.sponning = readOnly(edit(QStringLiteral("Sponning") + n, KolAantal, y2));
     }
 
@@ -415,12 +416,12 @@ void TVonuOrderscherm::buildPanels()
         rij.aantal = new QLineEdit(details_);
         rij.aantal->setObjectName(QStringLiteral("DAantal") + number(n));
         rij.aantal->setMaxLength(DetailAantalLengte);
-        rij.aantal->setValidator(new CharacterFilter(CharacterFilter::Soort::Cijfers, rij.aantal));
+        new CharacterFilter(CharacterFilter::Soort::Cijfers, rij.aantal, platform_.messages);
         rij.aantal->setGeometry(KolDAantal.x, y, KolDAantal.breedte, DetailHoogte);
         rij.maat = new QLineEdit(details_);
         rij.maat->setObjectName(QStringLiteral("DMaat") + number(n));
         rij.maat->setMaxLength(DetailMaatLengte);
-        rij.maat->setValidator(new CharacterFilter(CharacterFilter::Soort::Cijfers, rij.maat));
+        new CharacterFilter(CharacterFilter::Soort::Cijfers, rij.maat, platform_.messages);
         rij.maat->setGeometry(KolDMaat.x, y, KolDMaat.breedte, DetailHoogte);
     }
     detailPositie_ = new QScrollBar(Qt::Vertical, details_);

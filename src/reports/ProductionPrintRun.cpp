@@ -4,6 +4,7 @@
 #include "desk/DbSession.h"
 #include "desk/ProductionOrder.h"
 #include "desk/ProductionPrintData.h"
+#include "desk/SillMacroQueries.h"
 #include "reports/OrderRapport.h"
 #include "reports/OrderRapportD.h"
 #include "reports/OrderRapportO.h"
@@ -183,6 +184,7 @@ bool ProductionPrintRun::sillSheets(const QString& ordernummer, const QString& o
         return false;
     if (rows->isEmpty())
         return true;
+    SillMacroQueries macros(db_);
     QList<SillSheetEntry> entries;
     for (const SillSheetRow& row : *rows) {
         SillSheetEntry e;
@@ -192,8 +194,18 @@ bool ProductionPrintRun::sillSheets(const QString& ordernummer, const QString& o
         if (!values)
             return false;
         e.hasValues = !values->empty();
-        for (int k = 0; k < values->macros.size(); ++k)
-            e.macros << data.macro(row.artikel, k + 1, values->macros.at(k));
+        if (e.hasValues) {
+            // Laid out as the configurator shows the sill: from the
+            // article's proposed macros.
+            const std::optional<sill::SillProposal> proposal = macros.proposal(row.artikel);
+            if (!proposal)
+                return false;
+            e.proposal = *proposal;
+        }
+        for (int k = 0; k < values->macros.size(); ++k) {
+            const QString code = values->macros.at(k).trimmed();
+            e.macros << (code.isEmpty() ? SillMacro{} : data.macro(row.artikel, k + 1, code));
+        }
         e.maten = values->maten;
         entries << e;
     }

@@ -1,8 +1,13 @@
 #pragma once
 // The characters a field takes, as one rule for typing and pasting. The key
 // handlers refuse a typed character the rule refuses; set as the field's
-// validator, the same rule refuses a paste (or a drop) that holds one, so
-// no text reaches the order that could not have been typed.
+// validator, the same rule refuses an edit that would add one. Pastes and
+// drops are taken in here before the field sees them, because the field
+// cuts a text to its maximum length before any validator is asked: a paste
+// that holds a refused character or does not fit is refused whole, and the
+// user is told what was not taken and why.
+
+#include "base/Platform.h"
 
 #include <QLineEdit>
 #include <QValidator>
@@ -17,51 +22,36 @@ public:
         NummerTekens,     // order number and reference: letters, figures, blank, "-"
     };
 
-    // Set on `field`, which it reads to compare an edit with the text before it.
-    CharacterFilter(Soort soort, QLineEdit* field) : QValidator(field), soort_(soort), before_(field->text())
-    {
-        // The field's own text is already the edited one while it asks; the
-        // text before the edit is kept here (texts set by the program too).
-        QObject::connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
-    }
+    // Set on `field` as its validator and watches its pastes and drops;
+    // refusals are told through `messages`.
+    CharacterFilter(Soort soort, QLineEdit* field, IMessageDialog& messages);
 
-    static bool allows(Soort soort, QChar c)
-    {
-        if (c >= u'0' && c <= u'9')
-            return true;
-        switch (soort) {
-        case Soort::Cijfers:
-            return false;
-        case Soort::CijfersMetKomma:
-            return c == u',';
-        case Soort::NummerTekens:
-            return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' ' || c == u'-';
-        }
-        return false;
-    }
-
+    static bool allows(Soort soort, QChar c);
     // Characters of the text the rule refuses (a second comma counts too).
-    static qsizetype refused(Soort soort, const QString& text)
-    {
-        qsizetype n = 0;
-        for (QChar c : text)
-            n += allows(soort, c) ? 0 : 1;
-        if (soort == Soort::CijfersMetKomma && text.count(u',') > 1)
-            n += text.count(u',') - 1;
-        return n;
-    }
-
+    static qsizetype refused(Soort soort, const QString& text);
     static bool accepts(Soort soort, const QString& text) { return refused(soort, text) == 0; }
+
+    // Why `pasted` may not go in, making the field's text `result`: the
+    // message lines, empty when it may.
+    static QStringList pasteRefusal(Soort soort, const QString& before, const QString& pasted,
+                                    const QString& result, int maxLength);
 
     // An edit may not add a refused character; a text the program put there
     // (an opened file's order number with a "/") can still be shortened.
-    State validate(QString& input, int&) const override
-    {
-        return refused(soort_, input) <= refused(soort_, before_) ? Acceptable : Invalid;
-    }
+    State validate(QString& input, int&) const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Puts `text` in place of the selection (or at the cursor) when the rule
+    // and the length allow it all; else tells the user and changes nothing.
+    void paste(const QString& text);
+    bool refuse(const QString& pasted, const QString& result);
+
     Soort soort_;
+    QLineEdit* field_;
+    IMessageDialog& messages_;
     QString before_;
 };
 

@@ -12,6 +12,12 @@ inline bool isEnter(const QKeyEvent* key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
+// The paste key of the platform (Ctrl+V, Shift+Insert).
+inline bool isPaste(const QKeyEvent* key)
+{
+    return key->matches(QKeySequence::Paste);
+}
+
 // Shown in its window, whether or not the window itself is on screen.
 inline bool shown(const QWidget* w)
 {

@@ -14,6 +14,7 @@
 #include "support/MainScreenFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -583,4 +584,61 @@ TEST_F(LineEntryTest, NewOrderStartsOnTheFirstAddressWithoutJudgingTheOldOrder)
     EXPECT_FALSE(screen.order().lineInUse(1));
     EXPECT_EQ(row(1).artikel->findText("KLANT1"), -1) << "the first address's lists";
     EXPECT_EQ(screen.currentSignature(), screen.savedSignature());
+}
+
+// ------------------------------------------------------------------ pasting
+
+// The main screen's quantity takes a paste as its detail fields do: whole,
+// or not at all with a message that says so; the paste key passes the
+// fields' key handlers.
+TEST_F(LineEntryTest, APasteIntoTheQuantityIsTakenWholeOrRefusedWithAMessage)
+{
+    fillLines(1);
+    QLineEdit* aantal = row(1).aantal;
+    ASSERT_TRUE(aantal->isVisible());
+    ASSERT_FALSE(aantal->isReadOnly());
+    const struct {
+        const char* pasted;
+        const char* kept;
+        const char* told;   // empty: no message
+    } cases[] = {
+        {"42", "42", ""},
+        {"12a", "", "Niet toegestaan: 'a'"},
+        {"123456", "", "ten hoogste 5 tekens"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        messages.clear();
+        aantal->clear();
+        aantal->setFocus();
+        QApplication::clipboard()->setText(c.pasted);
+        QTest::keyClick(aantal, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(aantal->text(), c.kept);
+        if (*c.told == 0) {
+            EXPECT_EQ(messages.count(), 0);
+            continue;
+        }
+        ASSERT_EQ(messages.count(), 1);
+        EXPECT_TRUE(messages.last().lines.join('\n').contains(c.told)) << messages.last().lines.join('|').toStdString();
+    }
+}
+
+TEST_F(LineEntryTest, APasteIntoADetailSizeIsTakenWholeOrRefusedWithAMessage)
+{
+    pick(1, "ON100");
+    row(1).lengte->setFocus();
+    row(1).lengte->setCurrentIndex(1);  // "Op maat": details
+    ASSERT_FALSE(screen.details()->isHidden());
+    QLineEdit* maat = screen.detailRij(1).maat;
+    maat->setFocus();
+    messages.clear();
+    QApplication::clipboard()->setText("12000");
+    QTest::keyClick(maat, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(maat->text(), "");   // Qt alone kept "1200", a size never meant
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_TRUE(messages.last().lines.join('\n').contains("ten hoogste 4 tekens"));
+    QApplication::clipboard()->setText("1200");
+    QTest::keyClick(maat, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(maat->text(), "1200");
+    EXPECT_EQ(messages.count(), 1);
 }

@@ -6,14 +6,13 @@
 #include "desk/DbSession.h"
 #include "desk/ProductionOrder.h"
 #include "desk/StoreRules.h"
-#include "support/PgTestDatabase.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 
 using namespace vonu;
 using vonu::test::PgTestDatabase;
-using vonu::test::ScriptedMessages;
 
 // ---------------------------------------------------------------------------
 // Figures and texts
@@ -86,17 +85,13 @@ struct Row {
     const char* oorsprong = "AK2";
 };
 
-class ProductionOrderTest : public ::testing::Test {
+class ProductionOrderTest : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        SessionFixture::SetUp();
+        if (!ready())
+            return;
         rules.maxMmDoos = 1000;
         rules.minKgDoos = 1000;
         rules.maxKgDoos = 25;
@@ -163,9 +158,6 @@ protected:
         return out;
     }
 
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
     PackingRules rules;
     QString packingTable;
 };

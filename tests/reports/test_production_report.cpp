@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTemporaryDir>
 
 using namespace vonu;
@@ -17,6 +18,65 @@ using namespace vonu::report;
 namespace pr = vonu::productionreport;
 
 namespace {
+
+// Module widths, bar first, of a run of modules given as zint's --dump
+// (hex digits, 1 a bar, padded with spaces to whole nibbles).
+QVector<int> zintModules(const QByteArray& dump)
+{
+    QByteArray bits;
+    for (char c : dump.trimmed()) {
+        if (c == ' ')
+            continue;
+        bits += QByteArray::number(QByteArray(1, c).toInt(nullptr, 16), 2).rightJustified(4, '0');
+    }
+    while (bits.endsWith('0'))
+        bits.chop(1);
+    QVector<int> runs;
+    for (qsizetype i = 0; i < bits.size(); ++i) {
+        if (i == 0 || bits.at(i) != bits.at(i - 1))
+            runs << 0;
+        ++runs.last();
+    }
+    return runs;
+}
+
+// The bars as they came out of the PDF: the barcode's rectangle and 8
+// pixels either side rasterised at 384 dpi (six pixels a module at 1.5
+// units a module), read along its middle. Module widths from the quiet
+// zone before the first bar to the one after the last, light first.
+QVector<int> paintedModules(const QString& pdf, const PageModel& model, const PlacedItem& bar, const QString& stem)
+{
+    constexpr qreal pixelsPerUnit = 384.0 / kUnitsPerInch;
+    constexpr int slack = 8;
+    const qreal pixelsPerModule = bar.moduleWidth * pixelsPerUnit;
+    const QRectF r = bar.rect.translated(mmToUnits(model.marginsMm.left()), mmToUnits(model.marginsMm.top()));
+    const int x = qRound(r.left() * pixelsPerUnit) - slack;
+    const int w = qRound(r.width() * pixelsPerUnit) + 2 * slack;
+    if (!test::runTool("pdftoppm", {"-r", "384", "-gray", "-png", "-singlefile", "-f", "1", "-l", "1", "-x",
+                                    QString::number(x), "-y", QString::number(qRound(r.top() * pixelsPerUnit)), "-W",
+                                    QString::number(w), "-H", QString::number(qRound(r.height() * pixelsPerUnit)),
+                                    pdf, stem})
+             .ok)
+        return {};
+    const QImage image(stem + ".png");
+    QVector<int> pixels;   // run lengths, light first
+    bool dark = false;
+    for (int px = 0; px < image.width(); ++px) {
+        const bool d = qGray(image.pixel(px, image.height() / 2)) < 128;
+        if (pixels.isEmpty() || d != dark)
+            pixels << 0;
+        ++pixels.last();
+        dark = d;
+    }
+    if (pixels.size() < 3 || dark)
+        return {};
+    pixels.first() -= slack;
+    pixels.last() -= slack;
+    QVector<int> modules;
+    for (int n : pixels)
+        modules << qRound(n / pixelsPerModule);
+    return modules;
+}
 
 ProductionHeader sampleHeader()
 {
@@ -220,7 +280,8 @@ TEST(ProductionReportPdf, TextsAndBarcodesComeOutOfThePdf)
                       {"ColliGewicht", "16 Kg"}})};
         const QString pdf = dir.filePath("order.pdf");
         QString error;
-        ASSERT_TRUE(writePdf(layoutProductionOrder(h, o, rows), pdf, &error)) << error.toStdString();
+        const PageModel model = layoutProductionOrder(h, o, rows);
+        ASSERT_TRUE(writePdf(model, pdf, &error)) << error.toStdString();
         if (number == numbers.first()) {
             const QString text = test::pdfText(pdf);
             for (const char* expected : {"Ordernummer:", "12345", "Debiteur: 104711", "Verzendadres: 02",
@@ -275,6 +336,15 @@ TEST(ProductionReportPdf, TextsAndBarcodesComeOutOfThePdf)
             hex += QByteArray::number(bits.mid(i, 4).toInt(nullptr, 2), 16).toUpper();
         }
         EXPECT_EQ(hex, zint.out.trimmed()) << number.toStdString();
+        // And what was painted, bar for bar, is zint's symbol too, between
+        // quiet zones of ten modules.
+        for (const char* name : {"Code128A1", "Code128A2"}) {
+            const PlacedItem* bar = model.pages.at(0).item(name);
+            ASSERT_NE(bar, nullptr);
+            const QVector<int> expected = QVector<int>{10} + zintModules(zint.out) + QVector<int>{10};
+            EXPECT_EQ(paintedModules(pdf, model, *bar, dir.filePath(name)), expected)
+                << number.toStdString() << " " << name;
+        }
     }
     // The order key 12345: check value 90, printed as code 122.
     EXPECT_EQ(code128::fontText("12345").at(6), char(122));
