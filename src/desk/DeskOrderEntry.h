@@ -9,6 +9,7 @@
 #include "desk/DeskOrders.h"
 #include "desk/DeskProfile.h"
 #include "desk/SearchQueries.h"
+#include "files/OrderFileActions.h"
 #include "order/OrderEntryDesk.h"
 
 #include <QObject>
@@ -50,6 +51,16 @@ public:
     void showExtra();
     // What New adds at the order desk, after the order was cleared.
     void startNew();
+    // Open, before the document replaces the order on screen: the lock of
+    // its stored order, the debtor check and the debtor's profile, the
+    // debtor and order number set into `read`.
+    OrderFileActions::DeskOpen opening(const MorvekDocument& doc, OrderModel& read, bool external);
+    // Open, with the document on screen: the coloured lines' delivery move,
+    // the extra order data of the document, the debtor warning.
+    void opened(const MorvekDocument& doc, bool external);
+    // Delete of `file`: the removal test, the question and, when the stored
+    // order may go, its removal; true when the file is to go too.
+    bool deleteStored(const QString& file);
 
     DeskOrders& orders() { return orders_; }
 
@@ -57,6 +68,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The debtor's labels and shipping addresses from the profile just built.
+    void showDebtor();
     void refreshDeliveryLabels();
     QString ordernummer() const;
 
@@ -68,6 +81,7 @@ private:
     DeskArticles articles_;
     SearchQueries searchQueries_;
     bool showingExtra_ = false;
+    QString debtorWarning_;   // of the order being opened, shown once it is on screen
 };
 
 } // namespace vonu
