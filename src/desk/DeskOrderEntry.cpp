@@ -11,7 +11,12 @@
 #include "desk/VonuOrderExtra.h"
 #include "desk/VonuOrderZoek.h"
 #include "desk/VonuOrderZoek_tekst.h"
+#include "data/Catalog.h"
+#include "order/LineWindow.h"
 #include "order/OrderForControl.h"
+#include "order/PanelEntry.h"
+#include "order/VonuOrderNotitie.h"
+#include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrder.h"
 #include "widgets/RadioGroup.h"
 
@@ -32,6 +37,11 @@ const char* const Initialiseren = "De debiteur wordt geinitialiseerd...";
 const char* const Caption = "Morvek VonuOrder";
 const char* const Debiteuren = "Debiteuren";
 const char* const Informatie = "Informatie";
+const char* const Waarschuwing = "Waarschuwing";
+const char* const NietVoldoendePlaats = "Niet voldoende plaats voor alle tekst!";
+const char* const Artikelen = "Artikelen";
+const char* const MeeTeLeveren = "(mee te leveren bij artikel %1)";
+const char* const BewerkingenBij = "(bewerkingen bij artikel %1)";
 const char* const Bevestiging = "Bevestiging";
 const char* const Fout = "Fout";
 const char* const NietVerwijderd = "De order is niet uit de orderverwerking verwijderd.";
@@ -57,9 +67,73 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
         return StandaardTekstKeuze{text->aflever, text->productie};
     };
     extra_.setDelivery(&delivery_);
+    wireLineEntry();
     screen_.debiteur()->installEventFilter(this);
     connect(screen_.zoekDebiteur(), &QPushButton::clicked, this, [this] { searchDebtor(); });
     connect(screen_.extra(), &QPushButton::clicked, this, [this] { showExtra(); });
+}
+
+void DeskOrderEntry::wireLineEntry()
+{
+    PanelEntry& panels = screen_.panelEntry();
+    panels.setZoeken([this](ZoekSoort soort, int line) { return searchCatalog(soort, line); });
+    panels.setKlantNotities([this] { return screen_.order().desk().klantbestand; });
+    panels.setStandaardOmschrijving([this]() -> std::optional<TVonuOrderOmschrijvingscherm::Regels> {
+        const auto text = standardText(QLatin1Char('O'));
+        if (!text)
+            return std::nullopt;
+        return TVonuOrderOmschrijvingscherm::Regels{text->omschrijving[0], text->omschrijving[1],
+                                                    text->omschrijving[2]};
+    });
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
+        notes->setStandaardtekst([this]() -> std::optional<QString> {
+            const auto text = standardText(QLatin1Char('B'));
+            if (!text)
+                return std::nullopt;
+            return text->bevestiging;
+        });
+    connect(&screen_.lineWindow(), &LineWindow::standaardtekstRequested, this, [this] { standardReference(); });
+}
+
+std::optional<StandardText> DeskOrderEntry::standardText(QChar type)
+{
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &screen_;
+    return TVonuOrderZoek_tekstscherm::choose(db_, screen_.platform().messages, type, db_.settings().administratie,
+                                              parent);
+}
+
+void DeskOrderEntry::standardReference()
+{
+    const auto text = standardText(QLatin1Char('R'));
+    QLineEdit* referentie = screen_.referentie();
+    if (text && !text->referentie2.trimmed().isEmpty()) {
+        if (referentie->text().trimmed().isEmpty()) {
+            referentie->setText(text->referentie2);
+        } else {
+            screen_.platform().sound.beep();
+            showMessage(screen_.platform().messages, u8(Tekst::Waarschuwing), {u8(Tekst::NietVoldoendePlaats)});
+        }
+    }
+    referentie->setFocus();
+}
+
+std::optional<QString> DeskOrderEntry::searchCatalog(ZoekSoort soort, int line)
+{
+    // A line entered by the customer's own article number holds the
+    // catalog code behind it.
+    const QString artikel = Catalog::catalogCodeOf(screen_.order().field(line, Veld::Artikel));
+    if (artikel.isEmpty() || screen_.appState().catalog.article(artikel).isNull())
+        return std::nullopt;
+    const bool bewerking = soort == ZoekSoort::Bewerking;
+    SearchOptions options;
+    options.filter.sql = QStringLiteral("Artikel in (select SubArtikel from ArtikelSubArtikel where Artikel = ?) "
+                                        "and Artikel <> 'MOFFELEN' and Tekst = %1")
+                             .arg(bewerking ? QStringLiteral("true") : QStringLiteral("false"));
+    options.filter.params = {artikel};
+    options.searchTitle = u8(bewerking ? Tekst::BewerkingenBij : Tekst::MeeTeLeveren).arg(artikel);
+    return TVonuOrderZoekscherm::choose(searchQueries_, screen_.platform().messages, db_.userName(),
+                                        db_.settings().administratie, u8(Tekst::Artikelen), QString(), options,
+                                        &screen_);
 }
 
 QString DeskOrderEntry::ordernummer() const

@@ -9,8 +9,10 @@
 #include "desk/DeskOrders.h"
 #include "desk/DeskProfile.h"
 #include "desk/SearchQueries.h"
+#include "desk/StandardTexts.h"
 #include "files/OrderFileActions.h"
 #include "order/OrderEntryDesk.h"
+#include "order/VonuOrderZoekArtikelRijen.h"
 
 #include <QObject>
 
@@ -67,7 +69,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The search buttons of the sub-article and operation panels: the
+    // generic search over the catalog article of `line`'s sub-articles
+    // (operations); nothing unless the line's article is in the catalog.
+    std::optional<QString> searchCatalog(ZoekSoort soort, int line);
+    // F5 in `Referentie`: a reference line from the standard texts, only
+    // into an empty reference.
+    void standardReference();
+
 private:
+    // The seams line entry leaves to the order desk.
+    void wireLineEntry();
+    // The standard text library of `type`: the text picked, if any.
+    std::optional<StandardText> standardText(QChar type);
     // The debtor's labels and shipping addresses from the profile just built.
     void showDebtor();
     void refreshDeliveryLabels();

@@ -1,7 +1,9 @@
 // Opening and deleting orders at the order desk through the main screen's
 // buttons, against the real server: the lock, the debtor and its profile,
 // the notes, the extra order data of the document, the coloured lines'
-// delivery move, the delete question and the stored order's removal.
+// delivery move, the delete question and the stored order's removal; and
+// what line entry asks of the desk on an opened order (the panels' searches,
+// the standard reference line).
 
 #include "app/MorvekVonu.h"
 #include "desk/DbConventions.h"
@@ -10,7 +12,10 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "support/DatabaseFixture.h"
+#include "desk/VonuOrderZoek.h"
+#include "desk/VonuOrderZoek_tekst.h"
 #include "support/DemoFiles.h"
+#include "support/ModalDriver.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +24,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -410,4 +418,84 @@ TEST_F(DeskOpen, DeleteAsksByTheStoredOrderAndRemovesItAllOrNothing)
         }
         QFile::remove(path);
     }
+}
+
+TEST_F(DeskOpen, TheLinesSearchesAndTheReferenceUseTheDatabase)
+{
+    ASSERT_TRUE(files().openFile(place(Doc{})));
+    TVonuOrderscherm& s = screen();
+    program->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+    s.regelRij(1).artikel->setFocus();
+
+    // The sub-article search lists what the database delivers with OD56,
+    // active articles first (the filter menu's first entry).
+    QStringList expected;
+    {
+        QSqlQuery q(db->admin());
+        ASSERT_TRUE(q.exec("select a.Artikel from ArtikelSubArtikel s join Artikel a on a.Artikel = s.SubArtikel "
+                           "where s.Artikel = 'OD56' and not a.Tekst and a.Aktief and a.Artikel <> 'MOFFELEN' "
+                           "order by a.Artikel"));
+        while (q.next())
+            expected << q.value(0).toString();
+    }
+    ASSERT_FALSE(expected.isEmpty());
+    QStringList shown;
+    QString caption;
+    auto ran = test::whenModal<TVonuOrderZoekscherm>([&](TVonuOrderZoekscherm& d) {
+        caption = d.windowTitle();
+        for (int r = 0; r < d.data()->rowCount(); ++r)
+            shown << d.data()->item(r, 0)->text().trimmed();
+        d.data()->setCurrentCell(0, 0);
+        d.select();
+    });
+    s.zoekArtikel()->click();
+    ASSERT_EQ(*ran, 1);
+    EXPECT_TRUE(caption.endsWith("(mee te leveren bij artikel OD56)")) << caption.toStdString();
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(s.order().subartikel(1, 1, 1).trimmed(), expected.first());
+
+    // Cancelled, the operation search places nothing.
+    ran = test::whenModal<TVonuOrderZoekscherm>([&](TVonuOrderZoekscherm& d) {
+        caption = d.windowTitle();
+        d.cancel();
+    });
+    s.zoekBewerking()->click();
+    ASSERT_EQ(*ran, 1);
+    EXPECT_TRUE(caption.endsWith("(bewerkingen bij artikel OD56)")) << caption.toStdString();
+    EXPECT_TRUE(s.order().bewerking(1, 1, 1).trimmed().isEmpty());
+
+    // F5 in the reference: a standard reference line goes only into an
+    // empty reference.
+    const auto pickReference = [&] {
+        return test::whenModal<TVonuOrderZoek_tekstscherm>([](TVonuOrderZoek_tekstscherm& d) {
+            ASSERT_GE(d.list()->rowCount(), 1);
+            d.list()->setCurrentCell(0, 0);
+            d.select();
+        });
+    };
+    messages.clear();
+    s.referentie()->clear();
+    s.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+    s.referentie()->setFocus();
+    ASSERT_TRUE(s.referentie()->hasFocus());
+    ran = pickReference();
+    QTest::keyClick(s.referentie(), Qt::Key_F5);
+    ASSERT_EQ(*ran, 1);
+    EXPECT_EQ(s.referentie()->text(), "Project: _");
+    EXPECT_EQ(messages.count(), 0);
+    const int beeps = fake.sound.beeps;
+    s.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+    s.referentie()->setFocus();
+    ASSERT_TRUE(s.referentie()->hasFocus());
+    ran = pickReference();
+    QTest::keyClick(s.referentie(), Qt::Key_F5);
+    ASSERT_EQ(*ran, 1);
+    EXPECT_EQ(s.referentie()->text(), "Project: _");
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Waarschuwing");
+    EXPECT_EQ(messages.last().lines, QStringList{"Niet voldoende plaats voor alle tekst!"});
+    EXPECT_EQ(fake.sound.beeps - beeps, 1);
 }
