@@ -17,7 +17,6 @@ bool blank(const QString& s) { return s.trimmed().isEmpty(); }
 
 const char* const kUnknown = "Zoekscherm \"%1\": de kolom of tabel \"%2\" bestaat niet in de orderdatabase.";
 const char* const kBadOrder = "Zoekscherm \"%1\": ongeldige sortering \"%2\".";
-const char* const kBadInfo = "Zoekscherm \"%1\": ongeldige F5-opvraging \"%2\".";
 
 } // namespace
 
@@ -57,12 +56,6 @@ SearchSettings SearchSettings::fromRecord(const QSqlRecord& r)
     s.showFile = str(r, QStringLiteral("ShowFile")).trimmed();
     s.showFindSource = str(r, QStringLiteral("ShowFindSource")).trimmed();
     s.showFindField = str(r, QStringLiteral("ShowFindField")).trimmed();
-    s.showDescription = str(r, QStringLiteral("ShowDescription"));
-    s.showDescriptionWidth = r.value(QStringLiteral("ShowDescriptionWidth")).toInt();
-    for (int i = 0; i < 2; ++i) {
-        s.showField[std::size_t(i)] = str(r, QStringLiteral("ShowField(%1)").arg(i)).trimmed();
-        s.showFieldWidth[std::size_t(i)] = r.value(QStringLiteral("ShowFieldWidth(%1)").arg(i)).toInt();
-    }
     for (int i = 0; i < 10; ++i) {
         const QString title = str(r, QStringLiteral("MenuTitle(%1)").arg(i));
         if (!blank(title))
@@ -317,84 +310,6 @@ bool SearchQueries::save(const QString& user, const SearchSettings& s)
     return db_.exec(QStringLiteral("update APC_Scherm set %1 where \"user\" = ? and Title = ? and Type = 'Z'")
                         .arg(sets.join(QStringLiteral(", "))),
                     params);
-}
-
-std::optional<std::array<QString, 2>> SearchQueries::showInfo(const SearchSettings& s, const QString& value,
-                                                              QString* error)
-{
-    QString bad;
-    QStringList refs;
-    for (const QString& field : s.showField)
-        refs << reference(SearchColumn::parse(field), s.showFile, &bad);
-    const QString find = bad.isEmpty() ? reference(SearchColumn::parse(s.showFindField), s.showFile, &bad) : QString();
-    if (!bad.isEmpty() || !exists(s.showFile)) {
-        if (error)
-            *error = QString::fromUtf8(kUnknown).arg(s.title, bad.isEmpty() ? s.showFile : bad);
-        return std::nullopt;
-    }
-    const DbRows rows = db_.select(QStringLiteral("select %1 as v0, %2 as v1 from %3 where %4 = ? limit 1")
-                                       .arg(refs.at(0), refs.at(1), sqlIdentifier(s.showFile), find),
-                                   {value});
-    if (!rows.found())
-        return std::nullopt;
-    return std::array<QString, 2>{rows.text(QStringLiteral("v0")), rows.text(QStringLiteral("v1"))};
-}
-
-bool SearchQueries::parseSearchInfo(const QString& info, QString* caption, QString* column)
-{
-    const qsizetype comma = info.indexOf(QLatin1Char(','));
-    const qsizetype where = info.lastIndexOf(QStringLiteral("where"), -1, Qt::CaseInsensitive);
-    if (comma < 0 || where < comma)
-        return false;
-    const QString c = info.mid(where + 5).trimmed();
-    if (c.isEmpty() || c.contains(QLatin1Char(' ')))
-        return false;
-    if (caption)
-        *caption = info.left(comma).trimmed();
-    if (column)
-        *column = c;
-    return true;
-}
-
-SearchResultRows SearchQueries::drillDown(const SearchSettings& s, const QString& value)
-{
-    SearchResultRows result;
-    QString column;
-    const QString statement = s.searchInfo.mid(s.searchInfo.indexOf(QLatin1Char(',')) + 1).trimmed();
-    // "select ... from <table> where <column>": the table is the word after
-    // the last "from".
-    const qsizetype from = statement.lastIndexOf(QStringLiteral(" from "), -1, Qt::CaseInsensitive);
-    const QStringList tail = from < 0 ? QStringList() : statement.mid(from + 6).simplified().split(QLatin1Char(' '));
-    QString table = tail.value(0);
-    if (table.startsWith(QLatin1Char('"')) && table.endsWith(QLatin1Char('"')) && table.size() > 2)
-        table = table.mid(1, table.size() - 2);
-    if (!parseSearchInfo(s.searchInfo, nullptr, &column) || statement.contains(QLatin1Char(';')) ||
-        !statement.startsWith(QStringLiteral("select "), Qt::CaseInsensitive) || tail.size() != 3 ||
-        tail.value(1).compare(QStringLiteral("where"), Qt::CaseInsensitive) != 0 || !exists(table, column)) {
-        result.error = QString::fromUtf8(kBadInfo).arg(s.title, s.searchInfo);
-        return result;
-    }
-    const QString sql = statement + QStringLiteral(" = ?");
-    result.statement = sql;
-    const DbRows rows = db_.select(sql, {value});
-    if (!rows)
-        return result;
-    result.ok = true;
-    if (!rows.rows.isEmpty())
-        for (int c = 0; c < rows.rows.first().count(); ++c)
-            result.columns << rows.rows.first().fieldName(c);
-    for (int i = 0; i < rows.size(); ++i) {
-        QStringList row;
-        const QSqlRecord& rec = rows.rows.at(i);
-        for (int c = 0; c < rec.count(); ++c) {
-            const QVariant v = rec.value(c);
-            row << (v.isNull() ? QString()
-                               : v.typeId() == QMetaType::QDate ? v.toDate().toString(QStringLiteral("dd-MM-yyyy"))
-                                                                : v.toString());
-        }
-        result.rows.push_back(std::move(row));
-    }
-    return result;
 }
 
 QStringList SearchQueries::defaultTitles()

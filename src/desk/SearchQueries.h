@@ -58,10 +58,6 @@ struct SearchSettings {
     QString searchOrderField, searchOrderOrder, searchOrderOrderDesc;
     QString searchAlpha, searchNumber, searchResult, searchInfo;
     QString showFile, showFindSource, showFindField;
-    QString showDescription;          // the information strip's label
-    int showDescriptionWidth = 0;
-    std::array<QString, 2> showField;  // the strip's two columns of showFile
-    std::array<int, 2> showFieldWidth{};
     std::vector<std::pair<QString, QString>> menu;   // title, filter (blank titles skipped)
     std::vector<SearchGridColumn> columns;           // blank fields skipped
 
@@ -101,20 +97,6 @@ public:
     // Writes the user's settings: the user's row is made from the default
     // row the first time, then updated.
     bool save(const QString& user, const SearchSettings& settings);
-    // The information strip of a row whose `showFindSource` column holds
-    // `value`: the two `showField` texts of the `showFile` row whose
-    // `showFindField` equals it; nullopt when no row or a name is unknown
-    // (*error names it).
-    std::optional<std::array<QString, 2>> showInfo(const SearchSettings& settings, const QString& value,
-                                                   QString* error = nullptr);
-    // The drill-down of `searchInfo` ("caption, select ... where Column"):
-    // its caption part and the column whose value it needs; false when the
-    // text has no such form.
-    static bool parseSearchInfo(const QString& searchInfo, QString* caption, QString* column);
-    // Runs the drill-down statement for `value` of its column. The statement
-    // is configuration, but it must be a single select whose table and
-    // column the catalog knows; the value is bound.
-    SearchResultRows drillDown(const SearchSettings& settings, const QString& value);
     // Titles of the default rows (the screens a user can restore).
     QStringList defaultTitles();
     // Removes the user's own row of `title`.

@@ -40,7 +40,6 @@ const char* const Fout = "Fout";
 const char* const Bevestiging = "Bevestiging";
 const char* const Herstellen1 = "Wilt u het zoekscherm %1";
 const char* const Herstellen2 = "van %1 herstellen?";
-const char* const Bij = " bij ";
 } // namespace Tekst
 
 const char* const kTops[] = {"10", "25", "50", "75", "100", "250", "500", "750", "1000", "2500", "5000",
@@ -90,30 +89,6 @@ TVonuOrderZoekscherm::TVonuOrderZoekscherm(SearchQueries& queries, IMessageDialo
     query_->setObjectName(QStringLiteral("Query"));
     query_->setReadOnly(true);
     query_->hide();
-    shData_ = new QTableWidget(this);
-    shData_->setObjectName(QStringLiteral("ShData"));
-    shData_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    shData_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    shData_->setSelectionMode(QAbstractItemView::SingleSelection);
-    shData_->verticalHeader()->hide();
-    shData_->verticalHeader()->setDefaultSectionSize(18);
-    shData_->setPalette(pal);
-    shData_->installEventFilter(this);
-    shData_->hide();
-    showDescription_ = new QLabel(this);
-    showDescription_->setObjectName(QStringLiteral("L_ShowDescription"));
-    showDescription_->setAutoFillBackground(true);
-    QPalette yellow = showDescription_->palette();
-    yellow.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE0));
-    showDescription_->setPalette(yellow);
-    showDescription_->hide();
-    for (int i = 0; i < 2; ++i) {
-        auto* t = new QLabel(this);
-        t->setObjectName(QStringLiteral("ShowField%1").arg(i));
-        t->setFrameShape(QFrame::Box);
-        t->hide();
-        showFields_[std::size_t(i)] = t;
-    }
 
     zoekWijze_ = choice(this, QStringLiteral("ZoekWijze"), {u8(Tekst::Positie), u8(Tekst::Filter)}, Tekst::HintWijze);
     zoekFilter_ = choice(this, QStringLiteral("ZoekFilter"), {u8(Tekst::Voorin), u8(Tekst::Bevat)}, Tekst::HintFilter);
@@ -146,8 +121,6 @@ TVonuOrderZoekscherm::TVonuOrderZoekscherm(SearchQueries& queries, IMessageDialo
     connect(selekteren_, &QPushButton::clicked, this, &TVonuOrderZoekscherm::select);
     connect(annuleren_, &QPushButton::clicked, this, &TVonuOrderZoekscherm::cancel);
     connect(data_, &QTableWidget::cellDoubleClicked, this, [this] { select(); });
-    connect(shData_, &QTableWidget::cellDoubleClicked, this, [this] { select(); });
-    connect(data_, &QTableWidget::currentCellChanged, this, [this] { showInfoStrip(); });
     connect(data_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int logical) {
         sortByColumn(logical);
     });
@@ -171,10 +144,6 @@ TVonuOrderZoekscherm::TVonuOrderZoekscherm(SearchQueries& queries, IMessageDialo
         addAction(a);
         return a;
     };
-    f5Functie_ = action(QString(), QKeySequence(Qt::Key_F5), [this] { drillDown(); });
-    f5Functie_->setObjectName(QStringLiteral("F5Functie1"));
-    f5Functie_->setVisible(false);
-    f5Functie_->setEnabled(false);
     action(u8(Tekst::Ledigen), QKeySequence(Qt::Key_Delete), [this] { clearSearchText(); });
     action(u8(Tekst::Query), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
         query_->setPlainText(statement_);
@@ -251,120 +220,12 @@ bool TVonuOrderZoekscherm::setUp(const QString& title, const QString& initial, c
             h->setTextAlignment(settings_.columns[std::size_t(i)].number ? Qt::AlignRight | Qt::AlignVCenter
                                                                          : Qt::AlignLeft | Qt::AlignVCenter);
         }
-    QString f5Caption;
-    const bool f5 = SearchQueries::parseSearchInfo(settings_.searchInfo, &f5Caption, nullptr);
-    f5Functie_->setText(f5Caption);
-    f5Functie_->setVisible(f5);
-    f5Functie_->setEnabled(f5);
-    if (!settings_.showFile.isEmpty()) {
-        showDescription_->setText(settings_.showDescription);
-        showDescription_->show();
-    }
-    setWindowTitle(caption());
-    runSearch();
-    relayout();
-    return true;
-}
-
-QString TVonuOrderZoekscherm::caption() const
-{
     QString caption = admNr_ + QLatin1Char(' ') + settings_.title;
-    if (!options_.searchTitle.trimmed().isEmpty())
-        caption += QLatin1Char(' ') + options_.searchTitle.trimmed();
-    return caption;
-}
-
-QString TVonuOrderZoekscherm::currentValue(const QString& name) const
-{
-    const int row = data_->currentRow();
-    qsizetype found = -1;
-    for (qsizetype c = 0; c < rows_.columns.size() && found < 0; ++c)
-        if (rows_.columns.at(c).compare(SearchColumn::parse(name).column, Qt::CaseInsensitive) == 0)
-            found = c;
-    if (row < 0 || found < 0 || std::size_t(row) >= rows_.rows.size())
-        return {};
-    return rows_.rows[std::size_t(row)].value(found);
-}
-
-void TVonuOrderZoekscherm::showInfoStrip()
-{
-    if (settings_.showFile.isEmpty())
-        return;
-    std::optional<std::array<QString, 2>> texts;
-    if (data_->currentRow() >= 0) {
-        QString error;
-        texts = queries_.showInfo(settings_, currentValue(settings_.showFindSource), &error);
-        if (!error.isEmpty()) {
-            // A strip that cannot be read is left out; the search goes on.
-            settings_.showFile.clear();
-            showDescription_->hide();
-            showMessage(messages_, u8(Tekst::Fout), {error});
-        }
-    }
-    for (int i = 0; i < 2; ++i) {
-        QLabel* t = showFields_[std::size_t(i)];
-        t->setText(texts ? (*texts)[std::size_t(i)] : QString());
-        t->setVisible(texts.has_value());
-    }
-}
-
-void TVonuOrderZoekscherm::drillDown()
-{
-    QString infoCaption, column;
-    if (f5Mode_ || !SearchQueries::parseSearchInfo(settings_.searchInfo, &infoCaption, &column))
-        return;
-    const QString value = currentValue(column);
-    const SearchResultRows rows = queries_.drillDown(settings_, value);
-    if (!rows.error.isEmpty()) {
-        showMessage(messages_, u8(Tekst::Fout), {rows.error});
-        return;
-    }
-    if (!rows.ok)
-        return;
-    query_->hide();
-    f5Mode_ = true;
-    statement_ = rows.statement;
-    setWindowTitle(admNr_ + QLatin1Char(' ') + infoCaption + u8(Tekst::Bij) + column + QLatin1Char(' ') + value);
-    shData_->clear();
-    shData_->setColumnCount(int(rows.columns.size()));
-    shData_->setHorizontalHeaderLabels(rows.columns);
-    QFont bold = shData_->horizontalHeader()->font();
-    bold.setBold(true);
-    shData_->horizontalHeader()->setFont(bold);
-    for (int c = 0; c < shData_->columnCount(); ++c)
-        if (QTableWidgetItem* h = shData_->horizontalHeaderItem(c))
-            h->setForeground(QColor(0x00, 0x80, 0x80));
-    shData_->setRowCount(int(rows.rows.size()));
-    for (int r = 0; r < int(rows.rows.size()); ++r)
-        for (int c = 0; c < shData_->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(rows.rows[std::size_t(r)].value(c));
-            if (c == 0)
-                item->setBackground(QBrush(kSortColour));
-            shData_->setItem(r, c, item);
-        }
-    if (shData_->rowCount() > 0)
-        shData_->selectRow(0);
-    keuze_->setEnabled(false);
-    for (QComboBox* c : {zoekWijze_, zoekFilter_, zoekVolgorde_, zoekInitialisatie_, zoekTop_})
-        c->hide();
-    shData_->show();
-    shData_->raise();
-    shData_->setFocus();
-}
-
-void TVonuOrderZoekscherm::leaveDrillDown()
-{
-    query_->hide();
-    data_->setFocus();
-    keuze_->setEnabled(true);
-    for (QComboBox* c : {zoekWijze_, zoekFilter_, zoekVolgorde_, zoekInitialisatie_, zoekTop_})
-        c->show();
-    shData_->hide();
-    shData_->clear();
-    shData_->setRowCount(0);
-    statement_ = rows_.statement;
-    setWindowTitle(caption());
-    f5Mode_ = false;
+    if (!options.searchTitle.trimmed().isEmpty())
+        caption += QLatin1Char(' ') + options.searchTitle.trimmed();
+    setWindowTitle(caption);
+    runSearch();
+    return true;
 }
 
 void TVonuOrderZoekscherm::runSearch()
@@ -380,8 +241,7 @@ void TVonuOrderZoekscherm::runSearch()
     r.join = options_.join;
     if (keuze_->isVisibleTo(this) && keuze_->currentIndex() >= 0)
         r.menuFilter = settings_.menu.at(std::size_t(keuze_->currentIndex())).second;
-    rows_ = queries_.run(settings_, r);
-    const SearchResultRows& rows = rows_;
+    const SearchResultRows rows = queries_.run(settings_, r);
     statement_ = rows.statement;
     panel1_->setText(searchText_);
     data_->setRowCount(0);
@@ -406,7 +266,6 @@ void TVonuOrderZoekscherm::runSearch()
     if (current >= 0)
         data_->selectRow(current);
     markSortColumn();
-    showInfoStrip();
     panel0_->setText(QStringLiteral("%1 %2").arg(rows.rows.size()).arg(settings_.title));
 }
 
@@ -484,10 +343,6 @@ void TVonuOrderZoekscherm::moveSortColumn(int step)
 
 void TVonuOrderZoekscherm::select()
 {
-    if (f5Mode_) {
-        leaveDrillDown();
-        return;
-    }
     const int row = data_->currentRow() >= 0 ? data_->currentRow() : (data_->rowCount() > 0 ? 0 : -1);
     if (row >= 0 && data_->item(row, 0)) {
         chosen_ = data_->item(row, 0)->data(Qt::UserRole).toString();
@@ -498,10 +353,6 @@ void TVonuOrderZoekscherm::select()
 
 void TVonuOrderZoekscherm::cancel()
 {
-    if (f5Mode_) {
-        leaveDrillDown();
-        return;
-    }
     chosen_.reset();
     reject();
 }
@@ -549,13 +400,6 @@ void TVonuOrderZoekscherm::restoreScreen(const QString& title)
 
 bool TVonuOrderZoekscherm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == shData_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-            leaveDrillDown();
-            return true;
-        }
-    }
     if (watched == data_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
@@ -588,27 +432,14 @@ bool TVonuOrderZoekscherm::eventFilter(QObject* watched, QEvent* event)
 void TVonuOrderZoekscherm::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    relayout();
-}
-
-void TVonuOrderZoekscherm::relayout()
-{
     const int w = width(), h = height();
     const int gridWidth = std::max(100, w - 90);
     const int top = keuze_->isVisibleTo(this) ? 29 : 4;
     keuze_->setGeometry(4, 4, gridWidth, 22);
-    const int b = (keuze_->isVisibleTo(this) ? 24 : 0) + (settings_.showFile.isEmpty() ? 0 : 24);
+    const int b = keuze_->isVisibleTo(this) ? 24 : 0;
     const int gridHeight = std::max(40, h - b - ((h - b - 81) % 18 + 18) % 18 - 60);
     data_->setGeometry(4, top, gridWidth, gridHeight);
     query_->setGeometry(4, top, gridWidth, gridHeight);
-    shData_->setGeometry(4, top, gridWidth, gridHeight);
-    if (!settings_.showFile.isEmpty()) {
-        const int labelWidth = settings_.showDescriptionWidth;
-        const int w0 = settings_.showFieldWidth[0];
-        showDescription_->setGeometry(4, h - 72, labelWidth, 18);
-        showFields_[0]->setGeometry(labelWidth + 12, h - 72, w0, 18);
-        showFields_[1]->setGeometry(labelWidth + w0 + 16, h - 72, settings_.showFieldWidth[1], 18);
-    }
     const int x = gridWidth + 10;
     selekteren_->setGeometry(x, top, 75, 25);
     annuleren_->setGeometry(x, top + 30, 75, 25);

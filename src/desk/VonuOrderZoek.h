@@ -8,10 +8,8 @@
 
 #include <QDialog>
 
-#include <array>
 #include <optional>
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -59,10 +57,6 @@ public:
     void cancel();
     void sortByColumn(int column);
     void moveSortColumn(int step);
-    // F5: the rows the drill-down statement gives for the current row; the
-    // screen stays open, select or cancel return to the list.
-    void drillDown();
-    bool inDrillDown() const { return f5Mode_; }
 
     QTableWidget* data() const { return data_; }
     QComboBox* keuze() const { return keuze_; }
@@ -72,10 +66,6 @@ public:
     QComboBox* zoekInitialisatie() const { return zoekInitialisatie_; }
     QComboBox* zoekTop() const { return zoekTop_; }
     QPushButton* selekteren() const { return selekteren_; }
-    QTableWidget* shData() const { return shData_; }
-    QLabel* showDescription() const { return showDescription_; }
-    QLabel* showField(int n) const { return showFields_.at(std::size_t(n)); }
-    QAction* f5Functie() const { return f5Functie_; }
     QString statusText(int panel) const;
     QString searchField() const { return searchField_; }
     const QString& statement() const { return statement_; }
@@ -88,12 +78,6 @@ protected:
 private:
     void runSearch();
     void markSortColumn();
-    // The current row's value of result column `name`, empty when none.
-    QString currentValue(const QString& name) const;
-    void showInfoStrip();
-    void leaveDrillDown();
-    void relayout();
-    QString caption() const;
     void saveSettings();
     void restoreScreen(const QString& title);
 
@@ -109,8 +93,6 @@ private:
     std::vector<QString> columnFields_;   // the grid columns' fields, in grid order
     std::optional<QString> chosen_;
     bool saved_ = false;
-    bool f5Mode_ = false;
-    SearchResultRows rows_;   // of the last search, for the strip and the drill-down
 
     QTableWidget* data_ = nullptr;
     QComboBox* keuze_ = nullptr;
@@ -124,10 +106,6 @@ private:
     QLabel* panel0_ = nullptr;
     QLabel* panel1_ = nullptr;
     QPlainTextEdit* query_ = nullptr;
-    QTableWidget* shData_ = nullptr;
-    QAction* f5Functie_ = nullptr;
-    QLabel* showDescription_ = nullptr;
-    std::array<QLabel*, 2> showFields_{};
 };
 
 } // namespace vonu

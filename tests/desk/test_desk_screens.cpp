@@ -402,60 +402,6 @@ TEST_F(SearchScreen, ALetterAfterAFigureSearchesTheNameAndSelectReturnsTheKey)
     EXPECT_EQ(screen->chosen(), std::optional<QString>("104712"));
 }
 
-TEST_F(SearchScreen, TheStripShowsTheCurrentRowsDetailsAndF5DrillsDown)
-{
-    // Relaties: the strip shows the relation's standing instruction.
-    {
-        auto screen = open("Relaties", "1002");
-        ASSERT_TRUE(screen->showDescription()->isVisibleTo(screen.get()));
-        EXPECT_EQ(screen->showDescription()->text(), "Instructie:");
-        EXPECT_EQ(screen->showField(0)->text(), "Lossen aan de achterzijde, ingang Handelsweg 6");
-        EXPECT_EQ(screen->showField(1)->text(), "Bellen bij aankomst: 030-6912345");
-        // A row without an instruction hides the texts.
-        screen->clearSearchText();
-        screen->typeText("1001");
-        EXPECT_FALSE(screen->showField(0)->isVisibleTo(screen.get()));
-        EXPECT_FALSE(screen->f5Functie()->isVisible());
-        screen->cancel();
-    }
-    // Debiteuren: F5 lists the debtor's orders; select and cancel return to
-    // the list, which then selects as before.
-    ASSERT_TRUE(db->exec("insert into \"order\" (\"order\", Status, Debnr, Datum, Ordref_1) values "
-                         "('   24031', 'Ingevoerd', '104711', date '2026-03-02', 'Bouw 7'), "
-                         "('   24032', 'Ingevoerd', '104711', date '2026-03-05', 'Bouw 8'), "
-                         "('   24033', 'Ingevoerd', '104712', date '2026-03-05', 'Elders')"));
-    auto screen = open("Debiteuren", "104711");
-    EXPECT_FALSE(screen->showDescription()->isVisibleTo(screen.get()));
-    ASSERT_TRUE(screen->f5Functie()->isEnabled());
-    EXPECT_EQ(screen->f5Functie()->text(), "Orders");
-    screen->drillDown();
-    ASSERT_TRUE(screen->inDrillDown());
-    EXPECT_EQ(screen->windowTitle(), "1 Orders bij Debnr 104711");
-    ASSERT_EQ(screen->shData()->rowCount(), 2);
-    EXPECT_EQ(screen->shData()->item(0, 0)->text(), "   24031");
-    EXPECT_EQ(screen->shData()->item(1, 3)->text(), "Bouw 8");
-    QTest::keyClick(screen->shData(), Qt::Key_Escape);
-    EXPECT_FALSE(screen->inDrillDown());
-    EXPECT_EQ(screen->windowTitle(), "1 Debiteuren");
-    screen->drillDown();
-    screen->select();
-    EXPECT_FALSE(screen->inDrillDown());
-    EXPECT_FALSE(screen->chosen());
-    screen->select();
-    EXPECT_EQ(screen->chosen(), std::optional<QString>("104711"));
-    EXPECT_EQ(messages.count(), 0);
-
-    // A drill-down whose table or column the catalog does not know never runs.
-    ASSERT_TRUE(db->exec("update APC_Scherm set SearchInfo = 'Orders, select * from Nergens where Debnr' "
-                         "where Title = 'Debiteuren'"));
-    screen = open("Debiteuren", "104711");
-    screen->drillDown();
-    EXPECT_FALSE(screen->inDrillDown());
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.last().caption, "Fout");
-    screen->cancel();
-}
-
 TEST_F(SearchScreen, ClosingKeepsTheUsersChoicesAndRestoringDropsThem)
 {
     {
