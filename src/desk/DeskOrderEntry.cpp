@@ -11,7 +11,6 @@
 #include "desk/VonuOrderExtra.h"
 #include "desk/VonuOrderZoek.h"
 #include "desk/VonuOrderZoek_tekst.h"
-#include "data/Catalog.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
 #include "order/PanelEntry.h"
@@ -39,9 +38,6 @@ const char* const Debiteuren = "Debiteuren";
 const char* const Informatie = "Informatie";
 const char* const Waarschuwing = "Waarschuwing";
 const char* const NietVoldoendePlaats = "Niet voldoende plaats voor alle tekst!";
-const char* const Artikelen = "Artikelen";
-const char* const MeeTeLeveren = "(mee te leveren bij artikel %1)";
-const char* const BewerkingenBij = "(bewerkingen bij artikel %1)";
 const char* const Bevestiging = "Bevestiging";
 const char* const Fout = "Fout";
 const char* const NietVerwijderd = "De order is niet uit de orderverwerking verwijderd.";
@@ -76,7 +72,6 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
 void DeskOrderEntry::wireLineEntry()
 {
     PanelEntry& panels = screen_.panelEntry();
-    panels.setZoeken([this](ZoekSoort soort, int line) { return searchCatalog(soort, line); });
     panels.setKlantNotities([this] { return screen_.order().desk().klantbestand; });
     panels.setStandaardOmschrijving([this]() -> std::optional<TVonuOrderOmschrijvingscherm::Regels> {
         const auto text = standardText(QLatin1Char('O'));
@@ -115,25 +110,6 @@ void DeskOrderEntry::standardReference()
         }
     }
     referentie->setFocus();
-}
-
-std::optional<QString> DeskOrderEntry::searchCatalog(ZoekSoort soort, int line)
-{
-    // A line entered by the customer's own article number holds the
-    // catalog code behind it.
-    const QString artikel = Catalog::catalogCodeOf(screen_.order().field(line, Veld::Artikel));
-    if (artikel.isEmpty() || screen_.appState().catalog.article(artikel).isNull())
-        return std::nullopt;
-    const bool bewerking = soort == ZoekSoort::Bewerking;
-    SearchOptions options;
-    options.filter.sql = QStringLiteral("Artikel in (select SubArtikel from ArtikelSubArtikel where Artikel = ?) "
-                                        "and Artikel <> 'MOFFELEN' and Tekst = %1")
-                             .arg(bewerking ? QStringLiteral("true") : QStringLiteral("false"));
-    options.filter.params = {artikel};
-    options.searchTitle = u8(bewerking ? Tekst::BewerkingenBij : Tekst::MeeTeLeveren).arg(artikel);
-    return TVonuOrderZoekscherm::choose(searchQueries_, screen_.platform().messages, db_.userName(),
-                                        db_.settings().administratie, u8(Tekst::Artikelen), QString(), options,
-                                        &screen_);
 }
 
 QString DeskOrderEntry::ordernummer() const

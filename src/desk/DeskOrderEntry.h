@@ -12,7 +12,6 @@
 #include "desk/StandardTexts.h"
 #include "files/OrderFileActions.h"
 #include "order/OrderEntryDesk.h"
-#include "order/VonuOrderZoekArtikelRijen.h"
 
 #include <QObject>
 
@@ -69,10 +68,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The search buttons of the sub-article and operation panels: the
-    // generic search over the catalog article of `line`'s sub-articles
-    // (operations); nothing unless the line's article is in the catalog.
-    std::optional<QString> searchCatalog(ZoekSoort soort, int line);
     // F5 in `Referentie`: a reference line from the standard texts, only
     // into an empty reference.
     void standardReference();
