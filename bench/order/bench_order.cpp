@@ -56,8 +56,11 @@ QString catalogXml()
                  .arg(QLatin1String(klasse));
         for (int m = 0; m < 8; ++m)
             x += QStringLiteral("<Artikelmaat Maat=\"%1,40\"/>").arg(2 + m);
+        // The articles the order uses carry full panels; the rest a few rows,
+        // which keeps the file within what the program reads (32 MB).
+        const int panelRows = (a % 10 == 0 || a == 2001) ? 15 : 2;
         x += "</Artikelmaten><Subartikelen>";
-        for (int s = 0; s < 15; ++s)
+        for (int s = 0; s < panelRows; ++s)
             x += QStringLiteral("<Subartikel Artikel=\"S%1\"><SubartikelVonuArtikel>%2</SubartikelVonuArtikel>"
                                 "<SubartikelOmschrijving_1>Eindkap %1</SubartikelOmschrijving_1>"
                                 "<SubartikelMaatcorrectie>%3</SubartikelMaatcorrectie></Subartikel>")
@@ -65,7 +68,7 @@ QString catalogXml()
                      .arg(s % 5 == 4 ? "K" : "J")
                      .arg(s == 3 ? "3" : "");
         x += "</Subartikelen><Bewerkingen>";
-        for (int b = 0; b < 15; ++b)
+        for (int b = 0; b < panelRows; ++b)
             x += QStringLiteral("<Bewerking Artikel=\"B%1\"><BewerkingVonuArtikel>J</BewerkingVonuArtikel>"
                                 "<BewerkingOmschrijving_1>Boren %1</BewerkingOmschrijving_1>"
                                 "<BewerkingALT_toets>%2</BewerkingALT_toets></Bewerking>")
@@ -140,8 +143,10 @@ public:
 struct World {
     World() : state(QStringLiteral("/tmp"))
     {
-        if (!state.catalog.loadText(catalogXml()) || !state.profile.loadText(profileXml()))
-            qFatal("generated data did not load");
+        if (!state.catalog.loadText(catalogXml()))
+            qFatal("generated catalog did not load: %s", qPrintable(state.catalog.errorText()));
+        if (!state.profile.loadText(profileXml()))
+            qFatal("generated profile did not load: %s", qPrintable(state.profile.errorText()));
         screen = std::make_unique<TVonuOrderscherm>(platform, state, sponningKoppeling());
         screen->showModeControls(false);
         screen->ordervoor()->addItems(state.profile.shipToEntries());

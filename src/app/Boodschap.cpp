@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace vonu {
 
 namespace {
@@ -92,23 +94,28 @@ void TMelding::prepare()
         if (!button->isHidden())
             ++used;
     }
-    // Positions go to Knop1..Knopn in order, whichever buttons carry captions.
-    for (int n = 0; n < used; ++n)
-        knop_[size_t(n)]->move(ButtonLefts[used - 1][n], knop_[size_t(n)]->y());
-
     fitTextFont();
+    const int width = clientWidth();
+    for (QLabel* label : tekst_)
+        label->resize(width - LineLeft - 4, label->height());
+
+    // Positions go to Knop1..Knopn in order, whichever buttons carry captions;
+    // a widened dialog keeps them centred.
+    const int shift = (width - InitialClientWidth) / 2;
+    for (int n = 0; n < used; ++n)
+        knop_[size_t(n)]->move(ButtonLefts[used - 1][n] + shift, knop_[size_t(n)]->y());
 
     int height = InitialClientHeight;
     for (int i = LineCount - 1; i >= FirstShrinkableLine && tekst_[size_t(i)]->text().isEmpty(); --i)
         height -= LineStep;
-    setFixedSize(InitialClientWidth, height);
+    setFixedSize(width, height);
 
     const int buttonTop = height + FrameAllowance - ButtonTopFromBottom;
     for (QPushButton* button : knop_)
         button->move(button->x(), buttonTop);
 
     if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), QSize(InitialClientWidth, height + FrameAllowance));
+        QRect frame(QPoint(), QSize(width, height + FrameAllowance));
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
@@ -126,6 +133,20 @@ void TMelding::fitTextFont()
     const QFont font = fittingFont(this->font(), texts, 5.5, LineHeight + 2);
     for (QLabel* label : tekst_)
         label->setFont(font);
+}
+
+int TMelding::clientWidth() const
+{
+    // A line that does not fit even at the smallest size (a long file name
+    // in a message) would be cut off unread: the dialog then grows to show
+    // it whole, as far as the screen allows.
+    int widest = 0;
+    for (const QLabel* label : tekst_)
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(label->text()));
+    int width = std::max(InitialClientWidth, LineLeft + widest + 4);
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        width = std::min(width, std::max(InitialClientWidth, screen->availableGeometry().width() - 40));
+    return width;
 }
 
 int TMelding::pressedButton() const

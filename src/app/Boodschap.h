@@ -55,6 +55,9 @@ private:
     std::array<QPushButton*, ButtonCount> knop_{};
 
     void fitTextFont();
+    // The client width: the fixed width, or wider when a line cannot be
+    // shown whole in it at the smallest font size.
+    int clientWidth() const;
 };
 
 // The message dialog seam as the program uses it: a fresh TMelding per

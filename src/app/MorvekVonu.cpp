@@ -132,7 +132,7 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
     main_->setStartupHandler([this] { runStartup(); });
     main_->setCloseHandler([this] { onClose(); });
     main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));
-    connect(main_->instellingen(), &QPushButton::clicked, this, &MorvekVonu::editSettings);
+    main_->onButton(TVonuOrderscherm::Knop::Instellingen, this, [this] { editSettings(); });
     fitStatusPanels();
     wireOrderActions();
     for (QWidget* screen : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(notes_.get()),
@@ -153,7 +153,7 @@ void MorvekVonu::wireOrderActions()
     };
     printAction_ = new OrderOverzichtActie(screen, platform_.printer, &screen);
     printAction_->validate = validate;
-    sendAction_ = new OrderVerzenden(screen, *fileActions_, *printAction_, &screen);
+    sendAction_ = new OrderVerzenden(screen, *fileActions_, [this] { return printAction_->afdrukken(); }, &screen);
     sendAction_->validate = validate;
 
     articleNumbers_ = new ArtikelnummerActie(screen, &screen);
@@ -185,7 +185,7 @@ void MorvekVonu::editSettings()
 {
     runSettingsScreen(state_.settings, state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), main_->pos(),
                       platform_.messages, main_.get());
-    main_->verzenden()->setText(verzendenCaption(state_.settings));
+    main_->setSendCaption(verzendenCaption(state_.settings));
 }
 
 MorvekVonu::~MorvekVonu() = default;
@@ -277,10 +277,7 @@ bool MorvekVonu::startupBody()
     if (data.profileOk) {
         main_->setStatusText(2, data.sleutelPanel);
         if (!state_.internalMode) {
-            main_->lDebiteur()->setText(main_->lDebiteur()->text() + data.debtorFromFileName);
-            main_->debiteurNaam()->setText(data.customerName);
-            main_->debiteurAdres()->setText(data.customerAddress);
-            main_->debiteurWoonplaats()->setText(data.customerPlace);
+            main_->showCustomer(data.debtorFromFileName, data.customerName, data.customerAddress, data.customerPlace);
         }
     }
     if (data.catalogOk)
@@ -289,19 +286,11 @@ bool MorvekVonu::startupBody()
         return false;
 
     // 6. Fixed lists, the fresh order, and the controls of the mode.
-    if (!state_.internalMode) {
-        main_->ordervoor()->clear();
-        main_->ordervoor()->addItems(data.shipToEntries);
-        main_->ordervoor()->setCurrentIndex(main_->ordervoor()->count() > 0 ? 0 : -1);
-    }
-    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
-        QComboBox* kleur = main_->regelRij(r).kleur;
-        kleur->clear();
-        kleur->addItems(data.colourEntries);
-        kleur->setCurrentIndex(kleur->count() > 0 ? 0 : -1);
-    }
+    if (!state_.internalMode)
+        main_->showShipToEntries(data.shipToEntries);
+    main_->showColourEntries(data.colourEntries);
     main_->order().clearOfferFlags();
-    main_->orderdatum()->setDate(platform_.clock.today());
+    main_->setOrderDate(platform_.clock.today());
     main_->takeSavedSignature();
     main_->setStarted(true);
 
@@ -311,14 +300,11 @@ bool MorvekVonu::startupBody()
             return false;
         }
     } else {
-        main_->verzenden()->setText(verzendenCaption(state_.settings));
+        main_->setSendCaption(verzendenCaption(state_.settings));
     }
 
     main_->showModeControls(state_.internalMode);
-    if (state_.internalMode)
-        main_->debiteur()->setFocus();
-    else
-        main_->ordervoor()->setFocus();
+    main_->focusStart();
     return true;
 }
 
@@ -342,7 +328,7 @@ bool MorvekVonu::prepareOrderDesk()
     wireProductionPapers();
     wireDeskActions();
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
-    main_->setOrderEntryDesk(deskEntry_);
+    main_->setOrderEntryDesk(*deskEntry_);
     if (fileActions_) {
         fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
         fileActions_->deskOpening = [this](const MorvekDocument& doc, OrderModel& read, bool external) {
@@ -424,8 +410,8 @@ void MorvekVonu::wireDeskActions()
             main_->order().desk().ordernummer.clear();
     };
     deskActions_->beep = [this] { platform_.sound.beep(); };
-    connect(main_->verzenden(), &QPushButton::clicked, deskActions_, [this] { deskActions_->verzenden(); });
-    connect(main_->afdrukken(), &QPushButton::clicked, deskActions_, [this] { deskActions_->afdrukken(); });
+    main_->onButton(TVonuOrderscherm::Knop::Verzenden, deskActions_, [this] { deskActions_->verzenden(); });
+    main_->onButton(TVonuOrderscherm::Knop::Afdrukken, deskActions_, [this] { deskActions_->afdrukken(); });
 }
 
 IncomingFolders MorvekVonu::incomingFolders() const
@@ -451,7 +437,7 @@ void MorvekVonu::signalIncomingOrders()
     if (fileActions_)
         fileActions_->clearFileFlags();
     const bool waiting = importRoute(incomingFolders()) != ImportRoute::Geen;
-    main_->vonuOrder()->setEnabled(waiting);
+    main_->setIncomingWaiting(waiting);
     if (waiting)
         platform_.sound.playOnce(state_.folder.file(QStringLiteral("\\Wav\\DO.Wav")));
 }

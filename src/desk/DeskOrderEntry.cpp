@@ -43,6 +43,9 @@ const char* const Fout = "Fout";
 const char* const NietVerwijderd = "De order is niet uit de orderverwerking verwijderd.";
 const char* const BestandBlijft = "Het bestand blijft bewaard.";
 const char* const OnleesbareWaarden = "Niet overgenomen uit het bestand: %1.";
+const char* const Artikelen = "Artikelen";
+const char* const MeeTeLeveren = "(mee te leveren bij artikel %1)";
+const char* const Bewerkingen = "(bewerkingen bij artikel %1)";
 } // namespace Tekst
 } // namespace
 
@@ -50,11 +53,11 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
     : QObject(&screen), screen_(screen), extra_(extra), db_(db), orders_(db), delivery_(db), articles_(db),
       searchQueries_(db)
 {
-    search = [this](const QString& title, const QString& initial) -> std::optional<QString> {
+    search = [this](const QString& title, const QString& initial, const SearchOptions& options) -> std::optional<QString> {
         return TVonuOrderZoekscherm::choose(searchQueries_, screen_.platform().messages, db_.userName(), db_.settings().administratie,
-                                            title, initial, {}, &screen_);
+                                            title, initial, options, &screen_);
     };
-    extra_.search = [this](const QString& title, const QString& initial) { return search(title, initial); };
+    extra_.search = [this](const QString& title, const QString& initial) { return search(title, initial, {}); };
     extra_.standaardTekst = [this](QChar type) -> std::optional<StandaardTekstKeuze> {
         const auto text =
             TVonuOrderZoek_tekstscherm::choose(db_, screen_.platform().messages, type, db_.settings().administratie, &extra_);
@@ -311,7 +314,7 @@ void DeskOrderEntry::searchDebtor()
 {
     if (!search || !screen_.debiteur()->isEnabled())
         return;
-    const auto chosen = search(u8(Tekst::Debiteuren), screen_.debiteur()->text().trimmed());
+    const auto chosen = search(u8(Tekst::Debiteuren), screen_.debiteur()->text().trimmed(), {});
     if (!chosen)
         return;
     screen_.debiteur()->setText(chosen->trimmed());
@@ -377,6 +380,25 @@ bool DeskOrderEntry::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+std::optional<QString> DeskOrderEntry::searchPanelArticle(ZoekSoort soort, int line)
+{
+    // The code of the line's catalog article (the line's text may carry the
+    // customer's own number in front): its accompanying articles or its
+    // operations, never the coating row.
+    const QString article = screen_.appState().catalog.lookup(screen_.order().field(line, Veld::Artikel)).Artikel();
+    const bool bewerking = soort == ZoekSoort::Bewerking;
+    SearchOptions options;
+    options.filter.sql = QStringLiteral("Artikel in (select SubArtikel from ArtikelSubArtikel where Artikel = ?) "
+                                        "and Artikel <> 'MOFFELEN' and Tekst = %1")
+                             .arg(bewerking ? QStringLiteral("true") : QStringLiteral("false"));
+    options.filter.params = {article};
+    options.searchTitle = u8(bewerking ? Tekst::Bewerkingen : Tekst::MeeTeLeveren).arg(article.trimmed());
+    const auto chosen = search(u8(Tekst::Artikelen), QString(), options);
+    if (!chosen)
+        return std::nullopt;
+    return chosen->trimmed();
 }
 
 } // namespace vonu

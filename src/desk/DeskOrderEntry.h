@@ -11,6 +11,7 @@
 #include "desk/SearchQueries.h"
 #include "desk/StandardTexts.h"
 #include "files/OrderFileActions.h"
+#include "desk/VonuOrderZoek.h"
 #include "order/OrderEntryDesk.h"
 
 #include <QObject>
@@ -30,9 +31,11 @@ public:
     // The screen's state must hold the open session.
     DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& extra, DbSession& db);
 
-    // The generic search: title and initial value; the chosen value, or
-    // nullopt when the user cancelled. The search screen unless replaced.
-    std::function<std::optional<QString>(const QString& title, const QString& initial)> search;
+    // The generic search: title, initial value and the caller's options; the
+    // chosen value, or nullopt when the user cancelled. The search screen
+    // unless replaced.
+    std::function<std::optional<QString>(const QString& title, const QString& initial, const SearchOptions& options)>
+        search;
 
     // ---- IOrderEntryDesk
     OrderType orderType(const QString& firstArticle) override;
@@ -41,6 +44,7 @@ public:
     bool listsFollowFirstArticle() override;
     void colourChosen(int line) override;
     void eanEntry(int row) override;
+    std::optional<QString> searchPanelArticle(ZoekSoort soort, int line) override;
 
     // ---- Handlers
     // Enter in `Debiteur`: checks the typed debtor, builds its profile and

@@ -3,6 +3,8 @@
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
 
+#include <QRegularExpression>
+
 namespace vonu {
 
 namespace {
@@ -18,6 +20,23 @@ bool blank(const QString& s) { return s.trimmed().isEmpty(); }
 const char* const kUnknown = "Zoekscherm \"%1\": de kolom of tabel \"%2\" bestaat niet in de orderdatabase.";
 const char* const kBadOrder = "Zoekscherm \"%1\": ongeldige sortering \"%2\".";
 
+// The rows as the grids show them: texts, dates as the desk writes them.
+void takeRows(const DbRows& rows, SearchResultRows& result)
+{
+    result.rows.reserve(std::size_t(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        QStringList row;
+        const QSqlRecord& rec = rows.rows.at(i);
+        for (int c = 0; c < rec.count(); ++c) {
+            const QVariant v = rec.value(c);
+            row << (v.isNull() ? QString()
+                    : v.typeId() == QMetaType::QDate ? v.toDate().toString(QStringLiteral("dd-MM-yyyy"))
+                                                      : v.toString());
+        }
+        result.rows.push_back(std::move(row));
+    }
+}
+
 } // namespace
 
 SearchColumn SearchColumn::parse(const QString& name)
@@ -27,6 +46,26 @@ SearchColumn SearchColumn::parse(const QString& name)
     if (dot < 0)
         return {QString(), n};
     return {n.left(dot), n.mid(dot + 1)};
+}
+
+std::optional<SearchDrillDown> SearchDrillDown::parse(const QString& searchInfo)
+{
+    const qsizetype comma = searchInfo.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        return std::nullopt;
+    SearchDrillDown d;
+    d.caption = searchInfo.left(comma).trimmed();
+    d.statement = searchInfo.mid(comma + 1).trimmed();
+    // The settings are configuration, but what runs on a key press must be
+    // one select that ends in a column compared with the bound value.
+    static const QRegularExpression form(
+        QStringLiteral(R"(^select\s[^;]*\swhere\s+("?[A-Za-z_][A-Za-z0-9_]*"?(\."?[A-Za-z_][A-Za-z0-9_]*"?)?)$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = form.match(d.statement);
+    if (d.caption.isEmpty() || !m.hasMatch())
+        return std::nullopt;
+    d.column = SearchColumn::parse(m.captured(1).remove(QLatin1Char('"'))).column;
+    return d;
 }
 
 SearchSettings SearchSettings::fromRecord(const QSqlRecord& r)
@@ -56,6 +95,12 @@ SearchSettings SearchSettings::fromRecord(const QSqlRecord& r)
     s.showFile = str(r, QStringLiteral("ShowFile")).trimmed();
     s.showFindSource = str(r, QStringLiteral("ShowFindSource")).trimmed();
     s.showFindField = str(r, QStringLiteral("ShowFindField")).trimmed();
+    s.showDescription = str(r, QStringLiteral("ShowDescription"));
+    s.showDescriptionWidth = r.value(QStringLiteral("ShowDescriptionWidth")).toInt();
+    for (int i = 0; i < 2; ++i) {
+        s.showField[std::size_t(i)] = str(r, QStringLiteral("ShowField(%1)").arg(i)).trimmed();
+        s.showFieldWidth[std::size_t(i)] = r.value(QStringLiteral("ShowFieldWidth(%1)").arg(i)).toInt();
+    }
     for (int i = 0; i < 10; ++i) {
         const QString title = str(r, QStringLiteral("MenuTitle(%1)").arg(i));
         if (!blank(title))
@@ -224,7 +269,7 @@ SearchResultRows SearchQueries::run(const SearchSettings& s, const SearchRequest
     if (!rows)
         return result;
     result.ok = true;
-    result.rows.reserve(std::size_t(rows.size()));
+    takeRows(rows, result);
     const int searchColumn = int(result.columns.indexOf(field.column));
     QString wanted = request.text;
     if (request.locate && rightAligned && !rows.rows.isEmpty() && searchColumn >= 0) {
@@ -232,18 +277,55 @@ SearchResultRows SearchQueries::run(const SearchSettings& s, const SearchRequest
         while (wanted.size() < length)
             wanted.prepend(QLatin1Char(' '));
     }
-    for (int i = 0; i < rows.size(); ++i) {
-        QStringList row;
-        const QSqlRecord& rec = rows.rows.at(i);
-        for (int c = 0; c < rec.count(); ++c) {
-            const QVariant v = rec.value(c);
-            row << (v.isNull() ? QString() : v.typeId() == QMetaType::QDate ? v.toDate().toString(QStringLiteral("dd-MM-yyyy")) : v.toString());
+    if (request.locate && !request.text.isEmpty() && searchColumn >= 0)
+        for (int i = 0; i < int(result.rows.size()); ++i)
+            if (result.rows[std::size_t(i)].value(searchColumn).startsWith(wanted, Qt::CaseInsensitive)) {
+                result.located = i;
+                break;
+            }
+    return result;
+}
+
+std::optional<std::pair<QString, QString>> SearchQueries::stripTexts(const SearchSettings& s, const QString& value,
+                                                                     QString* error)
+{
+    if (s.showFile.isEmpty() || s.showFindField.isEmpty())
+        return std::nullopt;
+    QStringList names = {s.showFindField};
+    for (const QString& f : s.showField)
+        if (!f.isEmpty())
+            names << f;
+    for (const QString& name : names)
+        if (!exists(s.showFile, SearchColumn::parse(name).column)) {
+            if (error)
+                *error = QString::fromUtf8(kUnknown).arg(s.title, s.showFile + QLatin1Char('.') + name);
+            return std::nullopt;
         }
-        if (request.locate && !request.text.isEmpty() && result.located < 0 && searchColumn >= 0 &&
-            row.value(searchColumn).startsWith(wanted, Qt::CaseInsensitive))
-            result.located = i;
-        result.rows.push_back(std::move(row));
-    }
+    auto ref = [](const QString& name) {
+        return name.isEmpty() ? QStringLiteral("null") : sqlIdentifier(SearchColumn::parse(name).column);
+    };
+    const DbRows rows = db_.select(QStringLiteral("select cast(%1 as text) as t0, cast(%2 as text) as t1 from %3 "
+                                                  "where cast(%4 as text) = ? limit 1")
+                                       .arg(ref(s.showField[0]), ref(s.showField[1]), sqlIdentifier(s.showFile),
+                                            ref(s.showFindField)),
+                                   {value});
+    if (!rows.found())
+        return std::nullopt;
+    return std::make_pair(rows.text(QStringLiteral("t0")), rows.text(QStringLiteral("t1")));
+}
+
+SearchResultRows SearchQueries::drillDown(const SearchDrillDown& drill, const QString& value)
+{
+    SearchResultRows result;
+    result.statement = drill.statement + QStringLiteral(" = ?");
+    const DbRows rows = db_.select(result.statement, {value});
+    if (!rows)
+        return result;
+    result.ok = true;
+    if (!rows.rows.isEmpty())
+        for (int c = 0; c < rows.rows.first().count(); ++c)
+            result.columns << rows.rows.first().fieldName(c);
+    takeRows(rows, result);
     return result;
 }
 

@@ -58,10 +58,27 @@ struct SearchSettings {
     QString searchOrderField, searchOrderOrder, searchOrderOrderDesc;
     QString searchAlpha, searchNumber, searchResult, searchInfo;
     QString showFile, showFindSource, showFindField;
+    // The information strip under the grid: a label and two texts of the
+    // row of `showFile` that belongs to the current row.
+    QString showDescription;
+    int showDescriptionWidth = 0;
+    std::array<QString, 2> showField;
+    std::array<int, 2> showFieldWidth{};
     std::vector<std::pair<QString, QString>> menu;   // title, filter (blank titles skipped)
     std::vector<SearchGridColumn> columns;           // blank fields skipped
 
     static SearchSettings fromRecord(const QSqlRecord& record);
+};
+
+// The F5 drill-down of a settings row: "caption, select ... where column";
+// the rows of the statement for the current row's value of that column.
+struct SearchDrillDown {
+    QString caption;
+    QString statement;   // the select up to and including the column
+    QString column;
+    // Nullopt when the text is blank or not of that form (a select ending in
+    // "where" and a column name, one statement).
+    static std::optional<SearchDrillDown> parse(const QString& searchInfo);
 };
 
 // One search as the screen asks it.
@@ -97,6 +114,13 @@ public:
     // Writes the user's settings: the user's row is made from the default
     // row the first time, then updated.
     bool save(const QString& user, const SearchSettings& settings);
+    // The strip's two texts for the current row's value of `showFindSource`;
+    // nullopt when no row of `showFile` matches (or *error names an unknown
+    // table or column).
+    std::optional<std::pair<QString, QString>> stripTexts(const SearchSettings& settings, const QString& value,
+                                                          QString* error);
+    // The drill-down's rows for `value` (bound, never pasted in).
+    SearchResultRows drillDown(const SearchDrillDown& drill, const QString& value);
     // Titles of the default rows (the screens a user can restore).
     QStringList defaultTitles();
     // Removes the user's own row of `title`.

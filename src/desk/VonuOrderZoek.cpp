@@ -40,6 +40,7 @@ const char* const Fout = "Fout";
 const char* const Bevestiging = "Bevestiging";
 const char* const Herstellen1 = "Wilt u het zoekscherm %1";
 const char* const Herstellen2 = "van %1 herstellen?";
+const char* const Bij = "%1 bij %2 %3";
 } // namespace Tekst
 
 const char* const kTops[] = {"10", "25", "50", "75", "100", "250", "500", "750", "1000", "2500", "5000",
@@ -47,6 +48,59 @@ const char* const kTops[] = {"10", "25", "50", "75", "100", "250", "500", "750",
                              "750000", "1000000"};
 constexpr int kMaxSearchText = 60;
 const QColor kSortColour(0xFF, 0xFF, 0x80);   // light yellow
+const QColor kTitleColour(0x00, 0x80, 0x80);  // teal
+
+// The grid's rows and columns from a result; titles teal and bold.
+void fillGrid(QTableWidget* grid, const QStringList& titles, const std::vector<QStringList>& rows)
+{
+    grid->clear();
+    grid->setColumnCount(int(titles.size()));
+    grid->setHorizontalHeaderLabels(titles);
+    QFont bold = grid->horizontalHeader()->font();
+    bold.setBold(true);
+    grid->horizontalHeader()->setFont(bold);
+    for (int i = 0; i < grid->columnCount(); ++i)
+        if (QTableWidgetItem* h = grid->horizontalHeaderItem(i))
+            h->setForeground(kTitleColour);
+    grid->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r)
+        for (int col = 0; col < grid->columnCount(); ++col) {
+            auto* item = new QTableWidgetItem(rows[std::size_t(r)].value(col));
+            if (col == 0)
+                item->setBackground(kSortColour);
+            grid->setItem(r, col, item);
+        }
+}
+
+QTableWidget* grid(QWidget* parent, const QString& name)
+{
+    auto* g = new QTableWidget(parent);
+    g->setObjectName(name);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setDefaultSectionSize(18);
+    QPalette pal = g->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::ToolTipBase));
+    g->setPalette(pal);
+    return g;
+}
+
+QLabel* stripBox(QWidget* parent, const QString& name, bool yellow)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setFrameShape(QFrame::Box);
+    l->setAutoFillBackground(true);
+    if (yellow) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE0));
+        l->setPalette(pal);
+    }
+    l->hide();
+    return l;
+}
 
 QComboBox* choice(QWidget* parent, const QString& name, const QStringList& items, const char* hint)
 {
@@ -72,19 +126,16 @@ TVonuOrderZoekscherm::TVonuOrderZoekscherm(SearchQueries& queries, IMessageDialo
     keuze_ = new QComboBox(this);
     keuze_->setObjectName(QStringLiteral("Keuze"));
     keuze_->hide();
-    data_ = new QTableWidget(this);
-    data_->setObjectName(QStringLiteral("Data"));
-    data_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    data_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    data_->setSelectionMode(QAbstractItemView::SingleSelection);
-    data_->verticalHeader()->hide();
-    data_->verticalHeader()->setDefaultSectionSize(18);
+    data_ = grid(this, QStringLiteral("Data"));
     data_->horizontalHeader()->setSectionsMovable(true);
-    data_->setAlternatingRowColors(false);
-    QPalette pal = data_->palette();
-    pal.setColor(QPalette::Base, pal.color(QPalette::ToolTipBase));
-    data_->setPalette(pal);
     data_->installEventFilter(this);
+    // The drill-down lies over the grid while it shows.
+    shData_ = grid(this, QStringLiteral("ShData"));
+    shData_->installEventFilter(this);
+    shData_->hide();
+    stripLabel_ = stripBox(this, QStringLiteral("L_ShowDescription"), true);
+    stripText_[0] = stripBox(this, QStringLiteral("ShowField0"), false);
+    stripText_[1] = stripBox(this, QStringLiteral("ShowField1"), false);
     query_ = new QPlainTextEdit(this);
     query_->setObjectName(QStringLiteral("Query"));
     query_->setReadOnly(true);
@@ -121,6 +172,11 @@ TVonuOrderZoekscherm::TVonuOrderZoekscherm(SearchQueries& queries, IMessageDialo
     connect(selekteren_, &QPushButton::clicked, this, &TVonuOrderZoekscherm::select);
     connect(annuleren_, &QPushButton::clicked, this, &TVonuOrderZoekscherm::cancel);
     connect(data_, &QTableWidget::cellDoubleClicked, this, [this] { select(); });
+    connect(data_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous) {
+        if (row != previous)
+            updateStrip();
+    });
+    connect(shData_, &QTableWidget::cellDoubleClicked, this, [this] { leaveDrillDown(); });
     connect(data_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int logical) {
         sortByColumn(logical);
     });
@@ -144,6 +200,9 @@ TVonuOrderZoekscherm::TVonuOrderZoekscherm(SearchQueries& queries, IMessageDialo
         addAction(a);
         return a;
     };
+    f5_ = action(QString(), QKeySequence(Qt::Key_F5), [this] { drillDown(); });
+    f5_->setVisible(false);
+    f5_->setEnabled(false);
     action(u8(Tekst::Ledigen), QKeySequence(Qt::Key_Delete), [this] { clearSearchText(); });
     action(u8(Tekst::Query), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
         query_->setPlainText(statement_);
@@ -220,12 +279,108 @@ bool TVonuOrderZoekscherm::setUp(const QString& title, const QString& initial, c
             h->setTextAlignment(settings_.columns[std::size_t(i)].number ? Qt::AlignRight | Qt::AlignVCenter
                                                                          : Qt::AlignLeft | Qt::AlignVCenter);
         }
-    QString caption = admNr_ + QLatin1Char(' ') + settings_.title;
-    if (!options.searchTitle.trimmed().isEmpty())
-        caption += QLatin1Char(' ') + options.searchTitle.trimmed();
-    setWindowTitle(caption);
+    if (const auto drill = SearchDrillDown::parse(settings_.searchInfo)) {
+        f5_->setText(drill->caption);
+        f5_->setVisible(true);
+        f5_->setEnabled(true);
+    }
+    const bool strip = !settings_.showFile.isEmpty();
+    stripLabel_->setText(settings_.showDescription);
+    stripLabel_->setVisible(strip);
+    for (QLabel* text : stripText_)
+        text->hide();
+    setCaption(QString());
     runSearch();
+    // The strip changes the layout.
+    resizeEvent(nullptr);
     return true;
+}
+
+void TVonuOrderZoekscherm::setCaption(const QString& drillCaption)
+{
+    QString caption = admNr_ + QLatin1Char(' ');
+    if (!drillCaption.isEmpty()) {
+        setWindowTitle(caption + drillCaption);
+        return;
+    }
+    caption += settings_.title;
+    if (!options_.searchTitle.trimmed().isEmpty())
+        caption += QLatin1Char(' ') + options_.searchTitle.trimmed();
+    setWindowTitle(caption);
+}
+
+void TVonuOrderZoekscherm::updateStrip()
+{
+    if (settings_.showFile.isEmpty())
+        return;
+    const int row = data_->currentRow();
+    const int column = int(settings_.searchResult.split(QLatin1Char(','), Qt::SkipEmptyParts).size());
+    std::optional<std::pair<QString, QString>> texts;
+    if (row >= 0 && row < int(rows_.rows.size())) {
+        QString error;
+        texts = queries_.stripTexts(settings_, rows_.rows[std::size_t(row)].value(column), &error);
+        if (!error.isEmpty()) {
+            // A settings row naming what the database lacks: said once, then
+            // the strip stays empty.
+            settings_.showFile.clear();
+            showMessage(messages_, u8(Tekst::Fout), {error});
+        }
+    }
+    stripText_[0]->setText(texts ? texts->first : QString());
+    stripText_[1]->setText(texts ? texts->second : QString());
+    stripText_[0]->setVisible(texts && !settings_.showField[0].isEmpty());
+    stripText_[1]->setVisible(texts && !settings_.showField[1].isEmpty());
+}
+
+bool TVonuOrderZoekscherm::drillDown()
+{
+    const auto drill = SearchDrillDown::parse(settings_.searchInfo);
+    const int row = data_->currentRow();
+    if (drillDown_ || !drill || row < 0 || row >= int(rows_.rows.size()))
+        return false;
+    // The value of the drill-down's column in the current row (the grid's
+    // query fetches it when the settings show or return it).
+    qsizetype found = -1;
+    for (qsizetype c = 0; c < rows_.columns.size() && found < 0; ++c)
+        if (rows_.columns.at(c).compare(drill->column, Qt::CaseInsensitive) == 0)
+            found = c;
+    if (found < 0)
+        return false;
+    const QString value = rows_.rows[std::size_t(row)].value(int(found));
+    const SearchResultRows rows = queries_.drillDown(*drill, value);
+    if (!rows.ok)
+        return false;
+    drillDown_ = drill;
+    query_->hide();
+    statement_ = rows.statement;
+    setCaption(u8(Tekst::Bij).arg(drill->caption, drill->column, value.trimmed()));
+    fillGrid(shData_, rows.columns, rows.rows);
+    keuze_->setEnabled(false);
+    for (QComboBox* c : {zoekWijze_, zoekFilter_, zoekVolgorde_, zoekInitialisatie_, zoekTop_})
+        c->hide();
+    shData_->setGeometry(data_->geometry());
+    shData_->show();
+    shData_->raise();
+    if (shData_->rowCount() > 0)
+        shData_->selectRow(0);
+    shData_->setFocus();
+    return true;
+}
+
+void TVonuOrderZoekscherm::leaveDrillDown()
+{
+    if (!drillDown_)
+        return;
+    drillDown_.reset();
+    query_->hide();
+    shData_->hide();
+    shData_->clear();
+    shData_->setRowCount(0);
+    keuze_->setEnabled(true);
+    for (QComboBox* c : {zoekWijze_, zoekFilter_, zoekVolgorde_, zoekInitialisatie_, zoekTop_})
+        c->show();
+    setCaption(QString());
+    data_->setFocus();
 }
 
 void TVonuOrderZoekscherm::runSearch()
@@ -241,7 +396,8 @@ void TVonuOrderZoekscherm::runSearch()
     r.join = options_.join;
     if (keuze_->isVisibleTo(this) && keuze_->currentIndex() >= 0)
         r.menuFilter = settings_.menu.at(std::size_t(keuze_->currentIndex())).second;
-    const SearchResultRows rows = queries_.run(settings_, r);
+    rows_ = queries_.run(settings_, r);
+    const SearchResultRows& rows = rows_;
     statement_ = rows.statement;
     panel1_->setText(searchText_);
     data_->setRowCount(0);
@@ -266,6 +422,7 @@ void TVonuOrderZoekscherm::runSearch()
     if (current >= 0)
         data_->selectRow(current);
     markSortColumn();
+    updateStrip();
     panel0_->setText(QStringLiteral("%1 %2").arg(rows.rows.size()).arg(settings_.title));
 }
 
@@ -343,6 +500,10 @@ void TVonuOrderZoekscherm::moveSortColumn(int step)
 
 void TVonuOrderZoekscherm::select()
 {
+    if (drillDown_) {
+        leaveDrillDown();
+        return;
+    }
     const int row = data_->currentRow() >= 0 ? data_->currentRow() : (data_->rowCount() > 0 ? 0 : -1);
     if (row >= 0 && data_->item(row, 0)) {
         chosen_ = data_->item(row, 0)->data(Qt::UserRole).toString();
@@ -353,6 +514,10 @@ void TVonuOrderZoekscherm::select()
 
 void TVonuOrderZoekscherm::cancel()
 {
+    if (drillDown_) {
+        leaveDrillDown();
+        return;
+    }
     chosen_.reset();
     reject();
 }
@@ -400,6 +565,13 @@ void TVonuOrderZoekscherm::restoreScreen(const QString& title)
 
 bool TVonuOrderZoekscherm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == shData_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            leaveDrillDown();
+            return true;
+        }
+    }
     if (watched == data_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
@@ -431,15 +603,26 @@ bool TVonuOrderZoekscherm::eventFilter(QObject* watched, QEvent* event)
 
 void TVonuOrderZoekscherm::resizeEvent(QResizeEvent* event)
 {
-    QDialog::resizeEvent(event);
+    if (event)
+        QDialog::resizeEvent(event);
     const int w = width(), h = height();
     const int gridWidth = std::max(100, w - 90);
     const int top = keuze_->isVisibleTo(this) ? 29 : 4;
     keuze_->setGeometry(4, 4, gridWidth, 22);
-    const int b = keuze_->isVisibleTo(this) ? 24 : 0;
+    const bool strip = !settings_.showFile.isEmpty();
+    const int b = (keuze_->isVisibleTo(this) ? 24 : 0) + (strip ? 24 : 0);
     const int gridHeight = std::max(40, h - b - ((h - b - 81) % 18 + 18) % 18 - 60);
     data_->setGeometry(4, top, gridWidth, gridHeight);
+    shData_->setGeometry(4, top, gridWidth, gridHeight);
     query_->setGeometry(4, top, gridWidth, gridHeight);
+    if (strip) {
+        const int labelWidth = std::max(20, settings_.showDescriptionWidth);
+        const int width0 = std::max(20, settings_.showFieldWidth[0]);
+        const int width1 = std::max(20, settings_.showFieldWidth[1]);
+        stripLabel_->setGeometry(4, h - 74, labelWidth + 5, 20);
+        stripText_[0]->setGeometry(labelWidth + 10, h - 74, width0 + 5, 20);
+        stripText_[1]->setGeometry(labelWidth + width0 + 14, h - 74, width1 + 5, 20);
+    }
     const int x = gridWidth + 10;
     selekteren_->setGeometry(x, top, 75, 25);
     annuleren_->setGeometry(x, top + 30, 75, 25);

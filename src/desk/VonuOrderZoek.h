@@ -8,8 +8,10 @@
 
 #include <QDialog>
 
+#include <array>
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -57,8 +59,17 @@ public:
     void cancel();
     void sortByColumn(int column);
     void moveSortColumn(int step);
+    // F5: the rows of the settings' drill-down for the current row, shown
+    // over the grid until select or cancel; false when there is none.
+    bool drillDown();
+    bool inDrillDown() const { return drillDown_.has_value(); }
 
     QTableWidget* data() const { return data_; }
+    QTableWidget* drillGrid() const { return shData_; }
+    // The information strip: its label and two texts (hidden when the
+    // current row has no row of its own there).
+    QLabel* stripLabel() const { return stripLabel_; }
+    QLabel* stripText(int i) const { return stripText_[std::size_t(i)]; }
     QComboBox* keuze() const { return keuze_; }
     QComboBox* zoekWijze() const { return zoekWijze_; }
     QComboBox* zoekFilter() const { return zoekFilter_; }
@@ -77,6 +88,9 @@ protected:
 
 private:
     void runSearch();
+    void updateStrip();
+    void leaveDrillDown();
+    void setCaption(const QString& caption);
     void markSortColumn();
     void saveSettings();
     void restoreScreen(const QString& title);
@@ -91,6 +105,8 @@ private:
     QString searchText_;
     QString statement_;
     std::vector<QString> columnFields_;   // the grid columns' fields, in grid order
+    SearchResultRows rows_;               // what the grid shows, whole rows
+    std::optional<SearchDrillDown> drillDown_;   // set while the drill-down shows
     std::optional<QString> chosen_;
     bool saved_ = false;
 
@@ -106,6 +122,10 @@ private:
     QLabel* panel0_ = nullptr;
     QLabel* panel1_ = nullptr;
     QPlainTextEdit* query_ = nullptr;
+    QTableWidget* shData_ = nullptr;
+    QAction* f5_ = nullptr;
+    QLabel* stripLabel_ = nullptr;
+    std::array<QLabel*, 2> stripText_{};
 };
 
 } // namespace vonu

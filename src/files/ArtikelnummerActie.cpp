@@ -8,10 +8,7 @@
 #include "files/VonuOrderArtikelnummerLegenda.h"
 #include "order/VonuOrder.h"
 
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QStatusBar>
 
 namespace vonu {
@@ -38,25 +35,23 @@ ArtikelnummerActie::ArtikelnummerActie(TVonuOrderscherm& screen, QObject* parent
     : QObject(parent), screen_(screen)
 {
     runScreen = [](TVonuOrderArtikelnummerscherm& s) { s.exec(); };
-    connect(screen_.artikelnummers(), &QPushButton::clicked, this, [this] { artikelnummers(); });
+    screen_.onButton(TVonuOrderscherm::Knop::Artikelnummers, this, [this] { artikelnummers(); });
 }
 
 QString ArtikelnummerActie::fileName() const
 {
-    const AppState* state = screen_.state();
+    const AppState* state = &screen_.appState();
     const QString profileName = CustomerProfile::debtorNumberFromFileName(state->profile.fileName());
     return state->folder.file(QStringLiteral("\\Artikelnummers_") + profileName + QStringLiteral(".Xml"));
 }
 
 void ArtikelnummerActie::artikelnummers()
 {
-    AppState* state = screen_.state();
+    AppState* state = &screen_.appState();
     IMessageDialog& messages = screen_.platform().messages;
-    if (!state)
-        return;
 
     const QStringList list = customerArticleList ? customerArticleList()
-                                                 : customerArticleCodes(state->profile, screen_.ordervoor()->currentIndex());
+                                                 : customerArticleCodes(state->profile, screen_.shipToIndex());
     ArtikelnummerGrid grid = buildArtikelnummerGrid(state->profile, state->catalog, list);
     const QString path = fileName();
     if (QFileInfo::exists(path)) {
@@ -103,7 +98,7 @@ void ArtikelnummerActie::artikelnummers()
     }
     mail.attachments << attachment;
     mail.subject = u8(Tekst::Onderwerp) + profileName;
-    mail.bodyLines = {u8(Tekst::Body) + screen_.debiteurNaam()->text()};
+    mail.bodyLines = {u8(Tekst::Body) + screen_.debtorName()};
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
     const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));

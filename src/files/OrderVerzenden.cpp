@@ -6,16 +6,10 @@
 #include "files/MailProgress.h"
 #include "files/OrderFileActions.h"
 #include "order/VonuOrder.h"
-#include "reports/OrderOverzichtActie.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace vonu {
 
@@ -47,19 +41,19 @@ const char* const GeenMailverbinding = "Geen mailverbinding.";
 
 } // namespace
 
-OrderVerzenden::OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, OrderOverzichtActie& print,
-                               QObject* parent)
-    : QObject(parent), screen_(screen), files_(files), print_(print)
+OrderVerzenden::OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files,
+                               std::function<bool()> printOverview, QObject* parent)
+    : QObject(parent), screen_(screen), files_(files), printOverview_(std::move(printOverview))
 {
-    connect(screen_.verzenden(), &QPushButton::clicked, this, [this] {
-        if (!screen_.state() || !screen_.state()->internalMode)
+    screen_.onButton(TVonuOrderscherm::Knop::Verzenden, this, [this] {
+        if (!screen_.appState().internalMode)
             verzenden();
     });
 }
 
 QString OrderVerzenden::sentCopyPath(const QString& stamp) const
 {
-    const AppState* state = screen_.state();
+    const AppState* state = &screen_.appState();
     return state->folder.file(QStringLiteral("\\Verzonden")) + QLatin1Char('/') +
            sentCopyFileName(state->profile.debtorNumber(), stamp);
 }
@@ -67,23 +61,21 @@ QString OrderVerzenden::sentCopyPath(const QString& stamp) const
 bool OrderVerzenden::verzenden()
 {
     auto done = [this](bool sent) {
-        screen_.ordervoor()->setFocus();
+        screen_.focusOrderFor();
         return sent;
     };
-    AppState* state = screen_.state();
+    AppState* state = &screen_.appState();
     IMessageDialog& messages = screen_.platform().messages;
-    if (!state)
-        return done(false);
 
     if (!state->settings.sendsByEmail()) {
-        print_.afdrukken();
+        printOverview_();
         files_.bewaren();
         return done(false);
     }
     if (!screen_.order().lineInUse(1))
         return done(false);
     // An order for no address would reach the manufacturer without one.
-    if (screen_.ordervoor()->currentIndex() < 0) {
+    if (screen_.shipToIndex() < 0) {
         showMessage(messages, u8(Tekst::Fout), {u8(Tekst::GeenVerzendadres), u8(Tekst::KiesVerzendadres)});
         return done(false);
     }
@@ -109,7 +101,7 @@ bool OrderVerzenden::verzenden()
         return done(false);
     }
 
-    const QString shown = screen_.verzonden()->text();
+    const QString shown = screen_.sentStampShown();
     if (!shown.isEmpty() && !shown.endsWith(QLatin1Char('*')) &&
         !askYesNo(messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
         return done(false);
@@ -144,13 +136,14 @@ bool OrderVerzenden::verzenden()
     if (!loadAttachment(copy, QStringLiteral("application/xml"), attachment, &reason))
         return fail({u8(offerte ? Tekst::OfferteNietVerzonden : Tekst::NietVerzonden), reason});
     mail.attachments << attachment;
+    const OrderHeaderValues header = screen_.headerValues();
     mail.subject = QString::fromLatin1(offerte ? "VonuOfferte " : "VonuOrder ") + state->profile.debtorNumber() +
-                   QLatin1Char(' ') + screen_.ordernummer()->text() + QLatin1Char(' ') + screen_.referentie()->text();
+                   QLatin1Char(' ') + header.ordernummer + QLatin1Char(' ') + header.referentie;
     mail.bodyLines = {
-        QStringLiteral("Order voor  : ") + screen_.ordervoor()->currentText(),
-        QStringLiteral("Orderdatum  : ") + screen_.orderdatum()->date().toString(QStringLiteral("dd-MM-yyyy")),
-        QStringLiteral("Ordernummer : ") + screen_.ordernummer()->text(),
-        QStringLiteral("Referentie  : ") + screen_.referentie()->text(),
+        QStringLiteral("Order voor  : ") + header.ordervoor,
+        QStringLiteral("Orderdatum  : ") + header.orderdatum.toString(QStringLiteral("dd-MM-yyyy")),
+        QStringLiteral("Ordernummer : ") + header.ordernummer,
+        QStringLiteral("Referentie  : ") + header.referentie,
     };
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;

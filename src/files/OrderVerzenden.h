@@ -13,13 +13,14 @@
 namespace vonu {
 
 class OrderFileActions;
-class OrderOverzichtActie;
 class TVonuOrderscherm;
 
 class OrderVerzenden : public QObject {
     Q_OBJECT
 public:
-    OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, OrderOverzichtActie& print,
+    // printOverview prints the order overview (the reports above this folder
+    // provide it); a customer without e-mail sends on paper.
+    OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, std::function<bool()> printOverview,
                    QObject* parent = nullptr);
 
     // Order validation; false stops the send. Unset: no validation.
@@ -34,7 +35,7 @@ public:
 private:
     TVonuOrderscherm& screen_;
     OrderFileActions& files_;
-    OrderOverzichtActie& print_;
+    std::function<bool()> printOverview_;
 };
 
 } // namespace vonu

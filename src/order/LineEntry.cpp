@@ -204,8 +204,7 @@ void LineEntry::colourChanged(int r)
     const QString text = screen_.regelRij(r).kleur->currentText();
     screen_.order().setField(line, Veld::Kleur, text);
     if (screen_.appState().internalMode && !text.trimmed().isEmpty())
-        if (IOrderEntryDesk* desk = screen_.orderEntryDesk())
-            desk->colourChosen(line);
+        screen_.orderEntryDesk().colourChosen(line);
 }
 
 void LineEntry::executionChanged(int r)
@@ -244,9 +243,8 @@ void LineEntry::leaveArticle(int r)
         articleChanged(r);
     // At the order desk the first article decides the order type, and with
     // it the lists.
-    if (screen_.appState().internalMode && r == 1 && line == 1)
-        if (IOrderEntryDesk* desk = screen_.orderEntryDesk(); desk && desk->listsFollowFirstArticle())
-            screen_.orderFor().fillArticleLists();
+    if (screen_.appState().internalMode && r == 1 && line == 1 && screen_.orderEntryDesk().listsFollowFirstArticle())
+        screen_.orderFor().fillArticleLists();
     screen_.setStatusText(0, QString());
 }
 
@@ -511,8 +509,7 @@ bool LineEntry::handleKey(const Plaats& p, QWidget* field, QKeyEvent* key)
         if (c.isNull() && !backspace)
             return false;
         if (screen_.appState().internalMode && c == u'*') {
-            if (IOrderEntryDesk* desk = screen_.orderEntryDesk())
-                desk->eanEntry(r);
+            screen_.orderEntryDesk().eanEntry(r);
             return true;
         }
         if (screen_.order().lineInUse(lineOf(r))) {

@@ -1,10 +1,11 @@
 #pragma once
 // What order entry asks of the order desk: the database answers and the
-// extra order data that only exist there. The main screen works without
-// one (customer mode, or a desk session not yet open); the order-desk
-// subsystem provides it.
+// extra order data that only exist there. The order-desk subsystem
+// provides it once its session is open; until then (and in customer mode)
+// the main screen asks `noOrderDesk()`, so order entry never checks for one.
 
 #include "order/ArticleLists.h"
+#include "order/VonuOrderZoekArtikelRijen.h"
 
 #include <QString>
 
@@ -39,6 +40,15 @@ public:
     virtual void colourChosen(int line) = 0;
     // "*" typed in the article field of row `row`: the EAN entry.
     virtual void eanEntry(int row) = 0;
+    // `ZoekArtikel` / `ZoekBewerking` for `line`: the code the user chose in
+    // the desk's search screen among the article's sub-articles or
+    // operations; nullopt when none was chosen.
+    virtual std::optional<QString> searchPanelArticle(ZoekSoort soort, int line) = 0;
 };
+
+// The answers without a database: no order type, no sill marks, no delivery
+// texts, lists that do not follow the first article, a colour or "*" that
+// change nothing, and no panel search.
+IOrderEntryDesk& noOrderDesk();
 
 } // namespace vonu

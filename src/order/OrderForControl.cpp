@@ -65,12 +65,10 @@ void OrderForControl::showAddress()
     screen_.ordervoorAdres()->setText(v.VerzendadresAdres());
     screen_.ordervoorWoonplaats()->setText(v.VerzendadresPostcode() + twee + v.VerzendadresWoonplaats());
     if (state->internalMode) {
-        if (IOrderEntryDesk* desk = screen_.orderEntryDesk()) {
-            const DeliveryAddressTexts t = desk->deliveryAddress(index);
-            screen_.afleverNaam()->setText(t.naam);
-            screen_.afleverAdres()->setText(t.adres);
-            screen_.afleverWoonplaats()->setText(t.woonplaats);
-        }
+        const DeliveryAddressTexts t = screen_.orderEntryDesk().deliveryAddress(index);
+        screen_.afleverNaam()->setText(t.naam);
+        screen_.afleverAdres()->setText(t.adres);
+        screen_.afleverWoonplaats()->setText(t.woonplaats);
     } else {
         screen_.afleverNaam()->setText(v.VerzendadresAfleverNaam());
         screen_.afleverAdres()->setText(v.VerzendadresAfleverAdres());
@@ -83,14 +81,14 @@ void OrderForControl::fillArticleLists()
 {
     const AppState* state = &screen_.appState();
     ++fills_;
-    IOrderEntryDesk* desk = state->internalMode ? screen_.orderEntryDesk() : nullptr;
     orderType_ = OrderType::Undetermined;
     SillArticleQuery sill;
-    if (desk) {
-        orderType_ = desk->orderType(screen_.order().field(1, Veld::Artikel).trimmed());
+    if (state->internalMode) {
+        IOrderEntryDesk& desk = screen_.orderEntryDesk();
+        orderType_ = desk.orderType(screen_.order().field(1, Veld::Artikel).trimmed());
         if (orderType_ != OrderType::Undetermined) {
             screen_.setWindowTitle(orderTypeCaption(screen_.windowTitle(), orderType_));
-            sill = [desk](const QString& code) { return desk->isSillArticle(code); };
+            sill = [&desk](const QString& code) { return desk.isSillArticle(code); };
         }
     }
     lists_.fill(state->profile, screen_.ordervoor()->currentIndex(), state->catalog, state->internalMode,

@@ -454,10 +454,13 @@ void PanelEntry::zoek(ZoekSoort soort)
 {
     AppState* state = &screen_.appState();
     const int line = currentLine();
+    // Both searches list what the line's article offers: without a catalog
+    // article there is nothing to search.
+    if (state->catalog.lookup(screen_.order().field(line, Veld::Artikel)).isNull())
+        return;
     std::optional<QString> code;
     if (state->internalMode) {
-        if (zoeken_)
-            code = zoeken_(soort, line);
+        code = screen_.orderEntryDesk().searchPanelArticle(soort, line);
     } else {
         const CustomerArticleList& klant = screen_.orderFor().customerArticles();
         code = TVonuOrderZoekArtikelscherm::zoek(

@@ -42,11 +42,6 @@ public:
     // row. Called in order-desk mode only, after PreviousArticle is set.
     using Onderdorpel = std::function<void(QChar soort, int line, int row)>;
     void setOnderdorpel(Onderdorpel f) { onderdorpel_ = std::move(f); }
-    // The order desk's search for a sub-article or operation (the generic
-    // search screen): the chosen code, nothing when none was chosen. Without
-    // it the search buttons use the customer-mode article search.
-    using Zoeken = std::function<std::optional<QString>(ZoekSoort soort, int line)>;
-    void setZoeken(Zoeken f) { zoeken_ = std::move(f); }
     // The standard-text library for the description screen.
     void setStandaardOmschrijving(TVonuOrderOmschrijvingscherm::StandaardOmschrijving f)
     {
@@ -137,7 +132,6 @@ private:
     QPointer<QLineEdit> terugNaar_; // a refused size takes the focus back
     SponningDialoog rebateDialog_ = SponningDialoog::Toegestaan;
     Onderdorpel onderdorpel_;
-    Zoeken zoeken_;
     TVonuOrderOmschrijvingscherm::StandaardOmschrijving standaardOmschrijving_;
     std::function<bool()> klantNotities_;
 };

@@ -814,6 +814,92 @@ Transactie TVonuOrderscherm::transactieType() const
                                                                  : Transactie::Order;
 }
 
+void TVonuOrderscherm::onButton(Knop knop, QObject* context, std::function<void()> handler)
+{
+    QPushButton* button = nullptr;
+    switch (knop) {
+    case Knop::Verzenden: button = verzenden_; break;
+    case Knop::Nieuw: button = nieuw_; break;
+    case Knop::Openen: button = openen_; break;
+    case Knop::Bewaren: button = bewaren_; break;
+    case Knop::Verwijderen: button = verwijderen_; break;
+    case Knop::Afdrukken: button = afdrukken_; break;
+    case Knop::Extra: button = extra_; break;
+    case Knop::VonuOrder: button = vonuOrder_; break;
+    case Knop::Artikelnummers: button = artikelnummers_; break;
+    case Knop::Instellingen: button = instellingen_; break;
+    }
+    connect(button, &QPushButton::clicked, context, [handler = std::move(handler)] { handler(); });
+}
+
+int TVonuOrderscherm::shipToIndex() const
+{
+    return ordervoor_->currentIndex();
+}
+
+void TVonuOrderscherm::focusOrderFor()
+{
+    ordervoor_->setFocus();
+}
+
+QString TVonuOrderscherm::sentStampShown() const
+{
+    return verzonden_->text();
+}
+
+QString TVonuOrderscherm::debtorName() const
+{
+    return debiteurNaam_->text();
+}
+
+void TVonuOrderscherm::showCustomer(const QString& debtorNumber, const QString& name, const QString& address,
+                                    const QString& place)
+{
+    lDebiteur_->setText(lDebiteur_->text() + debtorNumber);
+    debiteurNaam_->setText(name);
+    debiteurAdres_->setText(address);
+    debiteurWoonplaats_->setText(place);
+}
+
+void TVonuOrderscherm::showShipToEntries(const QStringList& entries)
+{
+    ordervoor_->clear();
+    ordervoor_->addItems(entries);
+    ordervoor_->setCurrentIndex(ordervoor_->count() > 0 ? 0 : -1);
+}
+
+void TVonuOrderscherm::showColourEntries(const QStringList& entries)
+{
+    for (const RegelRij& rij : regels_) {
+        rij.kleur->clear();
+        rij.kleur->addItems(entries);
+        rij.kleur->setCurrentIndex(rij.kleur->count() > 0 ? 0 : -1);
+    }
+}
+
+void TVonuOrderscherm::setOrderDate(const QDate& date)
+{
+    orderdatum_->setDate(date);
+}
+
+void TVonuOrderscherm::setSendCaption(const QString& caption)
+{
+    verzenden_->setText(caption);
+}
+
+void TVonuOrderscherm::setIncomingWaiting(bool waiting)
+{
+    vonuOrder_->setEnabled(waiting);
+}
+
+void TVonuOrderscherm::focusStart()
+{
+    if (state_.internalMode)
+        debiteur_->setFocus();
+    else
+        ordervoor_->setFocus();
+}
+
 OrderHeaderValues TVonuOrderscherm::headerValues() const
 {
     OrderHeaderValues h;

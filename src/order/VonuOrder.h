@@ -6,6 +6,7 @@
 
 #include "base/Platform.h"
 #include "order/LineRules.h"
+#include "order/OrderEntryDesk.h"
 #include "order/OrderModel.h"
 
 #include <QWidget>
@@ -30,7 +31,7 @@ class QStatusBar;
 namespace vonu {
 
 struct AppState;
-class IOrderEntryDesk;
+
 class LineEntry;
 class LineWindow;
 class OrderForControl;
@@ -115,10 +116,9 @@ public:
     LineWindow& lineWindow() const { return *lineWindow_; }
     // The panels of the current line and the dialogs around them.
     PanelEntry& panelEntry() const { return *panelEntry_; }
-    // The order desk's answers (database, extra order data); none in
-    // customer mode.
-    void setOrderEntryDesk(IOrderEntryDesk* desk) { desk_ = desk; }
-    IOrderEntryDesk* orderEntryDesk() const { return desk_; }
+    // The order desk's answers (database, extra order data); `noOrderDesk()` until the desk plugs in.
+    void setOrderEntryDesk(IOrderEntryDesk& desk) { desk_ = &desk; }
+    IOrderEntryDesk& orderEntryDesk() const { return *desk_; }
 
     // The notes screen whose texts belong to the order (cleared with it and
     // counted in the change signature).
@@ -235,6 +235,34 @@ public:
     // Shows a sent stamp in `Verzonden`; an empty stamp hides it.
     void showSentStamp(const QString& stamp);
 
+    // ----- operations for the actions around the screen, which need no
+    // widget of it
+    enum class Knop { Verzenden, Nieuw, Openen, Bewaren, Verwijderen, Afdrukken, Extra, VonuOrder,
+                      Artikelnummers, Instellingen };
+    // Runs `handler` (within `context`'s life) when the user presses the button.
+    void onButton(Knop knop, QObject* context, std::function<void()> handler);
+    // The chosen shipping address, 0-based; -1 when none is chosen.
+    int shipToIndex() const;
+    // Gives `Ordervoor` the focus: where an action leaves the user.
+    void focusOrderFor();
+    // The sent stamp as shown; empty when the order was not sent.
+    QString sentStampShown() const;
+    // The debtor's name as the header shows it.
+    QString debtorName() const;
+    // The customer's own header (customer mode): the debtor number after the
+    // label, name, address and place.
+    void showCustomer(const QString& debtorNumber, const QString& name, const QString& address, const QString& place);
+    // The shipping address entries, the first one chosen (none when empty).
+    void showShipToEntries(const QStringList& entries);
+    // The colour entries of every row, the first one chosen.
+    void showColourEntries(const QStringList& entries);
+    void setOrderDate(const QDate& date);
+    void setSendCaption(const QString& caption);
+    // The incoming-order button: enabled while files wait.
+    void setIncomingWaiting(bool waiting);
+    // Where the user starts: the debtor at the desk, else `Ordervoor`.
+    void focusStart();
+
     Transactie transactieType() const;
     OrderHeaderValues headerValues() const;
     std::uint64_t currentSignature() const;
@@ -291,7 +319,7 @@ private:
     Platform& platform_;
     AppState& state_;
     SponningKoppeling sponning_;
-    IOrderEntryDesk* desk_ = nullptr;
+    IOrderEntryDesk* desk_ = &noOrderDesk();
     OrderModel order_;
     TVonuOrderNotitiescherm* notitiescherm_ = nullptr;
 

@@ -6,11 +6,7 @@
 #include "order/VonuOrderNotitie.h"
 #include "reports/PrintTarget.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace vonu {
 
@@ -28,16 +24,15 @@ const char* const NietAfgedrukt = "Het overzicht is niet afgedrukt:";
 OrderOverzichtActie::OrderOverzichtActie(TVonuOrderscherm& screen, report::IPrintTarget& target, QObject* parent)
     : QObject(parent), screen_(screen), target_(target)
 {
-    connect(screen_.afdrukken(), &QPushButton::clicked, this, [this] {
-        if (!screen_.state() || !screen_.state()->internalMode)
+    screen_.onButton(TVonuOrderscherm::Knop::Afdrukken, this, [this] {
+        if (!screen_.appState().internalMode)
             afdrukken();
     });
 }
 
 QString OrderOverzichtActie::printFile() const
 {
-    return screen_.state() ? screen_.state()->folder.file(QStringLiteral("\\VonuOrder.Prt"))
-                           : QDir::currentPath() + QStringLiteral("/VonuOrder.Prt");
+    return screen_.appState().folder.file(QStringLiteral("\\VonuOrder.Prt"));
 }
 
 OverviewHeader OrderOverzichtActie::header() const
@@ -47,13 +42,13 @@ OverviewHeader OrderOverzichtActie::header() const
     h.sleutel = screen_.statusText(2).mid(8, 10);
     h.assortiment = screen_.statusText(3).mid(12, 10);
     h.datum = screen_.platform().clock.today().toString(QStringLiteral("dd-MM-yyyy"));
-    if (const AppState* state = screen_.state()) {
-        const TXMLSleutel s = state->profile.sleutel();
+    {
+        const TXMLSleutel s = screen_.appState().profile.sleutel();
         h.debiteur = s.Debiteur();
         h.debiteurNaam = s.DebiteurNaam();
         h.debiteurAdres = s.DebiteurAdres();
         h.debiteurPlaats = s.DebiteurPostcode() + QStringLiteral("  ") + s.DebiteurWoonplaats();
-        const int index = screen_.ordervoor()->currentIndex();
+        const int index = screen_.shipToIndex();
         const TXMLVerzendadres v = index >= 0 ? s.Verzendadressen().Item(index) : TXMLVerzendadres();
         h.verzend = v.Verzend();
         h.verzendNaam = v.VerzendadresNaam();
@@ -64,14 +59,13 @@ OverviewHeader OrderOverzichtActie::header() const
         h.afleverPlaats = v.VerzendadresAfleverPostcode() + QStringLiteral("  ") + v.VerzendadresAfleverWoonplaats();
     }
     h.transactie = screen_.transactieType() == Transactie::Offerte ? QStringLiteral("Offerte") : QStringLiteral("Order");
-    h.orderdatum = screen_.orderdatum()->date().toString(QStringLiteral("dd-MM-yyyy"));
-    h.ordernummer = screen_.ordernummer()->text();
-    h.referentie = screen_.referentie()->text();
-    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
-        h.notities = notes->notitiesText();
+    const OrderHeaderValues order = screen_.headerValues();
+    h.orderdatum = order.orderdatum.toString(QStringLiteral("dd-MM-yyyy"));
+    h.ordernummer = order.ordernummer;
+    h.referentie = order.referentie;
+    h.notities = order.notities;
     // The logo beside the product pictures; without one the name is printed.
-    if (screen_.state())
-        h.logo = QImage(screen_.state()->folder.file(QStringLiteral("\\Afbeeldingen\\Logo.png")));
+    h.logo = QImage(screen_.appState().folder.file(QStringLiteral("\\Afbeeldingen\\Logo.png")));
     return h;
 }
 
@@ -79,10 +73,10 @@ bool OrderOverzichtActie::afdrukken()
 {
     auto done = [this](bool printed) {
         screen_.setStatusText(0, QString());
-        screen_.ordervoor()->setFocus();
+        screen_.focusOrderFor();
         return printed;
     };
-    if (screen_.regelRij(1).artikel->currentText().trimmed().isEmpty() || (validate && !validate()))
+    if (!screen_.order().lineInUse(1) || (validate && !validate()))
         return done(false);
     if (!target_.choosePrinter())
         return done(false);
@@ -95,9 +89,7 @@ bool OrderOverzichtActie::afdrukken()
     };
     QStringList lines;
     QString reason;
-    const Catalog* catalog = screen_.state() ? &screen_.state()->catalog : nullptr;
-    const Catalog none;
-    if (!overviewLines(screen_.order(), catalog ? *catalog : none, &lines, &reason))
+    if (!overviewLines(screen_.order(), screen_.appState().catalog, &lines, &reason))
         return fail(reason);
     if (!writePrintFile(printFile(), lines, &reason))
         return fail(reason);

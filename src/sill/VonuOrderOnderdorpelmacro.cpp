@@ -642,11 +642,11 @@ namespace {
 // from; a relative folder is taken from the working folder.
 QString macroFolder(const TVonuOrderscherm& screen)
 {
-    QString setting = screen.onderdorpelPre()->text().trimmed();
+    QString setting = screen.appState().desk.onderdorpelPre.trimmed();
     if (setting.isEmpty())
         return {};
     setting.replace(u'\\', u'/');
-    const QString base = screen.state() ? screen.state()->folder.path() : QDir::currentPath();
+    const QString base = screen.appState().folder.path();
     return QDir::cleanPath(QDir(base).absoluteFilePath(setting));
 }
 

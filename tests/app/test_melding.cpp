@@ -188,3 +188,31 @@ TEST(Melding, TheLongestStartupLinesShowWhole)
         EXPECT_EQ(line->x(), 48);
     }
 }
+
+TEST(Melding, ALineTooLongForTheDialogWidensItInsteadOfBeingCut)
+{
+    const QString path = QStringLiteral("/home/balie/werkplekken/orderbalie-werkplek-1/Morvek Onderdorpels/Logo.png");
+    const struct {
+        const char* what;
+        QStringList buttons;
+    } cases[] = {{"one button", {"OK"}}, {"two buttons", {"&Ja", "&Nee"}}};
+    for (const auto& c : cases) {
+        TMelding d;
+        d.fill({QStringLiteral("Waarschuwing"), {QStringLiteral("Het logo ") + path + QStringLiteral(" is niet gevonden;"),
+                                                 QStringLiteral("de productieorder wordt zonder logo afgedrukt.")},
+                c.buttons});
+        d.prepare();
+        const QLabel* line = d.tekst(0);
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width()) << c.what;
+        EXPECT_GT(d.width(), TMelding::InitialClientWidth) << c.what;
+        // The buttons stay centred under the wider text.
+        const QPushButton* first = d.knop(1);
+        const QPushButton* last = d.knop(int(c.buttons.size()));
+        EXPECT_NEAR(first->x() + (last->x() + last->width() - first->x()) / 2.0, d.width() / 2.0, 4.0) << c.what;
+    }
+    // Short lines keep the fixed width.
+    TMelding d;
+    d.fill({QStringLiteral("Informatie"), {QStringLiteral("Kort.")}, {QStringLiteral("OK")}});
+    d.prepare();
+    EXPECT_EQ(d.width(), TMelding::InitialClientWidth);
+}

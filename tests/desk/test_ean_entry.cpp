@@ -13,6 +13,7 @@
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
 #include "support/DemoFiles.h"
+#include "support/FakeOrderEntryDesk.h"
 #include "support/FakePlatform.h"
 #include "support/PgTestDatabase.h"
 #include "support/ScriptedMessages.h"
@@ -258,16 +259,6 @@ TEST_F(EanLookupTest, PricesAreAskedForTheKindOfTheCode)
 // ------------------------------------------------------------ the screen
 
 // Forwards "*" to the entry, as the order desk does.
-class EanDesk final : public IOrderEntryDesk {
-public:
-    OrderType orderType(const QString&) override { return OrderType::Undetermined; }
-    std::optional<bool> isSillArticle(const QString&) override { return std::nullopt; }
-    DeliveryAddressTexts deliveryAddress(int) override { return {}; }
-    bool listsFollowFirstArticle() override { return false; }
-    void colourChosen(int) override {}
-    void eanEntry(int row) override { entry->run(row); }
-    EanEntry* entry = nullptr;
-};
 
 class EanScreen : public EanDatabase {
 protected:
@@ -296,9 +287,10 @@ protected:
             prefix = voorvoegsel;
             return answer;
         });
-        desk.entry = entry.get();
-        programDesk = s.orderEntryDesk();
-        s.setOrderEntryDesk(&desk);
+        desk.listsFollow = false;
+        desk.onEan = [this](int row) { entry->run(row); };
+        programDesk = &s.orderEntryDesk();
+        s.setOrderEntryDesk(desk);
         s.ordervoor()->clear();
         s.ordervoor()->addItems(program->profile().shipToEntries());
         chooseAddress(0);
@@ -339,7 +331,7 @@ protected:
     test::FakePlatform fake;
     test::ScriptedMessages& messages = fake.messages;
     std::unique_ptr<MorvekVonu> program;
-    EanDesk desk;
+    test::FakeOrderEntryDesk desk;
     IOrderEntryDesk* programDesk = nullptr;
     std::unique_ptr<EanEntry> entry;
     std::optional<QString> answer;
@@ -505,7 +497,7 @@ TEST_F(EanScreen, TheDesksOwnEntryAsksTheCodeInItsDialog)
     // the database; "*" opens the dialog.
     TVonuOrderscherm& s = screen();
     ASSERT_NE(programDesk, nullptr);
-    s.setOrderEntryDesk(programDesk);
+    s.setOrderEntryDesk(*programDesk);
     s.debiteur()->setEnabled(true);
     s.debiteur()->clear();
     s.debiteur()->setFocus();

@@ -13,16 +13,7 @@ using namespace vonu;
 
 namespace {
 
-class Successors : public test::DatabaseFixture {
-protected:
-    void SetUp() override
-    {
-        DatabaseFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        ASSERT_TRUE(openSession());
-    }
-};
+class Successors : public test::SessionFixture {};
 
 TEST_F(Successors, OnlyAnInactiveArticleWithASuccessorIsReplaced)
 {

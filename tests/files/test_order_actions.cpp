@@ -53,7 +53,7 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 
 class OrderActions : public test::MainScreenFixture {
 protected:
-    OrderActions() : files(screen, dialogs), printer(screen, print), send(screen, files, printer)
+    OrderActions() : files(screen, dialogs), printer(screen, print), send(screen, files, [this] { return printer.afdrukken(); })
     {
         fake.mail.make = [this](const SmtpSettings& s) -> std::unique_ptr<IMailSender> {
             ++senderCalls;

@@ -8,6 +8,7 @@
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrderZoekArtikel.h"
 #include "support/FakePlatform.h"
+#include "support/ModalDriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,18 +29,10 @@ using namespace vonu;
 
 namespace {
 
-// Runs `act` on the active modal dialog once it shows; a dialog still open
-// afterwards is closed, so a test never hangs.
+// The dialogs here are driven by the shared modal driver.
 void whenShown(std::function<void(QDialog&)> act)
 {
-    QTimer::singleShot(0, [act] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(d));
-        act(*d);
-        if (d->isVisible())
-            d->reject();
-    });
+    test::whenModal<QDialog>(std::move(act));
 }
 
 } // namespace

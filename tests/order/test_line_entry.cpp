@@ -11,7 +11,7 @@
 #include "files/OrderFileActions.h"
 #include "sill/VonuOrderSponning.h"
 #include "OrderEntryFixture.h"
-#include "support/FakePlatform.h"
+#include "support/MainScreenFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,23 +35,11 @@ using namespace vonu;
 
 namespace {
 
-class LineEntryTest : public ::testing::Test {
+class LineEntryTest : public test::MainScreenFixture {
 protected:
-    LineEntryTest() : state(work.path()), screen(platform, state, sponningKoppeling())
+    LineEntryTest()
     {
-        // These tests change articles of lines in use and mean "yes" to the
-        // question that asks whether to.
-        messages.unscripted = 1;
-        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(test::EntryCatalogXml)));
-        EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(test::EntryProfileXml)));
-        screen.showModeControls(false);
-        // As the start-up fills them: the first address is chosen at once.
-        screen.ordervoor()->addItems(state.profile.shipToEntries());
-        for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
-            screen.regelRij(r).kleur->addItems(state.catalog.colourEntries());
-        screen.show();
-        screen.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
+        startEntry(QString::fromUtf8(test::EntryCatalogXml), QString::fromUtf8(test::EntryProfileXml));
     }
 
     const TVonuOrderscherm::RegelRij& row(int r) const { return screen.regelRij(r); }
@@ -79,12 +67,6 @@ protected:
         screen.lineWindow().updateRange();
     }
 
-    QTemporaryDir work;
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
-    Platform& platform = fake.platform;
-    AppState state;
-    TVonuOrderscherm screen;
 };
 
 } // namespace
@@ -134,6 +116,7 @@ TEST_F(LineEntryTest, AddressLackingAnOrderedArticleIsRefused)
     EXPECT_EQ(screen.orderFor().lastAccepted(), "01 BOUW ARNHEM");
 
     // Without that article the other address is accepted.
+    messages.answer(1);  // yes, change the article of a line in use
     pick(3, "");
     screen.ordervoor()->setCurrentIndex(1);
     EXPECT_EQ(screen.orderFor().lastAccepted(), "02 OOST ZEIST");
@@ -356,6 +339,7 @@ TEST_F(LineEntryTest, ShortcutsFocusTheShownPanelsOnly)
     pick(2, "STUK");
     QTest::keyClick(&screen, Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(focus(), row(2).artikel);  // no sub-article panel: nothing
+    messages.answer(1);  // yes, change the article of a line in use
     pick(2, "");
     pick(2, "ON100");
     QTest::keyClick(focus(), Qt::Key_M, Qt::AltModifier);
@@ -451,10 +435,10 @@ TEST(PictureWindow, LargePicturesAreScaledAndCentred)
 
 TEST_F(LineEntryTest, HoldingTheMouseOnARowNumberShowsThePicture)
 {
-    ASSERT_TRUE(QDir(work.path()).mkpath("Afbeeldingen"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Afbeeldingen"));
     QImage img(520, 260, QImage::Format_RGB32);
     img.fill(Qt::red);
-    ASSERT_TRUE(img.save(work.filePath("Afbeeldingen/ON100.png")));
+    ASSERT_TRUE(img.save(dir.filePath("Afbeeldingen/ON100.png")));
     pick(1, "ON100");
     pick(2, "STUK");
 
@@ -482,8 +466,8 @@ TEST_F(LineEntryTest, HoldingTheMouseOnARowNumberShowsThePicture)
     QTest::mouseRelease(row(3).regel, Qt::LeftButton);
 
     // A sub-article's picture, found under the current line's article.
-    pick(1, "");
     messages.answer(1);
+    pick(1, "");
     pick(1, "ON100");
     screen.subartikelRij(2).keuze->setCurrentIndex(1);  // EK
     QTest::mousePress(screen.subartikelRij(2).regel, Qt::LeftButton);

@@ -12,7 +12,8 @@
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrderZoekArtikel.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/FakePlatform.h"
+#include "support/FakeOrderEntryDesk.h"
+#include "support/MainScreenFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -108,15 +109,13 @@ private:
     std::deque<std::function<void(QDialog&)>> acts;
 };
 
-class PanelTest : public ::testing::Test {
+class PanelTest : public test::MainScreenFixture {
 protected:
-    PanelTest() : state(work.path()), screen(platform, state, sponningKoppeling())
+    PanelTest()
     {
-        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
-        EXPECT_TRUE(state.profile.loadText(QString::fromUtf8(ProfileXml)));
-        screen.setNotitiescherm(&notes);
-        screen.showModeControls(false);
-        screen.ordervoor()->addItems(state.profile.shipToEntries());
+        loadCatalog(QString::fromUtf8(CatalogXml));
+        loadProfile(QString::fromUtf8(ProfileXml));
+        fillShipTo();
         screen.show();
         screen.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
@@ -169,13 +168,6 @@ protected:
         return number->palette().color(QPalette::Base) == TVonuOrderscherm::highlightColour();
     }
 
-    QTemporaryDir work;
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
-    Platform& platform = fake.platform;
-    AppState state;
-    TVonuOrderNotitiescherm notes;
-    TVonuOrderscherm screen;
     DialogWatch dialogs;
 };
 
@@ -660,11 +652,14 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
         openings.push_back({soort, line, row, panels.previousArticle()});
         panels.setPreviousArticle(QString()); // the configurator consumes it
     });
-    std::vector<ZoekSoort> searches;
-    panels.setZoeken([&](ZoekSoort soort, int) -> std::optional<QString> {
-        searches.push_back(soort);
+    test::FakeOrderEntryDesk desk;
+    desk.onPanelSearch = [](ZoekSoort soort, int) -> std::optional<QString> {
         return soort == ZoekSoort::Subartikel ? std::optional<QString>("EP") : std::nullopt;
-    });
+    };
+    screen.setOrderEntryDesk(desk);
+    // Without an article on the line there is nothing to search.
+    screen.zoekArtikel()->click();
+    EXPECT_TRUE(desk.panelSearches.empty());
 
     pick(1, "OD67");
     choose(sub(1), "EK");
@@ -688,7 +683,8 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
     // The search buttons use the desk's search; its choice is placed.
     screen.zoekArtikel()->click();
     screen.zoekBewerking()->click();
-    EXPECT_EQ(searches, (std::vector<ZoekSoort>{ZoekSoort::Subartikel, ZoekSoort::Bewerking}));
+    EXPECT_EQ(desk.panelSearches, (std::vector<std::pair<ZoekSoort, int>>{{ZoekSoort::Subartikel, 1},
+                                                                          {ZoekSoort::Bewerking, 1}}));
     EXPECT_EQ(dialogs.openings, 0);
     EXPECT_EQ(sub(2)->currentText(), "EP");
     EXPECT_EQ(bew(2)->currentText(), "");
@@ -697,4 +693,5 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
     screen.ordervoor()->clear();
     screen.notities()->click();
     EXPECT_EQ(dialogs.openings, 0);
+    screen.setOrderEntryDesk(noOrderDesk());
 }

@@ -3,7 +3,7 @@
 #include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/FakePlatform.h"
+#include "support/MainScreenFixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,11 +21,11 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 <Artikel Artikel="VB300"><ArtikelOmschrijving_1>Verbinder</ArtikelOmschrijving_1></Artikel>
 </Artikelen></Assortiment></Morvek>)";
 
-class ShowLine : public ::testing::Test {
+class ShowLine : public test::MainScreenFixture {
 protected:
-    ShowLine() : state("/tmp"), screen(platform, state, sponningKoppeling())
+    ShowLine()
     {
-        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
+        loadCatalog(QString::fromUtf8(CatalogXml));
         for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r) {
             screen.regelRij(r).artikel->addItems({"", "OD67", "VB300"});
             screen.regelRij(r).kleur->addItems({"", "9010 Wit", "7016 Antraciet"});
@@ -38,11 +38,6 @@ protected:
             screen.order().setFlag(line, f, true);
     }
 
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
-    Platform& platform = fake.platform;
-    AppState state;
-    TVonuOrderscherm screen;
 };
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "data/AppState.h"
 #include "sill/VonuOrderSponning.h"
 #include "order/VonuOrderNotitie.h"
-#include "support/FakePlatform.h"
+#include "support/MainScreenFixture.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -26,14 +26,8 @@ using vonu::test::ScriptedMessages;
 
 namespace {
 
-class MainScreen : public ::testing::Test {
+class MainScreen : public vonu::test::MainScreenFixture {
 protected:
-    MainScreen()
-        : clock(QDateTime(QDate(2024, 3, 12), QTime(10, 0))),
-          platform{messages, clock, sound, files, printer, mail}, state(QDir::tempPath()), screen(platform, state, sponningKoppeling())
-    {
-        screen.setNotitiescherm(&notes);
-    }
 
     template <typename T = QWidget>
     T* control(const QString& name) const
@@ -49,16 +43,6 @@ protected:
         box->setCurrentIndex(1);
     }
 
-    ScriptedMessages messages;
-    vonu::test::FixedClock clock;
-    vonu::test::RecordingSound sound;
-    vonu::test::ScriptedFileDialogs files;
-    vonu::test::RecordingPrinter printer;
-    vonu::test::RecordingMail mail;
-    Platform platform;
-    AppState state;
-    TVonuOrderNotitiescherm notes;
-    TVonuOrderscherm screen;
 };
 
 QString n(int i)
@@ -226,8 +210,9 @@ TEST_F(MainScreen, ModeTableShowsEachModesControls)
         rows.push_back({"Omschrijving" + n(r), true, false});  // description button
     }
     // Before the start-up every one of them is hidden.
+    const TVonuOrderscherm fresh(platform, state, sponningKoppeling());
     for (const Row& row : rows)
-        EXPECT_TRUE(control(row.name)->isHidden()) << "before start: " << row.name.toStdString();
+        EXPECT_TRUE(fresh.findChild<QWidget*>(row.name)->isHidden()) << "before start: " << row.name.toStdString();
 
     for (bool desk : {true, false, true}) {
         screen.showModeControls(desk);
@@ -463,9 +448,9 @@ TEST_F(MainScreen, CloseQuery)
          "Offerteaanvraag is gewijzigd, wilt u afsluiten?"},
     };
     for (const Case& c : cases) {
-        ScriptedMessages dialog;
-        Platform p{dialog, clock, sound, files, printer, mail};
-        TVonuOrderscherm s(p, state, sponningKoppeling());
+        vonu::test::FakePlatform own;
+        ScriptedMessages& dialog = own.messages;
+        TVonuOrderscherm s(own.platform, state, sponningKoppeling());
         int closed = 0;
         s.setCloseHandler([&closed] { ++closed; });
         s.transactie()->setItemIndex(int(c.transactie));

@@ -3,7 +3,8 @@
 #include "data/AppState.h"
 #include "order/VonuOrder.h"
 #include "sill/VonuOrderSponning.h"
-#include "support/FakePlatform.h"
+#include "support/MainScreenFixture.h"
+#include "support/ModalDriver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,11 +39,11 @@ QString blanks(int n)
     return QString(n, QLatin1Char(' '));
 }
 
-class RebateDialog : public ::testing::Test {
+class RebateDialog : public test::MainScreenFixture {
 protected:
-    RebateDialog() : state("/tmp"), screen(platform, state, sponningKoppeling())
+    RebateDialog()
     {
-        EXPECT_TRUE(state.catalog.loadText(QString::fromUtf8(CatalogXml)));
+        loadCatalog(QString::fromUtf8(CatalogXml));
         for (int n = 1; n <= TVonuOrderscherm::PanelRijen; ++n)
             screen.bewerkingRij(n).keuze->addItems({"", "BOOR", "SP20", "SP30"});
         screen.order().setField(1, Veld::Artikel, "OD67");
@@ -64,37 +65,17 @@ protected:
     void whenShown(std::function<void(TVonuOrderSponningscherm&)> act)
     {
         ++expectedOpenings;
-        // Polls until the dialog is up and active: on a busy machine the
-        // first timer can fire before the window manager got round to it.
-        auto* poll = new QTimer(&screen);
-        poll->setInterval(5);
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, [this, act, poll, tries] {
-            auto* d = qobject_cast<TVonuOrderSponningscherm*>(QApplication::activeModalWidget());
-            if (!d && ++*tries < 4000)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            ASSERT_NE(d, nullptr) << "the rebate dialog did not open";
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
+        test::whenModal<TVonuOrderSponningscherm>([this, act](TVonuOrderSponningscherm& d) {
             ++openings;
-            caption = d->windowTitle();
-            act(*d);
-            if (d->isVisible())
-                d->close();
+            caption = d.windowTitle();
+            act(d);
         });
-        poll->start();
     }
 
     QString sponning() const { return screen.order().field(1, Veld::Sponning); }
     QString tweede() const { return screen.order().field(1, Veld::Omschrijving_2); }
     QString derde() const { return screen.order().field(1, Veld::Omschrijving_3); }
 
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
-    Platform& platform = fake.platform;
-    AppState state;
-    TVonuOrderscherm screen;
     int openings = 0;
     int expectedOpenings = 0;
     QString caption;

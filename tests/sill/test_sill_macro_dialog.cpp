@@ -13,7 +13,8 @@
 #include "sill/VonuOrderOnderdorpelmacro.h"
 #include "sill/VonuOrderSponning.h"
 #include "support/DemoFiles.h"
-#include "support/FakePlatform.h"
+#include "support/DatabaseFixture.h"
+#include "support/ModalDriver.h"
 #include "support/PgTestDatabase.h"
 #include "support/ScriptedMessages.h"
 
@@ -43,55 +44,36 @@ namespace {
 
 using Dialog = TVonuOrderOnderdorpelmacroscherm;
 
-QString demoFile(const char* name)
-{
-    QFile f(QStringLiteral(VONU_SOURCE_DIR "/demo/") + QString::fromLatin1(name));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 // Runs `act` on the configurator once it is up; one still open afterwards
 // is cancelled, so a test never hangs.
-void onConfigurator(QObject* owner, int* openings, std::function<void(Dialog&)> act)
+void onConfigurator(int* openings, std::function<void(Dialog&)> act)
 {
-    auto* poll = new QTimer(owner);
-    poll->setInterval(5);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [openings, act, poll, tries] {
-        auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!d && ++*tries < 4000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        ASSERT_NE(d, nullptr) << "the configurator did not open";
+    test::whenModal<Dialog>([openings, act](Dialog& d) {
         // The main screen's own activation may still be on its way
         // offscreen: the dialog is active once that has passed.
         QTest::qWait(20);
-        d->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d, 20000));
         ++*openings;
-        act(*d);
-        if (d->isVisible())
-            d->annuleren()->click();
+        act(d);
+        if (d.isVisible())
+            d.annuleren()->click();
     });
-    poll->start();
 }
 
-class SillDialogTest : public ::testing::Test {
+class SillDialogTest : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        SessionFixture::SetUp();
+        if (!ready())
+            return;
         queries = std::make_unique<SillMacroQueries>(*session);
 
         state = std::make_unique<AppState>(work.path());
         state->internalMode = true;
-        ASSERT_TRUE(state->catalog.loadText(demoFile("Assortiment.Xml")));
+        ASSERT_TRUE(state->catalog.loadText(test::demoFile("Assortiment.Xml")));
         screen = std::make_unique<TVonuOrderscherm>(platform, *state, sponningKoppeling());
         screen->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
             openSillMacroDialog(*screen, *queries, kind, line, row);
@@ -99,7 +81,7 @@ protected:
         ASSERT_TRUE(QDir(work.path()).mkpath("Onderdorpels"));
         QFile macro(work.filePath("Onderdorpels/SD1001.Txt"));
         ASSERT_TRUE(macro.open(QIODevice::WriteOnly));
-        screen->onderdorpelPre()->setText(work.filePath("Onderdorpels"));
+        state->desk.onderdorpelPre = work.filePath("Onderdorpels");
         screen->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
         order().setField(1, Veld::Artikel, "OD67");
@@ -129,7 +111,7 @@ protected:
     void whenShown(std::function<void(Dialog&)> act)
     {
         ++expectedOpenings;
-        onConfigurator(screen.get(), &openings, std::move(act));
+        onConfigurator(&openings, std::move(act));
     }
 
     void open(QChar kind, int r = 1) { openSillMacroDialog(*screen, *queries, kind, 1, r); }
@@ -153,11 +135,7 @@ protected:
     static bool red(QLabel* l) { return l->palette().color(QPalette::WindowText) == QColor(Qt::red); }
 
     QTemporaryDir work;
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
     Platform& platform = fake.platform;
-    std::unique_ptr<PgTestDatabase> db;
-    std::unique_ptr<DbSession> session;
     std::unique_ptr<SillMacroQueries> queries;
     std::unique_ptr<AppState> state;
     std::unique_ptr<TVonuOrderscherm> screen;
@@ -555,7 +533,7 @@ TEST(SillDeskWiring, TheOrderDeskOpensTheConfiguratorFromThePanels)
     order.setSubartikel(1, 1, 1, "HSD90D");
     int openings = 0;
     QString title;
-    onConfigurator(&screen, &openings, [&](Dialog& d) {
+    onConfigurator(&openings, [&](Dialog& d) {
         title = d.windowTitle();
         EXPECT_EQ(d.configuratie().type(), SillType::H2);
     });

@@ -40,4 +40,12 @@ int DatabaseFixture::lockRows(const QString& user) const
                  {user});
 }
 
+void SessionFixture::SetUp()
+{
+    DatabaseFixture::SetUp();
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    ASSERT_TRUE(openSession());
+}
+
 } // namespace vonu::test

@@ -33,4 +33,12 @@ protected:
     std::unique_ptr<DbSession> session;
 };
 
+// The same with `session` open for "Balie1" before the test starts.
+// Fixtures that add to the set-up call SetUp() and go on only when ready().
+class SessionFixture : public DatabaseFixture {
+protected:
+    void SetUp() override;
+    bool ready() const { return !IsSkipped() && !HasFatalFailure() && session; }
+};
+
 } // namespace vonu::test

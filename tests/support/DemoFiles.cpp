@@ -34,4 +34,10 @@ bool placeDemoProfile(const QString& folder)
     return QFile::copy(DemoDir + QStringLiteral("/104711.Xml"), QDir(folder).filePath(QStringLiteral("104711.Xml")));
 }
 
+QString demoFile(const QString& name)
+{
+    QFile f(DemoDir + QLatin1Char('/') + name);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
 } // namespace vonu::test

@@ -10,5 +10,7 @@ namespace vonu::test {
 bool placeDemoCatalog(const QString& target);
 // Copies the demo profile (104711.Xml) into `folder`.
 bool placeDemoProfile(const QString& folder);
+// The text of a file of demo/ (empty when it cannot be read).
+QString demoFile(const QString& name);
 
 } // namespace vonu::test

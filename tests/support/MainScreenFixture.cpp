@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QTest>
 
 #include "sill/VonuOrderSponning.h"
 #include "widgets/RadioGroup.h"
@@ -40,6 +41,18 @@ void MainScreenFixture::fillShipTo()
     screen.ordervoor()->clear();
     screen.ordervoor()->addItems(state.profile.shipToEntries());
     screen.ordervoor()->setCurrentIndex(screen.ordervoor()->count() > 0 ? 0 : -1);
+}
+
+void MainScreenFixture::startEntry(const QString& catalogXml, const QString& profileXml)
+{
+    loadCatalog(catalogXml);
+    loadProfile(profileXml);
+    fillShipTo();
+    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
+        screen.regelRij(r).kleur->addItems(state.catalog.colourEntries());
+    screen.show();
+    screen.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
 }
 
 } // namespace vonu::test

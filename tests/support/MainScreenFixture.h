@@ -26,6 +26,10 @@ protected:
     // Fills `Ordervoor` with the profile's addresses and chooses the first,
     // as the start-up does (which fills the article lists).
     void fillShipTo();
+    // Order entry as after the start-up: catalog and profile loaded, the
+    // first address chosen, every row's colour list filled, the screen shown
+    // and active.
+    void startEntry(const QString& catalogXml, const QString& profileXml);
 
     QTemporaryDir dir;
     FakePlatform fake;
