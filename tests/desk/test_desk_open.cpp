@@ -499,3 +499,29 @@ TEST_F(DeskOpen, TheLinesSearchesAndTheReferenceUseTheDatabase)
     EXPECT_EQ(messages.last().lines, QStringList{"Niet voldoende plaats voor alle tekst!"});
     EXPECT_EQ(fake.sound.beeps - beeps, 1);
 }
+
+TEST_F(DeskOpen, AKilledConnectionDuringOpenIsToldAndLeavesNoLock)
+{
+    const QString first = place(Doc{});
+    Doc other;
+    other.name = "Order24011";
+    const QString second = place(other, "Order 24011-Bouw 12.Xml");
+    ASSERT_TRUE(files().openFile(first));
+    ASSERT_EQ(lockOn("24010"), 1);
+
+    ASSERT_TRUE(db->exec("select pg_terminate_backend(pid) from pg_stat_activity where application_name = ?",
+                         {program->database()->applicationName()}));
+    EXPECT_FALSE(files().openFile(second));
+    ASSERT_GE(messages.count(), 1);
+    EXPECT_EQ(messages.shown.first().caption, "Fout");
+    // The screen starts anew and holds no lock: neither the order it showed
+    // nor the one it failed to open stays locked.
+    expectNewOrder();
+    EXPECT_EQ(lockRows("Balie1"), 0);
+
+    // The desk works on afterwards.
+    messages.clear();
+    EXPECT_TRUE(files().openFile(second));
+    EXPECT_EQ(lockOn("24011"), 1);
+    EXPECT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
+}
