@@ -7,13 +7,10 @@
 // With VONU_BENCH_WITHOUT_SEARCH_INDEXES set, the search indexes are dropped
 // first (the figures before them).
 
-#include "desk/DbSession.h"
+#include "BenchDatabase.h"
 #include "desk/SearchQueries.h"
 
 #include <QCoreApplication>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -23,63 +20,14 @@ using namespace vonu;
 
 namespace {
 
-class CountingMessages final : public IMessageDialog {
-public:
-    int show(const MessageRequest& request) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(request.caption), qPrintable(request.lines.join(' ')));
-        return 1;
-    }
-};
-
-QString g_database;
-
-ConnectionSettings settings()
-{
-    const QString port = qEnvironmentVariable("PGPORT");
-    QString server = qEnvironmentVariable("PGHOST", QStringLiteral("localhost"));
-    if (!port.isEmpty())
-        server += QLatin1Char(':') + port;
-    return ConnectionSettings{QStringLiteral("1"), server, g_database};
-}
-
-// Runs plain statements (no prepared form: VACUUM cannot be prepared).
-bool runOn(const QString& database, const QStringList& statements)
-{
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench_admin"));
-        db.setHostName(qEnvironmentVariable("PGHOST"));
-        db.setPort(qEnvironmentVariableIntValue("PGPORT"));
-        db.setDatabaseName(database);
-        ok = db.open();
-        QSqlQuery q(db);
-        for (const QString& sql : statements) {
-            if (!ok)
-                break;
-            ok = q.exec(sql);
-            if (!ok)
-                std::fprintf(stderr, "%s\n%s\n", qPrintable(sql), qPrintable(q.lastError().text()));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench_admin"));
-    return ok;
-}
+using bench::PrintedMessages;
+using bench::settings;
 
 // A database of its own with 100,000 debtors more: right-aligned numbers,
 // names in five frequent first words, postcodes and places.
 bool makeDatabase()
 {
-    const QString tmpl = qEnvironmentVariable("VONU_TEST_TEMPLATE");
-    if (qEnvironmentVariableIsEmpty("PGPORT") || tmpl.isEmpty())
-        return false;
-    g_database = QStringLiteral("vonu_bench_search_%1").arg(QCoreApplication::applicationPid());
-    if (!runOn(QStringLiteral("postgres"),
-               {QStringLiteral("drop database if exists %1").arg(g_database),
-                QStringLiteral("create database %1 template %2").arg(g_database, tmpl)}))
-        return false;
-    return runOn(g_database,
+    return bench::makeDatabase(QStringLiteral("vonu_bench_search"),
                  {QStringLiteral(
                       "insert into ADM_Debiteur (Debnr, Naam, Adres1, Postcode, Woonpl) "
                       "select lpad(i::text, 6), (array['Bouwbedrijf', 'Kozijnbouw', 'Aannemer', 'Timmerfabriek', "
@@ -122,7 +70,7 @@ void BM_DebtorSearchKeystroke(benchmark::State& state)
 {
     const Keystroke& k = kKeystrokes[state.range(0)];
     state.SetLabel(k.name);
-    CountingMessages messages;
+    PrintedMessages messages;
     DbSession session(messages);
     if (!session.open(QStringLiteral("Bench"), settings())) {
         state.SkipWithError("no session");
@@ -170,6 +118,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    runOn(QStringLiteral("postgres"), {QStringLiteral("drop database if exists %1 with (force)").arg(g_database)});
+    bench::dropDatabase();
     return 0;
 }
