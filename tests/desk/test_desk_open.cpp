@@ -11,6 +11,7 @@
 #include "files/OrderFileActions.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
+#include "order/VonuOrderOmschrijving.h"
 #include "support/DatabaseFixture.h"
 #include "desk/VonuOrderZoek.h"
 #include "desk/VonuOrderZoek_tekst.h"
@@ -498,6 +499,38 @@ TEST_F(DeskOpen, TheLinesSearchesAndTheReferenceUseTheDatabase)
     EXPECT_EQ(messages.last().caption, "Waarschuwing");
     EXPECT_EQ(messages.last().lines, QStringList{"Niet voldoende plaats voor alle tekst!"});
     EXPECT_EQ(fake.sound.beeps - beeps, 1);
+
+    // The notes screen's F5 adds a confirmation remark, the description
+    // screen's fills the description lines (both from the first text of
+    // their kind).
+    const auto pickFirst = [] {
+        return test::whenModal<TVonuOrderZoek_tekstscherm>([](TVonuOrderZoek_tekstscherm& d) {
+            d.list()->setCurrentCell(0, 0);
+            d.select();
+        });
+    };
+    std::shared_ptr<int> picked;
+    ran = test::whenModal<TVonuOrderNotitiescherm>([&](TVonuOrderNotitiescherm& d) {
+        picked = pickFirst();
+        d.kiesStandaardtekst();
+    });
+    s.notities()->click();
+    ASSERT_EQ(*ran, 1);
+    ASSERT_TRUE(picked && *picked == 1);
+    EXPECT_TRUE(s.notitiescherm()->obText().endsWith("Prijzen exclusief BTW.")) << s.notitiescherm()->obText().toStdString();
+
+    QString omschrijving1;
+    ran = test::whenModal<TVonuOrderOmschrijvingscherm>([&](TVonuOrderOmschrijvingscherm& d) {
+        d.omschrijving(1)->clear();
+        picked = pickFirst();
+        d.kiesStandaardtekst();
+        omschrijving1 = d.omschrijving(1)->text();
+    });
+    ASSERT_TRUE(s.regelRij(1).omschrijving->isVisible());
+    s.regelRij(1).omschrijving->click();
+    ASSERT_EQ(*ran, 1);
+    ASSERT_TRUE(picked && *picked == 1);
+    EXPECT_EQ(omschrijving1, "Merk: _");
 }
 
 TEST_F(DeskOpen, AKilledConnectionDuringOpenIsToldAndLeavesNoLock)
