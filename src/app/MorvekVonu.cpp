@@ -329,8 +329,14 @@ bool MorvekVonu::prepareOrderDesk()
     wireDeskActions();
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
     main_->setOrderEntryDesk(*deskEntry_);
-    if (fileActions_)
+    if (fileActions_) {
         fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
+        fileActions_->deskOpening = [this](const MorvekDocument& doc, OrderModel& read, bool external) {
+            return deskEntry_->opening(doc, read, external);
+        };
+        fileActions_->deskOpened = [this](const MorvekDocument& doc, bool external) { deskEntry_->opened(doc, external); };
+        fileActions_->deskDelete = [this](const QString& file) { return deskEntry_->deleteStored(file); };
+    }
     wireExternalFiles();
     return true;
 }

@@ -5,10 +5,17 @@
 #include "data/AppState.h"
 #include "desk/DbSession.h"
 #include "desk/DeliveryCalendar.h"
+#include "desk/DeskOrderDocument.h"
+#include "data/MorvekXML.h"
+#include "files/OrderDocument.h"
 #include "desk/VonuOrderExtra.h"
 #include "desk/VonuOrderZoek.h"
 #include "desk/VonuOrderZoek_tekst.h"
+#include "order/LineWindow.h"
 #include "order/OrderForControl.h"
+#include "order/PanelEntry.h"
+#include "order/VonuOrderNotitie.h"
+#include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrder.h"
 #include "widgets/RadioGroup.h"
 
@@ -28,6 +35,14 @@ namespace Tekst {
 const char* const Initialiseren = "De debiteur wordt geinitialiseerd...";
 const char* const Caption = "Morvek VonuOrder";
 const char* const Debiteuren = "Debiteuren";
+const char* const Informatie = "Informatie";
+const char* const Waarschuwing = "Waarschuwing";
+const char* const NietVoldoendePlaats = "Niet voldoende plaats voor alle tekst!";
+const char* const Bevestiging = "Bevestiging";
+const char* const Fout = "Fout";
+const char* const NietVerwijderd = "De order is niet uit de orderverwerking verwijderd.";
+const char* const BestandBlijft = "Het bestand blijft bewaard.";
+const char* const OnleesbareWaarden = "Niet overgenomen uit het bestand: %1.";
 const char* const Artikelen = "Artikelen";
 const char* const MeeTeLeveren = "(mee te leveren bij artikel %1)";
 const char* const Bewerkingen = "(bewerkingen bij artikel %1)";
@@ -51,9 +66,53 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
         return StandaardTekstKeuze{text->aflever, text->productie};
     };
     extra_.setDelivery(&delivery_);
+    wireLineEntry();
     screen_.debiteur()->installEventFilter(this);
     connect(screen_.zoekDebiteur(), &QPushButton::clicked, this, [this] { searchDebtor(); });
     connect(screen_.extra(), &QPushButton::clicked, this, [this] { showExtra(); });
+}
+
+void DeskOrderEntry::wireLineEntry()
+{
+    PanelEntry& panels = screen_.panelEntry();
+    panels.setKlantNotities([this] { return screen_.order().desk().klantbestand; });
+    panels.setStandaardOmschrijving([this]() -> std::optional<TVonuOrderOmschrijvingscherm::Regels> {
+        const auto text = standardText(QLatin1Char('O'));
+        if (!text)
+            return std::nullopt;
+        return TVonuOrderOmschrijvingscherm::Regels{text->omschrijving[0], text->omschrijving[1],
+                                                    text->omschrijving[2]};
+    });
+    if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
+        notes->setStandaardtekst([this]() -> std::optional<QString> {
+            const auto text = standardText(QLatin1Char('B'));
+            if (!text)
+                return std::nullopt;
+            return text->bevestiging;
+        });
+    connect(&screen_.lineWindow(), &LineWindow::standaardtekstRequested, this, [this] { standardReference(); });
+}
+
+std::optional<StandardText> DeskOrderEntry::standardText(QChar type)
+{
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &screen_;
+    return TVonuOrderZoek_tekstscherm::choose(db_, screen_.platform().messages, type, db_.settings().administratie,
+                                              parent);
+}
+
+void DeskOrderEntry::standardReference()
+{
+    const auto text = standardText(QLatin1Char('R'));
+    QLineEdit* referentie = screen_.referentie();
+    if (text && !text->referentie2.trimmed().isEmpty()) {
+        if (referentie->text().trimmed().isEmpty()) {
+            referentie->setText(text->referentie2);
+        } else {
+            screen_.platform().sound.beep();
+            showMessage(screen_.platform().messages, u8(Tekst::Waarschuwing), {u8(Tekst::NietVoldoendePlaats)});
+        }
+    }
+    referentie->setFocus();
 }
 
 QString DeskOrderEntry::ordernummer() const
@@ -141,17 +200,8 @@ void DeskOrderEntry::chooseDebtor()
         screen_.setStatusText(0, QString());
         return;
     }
-    const CustomerProfile& profile = state->profile;
-    screen_.order().desk().debiteur = profile.debtorNumber();
-    screen_.debiteurNaam()->setText(profile.customerName());
-    screen_.debiteurAdres()->setText(profile.customerAddress());
-    screen_.debiteurWoonplaats()->setText(profile.customerPlace());
-    {
-        TVonuOrderscherm::UpdateGuard guard(screen_);
-        screen_.ordervoor()->clear();
-        screen_.ordervoor()->addItems(profile.shipToEntries());
-        screen_.ordervoor()->setCurrentIndex(-1);
-    }
+    screen_.order().desk().debiteur = state->profile.debtorNumber();
+    showDebtor();
     for (int line = 1; line <= MaxOrderregels; ++line)
         for (int flag = int(Vlag::Kleur); flag <= int(Vlag::MaatInvoer); ++flag)
             screen_.order().setFlag(line, vlagNummer(flag), false);
@@ -166,6 +216,98 @@ void DeskOrderEntry::chooseDebtor()
     field->setEnabled(false);
     screen_.zoekDebiteur()->setEnabled(false);
     screen_.ordervoor()->setFocus();
+}
+
+void DeskOrderEntry::showDebtor()
+{
+    const CustomerProfile& profile = screen_.state()->profile;
+    screen_.debiteurNaam()->setText(profile.customerName());
+    screen_.debiteurAdres()->setText(profile.customerAddress());
+    screen_.debiteurWoonplaats()->setText(profile.customerPlace());
+    TVonuOrderscherm::UpdateGuard guard(screen_);
+    screen_.ordervoor()->clear();
+    screen_.ordervoor()->addItems(profile.shipToEntries());
+    screen_.ordervoor()->setCurrentIndex(-1);
+}
+
+OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, OrderModel& read, bool external)
+{
+    AppState* state = screen_.state();
+    if (!state)
+        return OrderFileActions::DeskOpen::Failed;
+    const DeskDocumentHead head = deskDocumentHead(doc.GetMorvek().Orders().Item(0));
+    // A customer's document names no order of ours, whatever it says.
+    const QString number = external ? QString() : head.number;
+    const DeskOrders::Opened r = orders_.openOrder(number, head.debiteur, state->profile);
+    if (r.lock == DeskOrders::Lock::InUse) {
+        screen_.platform().sound.beep();
+        showMessage(screen_.platform().messages, u8(Tekst::Informatie), r.inUse);
+        return OrderFileActions::DeskOpen::InUse;
+    }
+    if (!r.ok())
+        return OrderFileActions::DeskOpen::Failed;
+    // An order never stored has nothing to lock; the lock of the order
+    // it replaces goes with that order.
+    if (number.isEmpty())
+        orders_.releaseLocks();
+    debtorWarning_ = r.debtorWarning;
+    read.desk().debiteur = head.debiteur;
+    read.desk().ordernummer = number;
+    screen_.setWindowTitle((u8(Tekst::Caption) + QLatin1Char(' ') + number).trimmed());
+    screen_.debiteur()->setText(head.debiteur);
+    showDebtor();
+    return OrderFileActions::DeskOpen::Go;
+}
+
+void DeskOrderEntry::opened(const MorvekDocument& doc, bool external)
+{
+    DeskOrderData& desk = screen_.order().desk();
+    bool coloured = false;
+    for (int line = 1; line <= MaxOrderregels && !coloured; ++line)
+        coloured = screen_.order().lineInUse(line) && !screen_.order().field(line, Veld::Kleur).trimmed().isEmpty();
+    if (coloured)
+        DeliveryCalendar::applyCoating(desk.extra, DeliveryCalendar(db_).coatingWeeks(), false);
+    QStringList unreadable;
+    if (!external) {
+        takeDeskExtra(doc.GetMorvek().Orders().Item(0), desk.extra, &unreadable);
+        desk.extra.leveringswijzeOmschrijving = delivery_.leveringswijzeOmschrijving(desk.extra.leveringswijze);
+        desk.extra.gebruikAfroep = orders_.gebruikAfroep(desk.ordernummer);
+    }
+    refreshDeliveryLabels();
+    QString status = debtorWarning_;
+    if (!unreadable.isEmpty())
+        status = (status + QLatin1Char(' ') + u8(Tekst::OnleesbareWaarden).arg(unreadable.join(QStringLiteral(", "))))
+                     .trimmed();
+    if (!status.isEmpty()) {
+        screen_.platform().sound.beep();
+        screen_.setStatusText(0, status);
+    }
+    debtorWarning_.clear();
+    screen_.debiteur()->setEnabled(false);
+    screen_.zoekDebiteur()->setEnabled(false);
+    screen_.vonuOrder()->setEnabled(false);
+}
+
+bool DeskOrderEntry::deleteStored(const QString& file)
+{
+    const QString number = ordernummer().trimmed();
+    DeskOrders::Removal removal;
+    if (!number.isEmpty()) {
+        removal = orders_.removal(number);
+        if (removal.failed)
+            return false;
+    }
+    IMessageDialog& messages = screen_.platform().messages;
+    if (!askYesNo(messages, u8(Tekst::Bevestiging),
+                  DeskOrders::deleteQuestion(deleteDisplayName(file), number, removal)))
+        return false;
+    // The stored order goes first: when it cannot, the file stays and the
+    // order can be deleted again.
+    if (removal.removable && !orders_.deleteOrder(number)) {
+        showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietVerwijderd), u8(Tekst::BestandBlijft)});
+        return false;
+    }
+    return true;
 }
 
 void DeskOrderEntry::searchDebtor()

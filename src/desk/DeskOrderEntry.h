@@ -9,6 +9,8 @@
 #include "desk/DeskOrders.h"
 #include "desk/DeskProfile.h"
 #include "desk/SearchQueries.h"
+#include "desk/StandardTexts.h"
+#include "files/OrderFileActions.h"
 #include "desk/VonuOrderZoek.h"
 #include "order/OrderEntryDesk.h"
 
@@ -59,13 +61,33 @@ public:
     // it (the store goes on with the moved date). False when the free days
     // could not be read or the move cannot end (shown): the store stops.
     bool checkDeliveryDate();
+    // Open, before the document replaces the order on screen: the lock of
+    // its stored order, the debtor check and the debtor's profile, the
+    // debtor and order number set into `read`.
+    OrderFileActions::DeskOpen opening(const MorvekDocument& doc, OrderModel& read, bool external);
+    // Open, with the document on screen: the coloured lines' delivery move,
+    // the extra order data of the document, the debtor warning.
+    void opened(const MorvekDocument& doc, bool external);
+    // Delete of `file`: the removal test, the question and, when the stored
+    // order may go, its removal; true when the file is to go too.
+    bool deleteStored(const QString& file);
 
     DeskOrders& orders() { return orders_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // F5 in `Referentie`: a reference line from the standard texts, only
+    // into an empty reference.
+    void standardReference();
+
 private:
+    // The seams line entry leaves to the order desk.
+    void wireLineEntry();
+    // The standard text library of `type`: the text picked, if any.
+    std::optional<StandardText> standardText(QChar type);
+    // The debtor's labels and shipping addresses from the profile just built.
+    void showDebtor();
     void refreshDeliveryLabels();
     QString ordernummer() const;
 
@@ -77,6 +99,7 @@ private:
     DeskArticles articles_;
     SearchQueries searchQueries_;
     bool showingExtra_ = false;
+    QString debtorWarning_;   // of the order being opened, shown once it is on screen
 };
 
 } // namespace vonu

@@ -199,6 +199,11 @@ void OrderFileActions::nieuw()
         focusOrdervoor();
         return;
     }
+    startAfresh();
+}
+
+void OrderFileActions::startAfresh()
+{
     currentFile_.clear();
     geopendVerzendadres_.clear();
     klantBestand_ = false;
@@ -329,6 +334,20 @@ bool OrderFileActions::load(const QString& path, bool external)
         focusOrdervoor();
         return false;
     }
+    if (deskOpening) {
+        switch (deskOpening(doc, read, external)) {
+        case DeskOpen::Go:
+            break;
+        case DeskOpen::InUse:
+            nieuw();
+            return false;
+        case DeskOpen::Failed:
+            // The lock of the order on screen may be gone with the failed
+            // one: the user already chose to leave that order.
+            startAfresh();
+            return false;
+        }
+    }
 
     screen_.clearOrder();
     document_ = std::move(doc);
@@ -357,10 +376,16 @@ bool OrderFileActions::load(const QString& path, bool external)
     // Everything a customer sends is the customer's own notes; the remark
     // for the confirmation is the order desk's.
     klantBestand_ = h.notes.markers || external;
+    const bool desk = screen_.state() && screen_.state()->internalMode;
+    // The order desk's own documents hold the remark alone.
+    if (desk && !klantBestand_) {
+        h.notes.remark = h.notes.notes;
+        h.notes.notes.clear();
+    }
     const QString remark = h.notes.remark + replaced;
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm()) {
         notes->notities()->setPlainText(toWidgetText(h.notes.notes));
-        if (screen_.state() && screen_.state()->internalMode)
+        if (desk)
             notes->ob()->setPlainText(toWidgetText(remark));
         notes->notities()->setReadOnly(klantBestand_);
     }
@@ -378,6 +403,8 @@ bool OrderFileActions::load(const QString& path, bool external)
         screen_.showLineInRow(r);
     screen_.order().lines().setMaximum(screen_.order().lineScrollMaximum());
     screen_.syncWindows();
+    if (deskOpened)
+        deskOpened(document_, external);
     // An order taken in from outside exists nowhere else until it is
     // stored: leaving it must ask.
     if (!external)
@@ -396,10 +423,15 @@ void OrderFileActions::verwijderen()
 {
     if (currentFile_.trimmed().isEmpty())
         return;
-    const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(currentFile_), u8(Tekst::WordenVerwijderd),
-                            QString(), u8(Tekst::Doorgaan)};
-    if (!askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging), lines))
-        return;
+    if (deskDelete) {
+        if (!deskDelete(currentFile_))
+            return;
+    } else {
+        const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(currentFile_),
+                                u8(Tekst::WordenVerwijderd), QString(), u8(Tekst::Doorgaan)};
+        if (!askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging), lines))
+            return;
+    }
     if (!QFile::remove(currentFile_)) {
         screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));

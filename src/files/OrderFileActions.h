@@ -47,6 +47,20 @@ public:
     // Order desk: the successors of articles the manufacturer replaced,
     // asked for every article of an order a customer sent.
     ArticleSuccessor articleSuccessor;
+    // Order desk, before an opened document replaces the order on screen:
+    // the lock, the debtor and its profile; may set the desk data of `read`.
+    enum class DeskOpen {
+        Go,
+        InUse,    // someone holds the order (told): New, with its change question
+        Failed,   // the database failed (told): the screen starts afresh
+    };
+    std::function<DeskOpen(const MorvekDocument& doc, OrderModel& read, bool external)> deskOpening;
+    // Order desk, once the document is on screen and before its change
+    // signature is taken: what the document holds besides the lines.
+    std::function<void(const MorvekDocument& doc, bool external)> deskOpened;
+    // Order desk, `Verwijderen` of `file`: the question and the stored
+    // order; true when the file is to be deleted too.
+    std::function<bool(const QString& file)> deskDelete;
 
     Outcome buildOrderDocument(Build build);
     // Writes the document built with SendingByMail to its order file and takes the
@@ -90,6 +104,8 @@ public:
     bool confirmDiscard();
 
 private:
+    // New without the change question.
+    void startAfresh();
     void focusOrdervoor();
     void setNotesBold(bool bold);
     bool load(const QString& path, bool external);
