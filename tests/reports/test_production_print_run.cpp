@@ -245,7 +245,7 @@ TEST_F(PrintRunTest, TheSillSheetIsLaidOutAsTheConfiguratorShowsIt)
         "insert into OrderProduktieregel (\"order\", Regel, RegelId, Type, Artikel, Oorsprong, Aantal, Maat, "
         "Maatvoering, Productienummer) values "
         "(?, '   1', '   1', 'K', 'OD67', 'AK2', 1, null, '', null), "
-        "(?, '   2', '   2', 'S', 'HSD67R', 'AK2', 1, null, '', 'SPEC1001'), "
+        "(?, '   2', '   2', 'S', 'HSD67R', 'AK2', 1, null, '', 'SD1003'), "
         "(?, '   3', '   3', 'S', 'HSD67L', 'AK2', 1, null, '', null), "
         "(?, '   4', '   4', 'S', 'MAFK', 'AK2', 1, null, '', null), "
         "(?, '   5', '   5', 'S', 'MRAIL', 'AK2', 1, null, '', null), "
@@ -338,7 +338,7 @@ TEST_F(PrintRunTest, TheSillSheetIsLaidOutAsTheConfiguratorShowsIt)
                   top(band, last) - 1 + (c.positions == 1 ? 25 : 34) + (c.extraLine ? 18 : 0));
         EXPECT_EQ(band->item("Overig") != nullptr, c.extraLine);
     }
-    EXPECT_EQ(bands.value("HSD67R")->item("Productienummer")->text, "SPEC1001");
+    EXPECT_EQ(bands.value("HSD67R")->item("Productienummer")->text, "SD1003");
     EXPECT_EQ(bands.value("HSD67R")->item("Aantal")->text, "3");
     EXPECT_EQ(bands.value("HSD67R")->item("Zaagmaat")->text, "2500");
     EXPECT_EQ(bands.value("HSD67R")->item("UDK2")->text, "60");
@@ -371,7 +371,7 @@ TEST_F(PrintRunTest, TheSillSheetIsLaidOutAsTheConfiguratorShowsIt)
     EXPECT_TRUE(lineWith("Bewerking 1", "950").contains(QRegularExpression("AFV +A +950$")));
     EXPECT_EQ(lineWith("Bewerking", "1101"), "");
     EXPECT_NE(lineWith("z", "11"), "");
-    EXPECT_NE(lineWith("Speciale dorpel", "SPEC1001"), "");
+    EXPECT_NE(lineWith("Speciale dorpel", "SD1003"), "");
     EXPECT_NE(lineWith("Niet in de indeling", "maat 5 5505"), "");
     EXPECT_NE(lineWith("Neutset", "HSD67R"), "");
 }
