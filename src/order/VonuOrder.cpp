@@ -618,6 +618,23 @@ void TVonuOrderscherm::writeBackVisibleRows()
     panelEntry_->storePendingDetails();
 }
 
+void TVonuOrderscherm::setNotitiescherm(TVonuOrderNotitiescherm* screen)
+{
+    if (notitiescherm_)
+        disconnect(notitiescherm_->ob(), nullptr, this, nullptr);
+    notitiescherm_ = screen;
+    if (!screen)
+        return;
+    // The order keeps the remark as its files hold it (CR LF); an edit of
+    // the remark after an order was opened would otherwise be stored as
+    // the text that was read.
+    connect(screen->ob(), &QPlainTextEdit::textChanged, this, [this] {
+        QString text = notitiescherm_->obText();
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        order_.desk().ob = text;
+    });
+}
+
 LineRules TVonuOrderscherm::rules()
 {
     return LineRules(order_, state_.catalog, orderFor_->customerArticles(), state_.internalMode, sponning_.regels);

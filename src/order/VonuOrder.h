@@ -121,8 +121,9 @@ public:
     IOrderEntryDesk& orderEntryDesk() const { return *desk_; }
 
     // The notes screen whose texts belong to the order (cleared with it and
-    // counted in the change signature).
-    void setNotitiescherm(TVonuOrderNotitiescherm* screen) { notitiescherm_ = screen; }
+    // counted in the change signature). What is typed into its remark for
+    // the order confirmation goes into the order at once.
+    void setNotitiescherm(TVonuOrderNotitiescherm* screen);
     TVonuOrderNotitiescherm* notitiescherm() const { return notitiescherm_; }
 
     // ----- header
