@@ -4,7 +4,6 @@
 
 #include "desk/DbSession.h"
 #include "desk/VonuOrderEANInvoer.h"
-#include "order/LineEntry.h"
 #include "order/LineWindow.h"
 #include "order/OrderValues.h"
 #include "order/PanelEntry.h"
@@ -26,37 +25,13 @@ const char* const SubartikelNiet = "Subartikel %1 niet gevonden!";
 } // namespace Tekst
 
 // The first entry from index 1 whose trimmed text is `code`; 0 when none.
-int entryOf(const QComboBox* box, const QString& code)
+int entryOf(const QStringList& choices, const QString& code)
 {
-    for (int i = 1; i < box->count(); ++i)
-        if (box->itemText(i).trimmed() == code)
+    for (int i = 1; i < choices.size(); ++i)
+        if (choices.at(i).trimmed() == code)
             return i;
     return 0;
 }
-
-QStringList entries(const QComboBox* box)
-{
-    QStringList list;
-    for (int i = 0; i < box->count(); ++i)
-        list.append(box->itemText(i));
-    return list;
-}
-
-// Restores the rebate dialog's permission however the placement ends.
-class RebateDialogSuppressed {
-public:
-    explicit RebateDialogSuppressed(PanelEntry& panels) : panels_(panels), before_(panels.rebateDialog())
-    {
-        panels_.setRebateDialog(SponningDialoog::Onderdrukt);
-    }
-    ~RebateDialogSuppressed() { panels_.setRebateDialog(before_); }
-    RebateDialogSuppressed(const RebateDialogSuppressed&) = delete;
-    RebateDialogSuppressed& operator=(const RebateDialogSuppressed&) = delete;
-
-private:
-    PanelEntry& panels_;
-    SponningDialoog before_;
-};
 
 } // namespace
 
@@ -129,68 +104,44 @@ QWidget* EanEntry::focusTarget(int r, bool opMaat) const
 
 void EanEntry::fill(int r, const EanProduct& product)
 {
-    const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
     OrderModel& order = screen_.order();
-    LineEntry& lines = screen_.lineEntry();
     const int line = order.lines().rowAt(r);
-    const QString opMaat = Waarde::OpMaat;
+    LineRules rules = screen_.rules();
     melding_.clear();
 
     // The article, as if chosen: a filled row is replaced without asking,
     // the code itself says what the operator wants.
-    {
-        TVonuOrderscherm::UpdateGuard guard(screen_);
-        rij.artikel->setCurrentIndex(screen_.articleEntryIndex(product.artikel));
-    }
-    order.setField(line, Veld::Artikel, rij.artikel->currentText());
-    lines.prepareLine(r);
+    rules.changeArticle(line, screen_.regelRij(r).artikel->itemText(screen_.articleEntryIndex(product.artikel)));
     order.setField(line, Veld::EAN, product.ean);
-    screen_.lineWindow().updateRange();
 
     if (product.opMaat()) {
-        if (rij.lengte->currentText().trimmed() != opMaat) {
-            rij.lengte->setFocus(Qt::OtherFocusReason);
-            lines.lengthEntered(r);
-            const int index = rij.lengte->findText(opMaat);
-            if (index >= 0) {
-                {
-                    TVonuOrderscherm::UpdateGuard guard(screen_);
-                    rij.lengte->setCurrentIndex(index);
-                }
-                order.setField(line, Veld::Lengte, rij.lengte->currentText());
-                lines.applyLengthChoice(r);
-            }
-        }
+        if (order.field(line, Veld::Lengte).trimmed() != Waarde::OpMaat
+            && rules.lengthChoices(line).contains(Waarde::OpMaat))
+            rules.changeLength(line, Waarde::OpMaat);
     } else if (product.vasteMaat()) {
-        const int index = eanMaatIndex(product.maat, entries(rij.maat));
-        if (index >= 0) {
-            rij.maat->setFocus(Qt::OtherFocusReason);
-            {
-                TVonuOrderscherm::UpdateGuard guard(screen_);
-                rij.maat->setCurrentIndex(index);
-            }
-            order.setField(line, Veld::Maat, rij.maat->currentText());
-        } else {
+        // The catalog's own entry ("3,00 Mtr"), however the code's size was written.
+        const QStringList sizes = rules.sizeChoices(line);
+        const int index = eanMaatIndex(product.maat, sizes);
+        if (index >= 0)
+            order.setField(line, Veld::Maat, sizes.at(index));
+        else
             note(u8(Tekst::MaatNiet).arg(eanMaatGetal(product.maat)));
-        }
     }
 
     // The execution, only on a line whose article has one to choose.
-    if (!product.uitvoering.isEmpty() && order.flag(line, Vlag::Uitvoering)) {
-        const int index = rij.uitvoering->findText(product.uitvoering);
-        if (index >= 0 && index != rij.uitvoering->currentIndex()) {
-            TVonuOrderscherm::UpdateGuard guard(screen_);
-            rij.uitvoering->setCurrentIndex(index);
-        }
-        order.setField(line, Veld::Uitvoering, rij.uitvoering->currentText());
-        order.setField(line, Veld::Omschrijving_2, rij.uitvoering->currentText());
-    }
+    if (order.flag(line, Vlag::Uitvoering)
+        && (product.uitvoering == Waarde::Geboord || product.uitvoering == Waarde::Ongeboord))
+        rules.changeExecution(line, product.uitvoering);
 
-    {
-        RebateDialogSuppressed suppressed(screen_.panelEntry());
-        for (const EanBegeleidend& b : product.begeleidend)
-            placeAccompanying(b);
-    }
+    // The accompanying articles with their consequences. The rules open no
+    // dialog; the rebate dialog comes once, below, when all are placed.
+    for (const EanBegeleidend& b : product.begeleidend)
+        placeAccompanying(rules, line, b);
+
+    screen_.showLineInRow(r);
+    if (line == order.lines().current())
+        screen_.lineWindow().refillPanels();
+    screen_.lineWindow().updateRange();
 
     QWidget* target = focusTarget(r, product.opMaat());
     target->setFocus(Qt::OtherFocusReason);
@@ -202,29 +153,23 @@ void EanEntry::fill(int r, const EanProduct& product)
     }
 }
 
-void EanEntry::placeAccompanying(const EanBegeleidend& b)
+void EanEntry::placeAccompanying(LineRules& rules, int line, const EanBegeleidend& b)
 {
-    PanelEntry& panels = screen_.panelEntry();
-    const auto keuze = [&](int n) {
-        return b.bewerking ? screen_.bewerkingRij(n).keuze : screen_.subartikelRij(n).keuze;
-    };
-    const int index = entryOf(keuze(1), b.code);
+    OrderModel& order = screen_.order();
+    const QStringList choices = b.bewerking ? rules.bewerkingChoices(line) : rules.subartikelChoices(line);
+    const int index = entryOf(choices, b.code);
     if (index <= 0) {
         note(u8(b.bewerking ? Tekst::BewerkingNiet : Tekst::SubartikelNiet).arg(b.code));
         return;
     }
-    // The first shown row when it is free, else the second.
-    const int n = keuze(1)->currentText().trimmed().isEmpty() ? 1 : 2;
-    QComboBox* box = keuze(n);
-    box->setFocus(Qt::OtherFocusReason);
-    {
-        TVonuOrderscherm::UpdateGuard guard(screen_);
-        box->setCurrentIndex(index);
-    }
+    // The first free row of the line.
+    int row = 1;
+    while (!(b.bewerking ? order.bewerking(line, row, 1) : order.subartikel(line, row, 1)).trimmed().isEmpty())
+        ++row;
     if (b.bewerking)
-        panels.bewerkingChanged(n);
+        rules.changeBewerking(line, row, choices.at(index));
     else
-        panels.subartikelChanged(n);
+        rules.changeSubartikel(line, row, choices.at(index));
 }
 
 } // namespace vonu

@@ -1,9 +1,10 @@
 #pragma once
 // Entering an order line by its EAN code at the order desk: the code is
-// asked, looked up and checked in the database, and the row is then filled
-// by the same handlers a hand-made choice runs (article, length, size,
+// asked, looked up and checked in the database, and the line is then filled
+// by the same line rules a hand-made choice runs (article, length, size,
 // execution, the accompanying sub-articles and operations with their
-// consequences), so the line ends exactly as if the operator had chosen.
+// consequences), so it ends exactly as if the operator had chosen; the
+// screen then shows it once.
 
 #include "desk/EanLookup.h"
 
@@ -15,6 +16,7 @@ class QWidget;
 namespace vonu {
 
 class DbSession;
+class LineRules;
 class TVonuOrderscherm;
 
 class EanEntry {
@@ -35,7 +37,7 @@ public:
 
 private:
     void fill(int r, const EanProduct& product);
-    void placeAccompanying(const EanBegeleidend& b);
+    void placeAccompanying(LineRules& rules, int line, const EanBegeleidend& b);
     void refuse(const QString& melding);
     void note(const QString& melding);
     QWidget* focusTarget(int r, bool opMaat) const;

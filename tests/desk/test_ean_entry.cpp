@@ -522,6 +522,87 @@ TEST_F(EanScreen, TheDesksOwnEntryAsksTheCodeInItsDialog)
     EXPECT_EQ(field(Veld::Maat), "3,00 Mtr");
 }
 
+// Everything of a line but its EAN code: fields, flags and the first rows
+// of its sub-articles, operations and details.
+QStringList lineSnapshot(const OrderModel& o, int line)
+{
+    QStringList out;
+    for (int n = 1; n <= OrderregelVelden; ++n)
+        if (veldNummer(n) != Veld::EAN)
+            out << QString("veld %1: %2").arg(n).arg(o.field(line, veldNummer(n)));
+    out << "vlaggen: " + o.statusText(line);
+    for (int row = 1; row <= 3; ++row) {
+        for (int f = 1; f <= SubregelVelden; ++f) {
+            out << QString("sub %1.%2: %3").arg(row).arg(f).arg(o.subartikel(line, row, f));
+            out << QString("bew %1.%2: %3").arg(row).arg(f).arg(o.bewerking(line, row, f));
+        }
+        out << QString("detail %1: %2 %3").arg(row).arg(o.detailAantal(line, row), o.detailMaat(line, row));
+    }
+    return out;
+}
+
+// Picks the entry whose trimmed text is `text` in a list the user chooses from.
+void choose(QComboBox* box, const QString& text)
+{
+    box->setFocus();
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemText(i).trimmed() == text) {
+            if (i != box->currentIndex())
+                box->setCurrentIndex(i);
+            return;
+        }
+    ADD_FAILURE() << "no entry " << text.toStdString() << " in " << box->objectName().toStdString();
+}
+
+TEST_F(EanScreen, TheLineEndsAsTheSameChoicesMadeByHandLeaveIt)
+{
+    const struct {
+        QString code;
+        const char* artikel;
+        bool opMaat;
+        const char* maat;        // a fixed size's entry
+        const char* uitvoering;
+        QStringList subartikelen;
+        QStringList bewerkingen;
+    } cases[] = {
+        {SubEnBewerking, "OD56", false, "3,60 Mtr", "Ongeboord", {"EK56"}, {"GAT8"}},
+        {OpMaatTweeBew, "OD67", true, "", "Geboord", {}, {"GAT8", "AFV45"}},
+        {OpMaatPerStuk, "ODK67", true, "", "Ongeboord", {"EK67"}, {}},
+        {VasteMaat, "OD56", false, "3,00 Mtr", "Geboord", {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code.toStdString());
+        enter(c.code, 1);
+        // Taken before the focus leaves the row it ends on (leaving a detail
+        // field derives the quantity).
+        const QStringList byCode = lineSnapshot(screen().order(), 1);
+
+        // The same product chosen by hand on the next row; from the second
+        // case on, its article replaces the previous one after the question.
+        const TVonuOrderscherm::RegelRij& rij = screen().regelRij(2);
+        if (screen().order().lineInUse(2))
+            messages.answer(1);
+        choose(rij.artikel, c.artikel);
+        if (c.opMaat && rij.lengte->currentText() != "Op maat") {
+            rij.lengte->setFocus();
+            choose(rij.lengte, "Op maat");
+        }
+        if (*c.maat)
+            choose(rij.maat, c.maat);
+        if (screen().order().flag(2, Vlag::Uitvoering))
+            choose(rij.uitvoering, c.uitvoering);
+        for (int n = 0; n < c.subartikelen.size(); ++n)
+            choose(screen().subartikelRij(n + 1).keuze, c.subartikelen[n]);
+        for (int n = 0; n < c.bewerkingen.size(); ++n)
+            choose(screen().bewerkingRij(n + 1).keuze, c.bewerkingen[n]);
+
+        EXPECT_EQ(field(Veld::EAN), c.code);
+        const QStringList byHand = lineSnapshot(screen().order(), 2);
+        EXPECT_EQ(byCode.join('\n').toStdString(), byHand.join('\n').toStdString());
+        EXPECT_TRUE(messages.answers.empty());
+    }
+}
+
 TEST_F(EanScreen, OnlyForTheOrderOfAnAcceptedDebtor)
 {
     screen().debiteur()->setEnabled(true);
