@@ -18,6 +18,9 @@ const char* const NietVerwijderd = "maar kan niet uit de map met inkomende onder
 const char* const ZelfVerwijderen = "Verwijder het daar zelf.";
 const char* const BuitenMap = "Bestand %1 wordt niet overgenomen:";
 const char* const BuitenMap2 = "het staat niet in de map met inkomende onderdorpelbestanden.";
+const char* const NietGelezen = "het kan niet worden gelezen (%1).";
+const char* const NietGeschreven = "het kan niet in %1 worden geschreven (%2).";
+const char* const MapNiet = "map %1 kan niet worden aangemaakt.";
 } // namespace Tekst
 
 QString clean(const QString& path)
@@ -63,30 +66,35 @@ SillFileImportResult importSillFile(const QString& chosen, const QString& postFo
     if (QFileInfo::exists(doel))
         return result(U::DoelBestaat, bron, doel);
 
+    // The reasons are the user's; the system's own words go in brackets.
+    const auto u8 = [](const char* t) { return QString::fromUtf8(t); };
     QFile in(bron);
     if (!in.open(QIODevice::ReadOnly))
-        return result(U::KopieMislukt, bron, doel, in.errorString());
+        return result(U::KopieMislukt, bron, doel, u8(Tekst::NietGelezen).arg(in.errorString()));
     const QByteArray data = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return result(U::KopieMislukt, bron, doel, in.errorString());
+        return result(U::KopieMislukt, bron, doel, u8(Tekst::NietGelezen).arg(in.errorString()));
     in.close();
 
     const QString folder = QFileInfo(doel).absolutePath();
     if (!QDir().mkpath(folder))
-        return result(U::KopieMislukt, bron, doel, QStringLiteral("map %1 kan niet worden aangemaakt").arg(native(folder)));
+        return result(U::KopieMislukt, bron, doel, u8(Tekst::MapNiet).arg(native(folder)));
+    const auto notWritten = [&](const QString& why) {
+        return result(U::KopieMislukt, bron, doel, u8(Tekst::NietGeschreven).arg(native(folder), why));
+    };
     // Written under a temporary name beside the target and renamed only
     // when every byte is on disk, so the configurator never finds half a
     // file; the rename does not replace a file that appeared meanwhile.
     QTemporaryFile tmp(folder + QStringLiteral("/.onderdorpel-XXXXXX"));
     if (!tmp.open())
-        return result(U::KopieMislukt, bron, doel, tmp.errorString());
+        return notWritten(tmp.errorString());
     if (tmp.write(data) != data.size() || !tmp.flush())
-        return result(U::KopieMislukt, bron, doel, tmp.errorString());
+        return notWritten(tmp.errorString());
     tmp.close();
     if (!tmp.rename(doel)) {
         if (QFileInfo::exists(doel))
             return result(U::DoelBestaat, bron, doel);
-        return result(U::KopieMislukt, bron, doel, tmp.errorString());
+        return notWritten(tmp.errorString());
     }
     tmp.setAutoRemove(false);
 

@@ -21,7 +21,7 @@ struct SillFileImportResult {
     Uitkomst uitkomst = Uitkomst::KopieMislukt;
     QString bron;
     QString doel;
-    QString reden;           // the system's reason of a failure
+    QString reden;           // why, in Dutch (the system's own words in brackets)
 
     bool verplaatst() const { return uitkomst == Uitkomst::Verplaatst; }
 };

@@ -120,7 +120,17 @@ TEST_F(SillFiles, WhatCannotMoveStaysAndIsExplained)
     lines = sillFileImportMessage(r);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_FALSE(lines[1].isEmpty());
+    EXPECT_EQ(lines[1], "map " + QDir::toNativeSeparators(dir.filePath("blok/Onderdorpels")) + " kan niet worden aangemaakt.");
     EXPECT_EQ(lines[2], "Het bestand blijft in de map met inkomende onderdorpelbestanden.");
+
+    // Chosen, but gone before it was read (another desk took it): nothing
+    // is made below the macro folder.
+    r = importSillFile(post() + "/weg.Txt", post(), pre());
+    EXPECT_EQ(r.uitkomst, U::KopieMislukt);
+    EXPECT_FALSE(QFile::exists(pre() + "/weg.Txt"));
+    lines = sillFileImportMessage(r);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[1].startsWith("het kan niet worden gelezen (")) << lines[1].toStdString();
 
     // A file the dialog found elsewhere has no place below the macro folder.
     ASSERT_TRUE(writeFile(dir.filePath("elders/45678.Txt"), "x"));
@@ -315,6 +325,26 @@ TEST_F(ExternalOpen, FilesThatAreNotTakenInStayWhereTheyAre)
     files.openExternal(dir.filePath("Inkomend"));
     EXPECT_TRUE(QFile::exists(broken));
     EXPECT_EQ(messages.last().caption, "Fout");
+
+    // One line more than an order holds: taking in part of it and deleting
+    // the file would lose the rest.
+    QByteArray many = "<?xml version=\"1.0\"?><Morvek><Orders><Order Order=\"Order\"><OrderDebiteur>104711"
+                      "</OrderDebiteur><OrderVerzendadres>01</OrderVerzendadres><OrderOrderdatum>09-12-2026"
+                      "</OrderOrderdatum><Orderregels>";
+    for (int i = 0; i <= MaxOrderregels; ++i)
+        many += "<Orderregel Regel=\"" + QByteArray::number(i) + "\"><OrderregelArtikel>OD56</OrderregelArtikel>"
+                "<OrderregelAantal>1</OrderregelAantal><OrderregelStatus>010000100000</OrderregelStatus></Orderregel>";
+    many += "</Orderregels></Order></Orders></Morvek>";
+    const QString tooMany = dir.filePath("Inkomend/groot.Xml");
+    ASSERT_TRUE(writeFile(tooMany, many));
+    messages.clear();
+    dialogs.answers << tooMany;
+    files.openExternal(dir.filePath("Inkomend"));
+    EXPECT_TRUE(QFile::exists(tooMany));
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Fout");
+    EXPECT_TRUE(messages.last().lines.join(' ').contains("101 orderregels")) << messages.last().lines.join('|').toStdString();
+    EXPECT_EQ(screen.order().field(1, Veld::Artikel), "");
 
     const QString good = incoming("Order-3.Xml", "");
     lookupWorks = false;
