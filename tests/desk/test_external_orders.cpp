@@ -284,4 +284,42 @@ TEST_F(CustomerToDesk, AnOrderTypedAndMailedByTheCustomerIsStoredAsTyped)
     EXPECT_EQ(got, expected) << slLengte.toStdString() << " " << slMaat.toStdString();
 }
 
+TEST_F(CustomerToDesk, DeliveryDataComeFromTheShippingAddressNotFromTheFile)
+{
+    // A document that carries delivery data of its own (edited by hand, or
+    // written by another program): the desk takes the address's proposal.
+    const QString path = incoming + "/104711_09_12_2026_16_12_40.Xml";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<?xml version=\"1.0\"?><Morvek><Orders><Order Order=\"Order\"><OrderDebiteur>104711"
+                "</OrderDebiteur><OrderVerzendadres>02</OrderVerzendadres><OrderAfleveradres>1002</OrderAfleveradres>"
+                "<OrderA_naam>Bouwplaats Oost</OrderA_naam><OrderA_plaats>ZEIST</OrderA_plaats>"
+                "<OrderLeverdatum>18-12-2026</OrderLeverdatum><OrderLeveringswijze>EV</OrderLeveringswijze>"
+                "<OrderOrderdatum>09-12-2026</OrderOrderdatum><Orderregels><Orderregel Regel=\"0\">"
+                "<OrderregelArtikel>OD56</OrderregelArtikel><OrderregelLengte>Handelslengte</OrderregelLengte>"
+                "<OrderregelMaat>2,40 Mtr</OrderregelMaat><OrderregelUitvoering>Geboord</OrderregelUitvoering>"
+                "<OrderregelAantal>2</OrderregelAantal><OrderregelOmschrijving_2>Geboord</OrderregelOmschrijving_2>"
+                "<OrderregelStatus>011011101100</OrderregelStatus></Orderregel></Orderregels></Order></Orders>"
+                "</Morvek>");
+    }
+    MorvekVonu program(fake.platform, work, {"balie1"});
+    program.runStartup();
+    ASSERT_TRUE(program.started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    TVonuOrderscherm& s = program.mainScreen();
+    program.signalIncomingOrders();
+    fake.fileDialogs.answer = path;
+    QTest::mouseClick(s.vonuOrder(), Qt::LeftButton);
+    ASSERT_FALSE(QFile::exists(path)) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    const ExtraOrderData& e = s.order().desk().extra;
+    EXPECT_EQ(e.naam, "Kozijnbouw Oost");  // the delivery relation of address 02
+    EXPECT_NE(e.leverdatum, QDate(2026, 12, 18));
+    EXPECT_NE(e.leveringswijze.trimmed(), "EV");
+    EXPECT_TRUE(s.order().desk().externBestand);
+    EXPECT_FALSE(s.vonuOrder()->isEnabled());
+    // Taken in, not yet stored: leaving it asks.
+    EXPECT_NE(s.currentSignature(), s.savedSignature());
+    s.takeSavedSignature();
+}
+
 } // namespace
