@@ -1,17 +1,16 @@
 // Building a debtor's profile from the database (50 shipping addresses, 500
 // debtor articles and 500 address articles) and opening a stored 100-line
 // order at the desk: the document read, the lock, the debtor check, the
-// profile and the extra order data. Needs a PostgreSQL server in the
-// environment and the template database of scripts/test.d/10-database.sh:
-//   pg_virtualenv -t -v 15 bash -c 'ROOT=$PWD; source scripts/test.d/10-database.sh; build/bin/bench_desk_orders'
+// profile and the extra order data. Needs a PostgreSQL test server (see
+// bench/support/BenchDatabase.h).
 
-#include "BenchDatabase.h"
 #include "data/CustomerProfile.h"
 #include "data/MorvekXML.h"
 #include "desk/DeskOrderDocument.h"
 #include "desk/DeskOrders.h"
 #include "desk/DeskProfile.h"
 #include "files/OrderDocument.h"
+#include "support/BenchDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,11 +26,11 @@ namespace {
 
 const QString kDebtor = QStringLiteral("777777");
 QString g_orderFile;
+const bench::BenchDatabase* g_database = nullptr;
 
-bool fill()
+bool fill(const bench::BenchDatabase& db)
 {
-    return bench::makeDatabase(
-        QStringLiteral("vonu_bench_orders"),
+    return db.exec(
         {QStringLiteral("insert into ADM_Debiteur (Debnr, Naam, Adres1, Postcode, Woonpl) values "
                         "('777777', 'Grootbouw B.V.', 'Havenweg 1', '3011 AA', 'ROTTERDAM')"),
          QStringLiteral("insert into Debiteur (Debnr, Levwijze) values ('777777', 'TR')"),
@@ -81,7 +80,7 @@ void BM_DebtorProfile(benchmark::State& state)
 {
     bench::PrintedMessages messages;
     DbSession session(messages);
-    if (!session.open(QStringLiteral("Bench"), bench::settings())) {
+    if (!session.open(QStringLiteral("Bench"), g_database->settings())) {
         state.SkipWithError("no session");
         return;
     }
@@ -100,7 +99,7 @@ void BM_OpenStoredOrder(benchmark::State& state)
 {
     bench::PrintedMessages messages;
     DbSession session(messages);
-    if (!session.open(QStringLiteral("Bench"), bench::settings())) {
+    if (!session.open(QStringLiteral("Bench"), g_database->settings())) {
         state.SkipWithError("no session");
         return;
     }
@@ -134,14 +133,17 @@ BENCHMARK(BM_OpenStoredOrder)->Unit(benchmark::kMillisecond)->UseRealTime()->Rep
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir folder;
-    if (!fill() || !writeOrderFile(folder.path())) {
+    bench::BenchDatabase database(QStringLiteral("vonu_bench_orders"));
+    if (!database.ok()) {
         std::fprintf(stderr, "bench_desk_orders: no PostgreSQL test server with VONU_TEST_TEMPLATE; skipped\n");
         return 0;
     }
+    QTemporaryDir folder;
+    if (!fill(database) || !writeOrderFile(folder.path()))
+        return 1;
+    g_database = &database;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    bench::dropDatabase();
     return 0;
 }

@@ -1,14 +1,12 @@
 // The debtor search as the search screen runs it on every keystroke, on a
 // debtor table of 100,000 rows: Filter mode on the name and on the
 // right-aligned number (starts with / contains), and Positie mode. Needs a
-// PostgreSQL server in the environment (PGHOST, PGPORT, ...) and the template
-// database of scripts/test.d/10-database.sh:
-//   pg_virtualenv -t -v 15 bash -c 'ROOT=$PWD; source scripts/test.d/10-database.sh; build/bin/bench_desk_search'
+// PostgreSQL test server (see bench/support/BenchDatabase.h).
 // With VONU_BENCH_WITHOUT_SEARCH_INDEXES set, the search indexes are dropped
 // first (the figures before them).
 
-#include "BenchDatabase.h"
 #include "desk/SearchQueries.h"
+#include "support/BenchDatabase.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -21,29 +19,29 @@ using namespace vonu;
 namespace {
 
 using bench::PrintedMessages;
-using bench::settings;
 
-// A database of its own with 100,000 debtors more: right-aligned numbers,
-// names in five frequent first words, postcodes and places.
-bool makeDatabase()
+const bench::BenchDatabase* g_database = nullptr;
+
+// 100,000 debtors more: right-aligned numbers, names in five frequent first
+// words, postcodes and places.
+bool fill(const bench::BenchDatabase& db)
 {
-    return bench::makeDatabase(QStringLiteral("vonu_bench_search"),
-                 {QStringLiteral(
-                      "insert into ADM_Debiteur (Debnr, Naam, Adres1, Postcode, Woonpl) "
-                      "select lpad(i::text, 6), (array['Bouwbedrijf', 'Kozijnbouw', 'Aannemer', 'Timmerfabriek', "
-                      "'Glashandel'])[i % 5 + 1] || ' ' || substr(md5(i::text), 1, 8), 'Straat ' || i, "
-                      "(1000 + i % 8999)::text || ' AB', (array['ARNHEM', 'ZEIST', 'APELDOORN', 'UTRECHT', "
-                      "'EINDHOVEN'])[i % 5 + 1] from generate_series(1, 100000) i on conflict do nothing"),
-                  QStringLiteral("insert into Debiteur (Debnr) select Debnr from ADM_Debiteur "
-                                 "where Adres1 like 'Straat %' on conflict do nothing"),
-                  // The baseline: VONU_BENCH_WITHOUT_SEARCH_INDEXES=1 measures the
-                  // search as it was before db/schema.d/40-debtor-search.sql.
-                  qEnvironmentVariableIsSet("VONU_BENCH_WITHOUT_SEARCH_INDEXES")
-                      ? QStringLiteral("drop index adm_debiteur_zoek_naam, adm_debiteur_zoek_postcode, "
-                                       "adm_debiteur_zoek_woonpl, adm_debiteur_naam_trgm, "
-                                       "adm_debiteur_postcode_trgm, adm_debiteur_woonpl_trgm, debiteur_debnr_trgm")
-                      : QStringLiteral("select 1"),
-                  QStringLiteral("vacuum analyze")});
+    return db.exec({QStringLiteral(
+                    "insert into ADM_Debiteur (Debnr, Naam, Adres1, Postcode, Woonpl) "
+                    "select lpad(i::text, 6), (array['Bouwbedrijf', 'Kozijnbouw', 'Aannemer', 'Timmerfabriek', "
+                    "'Glashandel'])[i % 5 + 1] || ' ' || substr(md5(i::text), 1, 8), 'Straat ' || i, "
+                    "(1000 + i % 8999)::text || ' AB', (array['ARNHEM', 'ZEIST', 'APELDOORN', 'UTRECHT', "
+                    "'EINDHOVEN'])[i % 5 + 1] from generate_series(1, 100000) i on conflict do nothing"),
+                QStringLiteral("insert into Debiteur (Debnr) select Debnr from ADM_Debiteur "
+                               "where Adres1 like 'Straat %' on conflict do nothing"),
+                // The baseline: VONU_BENCH_WITHOUT_SEARCH_INDEXES=1 measures the
+                // search as it was before db/schema.d/40-debtor-search.sql.
+                qEnvironmentVariableIsSet("VONU_BENCH_WITHOUT_SEARCH_INDEXES")
+                    ? QStringLiteral("drop index adm_debiteur_zoek_naam, adm_debiteur_zoek_postcode, "
+                                     "adm_debiteur_zoek_woonpl, adm_debiteur_naam_trgm, "
+                                     "adm_debiteur_postcode_trgm, adm_debiteur_woonpl_trgm, debiteur_debnr_trgm")
+                    : QStringLiteral("select 1"),
+                QStringLiteral("vacuum analyze")});
 }
 
 struct Keystroke {
@@ -72,7 +70,7 @@ void BM_DebtorSearchKeystroke(benchmark::State& state)
     state.SetLabel(k.name);
     PrintedMessages messages;
     DbSession session(messages);
-    if (!session.open(QStringLiteral("Bench"), settings())) {
+    if (!session.open(QStringLiteral("Bench"), g_database->settings())) {
         state.SkipWithError("no session");
         return;
     }
@@ -111,13 +109,16 @@ BENCHMARK(BM_DebtorSearchKeystroke)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (!makeDatabase()) {
+    bench::BenchDatabase database(QStringLiteral("vonu_bench_search"));
+    if (!database.ok()) {
         std::fprintf(stderr, "bench_desk_search: no PostgreSQL test server with VONU_TEST_TEMPLATE; skipped\n");
         return 0;
     }
+    if (!fill(database))
+        return 1;
+    g_database = &database;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    bench::dropDatabase();
     return 0;
 }

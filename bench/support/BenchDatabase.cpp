@@ -18,6 +18,11 @@ int PrintedMessages::show(const MessageRequest& request)
 
 bool BenchDatabase::execOn(const QString& database, const QString& sql)
 {
+    return execOn(database, QStringList{sql});
+}
+
+bool BenchDatabase::execOn(const QString& database, const QStringList& statements)
+{
     const QString connection = QStringLiteral("bench_admin");
     bool ok = false;
     {
@@ -26,10 +31,15 @@ bool BenchDatabase::execOn(const QString& database, const QString& sql)
         db.setPort(qEnvironmentVariableIntValue("PGPORT"));
         db.setDatabaseName(database);
         if (db.open()) {
+            ok = true;
             QSqlQuery q(db);
-            ok = q.exec(sql);
-            if (!ok)
-                std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
+            for (const QString& sql : statements) {
+                ok = q.exec(sql);
+                if (!ok) {
+                    std::fprintf(stderr, "%s\n%s\n", qPrintable(sql), qPrintable(q.lastError().text()));
+                    break;
+                }
+            }
         } else {
             std::fprintf(stderr, "%s\n", qPrintable(db.lastError().text()));
         }
@@ -46,13 +56,15 @@ BenchDatabase::BenchDatabase(const QString& prefix)
         return;
     name_ = QStringLiteral("%1_%2").arg(prefix).arg(QCoreApplication::applicationPid());
     execOn(QStringLiteral("postgres"), QStringLiteral("drop database if exists %1").arg(name_));
-    ok_ = execOn(QStringLiteral("postgres"), QStringLiteral("create database %1 template %2").arg(name_, tmpl));
+    ok_ =
+        execOn(QStringLiteral("postgres"), QStringLiteral("create database %1 template %2").arg(name_, tmpl));
 }
 
 BenchDatabase::~BenchDatabase()
 {
     if (ok_)
-        execOn(QStringLiteral("postgres"), QStringLiteral("drop database if exists %1 with (force)").arg(name_));
+        execOn(QStringLiteral("postgres"),
+               QStringLiteral("drop database if exists %1 with (force)").arg(name_));
 }
 
 ConnectionSettings BenchDatabase::settings() const
@@ -67,6 +79,11 @@ ConnectionSettings BenchDatabase::settings() const
 bool BenchDatabase::exec(const QString& sql) const
 {
     return execOn(name_, sql);
+}
+
+bool BenchDatabase::exec(const QStringList& statements) const
+{
+    return execOn(name_, statements);
 }
 
 } // namespace vonu::bench

@@ -8,6 +8,7 @@
 #include "desk/DbSession.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace vonu::bench {
 
@@ -35,6 +36,10 @@ public:
     // another one on the same server); false and the error printed on failure.
     bool exec(const QString& sql) const;
     static bool execOn(const QString& database, const QString& sql);
+    // Statements in turn on one connection (plain, not prepared: VACUUM
+    // cannot be); stops at the first that fails.
+    bool exec(const QStringList& statements) const;
+    static bool execOn(const QString& database, const QStringList& statements);
 
 private:
     QString name_;

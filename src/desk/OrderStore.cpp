@@ -20,8 +20,37 @@ namespace vonu {
 
 namespace {
 
-const QString kNoStore = QStringLiteral("De order is niet bewaard.");
-const QString kUnchanged = QStringLiteral("Er is niets in de database veranderd; de order staat nog op het scherm.");
+namespace Tekst {
+const char* const Fout = "Fout";
+const char* const NietBewaard = "De order is niet bewaard.";
+const char* const NietsVeranderd = "Er is niets in de database veranderd; de order staat nog op het scherm.";
+const char* const AlVerwerkt = "Order is al verwerkt, bewaren niet mogelijk!";
+const char* const Geblokkeerd = "Order voor onderhoud geblokkeerd, bewaren niet toegestaan!";
+const char* const PakbonGemaakt = "Pakbon is al gemaakt, bewaren niet toegestaan!";
+const char* const WerkbriefjeGevonden = "Werkbriefje gevonden, bewaren niet toegestaan!";
+const char* const EtiketGevonden = "Etiket gevonden, bewaren niet toegestaan!";
+const char* const OfferteWordt = "Offerte %1 wordt %2...";
+const char* const OrderWordt = "Order %1 wordt %2...";
+const char* const Aangemaakt = "aangemaakt";
+const char* const Bijgewerkt = "bijgewerkt";
+const char* const TeveelRegels = "De order telt %1 productieregels; er passen er %2 in een order. "
+                                 "Verdeel de regels over twee orders.";
+const char* const AantalGeenGetal = "Het aantal of de maat van regel %1 is geen getal.";
+const char* const DetailGeenGetal = "Detail %1/%2 heeft een aantal of maat die geen getal is.";
+const char* const ProductieweekGeenGetal = "De productieweek \"%1\" is geen getal.";
+const char* const OrderkostenGeenBedrag = "De orderkosten \"%1\" zijn geen bedrag.";
+const char* const AfleveradresGeenRelatie = "Het afleveradres \"%1\" is geen relatienummer.";
+// Written before the customer's order number and into the confirmation text.
+const char* const VonutaleOfferte = "Vonutale offerte: ";
+const char* const VonutaleOrder = "Uw vonutale order: ";
+const char* const Offerte = "Offerte: ";
+const char* const UwOrder = "Uw order: ";
+const char* const VervangtOfferte = "Deze offerte vervangt offerte: ";
+const char* const VervangtBevestiging = "Deze orderbevestiging vervangt orderbevestiging: ";
+} // namespace Tekst
+
+QString u8(const char* text) { return QString::fromUtf8(text); }
+
 const QString kNbsp = QString(QChar(0x00A0));
 
 QVariant nullText() { return QVariant(QMetaType(QMetaType::QString)); }
@@ -72,8 +101,6 @@ void addRow(RowBatch& batch, const QString& order, int regel, const ProdRow& r)
 // Line numbers are four characters wide.
 constexpr int MaxProduktieregels = 9999;
 
-QString lineLabel(int line) { return QStringLiteral("regel %1").arg(line); }
-
 } // namespace
 
 QString statusWord(const QString& word, bool test)
@@ -96,11 +123,11 @@ QString OrderStore::refusal(const QString& ordernummer, bool* failed)
         return {};
     }
     if (!head.found())
-        return QStringLiteral("Order is al verwerkt, bewaren niet mogelijk!");
+        return u8(Tekst::AlVerwerkt);
     if (head.flag(QStringLiteral("VonuBlokkeren")))
-        return QStringLiteral("Order voor onderhoud geblokkeerd, bewaren niet toegestaan!");
+        return u8(Tekst::Geblokkeerd);
     if (!head.text(QStringLiteral("P_Datum")).isEmpty())
-        return QStringLiteral("Pakbon is al gemaakt, bewaren niet toegestaan!");
+        return u8(Tekst::PakbonGemaakt);
     const DbRows marks = session_.select(
         QStringLiteral("select "
                        "  sum(case when WerkbriefjeNummer is not null and len(WerkbriefjeNummer) > 0 then 1 else 0 end) as Werkbriefjes, "
@@ -117,26 +144,26 @@ QString OrderStore::refusal(const QString& ordernummer, bool* failed)
         return !t.isEmpty() && t != QLatin1String("0");
     };
     if (counted(QStringLiteral("Werkbriefjes")))
-        return QStringLiteral("Werkbriefje gevonden, bewaren niet toegestaan!");
+        return u8(Tekst::WerkbriefjeGevonden);
     if (counted(QStringLiteral("Etiketten")))
-        return QStringLiteral("Etiket gevonden, bewaren niet toegestaan!");
+        return u8(Tekst::EtiketGevonden);
     return {};
 }
 
 void OrderStore::reportFailure(const QString& problem)
 {
-    QStringList lines{kNoStore};
+    QStringList lines{u8(Tekst::NietBewaard)};
     if (!problem.isEmpty())
         lines << problem;
-    lines << kUnchanged;
-    showMessage(messages_, QStringLiteral("Fout"), lines);
+    lines << u8(Tekst::NietsVeranderd);
+    showMessage(messages_, u8(Tekst::Fout), lines);
 }
 
 bool OrderStore::store(const OrderModel& order, const StoreHeader& header, const StoreRequest& request)
 {
     const bool offerte = header.transactie == Transactie::Offerte;
-    status((offerte ? QStringLiteral("Offerte ") : QStringLiteral("Order ")) + request.number
-           + (request.newOrder ? QStringLiteral(" wordt aangemaakt...") : QStringLiteral(" wordt bijgewerkt...")));
+    status(u8(offerte ? Tekst::OfferteWordt : Tekst::OrderWordt)
+               .arg(request.number, u8(request.newOrder ? Tekst::Aangemaakt : Tekst::Bijgewerkt)));
     QString problem;
     if (writing == Writing::RowByRow) {
         const bool ok = storeInTransaction(order, header, request, &problem);
@@ -218,10 +245,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         }
     }
     if (rowCount > MaxProduktieregels) {
-        *problem = QStringLiteral("De order telt %1 productieregels; er passen er %2 in een order. "
-                                  "Verdeel de regels over twee orders.")
-                       .arg(rowCount)
-                       .arg(MaxProduktieregels);
+        *problem = u8(Tekst::TeveelRegels).arg(rowCount).arg(MaxProduktieregels);
         return false;
     }
 
@@ -254,7 +278,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         const auto q = lineQuantity(order.field(line, Veld::Aantal), order.field(line, Veld::Maat),
                                     order.flag(line, Vlag::Details), order.flag(line, Vlag::Lengte), metreByLength);
         if (!q) {
-            *problem = QStringLiteral("Het aantal of de maat van %1 is geen getal.").arg(lineLabel(line));
+            *problem = u8(Tekst::AantalGeenGetal).arg(line);
             return false;
         }
         plan.q = *q;
@@ -264,9 +288,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
                     continue;
                 for (const QString& v : {order.detailAantal(line, row), order.detailMaat(line, row)}) {
                     if (!v.trimmed().isEmpty() && !parseDecimal(v)) {
-                        *problem = QStringLiteral("Detail %1/%2 heeft een aantal of maat die geen getal is.")
-                                       .arg(line)
-                                       .arg(row);
+                        *problem = u8(Tekst::DetailGeenGetal).arg(line).arg(row);
                         return false;
                     }
                 }
@@ -275,16 +297,16 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
     }
     const QString productieweek = extra.productieweek.trimmed();
     if (!offerte && !productieweek.isEmpty() && !parseDecimal(productieweek)) {
-        *problem = QStringLiteral("De productieweek \"%1\" is geen getal.").arg(productieweek);
+        *problem = u8(Tekst::ProductieweekGeenGetal).arg(productieweek);
         return false;
     }
     if (!request.printCopy && !extra.orderkosten.trimmed().isEmpty() && !parseDecimal(extra.orderkosten)) {
-        *problem = QStringLiteral("De orderkosten \"%1\" zijn geen bedrag.").arg(extra.orderkosten.trimmed());
+        *problem = u8(Tekst::OrderkostenGeenBedrag).arg(extra.orderkosten.trimmed());
         return false;
     }
     const QString afleverRelatie = extra.afleverRelatie.trimmed();
     if (!afleverRelatie.isEmpty() && !parseDecimal(afleverRelatie)) {
-        *problem = QStringLiteral("Het afleveradres \"%1\" is geen relatienummer.").arg(afleverRelatie);
+        *problem = u8(Tekst::AfleveradresGeenRelatie).arg(afleverRelatie);
         return false;
     }
 
@@ -317,9 +339,8 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
                        {statusWord(offerte ? QStringLiteral("Offerte") : QStringLiteral("Productie"), test), key}))
         return false;
 
-    const QString prefix = desk.klantbestand
-                               ? (offerte ? QStringLiteral("Vonutale offerte: ") : QStringLiteral("Uw vonutale order: "))
-                               : (offerte ? QStringLiteral("Offerte: ") : QStringLiteral("Uw order: "));
+    const QString prefix = u8(desk.klantbestand ? (offerte ? Tekst::VonutaleOfferte : Tekst::VonutaleOrder)
+                                                : (offerte ? Tekst::Offerte : Tekst::UwOrder));
     if (!session_.exec(
             QStringLiteral("update \"order\" set Debnr = ?, V_adres = ?, Datum = ?, Levwijze = ?, AfleverRelatie = ?::numeric, "
                            "A_zoeknaam = ?, A_naam = ?, A_naam2 = ?, A_kontakt = ?, A_adres1 = ?, A_adres2 = ?, "
@@ -384,8 +405,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         QString text = b.text(QStringLiteral("TekstBevestiging"));
         const QString volgnummer = b.text(QStringLiteral("B_volgnummer")).trimmed();
         if (!volgnummer.isEmpty())
-            text = (offerte ? QStringLiteral("Deze offerte vervangt offerte: ")
-                            : QStringLiteral("Deze orderbevestiging vervangt orderbevestiging: "))
+            text = u8(offerte ? Tekst::VervangtOfferte : Tekst::VervangtBevestiging)
                    + b.text(QStringLiteral("order")).trimmed() + QLatin1Char('/') + volgnummer + QStringLiteral(". ") + text;
         if (!session_.exec(QStringLiteral("update \"order\" set B_gekozen = false, B_datum = null, TekstBevestiging = ? "
                                           "where \"order\" = ?"),
