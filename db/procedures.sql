@@ -270,6 +270,37 @@ end;
 $$;
 
 -- ---------------------------------------------------------------------------
+-- The length of a detail row in metres and in mm: trade lengths are entered
+-- in metres, sizes in mm. In the metre-dm count a piece of at most one metre
+-- counts as one metre, a longer one by vonu_round1. Expressions the planner
+-- inlines, shared by the procedures of one line and of a whole order.
+create function vonu_meters(p_maat numeric, p_maatvoering varchar) returns numeric
+language sql immutable parallel safe
+return case when p_maatvoering = 'Mtr' then p_maat else p_maat / 1000 end;
+
+create function vonu_mm(p_maat numeric, p_maatvoering varchar) returns numeric
+language sql immutable parallel safe
+return case when p_maatvoering = 'Mtr' then p_maat * 1000 else p_maat end;
+
+create function vonu_meters_dm(p_meters numeric) returns numeric
+language sql immutable parallel safe
+return case when coalesce(p_meters, 0) > 1 then vonu_round1(p_meters) else 1 end;
+
+-- The rows of an order, each with the main row of its line (KopRegel: the
+-- last 'K' row up to it): what vonu_regels_van_lijn gives for one line, for
+-- every line at once.
+create function vonu_regels_met_kop(p_order varchar)
+returns table (KopRegel varchar, Regel varchar, Type varchar, Artikel varchar, Aantal numeric, Maat numeric,
+               Maatvoering varchar)
+language sql stable
+begin atomic
+    select max(x.Regel) filter (where x.Type = 'K') over (order by x.Regel),
+           x.Regel, x.Type, x.Artikel, x.Aantal, x.Maat, x.Maatvoering
+    from OrderProduktieregel x
+    where x."order" = p_order;
+end;
+
+-- ---------------------------------------------------------------------------
 -- VonuOrderRegelAantal: the quantities of a line made to size, from its
 -- detail rows: RegelAantal the number of pieces, RegelLengte the metres
 -- (vonu_round1), RegelLengteDm the metres with every piece of at most one
@@ -281,17 +312,40 @@ returns table (RegelAantal numeric, RegelLengte numeric, RegelLengteDm numeric,
 language sql stable
 begin atomic
     with d as (
-        select r.Aantal,
-               case when r.Maatvoering = 'Mtr' then r.Maat else r.Maat / 1000 end as meters
+        select r.Aantal, vonu_meters(r.Maat, r.Maatvoering) as meters
         from vonu_regels_van_lijn($1, $2) r
         where r.Type = 'D' and r.Aantal is not null
     )
     select coalesce((select sum(d.Aantal) from d), 0),
            vonu_round1(coalesce((select sum(d.Aantal * coalesce(d.meters, 0)) from d), 0)),
-           coalesce((select sum(d.Aantal * case when coalesce(d.meters, 0) > 1 then vonu_round1(d.meters) else 1 end) from d), 0),
+           coalesce((select sum(d.Aantal * vonu_meters_dm(d.meters)) from d), 0),
            a.Eenheid, a.BerekeningAantal
     from OrderProduktieregel k join Artikel a on a.Artikel = k.Artikel
     where k."order" = $1 and k.Regel = $2 and k.Type = 'K';
+end;
+
+-- VonuOrderRegelAantallen: VonuOrderRegelAantal for every main line of an
+-- order (Regel), in one statement: storing a large order asked it line by
+-- line, one plan per line.
+create function VonuOrderRegelAantallen("order" varchar)
+returns table (Regel varchar, RegelAantal numeric, RegelLengte numeric, RegelLengteDm numeric,
+               Eenheid varchar, BerekeningAantal varchar)
+language sql stable
+begin atomic
+    with t as (
+        select r.KopRegel, sum(r.Aantal) as n,
+               sum(r.Aantal * coalesce(vonu_meters(r.Maat, r.Maatvoering), 0)) as m,
+               sum(r.Aantal * vonu_meters_dm(vonu_meters(r.Maat, r.Maatvoering))) as dm
+        from vonu_regels_met_kop($1) r
+        where r.Type = 'D' and r.Aantal is not null
+        group by r.KopRegel
+    )
+    select k.Regel, coalesce(t.n, 0), vonu_round1(coalesce(t.m, 0)), coalesce(t.dm, 0),
+           a.Eenheid, a.BerekeningAantal
+    from OrderProduktieregel k join Artikel a on a.Artikel = k.Artikel
+    left join t on t.KopRegel = k.Regel
+    where k."order" = $1 and k.Type = 'K'
+    order by k.Regel;
 end;
 
 -- ---------------------------------------------------------------------------
@@ -309,14 +363,40 @@ begin atomic
     order by r.Regel;
 end;
 
+-- VonuOrderSubArtikelen: VonuOrderSubArtikel for every line of an order, with
+-- the main row of the line (KopRegel).
+create function VonuOrderSubArtikelen("order" varchar)
+returns table (KopRegel varchar, Regel varchar, Subaantal integer, Wijze varchar, UDK integer, HOH integer,
+               MV integer, Eenheid varchar)
+language sql stable
+begin atomic
+    select r.KopRegel, r.Regel, coalesce(a.Subaantal, 1), a.Bevestigingswijze, a.BevestigingUDK,
+           a.BevestigingHOH, a.BevestigingMV, a.Eenheid
+    from vonu_regels_met_kop($1) r join Artikel a on a.Artikel = r.Artikel
+    where r.Type = 'S' and not a.Tekst
+    order by r.Regel;
+end;
+
 -- ---------------------------------------------------------------------------
 -- VonuOrderDetailArtikel: the detail rows of a line with their size in mm.
 create function VonuOrderDetailArtikel("order" varchar, Regel varchar)
 returns table (Maat numeric, Aantal numeric)
 language sql stable
 begin atomic
-    select case when r.Maatvoering = 'Mtr' then r.Maat * 1000 else r.Maat end, r.Aantal
+    select vonu_mm(r.Maat, r.Maatvoering), r.Aantal
     from vonu_regels_van_lijn($1, $2) r
+    where r.Type = 'D' and r.Aantal is not null and r.Maat is not null
+    order by r.Regel;
+end;
+
+-- VonuOrderDetailArtikelen: VonuOrderDetailArtikel for every line of an
+-- order, with the main row of the line (KopRegel).
+create function VonuOrderDetailArtikelen("order" varchar)
+returns table (KopRegel varchar, Maat numeric, Aantal numeric)
+language sql stable
+begin atomic
+    select r.KopRegel, vonu_mm(r.Maat, r.Maatvoering), r.Aantal
+    from vonu_regels_met_kop($1) r
     where r.Type = 'D' and r.Aantal is not null and r.Maat is not null
     order by r.Regel;
 end;
@@ -355,15 +435,15 @@ begin
     where r.Type = 'D' and r.IngevoerdeMaat is not null and r.Maatvoering = 'mm';
     get diagnostics v_n = row_count;
 
-    -- vonu_verpakkingstype for every row at once: called per row it was
-    -- the slowest step of storing a large order.
+    -- The rule of vonu_verpakkingstype for every row at once: called per
+    -- row it was the slowest step of storing a large order.
     update OrderProduktieregel r
        set Verpakkingstype = p.Verpakkingstype
       from (select x.Regel,
-                   nullif(coalesce(da.Verpakkingstype,
-                                   case when substr(coalesce(x.Oorsprong, ''), 3, 1) = '2'
-                                        then coalesce(a.MaatwerkVerpakkingstype, a.StandaardVerpakkingstype)
-                                        else a.StandaardVerpakkingstype end), '') as Verpakkingstype
+                   nullif(vonu_verpakkingsregel(x.Verpakkingstype, da.Verpakkingstype,
+                                                substr(coalesce(x.Oorsprong, ''), 3, 1),
+                                                a.MaatwerkVerpakkingstype, a.StandaardVerpakkingstype),
+                          '') as Verpakkingstype
               from OrderProduktieregel x
               join "order" o on o."order" = x."order"
               left join DebiteurArtikel da on da.Debnr = o.Debnr and da.Artikel = x.Artikel
@@ -534,17 +614,28 @@ $$;
 -- entered for the row, else that of the packing type, at least 1) and the
 -- execution text (from the EAN code, else the customer's execution for the
 -- price kind, else empty).
+--
+-- The choice itself, from the values already looked up: one expression that
+-- the planner inlines, so storing an order applies it to all its rows in one
+-- join (VonuOrderCorrigeer_MV_VP) and the packing questions of the sales
+-- order ask it for one article, by the same rule.
+create function vonu_verpakkingsregel(p_type varchar, p_debiteur varchar, p_oorsprong varchar,
+                                      p_maatwerk varchar, p_standaard varchar)
+returns varchar
+language sql immutable parallel safe
+return coalesce(nullif(trim(p_type), ''), p_debiteur,
+                case when p_oorsprong = '2' then coalesce(p_maatwerk, p_standaard) else p_standaard end,
+                '');
+
 create function vonu_verpakkingstype(p_debnr varchar, p_artikel varchar, p_oorsprong varchar, p_type varchar)
 returns varchar
 language sql stable
 begin atomic
-    select coalesce(
-        nullif(trim(p_type), ''),
-        (select da.Verpakkingstype from DebiteurArtikel da where da.Debnr = p_debnr and da.Artikel = p_artikel),
-        (select case when p_oorsprong = '2' then coalesce(a.MaatwerkVerpakkingstype, a.StandaardVerpakkingstype)
-                     else a.StandaardVerpakkingstype end
-         from Artikel a where a.Artikel = p_artikel),
-        '');
+    select vonu_verpakkingsregel(p_type,
+                                 (select da.Verpakkingstype from DebiteurArtikel da
+                                   where da.Debnr = p_debnr and da.Artikel = p_artikel),
+                                 p_oorsprong, a.MaatwerkVerpakkingstype, a.StandaardVerpakkingstype)
+    from (select) x left join Artikel a on a.Artikel = p_artikel;
 end;
 
 create function ArtikelVerpakkingstype(Debnr varchar, Verzend varchar, Artikel varchar, EAN varchar,
@@ -631,7 +722,7 @@ returns table (Aantal numeric)
 language sql stable
 begin atomic
     select case when a.Eenheid = 'Meter' then k.Aantal
-                else coalesce((select sum(d.Aantal * case when d.Maatvoering = 'Mtr' then d.Maat else d.Maat / 1000 end)
+                else coalesce((select sum(d.Aantal * vonu_meters(d.Maat, d.Maatvoering))
                                from vonu_regels_van_lijn($1, $2) d
                                where d.Type = 'D' and d.Aantal is not null and d.Maat is not null),
                               k.Aantal) end

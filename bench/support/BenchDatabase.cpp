@@ -62,7 +62,8 @@ BenchDatabase::BenchDatabase(const QString& prefix)
 
 BenchDatabase::~BenchDatabase()
 {
-    if (ok_)
+    // VONU_BENCH_KEEP leaves the database for a look at its plans afterwards.
+    if (ok_ && !qEnvironmentVariableIsSet("VONU_BENCH_KEEP"))
         execOn(QStringLiteral("postgres"),
                QStringLiteral("drop database if exists %1 with (force)").arg(name_));
 }

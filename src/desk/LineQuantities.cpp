@@ -4,6 +4,9 @@
 #include "desk/RowBatch.h"
 #include "desk/StoreRules.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <map>
 #include <vector>
 
@@ -103,6 +106,8 @@ bool LineQuantities::recomputeLine(const QString& orderKey, const QString& regel
 
 bool LineQuantities::recomputeMadeToSize(const QString& orderKey)
 {
+    if (writing_ == Writing::Batched)
+        return recomputeAllMadeToSize(orderKey);
     const DbRows lines = session_.select(
         QStringLiteral("select Regel from OrderProduktieregel where \"order\" = ? and Type = 'K' and Artikel is not null "
                        "and len(Artikel) > 0 and (Maatvoering is null or len(Maatvoering) = 0) order by Regel"),
@@ -117,59 +122,161 @@ bool LineQuantities::recomputeMadeToSize(const QString& orderKey)
     return updates.update(session_, 2);
 }
 
+namespace {
+
+// What VonuOrderRegelAantal, VonuOrderSubArtikel and VonuOrderDetailArtikel
+// give for one line.
+struct LineTotals {
+    bool found = false;
+    double regelAantal = 0, regelLengte = 0, regelLengteDm = 0;
+    QString eenheid, berekening;
+};
+
+struct SubRow {
+    QString regel;
+    double subaantal = 0, udk = 0, hoh = 0, mv = 0;
+    QString wijze, eenheid;
+};
+
+struct Detail {
+    double maat = 0, aantal = 0;
+};
+
+LineTotals totalsAt(const DbRows& rows, int i)
+{
+    LineTotals t;
+    t.found = true;
+    t.regelAantal = number(rows, QStringLiteral("RegelAantal"), i);
+    t.regelLengte = number(rows, QStringLiteral("RegelLengte"), i);
+    t.regelLengteDm = number(rows, QStringLiteral("RegelLengteDm"), i);
+    t.eenheid = rows.text(QStringLiteral("Eenheid"), i);
+    t.berekening = rows.text(QStringLiteral("BerekeningAantal"), i);
+    return t;
+}
+
+SubRow subAt(const DbRows& rows, int i)
+{
+    return SubRow{rows.text(QStringLiteral("Regel"), i),        number(rows, QStringLiteral("Subaantal"), i),
+                  number(rows, QStringLiteral("UDK"), i),        number(rows, QStringLiteral("HOH"), i),
+                  number(rows, QStringLiteral("MV"), i),         rows.text(QStringLiteral("Wijze"), i),
+                  rows.text(QStringLiteral("Eenheid"), i)};
+}
+
+Detail detailAt(const DbRows& rows, int i)
+{
+    return Detail{number(rows, QStringLiteral("Maat"), i), number(rows, QStringLiteral("Aantal"), i)};
+}
+
+// Fixings are counted along each length only when the sub-article says how.
+bool spreadAlongLength(const SubRow& s)
+{
+    return s.subaantal != 0 && !s.wijze.isEmpty();
+}
+
+// The quantity of the main row and of each sub-article row of one line.
+void addQuantities(const QString& orderKey, const QString& regel, const LineTotals& line,
+                   const std::vector<SubRow>& subs, const std::vector<Detail>& details, RowBatch& updates)
+{
+    double hoofd = 0;
+    if (line.found) {
+        const bool meter = line.eenheid == QLatin1String("Meter");
+        if (meter && line.berekening == QLatin1String("Aantal x maat"))
+            hoofd = line.regelLengte;
+        else if (meter && line.berekening == QLatin1String("Meter-dm"))
+            hoofd = line.regelLengteDm;
+        else
+            hoofd = line.regelAantal;
+    }
+    updates.add({orderKey, regel, decimalText(hoofd)});
+    for (const SubRow& s : subs) {
+        double quantity = 0;
+        if (spreadAlongLength(s)) {
+            for (const Detail& d : details)
+                quantity += d.aantal * piecesPerLength(s.wijze, d.maat, s.udk, s.hoh, s.mv);
+        } else {
+            quantity = (s.eenheid != QLatin1String("Meter") ? line.regelAantal : line.regelLengte) * s.subaantal;
+        }
+        updates.add({orderKey, s.regel, decimalText(quantity)});
+    }
+}
+
+} // namespace
+
 bool LineQuantities::recompute(const QString& orderKey, const QString& regel, RowBatch& updates)
 {
     const QList<DbArg> args{{QStringLiteral("order"), orderKey}, {QStringLiteral("Regel"), regel}};
     const DbRows line = session_.call(QStringLiteral("VonuOrderRegelAantal"), args);
     if (!line)
         return false;
-    double regelAantal = 0;
-    double regelLengte = 0;
-    double hoofd = 0;
-    if (line.found()) {
-        regelAantal = number(line, QStringLiteral("RegelAantal"));
-        regelLengte = number(line, QStringLiteral("RegelLengte"));
-        const bool meter = line.text(QStringLiteral("Eenheid")) == QLatin1String("Meter");
-        const QString calc = line.text(QStringLiteral("BerekeningAantal"));
-        if (meter && calc == QLatin1String("Aantal x maat"))
-            hoofd = regelLengte;
-        else if (meter && calc == QLatin1String("Meter-dm"))
-            hoofd = number(line, QStringLiteral("RegelLengteDm"));
-        else
-            hoofd = regelAantal;
-    }
-    updates.add({orderKey, regel, decimalText(hoofd)});
-
-    const DbRows subs = session_.call(QStringLiteral("VonuOrderSubArtikel"), args);
-    if (!subs)
+    const DbRows subRows = session_.call(QStringLiteral("VonuOrderSubArtikel"), args);
+    if (!subRows)
         return false;
-    bool detailsRead = false;
-    DbRows details;
-    for (int i = 0; i < subs.size(); ++i) {
-        const double subaantal = number(subs, QStringLiteral("Subaantal"), i);
-        const QString wijze = subs.text(QStringLiteral("Wijze"), i);
-        double quantity = 0;
-        if (subaantal != 0 && !wijze.isEmpty()) {
-            // The details are the same for every sub-article of the line.
-            if (!detailsRead) {
-                details = session_.call(QStringLiteral("VonuOrderDetailArtikel"), args);
-                if (!details)
-                    return false;
-                detailsRead = true;
-            }
-            const double udk = number(subs, QStringLiteral("UDK"), i);
-            const double hoh = number(subs, QStringLiteral("HOH"), i);
-            const double mv = number(subs, QStringLiteral("MV"), i);
-            for (int d = 0; d < details.size(); ++d)
-                quantity += number(details, QStringLiteral("Aantal"), d)
-                            * piecesPerLength(wijze, number(details, QStringLiteral("Maat"), d), udk, hoh, mv);
-        } else {
-            quantity = (subs.text(QStringLiteral("Eenheid"), i) != QLatin1String("Meter") ? regelAantal : regelLengte)
-                       * subaantal;
-        }
-        updates.add({orderKey, subs.text(QStringLiteral("Regel"), i), decimalText(quantity)});
+    std::vector<SubRow> subs;
+    bool needDetails = false;
+    for (int i = 0; i < subRows.size(); ++i) {
+        subs.push_back(subAt(subRows, i));
+        needDetails = needDetails || spreadAlongLength(subs.back());
     }
+    std::vector<Detail> details;
+    // The details are the same for every sub-article of the line.
+    if (needDetails) {
+        const DbRows d = session_.call(QStringLiteral("VonuOrderDetailArtikel"), args);
+        if (!d)
+            return false;
+        for (int i = 0; i < d.size(); ++i)
+            details.push_back(detailAt(d, i));
+    }
+    addQuantities(orderKey, regel, line.found() ? totalsAt(line, 0) : LineTotals{}, subs, details, updates);
     return true;
+}
+
+// What recompute asks per line, asked for the whole order: on a large
+// order the statements per line (each planned anew) were most of the time
+// of this step.
+bool LineQuantities::recomputeAllMadeToSize(const QString& orderKey)
+{
+    const DbRows lines = session_.select(
+        QStringLiteral("select k.Regel as KopRegel, q.Regel is not null as Gevonden, q.* from OrderProduktieregel k "
+                       "left join VonuOrderRegelAantallen(?) q on q.Regel = k.Regel "
+                       "where k.\"order\" = ? and k.Type = 'K' and k.Artikel is not null and len(k.Artikel) > 0 "
+                       "and (k.Maatvoering is null or len(k.Maatvoering) = 0) order by k.Regel"),
+        {orderKey, orderKey});
+    if (!lines)
+        return false;
+    const DbRows subRows = session_.call(QStringLiteral("VonuOrderSubArtikelen"), {{QStringLiteral("order"), orderKey}});
+    if (!subRows)
+        return false;
+    std::map<QString, std::vector<SubRow>> subsOf;
+    QStringList needDetails;
+    for (int i = 0; i < subRows.size(); ++i) {
+        const QString kop = subRows.text(QStringLiteral("KopRegel"), i);
+        std::vector<SubRow>& subs = subsOf[kop];
+        subs.push_back(subAt(subRows, i));
+        if (spreadAlongLength(subs.back()) && (needDetails.isEmpty() || needDetails.last() != kop))
+            needDetails << kop;
+    }
+    std::map<QString, std::vector<Detail>> detailsOf;
+    if (!needDetails.isEmpty()) {
+        const DbRows d = session_.select(
+            QStringLiteral("select KopRegel, Maat, Aantal from VonuOrderDetailArtikelen(?) "
+                           "where KopRegel in (select jsonb_array_elements_text(?::jsonb))"),
+            {orderKey, QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(needDetails)).toJson(QJsonDocument::Compact))});
+        if (!d)
+            return false;
+        for (int i = 0; i < d.size(); ++i)
+            detailsOf[d.text(QStringLiteral("KopRegel"), i)].push_back(detailAt(d, i));
+    }
+    RowBatch updates = quantityUpdates();
+    static const std::vector<SubRow> noSubs;
+    static const std::vector<Detail> noDetails;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString regel = lines.text(QStringLiteral("KopRegel"), i);
+        const auto s = subsOf.find(regel);
+        const auto d = detailsOf.find(regel);
+        addQuantities(orderKey, regel, lines.flag(QStringLiteral("Gevonden"), i) ? totalsAt(lines, i) : LineTotals{},
+                      s == subsOf.end() ? noSubs : s->second, d == detailsOf.end() ? noDetails : d->second, updates);
+    }
+    return updates.update(session_, 2);
 }
 
 } // namespace vonu

@@ -30,6 +30,7 @@ public:
 
 private:
     bool recompute(const QString& orderKey, const QString& regel, RowBatch& updates);
+    bool recomputeAllMadeToSize(const QString& orderKey);
     RowBatch quantityUpdates() const;
 
     DbSession& session_;

@@ -177,8 +177,18 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
         bool found = false;
         QString type, prijs, oorsprong, korting;
     };
+    // The same question within one store gets the same answer: lines of one
+    // article in one colour ask it once.
+    std::map<QString, CoatingPrice> coatingPrices;
     auto coatingPrice = [&](const QString& artikel, QChar soort, const QString& kleur, const QString& prijs1,
                             const QString& prijslijst, double aantal) -> std::optional<CoatingPrice> {
+        const QString key = QStringList{artikel, QString(soort), kleur, prijs1, prijslijst,
+                                        QString::number(std::trunc(aantal), 'f', 0)}
+                                .join(QLatin1Char('\x1f'));
+        if (writing_ == Writing::Batched) {
+            if (const auto it = coatingPrices.find(key); it != coatingPrices.end())
+                return it->second;
+        }
         const DbRows m = session_.call(
             QStringLiteral("ArtikelMoffelPrijs"),
             {{QStringLiteral("Debnr"), p.debnr},
@@ -199,7 +209,36 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
             c.oorsprong = m.text(QStringLiteral("Oorsprong"));
             c.korting = m.text(QStringLiteral("Korting")).trimmed();
         }
+        if (writing_ == Writing::Batched)
+            coatingPrices.emplace(key, c);
         return c;
+    };
+
+    // ArtikelMoffelAantal of a coated main line; a store asks it for every
+    // coated line at once, on the first line that needs it.
+    std::optional<std::map<QString, double>> coatedQuantities;
+    auto coatedQuantity = [&](const QString& regel) -> std::optional<double> {
+        if (writing_ == Writing::RowByRow) {
+            const DbRows m = session_.call(QStringLiteral("ArtikelMoffelAantal"),
+                                           {{QStringLiteral("order"), order}, {QStringLiteral("Regel"), regel}});
+            if (!m)
+                return std::nullopt;
+            return m.text(QStringLiteral("Aantal")).toDouble();
+        }
+        if (!coatedQuantities) {
+            const DbRows m = session_.select(
+                QStringLiteral("select k.Regel, m.Aantal from OrderProduktieregel k "
+                               "cross join lateral ArtikelMoffelAantal(k.\"order\", k.Regel) m "
+                               "where k.\"order\" = ? and k.Type = 'K' and coalesce(trim(k.Kleur), '') <> ''"),
+                {order});
+            if (!m)
+                return std::nullopt;
+            coatedQuantities.emplace();
+            for (int i = 0; i < m.size(); ++i)
+                coatedQuantities->emplace(m.text(QStringLiteral("Regel"), i), m.text(QStringLiteral("Aantal"), i).toDouble());
+        }
+        const auto it = coatedQuantities->find(regel);
+        return it == coatedQuantities->end() ? 0 : it->second;
     };
 
     RowBatch sales = salesBatch(writing_);
@@ -389,11 +428,10 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
             if (first == QLatin1Char('H') || first == QLatin1Char('V') || first == QLatin1Char('D')) {
                 coatingRow(r.omschrijving1, r.aantal, *c, true);
             } else if (c->type == QLatin1String("M")) {
-                const DbRows m = session_.call(QStringLiteral("ArtikelMoffelAantal"),
-                                               {{QStringLiteral("order"), order}, {QStringLiteral("Regel"), r.regel}});
-                if (!m)
+                const auto q = coatedQuantity(r.regel);
+                if (!q)
                     return false;
-                coatingRow(r.omschrijving1, decimalText(std::abs(m.text(QStringLiteral("Aantal")).toDouble())), *c, true);
+                coatingRow(r.omschrijving1, decimalText(std::abs(*q)), *c, true);
             } else if (lines == 1) {
                 coatingRow(r.omschrijving1, QStringLiteral("1"), *c, true);
             } else {

@@ -4,6 +4,7 @@
 
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/StoreRules.h"
 #include "support/DatabaseFixture.h"
 
 #include <QDateTime>
@@ -107,6 +108,10 @@ TEST_F(ProcedureTest, EveryProcedureReturnsItsNamedColumns)
         {"VonuOrderRegelAantal", line, {"RegelAantal", "RegelLengte", "RegelLengteDm", "Eenheid", "BerekeningAantal"}},
         {"VonuOrderSubArtikel", line, {"Regel", "Subaantal", "Wijze", "UDK", "HOH", "MV", "Eenheid"}},
         {"VonuOrderDetailArtikel", line, {"Maat", "Aantal"}},
+        {"VonuOrderRegelAantallen", order,
+         {"Regel", "RegelAantal", "RegelLengte", "RegelLengteDm", "Eenheid", "BerekeningAantal"}},
+        {"VonuOrderSubArtikelen", order, {"KopRegel", "Regel", "Subaantal", "Wijze", "UDK", "HOH", "MV", "Eenheid"}},
+        {"VonuOrderDetailArtikelen", order, {"KopRegel", "Maat", "Aantal"}},
         {"VonuOrderCorrigeer_MV_VP", order, {"Aantal"}},
         {"VonuOrderCorrigeer_MC_Sub", line, {"Maatcorrectie"}},
         {"VonuOrderCorrigeer_MC_Detail", line, {"Regel", "IngevoerdeMaat", "Aantal"}},
@@ -208,6 +213,71 @@ TEST_F(ProcedureTest, LineQuantitiesAndCorrectionsFollowTheDetailRows)
                          {kOrder, lineKey(2)}).toString(), "");
 }
 
+// The lengths the server adds up are rounded by the desk's rule, which
+// rounds a fraction up from a ten-thousandth, not to the nearest tenth.
+// Storing an order asks the line quantities of all its lines at once; the
+// answers must be those of the questions per line.
+TEST_F(ProcedureTest, QuantitiesOfTheWholeOrderAreThoseOfEachLine)
+{
+    auto texts = [](const DbRows& rows, int from, int to, const QStringList& columns) {
+        QStringList out;
+        for (int i = from; i < to; ++i) {
+            QStringList row;
+            for (const QString& c : columns)
+                row << rows.text(c, i);
+            out << row.join('|');
+        }
+        return out.join('\n').toStdString();
+    };
+    // The SL20 line gets a short piece before the closing row.
+    ASSERT_TRUE(session->exec("update OrderProduktieregel set Regel = '  10', RegelId = '  10' "
+                              "where \"order\" = ? and Regel = '   9'", {kOrder}));
+    ASSERT_TRUE(session->exec("insert into OrderProduktieregel (\"order\", Regel, RegelId, Type, Aantal, Maat, Maatvoering) "
+                              "values (?, '   9', '   9', 'D', 1, 850, 'mm')",
+                              {kOrder}));
+    const DbRows all = call("VonuOrderRegelAantallen", {{"order", kOrder}});
+    const DbRows subs = call("VonuOrderSubArtikelen", {{"order", kOrder}});
+    const DbRows details = call("VonuOrderDetailArtikelen", {{"order", kOrder}});
+    ASSERT_EQ(all.size(), 3);   // the closing row has no article
+    const QStringList quantities{"RegelAantal", "RegelLengte", "RegelLengteDm", "Eenheid", "BerekeningAantal"};
+    for (int i = 0; i < all.size(); ++i) {
+        const QString regel = all.text("Regel", i);
+        SCOPED_TRACE(regel.toStdString());
+        const QList<DbArg> line{{"order", kOrder}, {"Regel", regel}};
+        EXPECT_EQ(texts(all, i, i + 1, quantities), texts(call("VonuOrderRegelAantal", line), 0, 1, quantities));
+        auto ofLine = [&](const DbRows& rows) {
+            int from = 0;
+            while (from < rows.size() && rows.text("KopRegel", from) != regel)
+                ++from;
+            int to = from;
+            while (to < rows.size() && rows.text("KopRegel", to) == regel)
+                ++to;
+            return std::pair{from, to};
+        };
+        const QStringList subColumns{"Regel", "Subaantal", "Wijze", "UDK", "HOH", "MV", "Eenheid"};
+        const auto [s0, s1] = ofLine(subs);
+        const DbRows perLineSubs = call("VonuOrderSubArtikel", line);
+        EXPECT_EQ(texts(subs, s0, s1, subColumns), texts(perLineSubs, 0, perLineSubs.size(), subColumns));
+        const auto [d0, d1] = ofLine(details);
+        const DbRows perLineDetails = call("VonuOrderDetailArtikel", line);
+        EXPECT_EQ(texts(details, d0, d1, {"Maat", "Aantal"}),
+                  texts(perLineDetails, 0, perLineDetails.size(), {"Maat", "Aantal"}));
+    }
+    EXPECT_EQ(all.text("RegelLengteDm", 2).toDouble(), 1.0);   // 850 mm counts as one metre
+}
+
+TEST_F(ProcedureTest, TheServerRoundsLengthsAsTheDeskDoes)
+{
+    for (const double x : {1.25, 1.2, 1.2001, 1.15, 3.75, 0.0, 9.96, 2.385, 7.21, 0.95}) {
+        EXPECT_DOUBLE_EQ(db->scalar("select vonu_round1(?::numeric)::float8", {QString::number(x)}).toDouble(), round1(x))
+            << x;
+    }
+    // 3 x 1.25 + 2 x 1.73 = 7.21 m: 7.3, where the nearest tenth is 7.2.
+    ASSERT_TRUE(session->exec("update OrderProduktieregel set Maat = 1730 where \"order\" = ? and Regel = ?",
+                              {kOrder, lineKey(5)}));
+    EXPECT_EQ(call("VonuOrderRegelAantal", {{"order", kOrder}, {"Regel", lineKey(1)}}).text("RegelLengte"), "7.3");
+}
+
 TEST_F(ProcedureTest, AmountsAndTotalsAreStoredAndReturned)
 {
     EXPECT_EQ(call("VonuOrderRegelBedrag", {{"order", kOrder}, {"Regel", lineKey(1)}}).text("Bedrag"), "109.14");
@@ -284,6 +354,49 @@ TEST_F(ProcedureTest, CoatingPackingAndSurchargeFollowTheOrder)
     r = call("OrderProduktieAfbeeldingen", {{"order", kOrder}});
     ASSERT_EQ(r.size(), 2);
     EXPECT_EQ(r.text("Afbeelding", 0), "OD56.png");
+}
+
+// Storing an order gives all its rows their packing type at once; the
+// sales order asks it per article. Both must choose alike.
+TEST_F(ProcedureTest, StoredRowsGetThePackingTypeAnArticleIsAskedFor)
+{
+    const QString order = orderKey("901");
+    ASSERT_TRUE(session->exec("insert into \"order\" (\"order\", Status, Debnr, V_adres, Datum) "
+                              "values (?, 'Productie', ?, '01', date '2026-12-10')",
+                              {order, kDebnr}));
+    const struct {
+        const char* artikel; const char* oorsprong; const char* given; const char* expected; const char* why;
+    } cases[] = {
+        {"OD67", "PL1", "", "BUNDEL10", "trade length: the article's standard type"},
+        {"OD67", "PL2", "", "KOKER", "made to size: the article's made-to-size type"},
+        {"OD56X", "PL2", "", "BUNDEL5", "the debtor's own type before the made-to-size type"},
+        {"OD56X", "DP1", "", "BUNDEL5", "the debtor's own type for a trade length"},
+        {"ODH67", "PL2", "", "BUNDEL5", "made to size without a type of its own: the standard type"},
+        {"EK67", "AK2", "", "DOOS50", "a sub-article under a contract price"},
+        {"OD67", "", "", "BUNDEL10", "no price origin: the standard type"},
+        {"OD67", "PL2", "PAK", "PAK", "a type given for the row stays"},
+    };
+    int regel = 0;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(session->exec("insert into OrderProduktieregel (\"order\", Regel, RegelId, Type, Artikel, Oorsprong, "
+                                  "Aantal, Verpakkingstype) values (?, ?, ?, 'K', ?, ?, 1, ?)",
+                                  {order, lineKey(++regel), lineKey(regel), QString(c.artikel),
+                                   *c.oorsprong ? QVariant(QString(c.oorsprong)) : QVariant(QMetaType(QMetaType::QString)),
+                                   *c.given ? QVariant(QString(c.given)) : QVariant(QMetaType(QMetaType::QString))}));
+    }
+    ASSERT_TRUE(call("VonuOrderCorrigeer_MV_VP", {{"order", order}}));
+    regel = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const QString stored = db->scalar("select Verpakkingstype from OrderProduktieregel where \"order\" = ? and Regel = ?",
+                                          {order, lineKey(++regel)}).toString();
+        const QString asked = call("ArtikelVerpakkingstype",
+                                   {{"Debnr", kDebnr}, {"Verzend", "01"}, {"Artikel", c.artikel}, {"EAN", ""},
+                                    {"Oorsprong", QString(c.oorsprong).mid(2, 1)}, {"Verpakkingstype", c.given}})
+                                  .text("Verpakkingstype");
+        EXPECT_EQ(stored, c.expected);
+        EXPECT_EQ(asked, c.expected);
+    }
 }
 
 TEST_F(ProcedureTest, ScratchTablesAreNamedSafelyAndPacked)

@@ -194,6 +194,65 @@ TEST_F(OrderStoreTest, ThreeLinesGiveTheRowsWorkedOutByHand)
     EXPECT_EQ(rows("select Invoer, Wijziging from \"order\" where \"order\" = ?", key), QStringList{"Balie1|Balie1"});
 }
 
+// A store asks the database for whole sets where the statements one per
+// row ask per line (the quantities of the lines, the coated quantities, the
+// coating prices): both must write the same rows. A fourth line in the
+// colour of line 1, with fixings spread along its sizes, makes the sets
+// hold more than one line.
+TEST_F(OrderStoreTest, BatchedAndRowByRowStoresWriteTheSameRows)
+{
+    order.setField(4, Veld::Artikel, "OD78");
+    order.setField(4, Veld::Kleur, "9016");
+    order.setField(4, Veld::Lengte, "Op maat");
+    order.setField(4, Veld::Aantal, "4/5,6");
+    for (Vlag f : {Vlag::Kleur, Vlag::Lengte, Vlag::Subartikelen, Vlag::Details})
+        order.setFlag(4, f, true);
+    order.setSubartikel(4, 1, 1, "OTD10");
+    order.setSubartikel(4, 2, 1, "BB12");
+    order.setDetailAantal(4, 1, "1");
+    order.setDetailMaat(4, 1, "2300");
+    order.setDetailAantal(4, 2, "3");
+    order.setDetailMaat(4, 2, "1100");
+
+    ASSERT_TRUE(storeNew("24001"));
+    OrderStore rowByRow(*session, messages);
+    rowByRow.writing = Writing::RowByRow;
+    ASSERT_TRUE(rowByRow.store(order, header, StoreRequest{true, "24002", false}));
+    EXPECT_EQ(messages.count(), 0);
+
+    // Every column but the order number and the moments of the store.
+    const char* tables[] = {"\"order\"", "OrderProduktieregel", "OrderProduktieregelInvoer", "OrderVerkoopregel",
+                            "OrderOnderdorpelmacro"};
+    for (const char* table : tables) {
+        SCOPED_TRACE(table);
+        const QString sql = QStringLiteral("select (to_jsonb(t) - 'order' - 'invoerdatum' - 'wijzigingdatum')::text "
+                                           "from %1 t where t.\"order\" = ? order by 1")
+                                .arg(QLatin1String(table));
+        const QStringList batched = rows(sql, orderKey("24001"));
+        EXPECT_FALSE(batched.isEmpty() && QLatin1String(table) != QLatin1String("OrderOnderdorpelmacro"));
+        EXPECT_EQ(text(rows(sql, orderKey("24002"))), text(batched));
+    }
+}
+
+// The operations of a line come before its sub-articles, except in a sill
+// order, where the sill's parts come first.
+TEST_F(OrderStoreTest, OperationRowsFollowTheSubArticlesOnlyInASillOrder)
+{
+    const struct { bool sillOrder; const char* number; const char* rows; } cases[] = {
+        {false, "24001", "SPL,EK67,BB12"},
+        {true, "24002", "EK67,BB12,SPL"},
+    };
+    for (const auto& c : cases) {
+        header.onderdorpelorder = c.sillOrder;
+        ASSERT_TRUE(storeNew(c.number));
+        EXPECT_EQ(db->scalar("select string_agg(Artikel, ',' order by Regel) from OrderProduktieregel "
+                             "where \"order\" = ? and Type = 'S' and Regel < '   5'",
+                             {orderKey(c.number)}).toString(),
+                  c.rows)
+            << c.sillOrder;
+    }
+}
+
 TEST_F(OrderStoreTest, AFailureMidwayLeavesTheDatabaseAndTheOrderAsTheyWere)
 {
     ASSERT_TRUE(storeNew("24001"));
