@@ -332,7 +332,8 @@ returns table (Regel varchar, RegelAantal numeric, RegelLengte numeric, RegelLen
                Eenheid varchar, BerekeningAantal varchar)
 language sql stable
 begin atomic
-    with t as (
+    -- Materialized: the line totals are added up once, not once per line.
+    with t as materialized (
         select r.KopRegel, sum(r.Aantal) as n,
                sum(r.Aantal * coalesce(vonu_meters(r.Maat, r.Maatvoering), 0)) as m,
                sum(r.Aantal * vonu_meters_dm(vonu_meters(r.Maat, r.Maatvoering))) as dm

@@ -102,11 +102,24 @@ int ConnectionSettings::port() const
 
 // ---------------------------------------------------------------------------
 
+int DbRows::column(const QString& name) const
+{
+    if (rows.isEmpty())
+        return -1;
+    const auto it = columns_.constFind(name);
+    if (it != columns_.constEnd())
+        return it.value();
+    const int i = rows.first().indexOf(name);
+    columns_.insert(name, i);
+    return i;
+}
+
 QVariant DbRows::value(const QString& column, int row) const
 {
     if (row < 0 || row >= rows.size())
         return {};
-    return rows.at(row).value(column);
+    const int i = this->column(column);
+    return i < 0 ? QVariant() : rows.at(row).value(i);
 }
 
 QString DbRows::text(const QString& column, int row) const
@@ -394,8 +407,20 @@ DbRows DbSession::select(const QString& sql, const QVariantList& params)
     result.ok = true;
     result.rowsAffected = q->numRowsAffected();
     if (q->isSelect()) {
-        while (q->next())
-            result.rows.append(q->record());
+        // The driver describes the columns anew for every record it makes;
+        // the first row's description serves all rows.
+        QSqlRecord shape;
+        while (q->next()) {
+            if (result.rows.isEmpty()) {
+                shape = q->record();
+                result.rows.append(shape);
+                continue;
+            }
+            QSqlRecord record = shape;
+            for (int i = 0; i < record.count(); ++i)
+                record.setValue(i, q->value(i));
+            result.rows.append(record);
+        }
     }
     q->finish();
     return result;

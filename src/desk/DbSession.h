@@ -16,6 +16,7 @@
 
 #include "base/Platform.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -63,6 +64,14 @@ struct DbRows {
     QString text(const QString& column, int row = 0) const;
     // A boolean column (or a 0/1, "T"/"F" text): false for null.
     bool flag(const QString& column, int row = 0) const;
+
+    // The position of a column (-1 when there is none). Every row has the
+    // columns of the first; a large result is read column by name many
+    // thousand times, so each name is looked up once.
+    int column(const QString& name) const;
+
+private:
+    mutable QHash<QString, int> columns_;
 };
 
 // A named argument of a stored procedure call.

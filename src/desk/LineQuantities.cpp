@@ -4,10 +4,8 @@
 #include "desk/RowBatch.h"
 #include "desk/StoreRules.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 #include <map>
+#include <set>
 #include <vector>
 
 namespace vonu {
@@ -104,14 +102,19 @@ bool LineQuantities::recomputeLine(const QString& orderKey, const QString& regel
     return recompute(orderKey, regel, updates) && updates.update(session_, 2);
 }
 
+DbRows LineQuantities::madeToSize(const QString& orderKey)
+{
+    return session_.select(
+        QStringLiteral("select Regel from OrderProduktieregel where \"order\" = ? and Type = 'K' and Artikel is not null "
+                       "and len(Artikel) > 0 and (Maatvoering is null or len(Maatvoering) = 0) order by Regel"),
+        {orderKey});
+}
+
 bool LineQuantities::recomputeMadeToSize(const QString& orderKey)
 {
     if (writing_ == Writing::Batched)
         return recomputeAllMadeToSize(orderKey);
-    const DbRows lines = session_.select(
-        QStringLiteral("select Regel from OrderProduktieregel where \"order\" = ? and Type = 'K' and Artikel is not null "
-                       "and len(Artikel) > 0 and (Maatvoering is null or len(Maatvoering) = 0) order by Regel"),
-        {orderKey});
+    const DbRows lines = madeToSize(orderKey);
     if (!lines)
         return false;
     RowBatch updates = quantityUpdates();
@@ -235,45 +238,48 @@ bool LineQuantities::recompute(const QString& orderKey, const QString& regel, Ro
 // of this step.
 bool LineQuantities::recomputeAllMadeToSize(const QString& orderKey)
 {
-    const DbRows lines = session_.select(
-        QStringLiteral("select k.Regel as KopRegel, q.Regel is not null as Gevonden, q.* from OrderProduktieregel k "
-                       "left join VonuOrderRegelAantallen(?) q on q.Regel = k.Regel "
-                       "where k.\"order\" = ? and k.Type = 'K' and k.Artikel is not null and len(k.Artikel) > 0 "
-                       "and (k.Maatvoering is null or len(k.Maatvoering) = 0) order by k.Regel"),
-        {orderKey, orderKey});
+    const DbRows lines = madeToSize(orderKey);
     if (!lines)
         return false;
+    // Asked on its own: joined to the lines, the planner evaluated it once
+    // per line.
+    const DbRows totals = session_.call(QStringLiteral("VonuOrderRegelAantallen"), {{QStringLiteral("order"), orderKey}});
+    if (!totals)
+        return false;
+    std::map<QString, int> totalsOf;
+    for (int i = 0; i < totals.size(); ++i)
+        totalsOf.emplace(totals.text(QStringLiteral("Regel"), i), i);
     const DbRows subRows = session_.call(QStringLiteral("VonuOrderSubArtikelen"), {{QStringLiteral("order"), orderKey}});
     if (!subRows)
         return false;
     std::map<QString, std::vector<SubRow>> subsOf;
-    QStringList needDetails;
+    std::set<QString> needDetails;
     for (int i = 0; i < subRows.size(); ++i) {
         const QString kop = subRows.text(QStringLiteral("KopRegel"), i);
-        std::vector<SubRow>& subs = subsOf[kop];
-        subs.push_back(subAt(subRows, i));
-        if (spreadAlongLength(subs.back()) && (needDetails.isEmpty() || needDetails.last() != kop))
-            needDetails << kop;
+        subsOf[kop].push_back(subAt(subRows, i));
+        if (spreadAlongLength(subsOf[kop].back()))
+            needDetails.insert(kop);
     }
     std::map<QString, std::vector<Detail>> detailsOf;
-    if (!needDetails.isEmpty()) {
-        const DbRows d = session_.select(
-            QStringLiteral("select KopRegel, Maat, Aantal from VonuOrderDetailArtikelen(?) "
-                           "where KopRegel in (select jsonb_array_elements_text(?::jsonb))"),
-            {orderKey, QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(needDetails)).toJson(QJsonDocument::Compact))});
+    if (!needDetails.empty()) {
+        const DbRows d = session_.call(QStringLiteral("VonuOrderDetailArtikelen"), {{QStringLiteral("order"), orderKey}});
         if (!d)
             return false;
-        for (int i = 0; i < d.size(); ++i)
-            detailsOf[d.text(QStringLiteral("KopRegel"), i)].push_back(detailAt(d, i));
+        for (int i = 0; i < d.size(); ++i) {
+            const QString kop = d.text(QStringLiteral("KopRegel"), i);
+            if (needDetails.count(kop))
+                detailsOf[kop].push_back(detailAt(d, i));
+        }
     }
     RowBatch updates = quantityUpdates();
     static const std::vector<SubRow> noSubs;
     static const std::vector<Detail> noDetails;
     for (int i = 0; i < lines.size(); ++i) {
-        const QString regel = lines.text(QStringLiteral("KopRegel"), i);
+        const QString regel = lines.text(QStringLiteral("Regel"), i);
+        const auto t = totalsOf.find(regel);
         const auto s = subsOf.find(regel);
         const auto d = detailsOf.find(regel);
-        addQuantities(orderKey, regel, lines.flag(QStringLiteral("Gevonden"), i) ? totalsAt(lines, i) : LineTotals{},
+        addQuantities(orderKey, regel, t == totalsOf.end() ? LineTotals{} : totalsAt(totals, t->second),
                       s == subsOf.end() ? noSubs : s->second, d == detailsOf.end() ? noDetails : d->second, updates);
     }
     return updates.update(session_, 2);

@@ -12,6 +12,7 @@
 namespace vonu {
 
 class DbSession;
+struct DbRows;
 
 class LineQuantities {
 public:
@@ -31,6 +32,8 @@ public:
 private:
     bool recompute(const QString& orderKey, const QString& regel, RowBatch& updates);
     bool recomputeAllMadeToSize(const QString& orderKey);
+    // The main lines made to size (an article and no measure text).
+    DbRows madeToSize(const QString& orderKey);
     RowBatch quantityUpdates() const;
 
     DbSession& session_;
