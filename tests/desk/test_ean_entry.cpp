@@ -15,7 +15,7 @@
 #include "support/DemoFiles.h"
 #include "support/FakeOrderEntryDesk.h"
 #include "support/FakePlatform.h"
-#include "support/PgTestDatabase.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>
@@ -35,7 +35,6 @@
 #include <memory>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
 
 namespace {
 
@@ -130,30 +129,8 @@ TEST_F(EanDialog, EscapeAndTheCloseBoxCancel)
 
 // -------------------------------------------------------------- database
 
-class EanDatabase : public ::testing::Test {
+class EanLookupTest : public test::SessionFixture {
 protected:
-    void SetUp() override
-    {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-    }
-
-    std::unique_ptr<PgTestDatabase> db;
-};
-
-class EanLookupTest : public EanDatabase {
-protected:
-    void SetUp() override
-    {
-        EanDatabase::SetUp();
-        if (IsSkipped())
-            return;
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
-    }
     void TearDown() override
     {
         if (session) {
@@ -166,9 +143,6 @@ protected:
         EanLookup l(*session);
         return l.lookup(code, EanPriceContext{"104711", "01", QDate(2026, 12, 10)});
     }
-
-    test::ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
 };
 
 TEST_F(EanLookupTest, RefusalsInTheOrderTheyTakePrecedence)
@@ -260,19 +234,15 @@ TEST_F(EanLookupTest, PricesAreAskedForTheKindOfTheCode)
 
 // Forwards "*" to the entry, as the order desk does.
 
-class EanScreen : public EanDatabase {
+class EanScreen : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        EanDatabase::SetUp();
-        if (IsSkipped())
+        DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
             return;
-        const QString work = db->workingFolder("Balie1");
-        QFile ini(QDir(work).filePath("Morvek.Ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("OnderdorpelPre=pre\r\n");
-        ini.close();
-        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        const QString work = deskFolder(QStringLiteral("Balie1"), "OnderdorpelPre=pre\r\n");
+        ASSERT_FALSE(HasFailure());
         fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
         program = std::make_unique<MorvekVonu>(fake.platform, work, QStringList{"balie1"});
         program->runStartup();
@@ -328,8 +298,6 @@ protected:
     QString sub(int row, int line = 1) { return screen().order().subartikel(line, row, 1); }
     QString bew(int row, int line = 1) { return screen().order().bewerking(line, row, 1); }
 
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
     std::unique_ptr<MorvekVonu> program;
     test::FakeOrderEntryDesk desk;
     IOrderEntryDesk* programDesk = nullptr;
