@@ -397,8 +397,10 @@ TEST_F(LineEntryTest, TypedSizeIsCheckedOnLeavingAtItsBounds)
         e->setFocus();
         e->clear();
         QTest::keyClicks(e, c.size);
+        const int beeps = fake.sound.beeps;
         row(4).aantal->setFocus();
         QApplication::processEvents();
+        EXPECT_EQ(fake.sound.beeps - beeps, QByteArray(c.stored) == "0" ? 1 : 0) << c.size;
         EXPECT_EQ(e->text(), c.stored) << c.size;
         EXPECT_EQ(field(4, Veld::Maat), c.stored) << c.size;
         EXPECT_EQ(screen.statusText(0), c.status) << c.size;
@@ -414,9 +416,11 @@ TEST_F(LineEntryTest, TypedSizeIsCheckedOnLeavingAtItsBounds)
 TEST_F(LineEntryTest, OrderNumberAndReferenceRefuseOtherCharacters)
 {
     for (QLineEdit* e : {screen.ordernummer(), screen.referentie()}) {
+        const int beeps = fake.sound.beeps;
         e->setFocus();
         QTest::keyClicks(e, "ab-1 Z_%9");
         EXPECT_EQ(e->text(), "ab-1 Z9") << e->objectName().toStdString();
+        EXPECT_EQ(fake.sound.beeps - beeps, 2) << "one beep for each refused key";
     }
 }
 
