@@ -15,6 +15,7 @@
 #include "support/DemoFiles.h"
 #include "support/FakeOrderEntryDesk.h"
 #include "support/FakePlatform.h"
+#include "support/ModalDriver.h"
 #include "support/DatabaseFixture.h"
 #include "support/ScriptedMessages.h"
 
@@ -79,22 +80,7 @@ protected:
     // Runs `act` on the dialog once it is up and active.
     void whenShown(std::function<void(TVonuOrderEANInvoerscherm&)> act)
     {
-        auto* poll = new QTimer;
-        poll->setInterval(5);
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, [act, poll, tries] {
-            auto* d = qobject_cast<TVonuOrderEANInvoerscherm*>(QApplication::activeModalWidget());
-            if (!d && ++*tries < 4000)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            ASSERT_NE(d, nullptr) << "the EAN dialog did not open";
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
-            act(*d);
-            if (d->isVisible())
-                d->reject();
-        });
-        poll->start();
+        test::whenModal<TVonuOrderEANInvoerscherm>(std::move(act));
     }
 };
 
@@ -472,20 +458,13 @@ TEST_F(EanScreen, TheDesksOwnEntryAsksTheCodeInItsDialog)
     QTest::keyClicks(s.debiteur(), "104711");
     QTest::keyClick(s.debiteur(), Qt::Key_Return);
     ASSERT_FALSE(s.debiteur()->isEnabled()) << s.statusText(0).toStdString();
-    auto* poll = new QTimer(&s);
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll] {
-        auto* d = qobject_cast<TVonuOrderEANInvoerscherm*>(QApplication::activeModalWidget());
-        if (!d)
-            return;
-        poll->stop();
-        QTest::keyClicks(d->ean(), "0010015");
-        QTest::keyClick(d->ean(), Qt::Key_Return);
+    const auto shown = test::whenModal<TVonuOrderEANInvoerscherm>([](TVonuOrderEANInvoerscherm& d) {
+        QTest::keyClicks(d.ean(), "0010015");
+        QTest::keyClick(d.ean(), Qt::Key_Return);
     });
-    poll->start();
     s.regelRij(1).artikel->setFocus();
     QTest::keyClick(s.regelRij(1).artikel, '*');
-    poll->stop();
+    EXPECT_EQ(*shown, 1);
     EXPECT_EQ(field(Veld::EAN), VasteMaat);
     EXPECT_EQ(field(Veld::Maat), "3,00 Mtr");
 }
