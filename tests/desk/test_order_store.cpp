@@ -239,6 +239,31 @@ TEST_F(OrderStoreTest, OperationRowsFollowTheSubArticlesOnlyInASillOrder)
     }
 }
 
+// The delivery instruction of the delivery address goes with the first
+// order of a delivery; later stores and orders of the same delivery keep
+// it, and a text put there since is not overwritten.
+TEST_F(OrderStoreTest, TheDeliveryInstructionOfTheAddressIsWrittenOncePerDelivery)
+{
+    order.desk().extra.afleverRelatie = "1002";
+    auto instructions = [&] {
+        return rows("select AfleverTekst_4 || '|' || AfleverTekst_5 from OrderAfleverinstructie "
+                    "where AfleverRelatie = ?::numeric order by ID", "1002");
+    };
+    ASSERT_TRUE(storeNew("24001"));
+    const QStringList once{"Lossen aan de achterzijde, ingang Handelsweg 6|Bellen bij aankomst: 030-6912345"};
+    EXPECT_EQ(instructions(), once);
+    ASSERT_TRUE(store->store(order, header, StoreRequest{false, "24001", false}));
+    ASSERT_TRUE(storeNew("24002"));
+    EXPECT_EQ(instructions(), once);
+    ASSERT_TRUE(db->exec("update OrderAfleverinstructie set AfleverTekst_4 = 'Eigen tekst', AfleverTekst_5 = ''"));
+    ASSERT_TRUE(storeNew("24003"));
+    EXPECT_EQ(instructions(), QStringList{"Eigen tekst|"});
+    // Another delivery day is another delivery.
+    order.desk().extra.leverdatum = QDate(2026, 12, 23);
+    ASSERT_TRUE(storeNew("24004"));
+    EXPECT_EQ(instructions().size(), 2);
+}
+
 TEST_F(OrderStoreTest, AFailureMidwayLeavesTheDatabaseAndTheOrderAsTheyWere)
 {
     ASSERT_TRUE(storeNew("24001"));
