@@ -97,7 +97,6 @@ private:
     void wireProductionPapers();
     void wireDeskActions();
     void wireExternalFiles();
-    void fitStatusPanels();
     void onClose();
     void endProgram();
 
