@@ -31,15 +31,8 @@
 #include "sill/VonuOrderOnderdorpelmacro.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace vonu {
