@@ -189,15 +189,13 @@ void DeskOrderEntry::chooseDebtor()
     case DeskOrders::DebtorCheck::Found:
         break;
     }
-    AppState* state = screen_.state();
-    if (!state)
-        return;
+    CustomerProfile& profile = screen_.appState().profile;
     screen_.setStatusText(0, u8(Tekst::Initialiseren));
-    if (!DeskProfile(db_).build(text, state->profile)) {
+    if (!DeskProfile(db_).build(text, profile)) {
         screen_.setStatusText(0, QString());
         return;
     }
-    screen_.order().desk().debiteur = state->profile.debtorNumber();
+    screen_.order().desk().debiteur = profile.debtorNumber();
     showDebtor();
     for (int line = 1; line <= MaxOrderregels; ++line)
         for (int flag = int(Vlag::Kleur); flag <= int(Vlag::MaatInvoer); ++flag)
@@ -217,13 +215,10 @@ void DeskOrderEntry::showDebtor()
 
 OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, OrderModel& read, bool external)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return OrderFileActions::DeskOpen::Failed;
     const DeskDocumentHead head = deskDocumentHead(doc.GetMorvek().Orders().Item(0));
     // A customer's document names no order of ours, whatever it says.
     const QString number = external ? QString() : head.number;
-    const DeskOrders::Opened r = orders_.openOrder(number, head.debiteur, state->profile);
+    const DeskOrders::Opened r = orders_.openOrder(number, head.debiteur, screen_.appState().profile);
     if (r.lock == DeskOrders::Lock::InUse) {
         screen_.platform().sound.beep();
         showMessage(screen_.platform().messages, u8(Tekst::Informatie), r.inUse);

@@ -62,22 +62,19 @@ OrderFileActions::OrderFileActions(TVonuOrderscherm& screen, IFileDialogs& dialo
 
 QString OrderFileActions::ordersFolder() const
 {
-    const AppState* state = screen_.state();
-    if (!state)
-        return QDir::currentPath() + QStringLiteral("/Orders");
-    return state->folder.file(state->internalMode ? QStringLiteral("\\..\\Orders") : QStringLiteral("\\Orders"));
+    const AppState& state = screen_.appState();
+    return state.folder.file(state.internalMode ? QStringLiteral("\\..\\Orders") : QStringLiteral("\\Orders"));
 }
 
 OrderHeader OrderFileActions::header() const
 {
     OrderHeader h;
     h.transactie = screen_.transactieType();
-    if (const AppState* state = screen_.state()) {
-        h.orderDesk = state->internalMode;
-        h.debiteur = state->internalMode ? screen_.debtorHeader().debiteur : state->profile.debtorNumber();
-        if (state->internalMode)
-            h.deskOrderNumber = screen_.order().desk().ordernummer;
-    }
+    const AppState& state = screen_.appState();
+    h.orderDesk = state.internalMode;
+    h.debiteur = state.internalMode ? screen_.debtorHeader().debiteur : state.profile.debtorNumber();
+    if (state.internalMode)
+        h.deskOrderNumber = screen_.order().desk().ordernummer;
     const OrderHeaderValues shown = screen_.headerValues();
     h.ordervoor = screen_.shipToIndex() >= 0 ? shown.ordervoor : geopendVerzendadres_;
     h.orderdatum = shown.orderdatum;
@@ -355,7 +352,7 @@ bool OrderFileActions::load(const QString& path, bool external)
     // Everything a customer sends is the customer's own notes; the remark
     // for the confirmation is the order desk's.
     klantBestand_ = h.notes.markers || external;
-    const bool desk = screen_.state() && screen_.state()->internalMode;
+    const bool desk = screen_.appState().internalMode;
     // The order desk's own documents hold the remark alone.
     if (desk && !klantBestand_) {
         h.notes.remark = h.notes.notes;
@@ -391,7 +388,7 @@ bool OrderFileActions::load(const QString& path, bool external)
     if (showPanels)
         showPanels();
     screen_.reportUnknownValues();
-    if (screen_.state() && screen_.state()->internalMode)
+    if (screen_.appState().internalMode)
         screen_.giveFocus(TVonuOrderscherm::Plek::EersteArtikel);
     else
         focusOrdervoor();

@@ -100,8 +100,6 @@ public:
 
     Platform& platform() const { return platform_; }
     AppState& appState() const { return state_; }
-    // Never null; kept for the callers that still take a pointer.
-    AppState* state() const { return &state_; }
     OrderModel& order() { return order_; }
     const OrderModel& order() const { return order_; }
     // The line rules over this screen's order, catalog, customer article
