@@ -43,8 +43,8 @@ public:
     // The catalog article a line's article text stands for (see
     // catalogCodeOf); null when the catalog has none.
     TXMLArtikel lookup(const QString& lineArticleText) const;
-    // The article with this (trimmed) code, without changing the current one;
-    // null when absent. A code listed twice finds its first article.
+    // The article with this (trimmed) code; null when absent. A code listed
+    // twice finds its first article.
     TXMLArtikel article(const QString& code) const;
     int articleCount() const { return int(index_.size()); }
 

@@ -1,6 +1,7 @@
 #include "data/MorvekDocument.h"
 
 #include "base/AtomicFile.h"
+#include "base/Text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,30 @@ namespace vonu {
 
 namespace {
 
+namespace Tekst {
+const char* const BestandNietGevonden = "Bestand niet gevonden.";
+const char* const NietLeesbaar = "Bestand kan niet worden gelezen.";
+const char* const GeenGeheugen = "Onvoldoende geheugen om het bestand te lezen.";
+const char* const OnherkenbareTag = "Onherkenbare tag";
+const char* const FoutDeclaratie = "Fout in verwerkingsinstructie of XML-declaratie";
+const char* const FoutCommentaar = "Fout in commentaar";
+const char* const FoutCdata = "Fout in CDATA-sectie";
+const char* const FoutDoctype = "Fout in documenttype-declaratie";
+const char* const FoutTekst = "Fout in tekst";
+const char* const FoutBegintag = "Fout in begintag";
+const char* const FoutAttribuut = "Fout in attribuut";
+const char* const FoutEindtag = "Fout in eindtag";
+const char* const EindtagPastNiet = "Eindtag past niet bij begintag";
+const char* const GeenElement = "Geen XML-element gevonden";
+const char* const OngeldigeXml = "Ongeldige XML";
+const char* const OpRegel = "%1 op regel %2, kolom %3.";
+const char* const TeGroot = "Het bestand is te groot (%1 MB); er wordt hoogstens %2 MB gelezen.";
+const char* const TeVeelElementen = "Het bestand bevat te veel elementen; er worden er hoogstens %1 gelezen.";
+const char* const MeerHoofdelementen = "Het bestand bevat meer dan één hoofdelement.";
+const char* const VerkeerdHoofdelement = "Het hoofdelement is '%1' in plaats van 'Morvek'.";
+const char* const OnbekendeTekenset = "Onbekende tekenset '%1' in de XML-declaratie.";
+} // namespace Tekst
+
 const char kDeclaration[] = "<?xml version=\"1.0\"?>";
 
 // Whitespace-only text is kept only where it is an element's whole content
@@ -22,21 +47,21 @@ constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_s
 QString parseErrorText(pugi::xml_parse_status status)
 {
     switch (status) {
-    case pugi::status_file_not_found: return QStringLiteral("Bestand niet gevonden.");
-    case pugi::status_io_error: return QStringLiteral("Bestand kan niet worden gelezen.");
-    case pugi::status_out_of_memory: return QStringLiteral("Onvoldoende geheugen om het bestand te lezen.");
-    case pugi::status_unrecognized_tag: return QStringLiteral("Onherkenbare tag");
-    case pugi::status_bad_pi: return QStringLiteral("Fout in verwerkingsinstructie of XML-declaratie");
-    case pugi::status_bad_comment: return QStringLiteral("Fout in commentaar");
-    case pugi::status_bad_cdata: return QStringLiteral("Fout in CDATA-sectie");
-    case pugi::status_bad_doctype: return QStringLiteral("Fout in documenttype-declaratie");
-    case pugi::status_bad_pcdata: return QStringLiteral("Fout in tekst");
-    case pugi::status_bad_start_element: return QStringLiteral("Fout in begintag");
-    case pugi::status_bad_attribute: return QStringLiteral("Fout in attribuut");
-    case pugi::status_bad_end_element: return QStringLiteral("Fout in eindtag");
-    case pugi::status_end_element_mismatch: return QStringLiteral("Eindtag past niet bij begintag");
-    case pugi::status_no_document_element: return QStringLiteral("Geen XML-element gevonden");
-    default: return QStringLiteral("Ongeldige XML");
+    case pugi::status_file_not_found: return u8(Tekst::BestandNietGevonden);
+    case pugi::status_io_error: return u8(Tekst::NietLeesbaar);
+    case pugi::status_out_of_memory: return u8(Tekst::GeenGeheugen);
+    case pugi::status_unrecognized_tag: return u8(Tekst::OnherkenbareTag);
+    case pugi::status_bad_pi: return u8(Tekst::FoutDeclaratie);
+    case pugi::status_bad_comment: return u8(Tekst::FoutCommentaar);
+    case pugi::status_bad_cdata: return u8(Tekst::FoutCdata);
+    case pugi::status_bad_doctype: return u8(Tekst::FoutDoctype);
+    case pugi::status_bad_pcdata: return u8(Tekst::FoutTekst);
+    case pugi::status_bad_start_element: return u8(Tekst::FoutBegintag);
+    case pugi::status_bad_attribute: return u8(Tekst::FoutAttribuut);
+    case pugi::status_bad_end_element: return u8(Tekst::FoutEindtag);
+    case pugi::status_end_element_mismatch: return u8(Tekst::EindtagPastNiet);
+    case pugi::status_no_document_element: return u8(Tekst::GeenElement);
+    default: return u8(Tekst::OngeldigeXml);
     }
 }
 
@@ -52,7 +77,7 @@ QString positionedError(pugi::xml_parse_status status, const char* text, size_t 
             lineStart = i + 1;
         }
     }
-    return QStringLiteral("%1 op regel %2, kolom %3.")
+    return u8(Tekst::OpRegel)
         .arg(parseErrorText(status))
         .arg(line)
         .arg(end - lineStart + 1);
@@ -88,7 +113,7 @@ QByteArray decoderName(const QByteArray& declared)
 QString beyondLimits(qint64 size, const char* data)
 {
     if (size > MorvekDocument::MaxFileBytes)
-        return QStringLiteral("Het bestand is te groot (%1 MB); er wordt hoogstens %2 MB gelezen.")
+        return u8(Tekst::TeGroot)
             .arg((size + (1 << 20) - 1) >> 20)
             .arg(MorvekDocument::MaxFileBytes >> 20);
     if (!data)
@@ -97,7 +122,7 @@ QString beyondLimits(qint64 size, const char* data)
     for (const char *p = data, *end = data + size; (p = static_cast<const char*>(std::memchr(p, '<', size_t(end - p))));
          ++p)
         if (++markup > MorvekDocument::MaxMarkup)
-            return QStringLiteral("Het bestand bevat te veel elementen; er worden er hoogstens %1 gelezen.")
+            return u8(Tekst::TeVeelElementen)
                 .arg(MorvekDocument::MaxMarkup);
     return {};
 }
@@ -184,10 +209,10 @@ bool MorvekDocument::parseOwnedBuffer(void* buffer, size_t size, int encoding)
     for (pugi::xml_node n : doc_->children())
         roots += n.type() == pugi::node_element;
     if (roots > 1)
-        return fail(QStringLiteral("Het bestand bevat meer dan één hoofdelement."));
+        return fail(u8(Tekst::MeerHoofdelementen));
     const pugi::xml_node root = doc_->document_element();
     if (std::strcmp(root.name(), "Morvek") != 0)
-        return fail(QStringLiteral("Het hoofdelement is '%1' in plaats van 'Morvek'.")
+        return fail(u8(Tekst::VerkeerdHoofdelement)
                         .arg(QString::fromUtf8(root.name())));
     error_.clear();
     return true;
@@ -213,7 +238,7 @@ bool MorvekDocument::loadBytesUnguarded(QByteArray bytes)
         const QByteArray name = decoderName(declared);
         QStringDecoder decoder(name.constData());
         if (!decoder.isValid())
-            return fail(QStringLiteral("Onbekende tekenset '%1' in de XML-declaratie.").arg(QString::fromLatin1(declared)));
+            return fail(u8(Tekst::OnbekendeTekenset).arg(QString::fromLatin1(declared)));
         bytes = QString(decoder.decode(bytes)).toUtf8();
         encoding = pugi::encoding_utf8;
     }

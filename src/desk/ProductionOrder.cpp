@@ -1,8 +1,10 @@
 #include "desk/ProductionOrder.h"
 
+#include "base/Text.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
 #include "desk/StoreRules.h"
+#include "order/OrderValues.h"
 
 #include <cmath>
 #include <optional>
@@ -17,15 +19,17 @@ int wholePackages(double n, double content)
     return int(packages(n, content));
 }
 
-const QString kStatusAanmaken = QStringLiteral("De productieorder wordt aangemaakt.");
+namespace Tekst {
+const char* const Aanmaken = "De productieorder wordt aangemaakt.";
+} // namespace Tekst
 
 // Texts of the articles and rows as the database holds them.
-const QString kMeter = QStringLiteral("Meter");
-const QString kMm = QStringLiteral("mm");
-const QString kMtr = QStringLiteral("Mtr");
-const QString kAantal = QStringLiteral("Aantal");
-const QString kAantalMaat = QStringLiteral("Aantal x maat");
-const QString kMeterDm = QStringLiteral("Meter-dm");
+const QString kMeter{Waarde::EenheidMeter};
+const QString kMm{Waarde::MaatvoeringMm};
+const QString kMtr{Waarde::MaatvoeringMtr};
+const QString kAantal{Waarde::PerStuk};
+const QString kAantalMaat{Waarde::AantalMaat};
+const QString kMeterDm{Waarde::MeterDm};
 const QString kBriefjes = QStringLiteral("Briefjes");
 const QString kMerk = QStringLiteral("Merk:");
 
@@ -126,9 +130,9 @@ QString executionMark(const QString& o2, const QString& o3, const QString& uitvo
                || o3.startsWith(QLatin1String(word), Qt::CaseInsensitive);
     };
     if (begins("GEBOORD"))
-        return QStringLiteral("Geboord");
+        return Waarde::Geboord;
     if (begins("ONGEBOORD"))
-        return QStringLiteral("Ongeboord");
+        return Waarde::Ongeboord;
     return uitvoering;
 }
 
@@ -316,7 +320,7 @@ bool ProductionOrder::insertPacking(const QString& type, const QString& soort, d
 bool ProductionOrder::fill(const QString& ordernummer, const QString& variant, bool* enteredSizes)
 {
     if (status_)
-        status_(kStatusAanmaken);
+        status_(u8(Tekst::Aanmaken));
     bool ignored = false;
     if (!enteredSizes)
         enteredSizes = &ignored;

@@ -41,6 +41,7 @@ const char* const Bevestiging = "Bevestiging";
 const char* const Herstellen1 = "Wilt u het zoekscherm %1";
 const char* const Herstellen2 = "van %1 herstellen?";
 const char* const Bij = "%1 bij %2 %3";
+const char* const NietIngericht = "Zoekscherm \"%1\" is niet ingericht.";
 } // namespace Tekst
 
 const char* const kTops[] = {"10", "25", "50", "75", "100", "250", "500", "750", "1000", "2500", "5000",
@@ -225,7 +226,7 @@ bool TVonuOrderZoekscherm::setUp(const QString& title, const QString& initial, c
 {
     const auto settings = queries_.read(user_, title);
     if (!settings) {
-        showMessage(messages_, u8(Tekst::Fout), {QStringLiteral("Zoekscherm \"%1\" is niet ingericht.").arg(title)});
+        showMessage(messages_, u8(Tekst::Fout), {u8(Tekst::NietIngericht).arg(title)});
         return false;
     }
     settings_ = *settings;

@@ -1,13 +1,14 @@
 #include "order/OfferLists.h"
 
 #include "order/ArticleLists.h"
+#include "order/OrderValues.h"
 
 namespace vonu::OfferLists {
 
 namespace {
 
-const QString Geboord = QStringLiteral("Geboord");
-const QString Ongeboord = QStringLiteral("Ongeboord");
+const QString Geboord{Waarde::Geboord};
+const QString Ongeboord{Waarde::Ongeboord};
 
 template <class Item, class Collection, class ClassOf, class Skip>
 QStringList choices(const Collection& items, const CustomerArticleList& klant, bool internalMode,

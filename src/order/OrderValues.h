@@ -18,11 +18,16 @@ inline constexpr QLatin1String Geboord{"Geboord"};
 inline constexpr QLatin1String Ongeboord{"Ongeboord"};
 // What follows a trade length in the size list ("3,00 Mtr").
 inline constexpr QLatin1String Mtr{" Mtr"};
+// How the database's rows give a size: in millimetres (made to measure) or
+// in metres (a trade length).
+inline constexpr QLatin1String MaatvoeringMm{"mm"};
+inline constexpr QLatin1String MaatvoeringMtr{"Mtr"};
 
 // Catalog values the line rules read.
 inline constexpr QLatin1String Ja{"J"};                 // `ArtikelHandelslengte`, `ArtikelOpmaat`
 inline constexpr QLatin1String EenheidMeter{"Meter"};   // `ArtikelEenheid`
 inline constexpr QLatin1String PerStuk{"Aantal"};       // `ArtikelBerekeningAantal`: no details
 inline constexpr QLatin1String MeterDm{"Meter-dm"};     // `ArtikelBerekeningAantal`: billed per dm
+inline constexpr QLatin1String AantalMaat{"Aantal x maat"};  // `ArtikelBerekeningAantal`: pieces times size
 
 } // namespace vonu::Waarde

@@ -1,6 +1,7 @@
 #include "reports/ProductionPrintRun.h"
 
 #include "base/MorvekIni.h"
+#include "base/Text.h"
 #include "desk/DbSession.h"
 #include "desk/ProductionOrder.h"
 #include "desk/ProductionPrintData.h"
@@ -17,16 +18,19 @@ namespace vonu {
 
 namespace {
 
-const QString kAanmaken = QStringLiteral("Het tijdelijke afdrukbestand wordt aangemaakt.");
-const QString kAfdrukken = QStringLiteral("De productieorder wordt afgedrukt.");
-const QString kAfdrukkenControle = QStringLiteral("De ingevoerde productieorder wordt afgedrukt.");
-const QString kFout = QStringLiteral("Fout");
-const QString kWaarschuwing = QStringLiteral("Waarschuwing");
-const QString kNietAfgedrukt = QStringLiteral("De productiepapieren zijn niet afgedrukt:");
-const QString kGeenAfbeelding = QStringLiteral("Afbeelding %1 kan niet worden geladen;");
-const QString kZonderAfbeelding = QStringLiteral("de bladzijde wordt zonder afbeelding afgedrukt.");
-const QString kGeenLogo = QStringLiteral("Het logo %1 kan niet worden geladen;");
-const QString kZonderLogo = QStringLiteral("de productieorder wordt zonder logo afgedrukt.");
+namespace Tekst {
+const char* const Aanmaken = "Het tijdelijke afdrukbestand wordt aangemaakt.";
+const char* const Afdrukken = "De productieorder wordt afgedrukt.";
+const char* const AfdrukkenControle = "De ingevoerde productieorder wordt afgedrukt.";
+const char* const PrinterNietGevonden = "Productieorderprinter niet gevonden!";
+const char* const Fout = "Fout";
+const char* const Waarschuwing = "Waarschuwing";
+const char* const NietAfgedrukt = "De productiepapieren zijn niet afgedrukt:";
+const char* const GeenAfbeelding = "Afbeelding %1 kan niet worden geladen;";
+const char* const ZonderAfbeelding = "de bladzijde wordt zonder afbeelding afgedrukt.";
+const char* const GeenLogo = "Het logo %1 kan niet worden geladen;";
+const char* const ZonderLogo = "de productieorder wordt zonder logo afgedrukt.";
+} // namespace Tekst
 
 // A file in a folder named in Morvek.Ini (written with either separator).
 QString inFolder(const QString& folder, const QString& name)
@@ -37,6 +41,11 @@ QString inFolder(const QString& folder, const QString& name)
 }
 
 } // namespace
+
+QString ProductionPrintRun::printerNotFound()
+{
+    return u8(Tekst::PrinterNietGevonden);
+}
 
 ProductionPrintRun::ProductionPrintRun(DbSession& db, report::IPrintTarget& target, IMessageDialog& messages,
                                        IClock& clock, ProductionPrintSettings settings, Seams seams)
@@ -64,7 +73,7 @@ bool ProductionPrintRun::send(const report::PageModel& pages)
     QString error;
     if (target_.print(pages, &error))
         return true;
-    showMessage(messages_, kFout, {kNietAfgedrukt, error});
+    showMessage(messages_, u8(Tekst::Fout), {u8(Tekst::NietAfgedrukt), error});
     return false;
 }
 
@@ -81,7 +90,8 @@ QImage ProductionPrintRun::logo(const QString& vAdres, const QString& verzendLog
     // Said once a session: the papers matter more than the logo.
     if (image.isNull() && !logoWarned_) {
         logoWarned_ = true;
-        showMessage(messages_, kWaarschuwing, {kGeenLogo.arg(QDir::toNativeSeparators(path)), kZonderLogo});
+        showMessage(messages_, u8(Tekst::Waarschuwing),
+                    {u8(Tekst::GeenLogo).arg(QDir::toNativeSeparators(path)), u8(Tekst::ZonderLogo)});
     }
     return image;
 }
@@ -95,7 +105,7 @@ bool ProductionPrintRun::print(const QString& ordernummer, const QString& varian
     const bool printCopy = !settings_.workstation.isEmpty() && ordernummer.trimmed() == settings_.workstation
                            && !current.trimmed().isEmpty();
 
-    status(kAanmaken);
+    status(u8(Tekst::Aanmaken));
     ProductionPrintData data(db_);
     ProductionHeader header;
     if (!data.header(ordernummer, current, printCopy, &header))
@@ -109,18 +119,17 @@ bool ProductionPrintRun::print(const QString& ordernummer, const QString& varian
         return true;
     }
 
-    const QString running = control ? kAfdrukkenControle : kAfdrukken;
+    const QString running = u8(control ? Tekst::AfdrukkenControle : Tekst::Afdrukken);
     status(running);
     const bool found = target_.selectPrinter(settings_.pProductie.trimmed());
     if (!found) {
         if (seams_.beep)
             seams_.beep();
-        status(kPrinterNotFound);
+        status(printerNotFound());
     }
 
     ProductionReportOptions options;
-    options.order = test ? QStringLiteral("PROEF")
-                         : (current.trimmed().isEmpty() ? QStringLiteral("N.N.B.") : current.trimmed());
+    options.order = paperOrderText(current, test).trimmed();
     options.controlCopy = control;
     if (!control) {
         const std::optional<int> coated = data.coatedRows(ordernummer);
@@ -168,8 +177,8 @@ bool ProductionPrintRun::picturePages(const QString& ordernummer, const QString&
         const QString path = inFolder(settings_.productAfbeelding, file);
         const QImage picture = QImageReader(path).read();
         if (picture.isNull())
-            showMessage(messages_, kWaarschuwing,
-                        {kGeenAfbeelding.arg(QDir::toNativeSeparators(path)), kZonderAfbeelding});
+            showMessage(messages_, u8(Tekst::Waarschuwing),
+                        {u8(Tekst::GeenAfbeelding).arg(QDir::toNativeSeparators(path)), u8(Tekst::ZonderAfbeelding)});
         if (!send(layoutPicturePage(orderText, ++page, picture)))
             return false;
     }

@@ -40,7 +40,8 @@ public:
         std::function<QString()> currentOrder;        // the order number on the main screen
     };
 
-    static inline const QString kPrinterNotFound = QStringLiteral("Productieorderprinter niet gevonden!");
+    // Shown in the status panel when the production printer is missing.
+    static QString printerNotFound();
 
     ProductionPrintRun(DbSession& db, report::IPrintTarget& target, IMessageDialog& messages, IClock& clock,
                        ProductionPrintSettings settings, Seams seams);

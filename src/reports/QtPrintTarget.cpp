@@ -1,5 +1,6 @@
 #include "reports/QtPrintTarget.h"
 
+#include "base/Text.h"
 #include "reports/ReportPainter.h"
 
 #include <QDialogButtonBox>
@@ -9,6 +10,15 @@
 #include <QPrinterInfo>
 
 namespace vonu::report {
+
+namespace {
+
+namespace Tekst {
+const char* const Afdrukvoorbeeld = "Afdruk&voorbeeld";
+const char* const Mislukt = "Afdrukken op %1 is mislukt.";
+} // namespace Tekst
+
+} // namespace
 
 QtPrintTarget::QtPrintTarget(QWidget* dialogParent)
     : parent_(dialogParent), printer_(QPrinter::HighResolution)
@@ -31,7 +41,7 @@ bool QtPrintTarget::choosePrinter()
     // The pages are laid out after the dialog, so any range may be asked for.
     dialog.setMinMax(1, 9999);
     if (QDialogButtonBox* buttons = dialog.findChild<QDialogButtonBox*>()) {
-        QPushButton* preview = buttons->addButton(QStringLiteral("Afdruk&voorbeeld"), QDialogButtonBox::ActionRole);
+        QPushButton* preview = buttons->addButton(u8(Tekst::Afdrukvoorbeeld), QDialogButtonBox::ActionRole);
         preview->setObjectName(QStringLiteral("Afdrukvoorbeeld"));
         QObject::connect(preview, &QPushButton::clicked, &dialog, [this, &dialog] {
             previewChosen_ = true;
@@ -73,7 +83,7 @@ bool QtPrintTarget::print(const PageModel& pages, QString* error)
         printer_.setResolution(720);
     if (!paint(pages, printer_, from, to)) {
         if (error)
-            *error = QStringLiteral("Afdrukken op %1 is mislukt.")
+            *error = u8(Tekst::Mislukt)
                          .arg(printer_.outputFormat() == QPrinter::PdfFormat
                                   ? printer_.outputFileName()
                                   : printer_.printerName());

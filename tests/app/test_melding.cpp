@@ -33,28 +33,24 @@ void whenModal(std::function<void(TMelding*)> action)
 
 } // namespace
 
-TEST(Melding, FreshDialogHasItsFixedParts)
+// Before it is filled the dialog shows its icon and nothing else; it stays
+// above the program's windows and cannot be dragged to another size.
+TEST(Melding, UnfilledItShowsOnlyItsIconStaysOnTopAndKeepsItsSize)
 {
     TMelding d;
-    EXPECT_EQ(d.objectName(), "Melding");
     EXPECT_EQ(d.windowTitle(), "Melding");
-    EXPECT_EQ(d.size(), QSize(295, 165));
-    EXPECT_EQ(d.minimumSize(), d.maximumSize());
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(d.icon()->size(), QSize(32, 32));
-    EXPECT_LT(d.icon()->x(), 48);
-    EXPECT_LE(d.icon()->y(), 8);
     EXPECT_FALSE(d.icon()->pixmap().isNull());
-    for (int i = 0; i < TMelding::LineCount; ++i) {
-        EXPECT_EQ(d.tekst(i)->objectName(), QStringLiteral("Tekst%1").arg(i));
-        EXPECT_EQ(d.tekst(i)->pos(), QPoint(48, 2 + 12 * i)) << i;
-        EXPECT_TRUE(d.tekst(i)->text().isEmpty());
-    }
-    for (int n = 1; n <= TMelding::ButtonCount; ++n) {
-        EXPECT_EQ(d.knop(n)->objectName(), QStringLiteral("Knop%1").arg(n));
-        EXPECT_EQ(d.knop(n)->size(), QSize(63, 21));
-        EXPECT_TRUE(d.knop(n)->isHidden());
-    }
+    for (int i = 0; i < TMelding::LineCount; ++i)
+        EXPECT_TRUE(d.tekst(i)->text().isEmpty()) << i;
+    for (int n = 1; n <= TMelding::ButtonCount; ++n)
+        EXPECT_TRUE(d.knop(n)->isHidden()) << n;
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    const QSize size = d.size();
+    d.resize(size + QSize(100, 100));
+    EXPECT_EQ(d.size(), size);
+    d.hide();
 }
 
 TEST(Melding, LayoutFollowsLinesAndButtons)

@@ -27,13 +27,8 @@ protected:
         test::DatabaseFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        work = db->workingFolder("Balie1");
-        QFile ini(QDir(work).filePath("Morvek.Ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
-        ini.close();
-
-        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        work = deskFolder();
+        ASSERT_FALSE(HasFailure());
         fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
     }
 

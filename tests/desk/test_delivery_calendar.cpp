@@ -1,12 +1,11 @@
 #include "desk/DbSession.h"
 #include "desk/DeliveryCalendar.h"
-#include "support/PgTestDatabase.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
 using vonu::test::ScriptedMessages;
 
 namespace {
@@ -169,23 +168,9 @@ TEST(Coating, ExtendsOnceWhileTheWeekStillMatches)
 
 // ---------------------------------------------------------------------------
 
-class FreeDayCheckTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
-    }
-
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
-};
+// The delivery calendar against the constants and free days of the
+// database, with a session open.
+class FreeDayCheckTest : public test::SessionFixture {};
 
 TEST_F(FreeDayCheckTest, ANewOrderMovesPastChainedFreeDays)
 {

@@ -82,14 +82,9 @@ protected:
             return;
         // A second desk, to hold locks.
         ASSERT_TRUE(openSession("Balie2"));
-        work = db->workingFolder("Balie1");
-        QFile ini(QDir(work).filePath("Morvek.Ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
-        ini.close();
-        ASSERT_TRUE(QDir(work).mkpath("../Orders"));
+        work = deskFolder();
+        ASSERT_FALSE(HasFailure());
         orders = QDir(QDir(work).filePath("../Orders")).absolutePath();
-        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
         program = std::make_unique<MorvekVonu>(fake.platform, work, QStringList{"balie1"});
         program->runStartup();
         ASSERT_TRUE(program->started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
@@ -466,34 +461,34 @@ TEST_F(DeskOpen, TheLinesSearchesAndTheReferenceUseTheDatabase)
     EXPECT_TRUE(caption.endsWith("(bewerkingen bij artikel OD56)")) << caption.toStdString();
     EXPECT_TRUE(s.order().bewerking(1, 1, 1).trimmed().isEmpty());
 
-    // F5 in the reference: a standard reference line goes only into an
-    // empty reference.
-    const auto pickReference = [&] {
+    // The next standard text search picks its first text.
+    const auto pickFirst = [] {
         return test::whenModal<TVonuOrderZoek_tekstscherm>([](TVonuOrderZoek_tekstscherm& d) {
             ASSERT_GE(d.list()->rowCount(), 1);
             d.list()->setCurrentCell(0, 0);
             d.select();
         });
     };
+    // F5 in the reference: a standard reference line goes only into an
+    // empty reference.
+    const auto pickReferenceWithF5 = [&] {
+        s.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+        s.referentie()->setFocus();
+        ASSERT_TRUE(s.referentie()->hasFocus());
+        const auto picked = pickFirst();
+        QTest::keyClick(s.referentie(), Qt::Key_F5);
+        ASSERT_EQ(*picked, 1);
+    };
     messages.clear();
     s.referentie()->clear();
-    s.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
-    s.referentie()->setFocus();
-    ASSERT_TRUE(s.referentie()->hasFocus());
-    ran = pickReference();
-    QTest::keyClick(s.referentie(), Qt::Key_F5);
-    ASSERT_EQ(*ran, 1);
+    pickReferenceWithF5();
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(s.referentie()->text(), "Project: _");
     EXPECT_EQ(messages.count(), 0);
     const int beeps = fake.sound.beeps;
-    s.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
-    s.referentie()->setFocus();
-    ASSERT_TRUE(s.referentie()->hasFocus());
-    ran = pickReference();
-    QTest::keyClick(s.referentie(), Qt::Key_F5);
-    ASSERT_EQ(*ran, 1);
+    pickReferenceWithF5();
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(s.referentie()->text(), "Project: _");
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.last().caption, "Waarschuwing");
@@ -503,12 +498,6 @@ TEST_F(DeskOpen, TheLinesSearchesAndTheReferenceUseTheDatabase)
     // The notes screen's F5 adds a confirmation remark, the description
     // screen's fills the description lines (both from the first text of
     // their kind).
-    const auto pickFirst = [] {
-        return test::whenModal<TVonuOrderZoek_tekstscherm>([](TVonuOrderZoek_tekstscherm& d) {
-            d.list()->setCurrentCell(0, 0);
-            d.select();
-        });
-    };
     std::shared_ptr<int> picked;
     ran = test::whenModal<TVonuOrderNotitiescherm>([&](TVonuOrderNotitiescherm& d) {
         picked = pickFirst();

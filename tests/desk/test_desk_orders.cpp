@@ -4,7 +4,7 @@
 #include "desk/DeskDelivery.h"
 #include "desk/DeskOrders.h"
 #include "desk/DeskProfile.h"
-#include "support/PgTestDatabase.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
@@ -15,29 +15,16 @@
 #include <thread>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
 using vonu::test::ScriptedMessages;
 
 namespace {
 
 QDate d(const char* iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
 
-class DeskOrdersTest : public ::testing::Test {
+class DeskOrdersTest : public test::SessionFixture {
 protected:
-    void SetUp() override
-    {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        session = openSession("Balie1", messages);
-        ASSERT_TRUE(session);
-    }
-
-    ConnectionSettings settings() const { return ConnectionSettings{"1", PgTestDatabase::server(), db->name()}; }
-
-    std::unique_ptr<DbSession> openSession(const QString& user, ScriptedMessages& m) const
+    // Another session, answering to `m`; null when it does not open.
+    std::unique_ptr<DbSession> newSession(const QString& user, ScriptedMessages& m) const
     {
         auto s = std::make_unique<DbSession>(m);
         if (!s->open(user, settings()))
@@ -45,7 +32,6 @@ protected:
         return s;
     }
 
-    int count(const QString& sql, const QVariantList& params = {}) const { return db->scalar(sql, params).toInt(); }
     int locks(const QString& number) const
     {
         return count("select count(*) from APC_Tabel where record = ? and \"table\" = 'VonuOrder'", {orderKey(number)});
@@ -64,9 +50,6 @@ protected:
                              {orderKey(number)}));
     }
 
-    std::unique_ptr<PgTestDatabase> db;
-    ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
 };
 
 } // namespace
@@ -210,7 +193,7 @@ TEST_F(DeskOrdersTest, InUseNamesTheHolderAndItsProgram)
 TEST_F(DeskOrdersTest, TwoDesksOfOneFolderNameKeepEachOthersLocks)
 {
     ScriptedMessages otherMessages;
-    auto other = openSession("Balie1", otherMessages);
+    auto other = newSession("Balie1", otherMessages);
     ASSERT_TRUE(other);
     DeskOrders mine(*session), theirs(*other);
     ASSERT_EQ(theirs.lockForOpen("21"), DeskOrders::Lock::Locked);
@@ -218,7 +201,7 @@ TEST_F(DeskOrdersTest, TwoDesksOfOneFolderNameKeepEachOthersLocks)
     // name leave the other desk's lock alone.
     ASSERT_EQ(mine.lockForOpen("22"), DeskOrders::Lock::Locked);
     EXPECT_TRUE(mine.releaseLocks());
-    auto third = openSession("Balie1", messages);
+    auto third = newSession("Balie1", messages);
     ASSERT_TRUE(third);
     EXPECT_EQ(locks("21"), 1);
     EXPECT_EQ(locks("22"), 0);
@@ -231,7 +214,7 @@ TEST_F(DeskOrdersTest, TwoDesksOfOneFolderNameKeepEachOthersLocks)
                          {orderKey("23"), orderKey("24")}));
     other->close();
     EXPECT_EQ(locks("21"), 0);
-    auto fourth = openSession("Balie1", messages);
+    auto fourth = newSession("Balie1", messages);
     ASSERT_TRUE(fourth);
     EXPECT_EQ(locks("23") + locks("24"), 0);
 }

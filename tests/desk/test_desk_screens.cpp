@@ -10,7 +10,7 @@
 #include "desk/VonuOrderZoek_tekst.h"
 #include "order/VonuOrder.h"
 #include "support/DemoFiles.h"
-#include "support/PgTestDatabase.h"
+#include "support/DatabaseFixture.h"
 #include "support/FakePlatform.h"
 #include "widgets/RadioGroup.h"
 
@@ -28,13 +28,12 @@
 #include <gtest/gtest.h>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
 
 namespace {
 
 QDate d(const char* iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
 
-class DeskScreens : public ::testing::Test {
+class DeskScreens : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
@@ -42,30 +41,21 @@ protected:
         // A program ended at the end of a test is closed with its order
         // changed: yes to the close question.
         fake.messages.unscripted = 1;
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-        work = db->workingFolder("Balie1");
-        QFile ini(QDir(work).filePath("Morvek.Ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
-        ini.close();
-        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        work = deskFolder();
     }
 
-    std::unique_ptr<DbSession> session()
+    // A session of its own for "Balie1".
+    std::unique_ptr<DbSession> newSession()
     {
         auto s = std::make_unique<DbSession>(messages);
-        EXPECT_TRUE(s->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
+        EXPECT_TRUE(s->open("Balie1", settings()));
         return s;
     }
 
-    std::unique_ptr<PgTestDatabase> db;
     QString work;
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
     test::FixedClock& clock = fake.clock;
     Platform& platform = fake.platform;
 };
@@ -193,7 +183,7 @@ TEST(ExtraScreenRules, StandardTextsFillEmptyFieldsAndTellWhenNoneIsLeft)
 
 TEST_F(DeskScreens, TheExtraScreenEditsTheOrdersDataInPlace)
 {
-    auto s = session();
+    auto s = newSession();
     DeskDelivery delivery(*s);
     TVonuOrderExtrascherm screen(platform);
     screen.setDelivery(&delivery);
@@ -291,7 +281,7 @@ TEST_F(DeskScreens, AStoredOrderEditsAndWritesItsDeliveryTexts)
     ASSERT_TRUE(db->exec("insert into \"order\" (\"order\", Status, Debnr, V_adres, Levwijze, AfleverRelatie, "
                          "A_adres1, A_plaats, Leverdatum) values ('   24100', 'Ingevoerd', '104711', '02', 'TR', "
                          "1002, 'Handelsweg 4', 'ZEIST', date '2026-03-19')"));
-    auto s = session();
+    auto s = newSession();
     DeskDelivery delivery(*s);
     TVonuOrderExtrascherm screen(platform);
     screen.setDelivery(&delivery);
@@ -325,7 +315,7 @@ protected:
             "('   903', 'A_B Kozijn'), ('   904', 'AXB Kozijn'), ('   905', 'Back\\slash'), ('   906', 'Backslash'), "
             "('   907', 'Quote''s')"));
         ASSERT_TRUE(db->exec("insert into Debiteur (Debnr) select Debnr from ADM_Debiteur where Debnr like '   90_'"));
-        s = session();
+        s = newSession();
         queries = std::make_unique<SearchQueries>(*s);
     }
 
@@ -451,7 +441,7 @@ TEST_F(SearchScreen, NamesFromTheSettingsRowAreCheckedAgainstTheCatalog)
 
 TEST_F(DeskScreens, StandardTextsAreAddedChangedAndRemoved)
 {
-    auto s = session();
+    auto s = newSession();
     TVonuOrderZoek_tekstscherm list(*s, messages, 'A', "1");
     ASSERT_TRUE(list.reload());
     const int before = int(list.texts().size());

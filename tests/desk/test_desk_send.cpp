@@ -26,6 +26,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <utility>
+
 using namespace vonu;
 
 namespace {
@@ -37,35 +40,52 @@ protected:
         test::DatabaseFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        work = db->workingFolder("Balie1");
-        QFile ini(QDir(work).filePath("Morvek.Ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n");
-        ini.close();
-        ASSERT_TRUE(QDir(work).mkpath("../Orders"));
-        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        work = deskFolder();
         ASSERT_TRUE(test::placeDemoProfile(profileDir.path()));
         fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(9, 30));
         // No printer of the production print's name on this machine.
         fake.printer.selectable = false;
     }
 
-    QStringList rows(const QString& sql)
+    QStringList rows(const QString& sql) const { return DatabaseFixture::rows(sql, {orderKey("24001")}); }
+
+    // The desk started and shown, with debtor 104711 as the debtor choice
+    // leaves it: number, profile, addresses.
+    TVonuOrderscherm& startWithDebtor()
     {
-        QSqlQuery q(db->admin());
-        q.prepare(sql);
-        q.addBindValue(orderKey("24001"));
-        EXPECT_TRUE(q.exec()) << sql.toStdString();
-        QStringList out;
-        while (q.next()) {
-            QStringList cols;
-            for (int i = 0; i < q.record().count(); ++i)
-                cols << (q.value(i).isNull() ? QStringLiteral("null") : q.value(i).toString());
-            out << cols.join('|');
-        }
-        return out;
+        program = std::make_unique<MorvekVonu>(platform, work, QStringList{"balie1"});
+        program->runStartup();
+        EXPECT_TRUE(program->started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+        TVonuOrderscherm& s = program->mainScreen();
+        program->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&s));
+        s.debiteur()->setText("104711");
+        s.order().desk().debiteur = "104711";
+        EXPECT_TRUE(program->profile().load(QDir(profileDir.path()).filePath("104711.Xml")));
+        s.ordervoor()->addItems(program->profile().shipToEntries());
+        s.ordervoor()->setCurrentIndex(0);
+        s.orderFor().showAddressAndFillLists();
+        return s;
     }
 
+    // An OD67 line made to size with its detail rows (pieces, size in mm).
+    static void madeToSize(OrderModel& o, int line, const QString& total,
+                           std::initializer_list<std::pair<const char*, const char*>> details)
+    {
+        o.setField(line, Veld::Artikel, "OD67");
+        o.setField(line, Veld::Lengte, "Op maat");
+        o.setField(line, Veld::Aantal, total);
+        o.setFlag(line, Vlag::Lengte, true);
+        o.setFlag(line, Vlag::Aantal, true);
+        o.setFlag(line, Vlag::Details, true);
+        int row = 0;
+        for (const auto& [aantal, maat] : details) {
+            o.setDetailAantal(line, ++row, aantal);
+            o.setDetailMaat(line, row, maat);
+        }
+    }
+
+    std::unique_ptr<MorvekVonu> program;
     QString work;
     QTemporaryDir profileDir;
     Platform& platform = fake.platform;
@@ -75,20 +95,8 @@ protected:
 
 TEST_F(DeskSend, ThreeLinesAreStoredNumberedAndTheScreenStartsAnew)
 {
-    MorvekVonu program(platform, work, {"balie1"});
-    program.runStartup();
-    ASSERT_TRUE(program.started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
-    TVonuOrderscherm& s = program.mainScreen();
-    program.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
-
-    // The debtor, as the debtor choice leaves it: number, profile, addresses.
-    s.debiteur()->setText("104711");
-    s.order().desk().debiteur = "104711";
-    ASSERT_TRUE(program.profile().load(QDir(profileDir.path()).filePath("104711.Xml")));
-    s.ordervoor()->addItems(program.profile().shipToEntries());
-    s.ordervoor()->setCurrentIndex(0);
-    s.orderFor().showAddressAndFillLists();
+    TVonuOrderscherm& s = startWithDebtor();
+    ASSERT_FALSE(HasFailure());
     QTest::keyClicks(s.ordernummer(), "INK-12");
 
     // Line 1 typed: the profile SL20, 4 pieces of the trade length.
@@ -109,16 +117,7 @@ TEST_F(DeskSend, ThreeLinesAreStoredNumberedAndTheScreenStartsAnew)
     // Line 2: OD67 made to size, 2 x 1250 and 1 x 2400 mm (the detail total
     // of 3 pieces, 4.9 m).
     OrderModel& o = s.order();
-    o.setField(2, Veld::Artikel, "OD67");
-    o.setField(2, Veld::Lengte, "Op maat");
-    o.setField(2, Veld::Aantal, "3/4,9");
-    o.setFlag(2, Vlag::Lengte, true);
-    o.setFlag(2, Vlag::Aantal, true);
-    o.setFlag(2, Vlag::Details, true);
-    o.setDetailAantal(2, 1, "2");
-    o.setDetailMaat(2, 1, "1250");
-    o.setDetailAantal(2, 2, "1");
-    o.setDetailMaat(2, 2, "2400");
+    madeToSize(o, 2, "3/4,9", {{"2", "1250"}, {"1", "2400"}});
     s.showLineInRow(2);
     // Line 3 typed by the customer's own article number for VB300, made to
     // size: one piece of 1500 mm.
@@ -203,27 +202,10 @@ TEST_F(DeskSend, ThreeLinesAreStoredNumberedAndTheScreenStartsAnew)
 // the moved date before the store goes on.
 TEST_F(DeskSend, ADeliveryDateOnAFreeDayMovesToTheNextDeliveryDayBeforeTheStore)
 {
-    MorvekVonu program(platform, work, {"balie1"});
-    program.runStartup();
-    ASSERT_TRUE(program.started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
-    TVonuOrderscherm& s = program.mainScreen();
-    program.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
-    s.debiteur()->setText("104711");
-    s.order().desk().debiteur = "104711";
-    ASSERT_TRUE(program.profile().load(QDir(profileDir.path()).filePath("104711.Xml")));
-    s.ordervoor()->addItems(program.profile().shipToEntries());
-    s.ordervoor()->setCurrentIndex(0);
-    s.orderFor().showAddressAndFillLists();
+    TVonuOrderscherm& s = startWithDebtor();
+    ASSERT_FALSE(HasFailure());
     OrderModel& o = s.order();
-    o.setField(1, Veld::Artikel, "OD67");
-    o.setField(1, Veld::Lengte, "Op maat");
-    o.setField(1, Veld::Aantal, "1/1,2");
-    o.setFlag(1, Vlag::Lengte, true);
-    o.setFlag(1, Vlag::Aantal, true);
-    o.setFlag(1, Vlag::Details, true);
-    o.setDetailAantal(1, 1, "1");
-    o.setDetailMaat(1, 1, "1200");
+    madeToSize(o, 1, "1/1,2", {{"1", "1200"}});
     s.showLineInRow(1);
     ExtraOrderData& extra = o.desk().extra;
     extra.leverdatum = QDate(2026, 12, 25);

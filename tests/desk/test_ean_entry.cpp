@@ -15,7 +15,8 @@
 #include "support/DemoFiles.h"
 #include "support/FakeOrderEntryDesk.h"
 #include "support/FakePlatform.h"
-#include "support/PgTestDatabase.h"
+#include "support/ModalDriver.h"
+#include "support/DatabaseFixture.h"
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>
@@ -35,7 +36,6 @@
 #include <memory>
 
 using namespace vonu;
-using vonu::test::PgTestDatabase;
 
 namespace {
 
@@ -80,22 +80,7 @@ protected:
     // Runs `act` on the dialog once it is up and active.
     void whenShown(std::function<void(TVonuOrderEANInvoerscherm&)> act)
     {
-        auto* poll = new QTimer;
-        poll->setInterval(5);
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, [act, poll, tries] {
-            auto* d = qobject_cast<TVonuOrderEANInvoerscherm*>(QApplication::activeModalWidget());
-            if (!d && ++*tries < 4000)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            ASSERT_NE(d, nullptr) << "the EAN dialog did not open";
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d, 20000));
-            act(*d);
-            if (d->isVisible())
-                d->reject();
-        });
-        poll->start();
+        test::whenModal<TVonuOrderEANInvoerscherm>(std::move(act));
     }
 };
 
@@ -130,30 +115,8 @@ TEST_F(EanDialog, EscapeAndTheCloseBoxCancel)
 
 // -------------------------------------------------------------- database
 
-class EanDatabase : public ::testing::Test {
+class EanLookupTest : public test::SessionFixture {
 protected:
-    void SetUp() override
-    {
-        const QString why = PgTestDatabase::unavailableReason();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        db = std::make_unique<PgTestDatabase>();
-        ASSERT_TRUE(db->ok()) << db->error().toStdString();
-    }
-
-    std::unique_ptr<PgTestDatabase> db;
-};
-
-class EanLookupTest : public EanDatabase {
-protected:
-    void SetUp() override
-    {
-        EanDatabase::SetUp();
-        if (IsSkipped())
-            return;
-        session = std::make_unique<DbSession>(messages);
-        ASSERT_TRUE(session->open("Balie1", ConnectionSettings{"1", PgTestDatabase::server(), db->name()}));
-    }
     void TearDown() override
     {
         if (session) {
@@ -166,9 +129,6 @@ protected:
         EanLookup l(*session);
         return l.lookup(code, EanPriceContext{"104711", "01", QDate(2026, 12, 10)});
     }
-
-    test::ScriptedMessages messages;
-    std::unique_ptr<DbSession> session;
 };
 
 TEST_F(EanLookupTest, RefusalsInTheOrderTheyTakePrecedence)
@@ -260,19 +220,15 @@ TEST_F(EanLookupTest, PricesAreAskedForTheKindOfTheCode)
 
 // Forwards "*" to the entry, as the order desk does.
 
-class EanScreen : public EanDatabase {
+class EanScreen : public test::DatabaseFixture {
 protected:
     void SetUp() override
     {
-        EanDatabase::SetUp();
-        if (IsSkipped())
+        DatabaseFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
             return;
-        const QString work = db->workingFolder("Balie1");
-        QFile ini(QDir(work).filePath("Morvek.Ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("OnderdorpelPre=pre\r\n");
-        ini.close();
-        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        const QString work = deskFolder(QStringLiteral("Balie1"), "OnderdorpelPre=pre\r\n");
+        ASSERT_FALSE(HasFailure());
         fake.clock.time = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
         program = std::make_unique<MorvekVonu>(fake.platform, work, QStringList{"balie1"});
         program->runStartup();
@@ -328,8 +284,6 @@ protected:
     QString sub(int row, int line = 1) { return screen().order().subartikel(line, row, 1); }
     QString bew(int row, int line = 1) { return screen().order().bewerking(line, row, 1); }
 
-    test::FakePlatform fake;
-    test::ScriptedMessages& messages = fake.messages;
     std::unique_ptr<MorvekVonu> program;
     test::FakeOrderEntryDesk desk;
     IOrderEntryDesk* programDesk = nullptr;
@@ -504,20 +458,13 @@ TEST_F(EanScreen, TheDesksOwnEntryAsksTheCodeInItsDialog)
     QTest::keyClicks(s.debiteur(), "104711");
     QTest::keyClick(s.debiteur(), Qt::Key_Return);
     ASSERT_FALSE(s.debiteur()->isEnabled()) << s.statusText(0).toStdString();
-    auto* poll = new QTimer(&s);
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll] {
-        auto* d = qobject_cast<TVonuOrderEANInvoerscherm*>(QApplication::activeModalWidget());
-        if (!d)
-            return;
-        poll->stop();
-        QTest::keyClicks(d->ean(), "0010015");
-        QTest::keyClick(d->ean(), Qt::Key_Return);
+    const auto shown = test::whenModal<TVonuOrderEANInvoerscherm>([](TVonuOrderEANInvoerscherm& d) {
+        QTest::keyClicks(d.ean(), "0010015");
+        QTest::keyClick(d.ean(), Qt::Key_Return);
     });
-    poll->start();
     s.regelRij(1).artikel->setFocus();
     QTest::keyClick(s.regelRij(1).artikel, '*');
-    poll->stop();
+    EXPECT_EQ(*shown, 1);
     EXPECT_EQ(field(Veld::EAN), VasteMaat);
     EXPECT_EQ(field(Veld::Maat), "3,00 Mtr");
 }

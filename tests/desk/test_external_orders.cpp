@@ -103,33 +103,16 @@ protected:
         ini.close();
 
         // The desk: its incoming order folder outside its own tree.
-        work = db->workingFolder("Balie1");
         incoming = QDir(klantDir.filePath("Inkomend")).absolutePath();
         ASSERT_TRUE(QDir().mkpath(incoming));
-        QFile deskIni(QDir(work).filePath("Morvek.Ini"));
-        ASSERT_TRUE(deskIni.open(QIODevice::WriteOnly));
-        deskIni.write(("VonuOrder=" + incoming + "\r\nOnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n").toUtf8());
-        deskIni.close();
-        ASSERT_TRUE(QDir(work).mkpath("../Orders"));
-        ASSERT_TRUE(test::placeDemoCatalog(QDir(work).filePath("../Assortiment.Xml")));
+        work = deskFolder(QStringLiteral("Balie1"), ("VonuOrder=" + incoming + "\r\n").toUtf8() + DeskIni);
         // No printer of the production print's name on this machine.
         fake.printer.selectable = false;
     }
 
-    QStringList rows(const QString& sql, const QString& number)
+    QStringList rows(const QString& sql, const QString& number) const
     {
-        QSqlQuery q(db->admin());
-        q.prepare(sql);
-        q.addBindValue(orderKey(number));
-        EXPECT_TRUE(q.exec()) << sql.toStdString();
-        QStringList out;
-        while (q.next()) {
-            QStringList cols;
-            for (int i = 0; i < q.record().count(); ++i)
-                cols << (q.value(i).isNull() ? QStringLiteral("null") : q.value(i).toString());
-            out << cols.join('|');
-        }
-        return out;
+        return DatabaseFixture::rows(sql, {orderKey(number)});
     }
 
     static void type(QWidget* w, const QString& text)

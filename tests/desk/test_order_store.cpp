@@ -92,22 +92,8 @@ protected:
         return store->store(order, header, StoreRequest{true, number, printCopy});
     }
 
-    // Rows of a table for one order as "col=value|..." texts in key order.
-    QStringList rows(const QString& sql, const QString& key)
-    {
-        QSqlQuery q(db->admin());
-        q.prepare(sql);
-        q.addBindValue(key);
-        EXPECT_TRUE(q.exec()) << sql.toStdString();
-        QStringList out;
-        while (q.next()) {
-            QStringList cols;
-            for (int i = 0; i < q.record().count(); ++i)
-                cols << (q.value(i).isNull() ? QStringLiteral("null") : q.value(i).toString());
-            out << cols.join('|');
-        }
-        return out;
-    }
+    // The rows of one order in a table, columns joined by '|'.
+    QStringList rows(const QString& sql, const QString& key) const { return DatabaseFixture::rows(sql, {key}); }
 
     // A fingerprint of every table a store writes.
     QString snapshot()

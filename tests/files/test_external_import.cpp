@@ -199,19 +199,6 @@ const char* const CatalogXml = R"(<?xml version="1.0"?>
 <Artikel Artikel="OD55"><ArtikelVonuArtikel>J</ArtikelVonuArtikel><ArtikelHandelslengte>J</ArtikelHandelslengte></Artikel>
 </Artikelen></Assortiment></Morvek>)";
 
-class ScriptedFileDialogs final : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString& startFolder, const QString& filter) override
-    {
-        folders << startFolder;
-        filters << filter;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    QStringList answers;
-    QStringList folders;
-    QStringList filters;
-};
-
 class ExternalOpen : public ::testing::Test {
 protected:
     ExternalOpen() : state(dir.filePath("Balie1")), screen(fake.platform, state, sponningKoppeling()), files(screen, dialogs)
@@ -258,7 +245,7 @@ protected:
     test::ScriptedMessages& messages = fake.messages;
     TVonuOrderscherm screen;
     TVonuOrderNotitiescherm notes;
-    ScriptedFileDialogs dialogs;
+    test::ScriptedFileDialogs dialogs;
     OrderFileActions files;
     bool lookupWorks = true;
 };

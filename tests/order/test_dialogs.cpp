@@ -158,22 +158,33 @@ protected:
 
 } // namespace
 
-TEST_F(Descriptions, LayoutAndLoadingFromTheLine)
+// The screen shows the line's three descriptions, each saying where it is
+// printed, and writes back what the line can hold.
+TEST_F(Descriptions, ShowsTheLinesDescriptionsAndWritesBackWhatTheLineHolds)
 {
     order.setField(7, Veld::Omschrijving_2, "Tweede");
     order.setField(7, Veld::Omschrijving_3, "Derde");
-    screen.laad(order, 7);
-    EXPECT_EQ(screen.windowTitle(), "Detailomschrijvingen regel 7");
     const char* const labels[] = {"Detailomschrijving 1 (op factuur, bevestiging, etc)",
                                   "Detailomschrijving 2 (op werkbriefje)", "Detailomschrijving 3 (op werkbriefje)"};
     const char* const texts[] = {"Eerste", "Tweede", "Derde"};
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(screen.label(n)->text(), labels[n - 1]);
-        EXPECT_EQ(screen.omschrijving(n)->text(), texts[n - 1]);
-        EXPECT_EQ(screen.omschrijving(n)->maxLength(), 40);
-        EXPECT_EQ(screen.omschrijving(n)->objectName(), QStringLiteral("Omschrijving%1").arg(n));
-    }
-    EXPECT_EQ(screen.okButton()->text(), "&Ok");
+    const QString typed = QStringLiteral("Voordeur, linksdraaiend, met dorpel van 67 mm");  // 45
+    whenShown([&](QDialog& d) {
+        auto& s = static_cast<TVonuOrderOmschrijvingscherm&>(d);
+        EXPECT_EQ(s.windowTitle(), "Detailomschrijvingen regel 7");
+        for (int n = 1; n <= 3; ++n) {
+            EXPECT_EQ(s.label(n)->text(), labels[n - 1]);
+            EXPECT_EQ(s.omschrijving(n)->text(), texts[n - 1]);
+        }
+        s.omschrijving(2)->clear();
+        s.omschrijving(2)->setFocus();
+        QTest::keyClicks(s.omschrijving(2), typed);
+        s.okButton()->click();
+    });
+    TVonuOrderOmschrijvingscherm::bewerk(order, 7, fake.platform);
+    EXPECT_EQ(order.field(7, Veld::Omschrijving_1), "Eerste");
+    EXPECT_EQ(order.field(7, Veld::Omschrijving_2), typed.left(40));
+    EXPECT_EQ(order.field(7, Veld::Omschrijving_3), "Derde");
+    EXPECT_EQ(messages.count(), 0);
 }
 
 TEST_F(Descriptions, EnterWalksTheFieldsAndEveryCloseWritesBack)

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -396,8 +397,10 @@ TEST_F(LineEntryTest, TypedSizeIsCheckedOnLeavingAtItsBounds)
         e->setFocus();
         e->clear();
         QTest::keyClicks(e, c.size);
+        const int beeps = fake.sound.beeps;
         row(4).aantal->setFocus();
         QApplication::processEvents();
+        EXPECT_EQ(fake.sound.beeps - beeps, QByteArray(c.stored) == "0" ? 1 : 0) << c.size;
         EXPECT_EQ(e->text(), c.stored) << c.size;
         EXPECT_EQ(field(4, Veld::Maat), c.stored) << c.size;
         EXPECT_EQ(screen.statusText(0), c.status) << c.size;
@@ -413,10 +416,110 @@ TEST_F(LineEntryTest, TypedSizeIsCheckedOnLeavingAtItsBounds)
 TEST_F(LineEntryTest, OrderNumberAndReferenceRefuseOtherCharacters)
 {
     for (QLineEdit* e : {screen.ordernummer(), screen.referentie()}) {
+        const int beeps = fake.sound.beeps;
         e->setFocus();
         QTest::keyClicks(e, "ab-1 Z_%9");
         EXPECT_EQ(e->text(), "ab-1 Z9") << e->objectName().toStdString();
+        EXPECT_EQ(fake.sound.beeps - beeps, 2) << "one beep for each refused key";
     }
+}
+
+// Typing on past a field's room keeps what the order can hold; the rest of
+// the keys are not taken.
+TEST_F(LineEntryTest, TypingPastAFieldsRoomKeepsWhatTheOrderHolds)
+{
+    const struct {
+        QLineEdit* field;
+        const char* typed;
+        const char* kept;
+    } header[] = {
+        {screen.ordernummer(), "PO-12345678901234567890", "PO-123456789012345678"},  // 21
+        {screen.referentie(), "Keuken en badkamer van de familie Jansen te Arnhem",
+         "Keuken en badkamer van de familie Jansen"},  // 40
+    };
+    for (const auto& c : header) {
+        c.field->setFocus();
+        QTest::keyClicks(c.field, c.typed);
+        EXPECT_EQ(c.field->text(), c.kept) << c.typed;
+    }
+    const OrderHeaderValues values = screen.headerValues();
+    EXPECT_EQ(values.ordernummer, "PO-123456789012345678");
+    EXPECT_EQ(values.referentie, "Keuken en badkamer van de familie Jansen");
+
+    pick(2, "STUK");      // quantity: 5 figures
+    pick(4, "ONDER200");  // typed size: 4 figures
+    pick(3, "OPM300");    // details, shown while line 3 is current: 5 figures of pieces, 4 of size
+    const auto& detail = screen.detailRij(1);
+    const struct {
+        QLineEdit* field;
+        const char* typed;
+        const char* kept;
+    } lines[] = {
+        {detail.aantal, "1234567", "12345"},
+        {detail.maat, "123456", "1234"},
+        {row(2).aantal, "1234567", "12345"},
+        {row(4).maatInvoer, "30001", "3000"},
+    };
+    for (const auto& c : lines) {
+        c.field->setFocus();
+        QTest::keyClicks(c.field, c.typed);
+        EXPECT_EQ(c.field->text(), c.kept) << c.field->objectName().toStdString();
+    }
+    row(1).artikel->setFocus();  // leaving stores what was typed
+    QApplication::processEvents();
+    EXPECT_EQ(field(2, Veld::Aantal), "12345");
+    EXPECT_EQ(field(4, Veld::Maat), "3000");
+    EXPECT_EQ(screen.order().detailAantal(3, 1), "12345");
+    EXPECT_EQ(screen.order().detailMaat(3, 1), "1234");
+
+    // At the order desk the debtor number holds six figures.
+    screen.showModeControls(true);
+    screen.debiteur()->setFocus();
+    QTest::keyClicks(screen.debiteur(), "10471199");
+    EXPECT_EQ(screen.debiteur()->text(), "104711");
+}
+
+// What only shows (row numbers, descriptions, the rebate, the scroll bars)
+// is never a stop of Tab, and typing cannot change it.
+TEST_F(LineEntryTest, TabNeverStopsOnWhatOnlyShows)
+{
+    pick(1, "ON100");  // sub-article and operation panels with their scroll bars
+    row(1).lengte->setFocus();
+    row(1).lengte->setCurrentIndex(1);  // "Op maat": the details too
+    ASSERT_FALSE(screen.details()->isHidden());
+    // From line 1's sub-articles and from its details (the panels follow the
+    // current line) round the whole screen.
+    QSet<QWidget*> stops;
+    for (QWidget* start : {static_cast<QWidget*>(screen.subartikelRij(1).keuze),
+                           static_cast<QWidget*>(screen.detailRij(1).aantal)}) {
+        row(1).artikel->setFocus();
+        start->setFocus();
+        for (int i = 0; i < 150; ++i) {
+            QTest::keyClick(focus(), Qt::Key_Tab);
+            stops << focus();
+        }
+    }
+    ASSERT_TRUE(stops.contains(screen.detailRij(1).maat));
+    ASSERT_TRUE(stops.contains(row(2).artikel));
+    ASSERT_TRUE(stops.contains(screen.ordernummer()));
+    QList<QWidget*> shownOnly = {screen.orderregelPositie(), screen.subartikelPositie(), screen.bewerkingPositie(),
+                                 screen.detailPositie()};
+    for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
+        shownOnly << row(r).regel << row(r).omschrijving1 << row(r).omschrijving2 << row(r).sponning;
+    for (int i = 1; i <= 4; ++i)
+        shownOnly << screen.subartikelRij(i).regel << screen.bewerkingRij(i).regel;
+    for (int i = 1; i <= 10; ++i)
+        shownOnly << screen.detailRij(i).regel;
+    for (QWidget* w : shownOnly)
+        EXPECT_FALSE(stops.contains(w)) << w->objectName().toStdString();
+
+    const QString description = row(1).omschrijving1->text();
+    ASSERT_FALSE(description.isEmpty());
+    row(1).omschrijving1->setFocus();
+    QTest::keyClicks(row(1).omschrijving1, "x");
+    QTest::keyClick(row(1).omschrijving1, Qt::Key_Backspace);
+    EXPECT_EQ(row(1).omschrijving1->text(), description);
+    EXPECT_EQ(row(1).regel->text(), "1");
 }
 
 // ------------------------------------------------------------------ picture
@@ -547,15 +650,6 @@ TEST_F(LineEntryTest, EveryScrollBarMovesOneRowPerPageStep)
 
 // ------------------------------------------------------------- a new order
 
-namespace {
-
-class NoFileDialogs final : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-} // namespace
-
 TEST_F(LineEntryTest, NewOrderStartsOnTheFirstAddressWithoutJudgingTheOldOrder)
 {
     // KLANT1 is offered for the second address only.
@@ -572,8 +666,7 @@ TEST_F(LineEntryTest, NewOrderStartsOnTheFirstAddressWithoutJudgingTheOldOrder)
     row(1).aantal->setFocus();
     ASSERT_EQ(field(1, Veld::Artikel), "KLANT1");
 
-    NoFileDialogs dialogs;
-    OrderFileActions files(screen, dialogs);
+    OrderFileActions files(screen, fake.fileDialogs);
     files.showShippingAddress = [this] { screen.orderFor().showAddressAndFillLists(); };
     messages.clear();
     messages.answer(1);  // "Order is gewijzigd": yes, start anew

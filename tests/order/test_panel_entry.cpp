@@ -14,6 +14,7 @@
 #include "sill/VonuOrderSponning.h"
 #include "support/FakeOrderEntryDesk.h"
 #include "support/MainScreenFixture.h"
+#include "support/ModalDriver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +28,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -68,46 +68,6 @@ const char* const ProfileXml = R"(<?xml version="1.0"?>
 <Morvek><Sleutel><Debiteur>104711</Debiteur><Verzendadressen>
  <Verzendadres Verzend="01"><VerzendadresZoeknaam>BOUW</VerzendadresZoeknaam><VerzendadresWoonplaats>ARNHEM</VerzendadresWoonplaats></Verzendadres>
 </Verzendadressen></Sleutel></Morvek>)";
-
-// Counts the modal dialogs that open and runs the next scripted action on
-// each; a dialog still open afterwards is closed, so a test never hangs and
-// a dialog that should not open is caught.
-class DialogWatch : public QObject {
-public:
-    DialogWatch() { qApp->installEventFilter(this); }
-    ~DialogWatch() override { qApp->removeEventFilter(this); }
-
-    void then(std::function<void(QDialog&)> act) { acts.push_back(std::move(act)); }
-
-    int openings = 0;
-    QStringList titles;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* d = qobject_cast<QDialog*>(watched);
-        if (event->type() != QEvent::Show || !d || !d->isWindow())
-            return false;
-        ++openings;
-        titles << d->windowTitle();
-        std::function<void(QDialog&)> act;
-        if (!acts.empty()) {
-            act = std::move(acts.front());
-            acts.pop_front();
-        }
-        QTimer::singleShot(0, d, [d, act] {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
-            if (act)
-                act(*d);
-            if (d->isVisible())
-                d->close();
-        });
-        return false;
-    }
-
-private:
-    std::deque<std::function<void(QDialog&)>> acts;
-};
 
 class PanelTest : public test::MainScreenFixture {
 protected:
@@ -167,8 +127,6 @@ protected:
     {
         return number->palette().color(QPalette::Base) == TVonuOrderscherm::highlightColour();
     }
-
-    DialogWatch dialogs;
 };
 
 QString blanks(int n)
@@ -465,56 +423,51 @@ TEST_F(PanelTest, PanelRowsScrollWithEnterAndTheScrollBar)
 TEST_F(PanelTest, RebateDialogOpensUntilEveryRebateIsEntered)
 {
     pick(1, "OD67");
-    dialogs.then([](QDialog& d) {
-        auto& s = static_cast<TVonuOrderSponningscherm&>(d);
+    QString title;
+    auto shown = test::whenModal<TVonuOrderSponningscherm>([&title](TVonuOrderSponningscherm& s) {
+        title = s.windowTitle();
         QTest::keyClicks(s.sponningMaat(1), "15");
         s.sponningLR(1)->setCurrentIndex(1);
     });
     choose(bew(1), "SP20");
-    EXPECT_EQ(dialogs.openings, 1);
-    EXPECT_EQ(dialogs.titles.value(0), "Gewenste sponningen regel 1 ");
+    EXPECT_EQ(*shown, 1);
+    EXPECT_EQ(title, "Gewenste sponningen regel 1 ");
     EXPECT_FALSE(row(1).sponning->isHidden());
     EXPECT_TRUE(screen.order().flag(1, Vlag::Sponning));
     EXPECT_EQ(field(1, Veld::Sponning).left(30).trimmed(), "15L");
 
-    dialogs.then([](QDialog& d) {
-        auto& s = static_cast<TVonuOrderSponningscherm&>(d);
+    shown = test::whenModal<TVonuOrderSponningscherm>([](TVonuOrderSponningscherm& s) {
         EXPECT_EQ(s.sponningMaat(1)->text(), "15");
         QTest::keyClicks(s.sponningMaat(2), "18");
         s.sponningLR(2)->setCurrentIndex(2);
     });
     choose(bew(2), "SP30");
-    EXPECT_EQ(dialogs.openings, 2);
+    EXPECT_EQ(*shown, 1);
     EXPECT_EQ(field(1, Veld::Sponning).left(30).trimmed(), "15L/18R");
     EXPECT_EQ(row(1).sponning->text(), field(1, Veld::Sponning));
     EXPECT_EQ(field(1, Veld::Omschrijving_2), "SPONNING LINKS 15 mm. RECHTS 18 mm.");
 
     // Both rebates recorded: another operation opens nothing.
-    choose(bew(3), "BOOR");
-    EXPECT_EQ(dialogs.openings, 2);
+    test::noModalDuring([this] { choose(bew(3), "BOOR"); });
     EXPECT_EQ(screen.bewerkingPositie()->maximum(), 3);
     EXPECT_EQ(messages.count(), 0);
 
     // A double click in the rebate field opens it again.
-    dialogs.then([](QDialog& d) {
-        auto& s = static_cast<TVonuOrderSponningscherm&>(d);
-        EXPECT_EQ(s.sponningMaat(2)->text(), "18");
-    });
+    shown = test::whenModal<TVonuOrderSponningscherm>(
+        [](TVonuOrderSponningscherm& s) { EXPECT_EQ(s.sponningMaat(2)->text(), "18"); });
     QTest::mouseDClick(row(1).sponning, Qt::LeftButton);
-    EXPECT_EQ(dialogs.openings, 3);
+    EXPECT_EQ(*shown, 1);
     EXPECT_EQ(field(1, Veld::Sponning).left(30).trimmed(), "15L/18R");
 }
 
 TEST_F(PanelTest, RemovingTheOnlyRebateOperationHidesTheField)
 {
     pick(1, "OD67");
-    dialogs.then([](QDialog& d) {
-        QTest::keyClicks(static_cast<TVonuOrderSponningscherm&>(d).sponningMaat(1), "20");
-    });
+    test::whenModal<TVonuOrderSponningscherm>(
+        [](TVonuOrderSponningscherm& s) { QTest::keyClicks(s.sponningMaat(1), "20"); });
     choose(bew(1), "SP20");
     ASSERT_EQ(field(1, Veld::Sponning).left(30).trimmed(), "20B");
-    choose(bew(1), "");
-    EXPECT_EQ(dialogs.openings, 1);
+    test::noModalDuring([this] { choose(bew(1), ""); });
     EXPECT_TRUE(row(1).sponning->isHidden());
     EXPECT_EQ(row(1).sponning->text(), "");
     EXPECT_EQ(field(1, Veld::Sponning), "");
@@ -524,12 +477,14 @@ TEST_F(PanelTest, RemovingTheOnlyRebateOperationHidesTheField)
 TEST_F(PanelTest, RefusedSecondRebateLeavesThePanel)
 {
     pick(1, "OD67");
-    dialogs.then([](QDialog& d) {
-        QTest::keyClicks(static_cast<TVonuOrderSponningscherm&>(d).sponningMaat(1), "20");
-    });
+    test::whenModal<TVonuOrderSponningscherm>(
+        [](TVonuOrderSponningscherm& s) { QTest::keyClicks(s.sponningMaat(1), "20"); });
     choose(bew(1), "SP20");
-    choose(bew(2), "SP30"); // both sides twice
-    EXPECT_EQ(dialogs.openings, 2);
+    // Both sides twice: the dialog opens, and closed as it is the second
+    // rebate is refused.
+    const auto shown = test::whenModal<TVonuOrderSponningscherm>([](TVonuOrderSponningscherm&) {});
+    choose(bew(2), "SP30");
+    EXPECT_EQ(*shown, 1);
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.last().caption, "Fout");
     EXPECT_EQ(bew(2)->currentText(), "");
@@ -543,8 +498,7 @@ TEST_F(PanelTest, EanEntrySuppressesTheRebateDialog)
 {
     pick(1, "OD67");
     screen.panelEntry().setRebateDialog(SponningDialoog::Onderdrukt);
-    choose(bew(1), "SP20");
-    EXPECT_EQ(dialogs.openings, 0);
+    test::noModalDuring([this] { choose(bew(1), "SP20"); });
     EXPECT_FALSE(row(1).sponning->isHidden());
     EXPECT_TRUE(screen.order().flag(1, Vlag::Sponning));
 }
@@ -554,9 +508,10 @@ TEST_F(PanelTest, EanEntrySuppressesTheRebateDialog)
 TEST_F(PanelTest, ArticleSearchPlacesTheChoiceInTheFirstEmptyRow)
 {
     pick(1, "OD67");
-    const auto chooseRow = [](const QString& code) {
-        return [code](QDialog& d) {
-            auto& z = static_cast<TVonuOrderZoekArtikelscherm&>(d);
+    QStringList titles;
+    const auto chooseRow = [&titles](const QString& code) {
+        return [code, &titles](TVonuOrderZoekArtikelscherm& z) {
+            titles << z.windowTitle();
             QTableWidget* t = z.artikelen();
             for (int i = 0; i < t->rowCount(); ++i)
                 if (t->item(i, 0)->text() == code)
@@ -564,16 +519,16 @@ TEST_F(PanelTest, ArticleSearchPlacesTheChoiceInTheFirstEmptyRow)
             z.selecteren()->click();
         };
     };
-    dialogs.then(chooseRow("EK"));
+    test::whenModal<TVonuOrderZoekArtikelscherm>(chooseRow("EK"));
     screen.zoekArtikel()->click();
-    EXPECT_EQ(dialogs.titles.value(0), "Zoek artikel ...");
+    EXPECT_EQ(titles.value(0), "Zoek artikel ...");
     EXPECT_EQ(sub(1)->currentText(), "EK");
     EXPECT_EQ(screen.order().subartikel(1, 1, 1), "EK");
     EXPECT_FALSE(row(1).correctie->isHidden()); // the row's change ran
 
     for (int n = 2; n <= 4; ++n)
         choose(sub(n), "S1");
-    dialogs.then(chooseRow("EP"));
+    test::whenModal<TVonuOrderZoekArtikelscherm>(chooseRow("EP"));
     screen.zoekArtikel()->click();
     EXPECT_EQ(panelNumbers(false), (QStringList{"2", "3", "4", "5"}));
     EXPECT_EQ(sub(4)->currentText(), "EP");
@@ -581,11 +536,14 @@ TEST_F(PanelTest, ArticleSearchPlacesTheChoiceInTheFirstEmptyRow)
     EXPECT_TRUE(highlighted(screen.subartikelRij(4).regel));
 
     // Operations: a cancelled search changes nothing.
-    dialogs.then([](QDialog& d) { d.reject(); });
+    test::whenModal<TVonuOrderZoekArtikelscherm>([&titles](TVonuOrderZoekArtikelscherm& z) {
+        titles << z.windowTitle();
+        z.reject();
+    });
     screen.zoekBewerking()->click();
-    EXPECT_EQ(dialogs.titles.value(2), "Zoek bewerking ...");
+    EXPECT_EQ(titles.value(2), "Zoek bewerking ...");
     EXPECT_EQ(bew(1)->currentText(), "");
-    dialogs.then(chooseRow("BOOR"));
+    test::whenModal<TVonuOrderZoekArtikelscherm>(chooseRow("BOOR"));
     screen.zoekBewerking()->click();
     EXPECT_EQ(bew(1)->currentText(), "BOOR");
     EXPECT_EQ(screen.order().bewerking(1, 1, 1), "BOOR");
@@ -593,45 +551,47 @@ TEST_F(PanelTest, ArticleSearchPlacesTheChoiceInTheFirstEmptyRow)
 
 TEST_F(PanelTest, NotesButtonIsBoldWhileTheOrderHasNotes)
 {
-    dialogs.then([this](QDialog&) {
+    auto shown = test::whenModal<TVonuOrderNotitiescherm>([this](TVonuOrderNotitiescherm&) {
         EXPECT_EQ(notes.notities()->isVisible(), true);
         EXPECT_FALSE(notes.ob()->isVisible());
         QTest::keyClicks(notes.notities(), "Graag bellen");
         QTest::keyClick(notes.notities(), Qt::Key_Return);
     });
     screen.notities()->click();
-    EXPECT_EQ(dialogs.openings, 1);
+    EXPECT_EQ(*shown, 1);
     EXPECT_EQ(notes.notitiesText(), "Graag bellen");
     EXPECT_TRUE(screen.notities()->font().bold());
 
-    dialogs.then([this](QDialog&) {
+    shown = test::whenModal<TVonuOrderNotitiescherm>([this](TVonuOrderNotitiescherm&) {
         notes.notities()->setPlainText("   ");
         QTest::keyClick(notes.notities(), Qt::Key_Return);
     });
     screen.notities()->click();
-    EXPECT_EQ(dialogs.openings, 2);
+    EXPECT_EQ(*shown, 1);
     EXPECT_FALSE(screen.notities()->font().bold());
 }
 
 TEST_F(PanelTest, DeliveryInformationAndDescriptionScreens)
 {
-    dialogs.then([](QDialog& d) {
-        EXPECT_EQ(static_cast<TVonuOrderLeveringscherm&>(d).memo()->toPlainText(),
-                  "Levering binnen twee weken.");
+    QString title;
+    auto shown = test::whenModal<TVonuOrderLeveringscherm>([&title](TVonuOrderLeveringscherm& d) {
+        title = d.windowTitle();
+        EXPECT_EQ(d.memo()->toPlainText(), "Levering binnen twee weken.");
     });
     screen.leveringsInformatie()->click();
-    EXPECT_EQ(dialogs.titles.value(0), "Algemene leveringsinformatie");
+    EXPECT_EQ(*shown, 1);
+    EXPECT_EQ(title, "Algemene leveringsinformatie");
 
     // The description button works only while the row's length is shown.
-    row(2).omschrijving->click();
-    EXPECT_EQ(dialogs.openings, 1);
+    test::noModalDuring([this] { row(2).omschrijving->click(); });
     pick(2, "OD67");
-    dialogs.then([](QDialog& d) {
-        auto& o = static_cast<TVonuOrderOmschrijvingscherm&>(d);
+    shown = test::whenModal<TVonuOrderOmschrijvingscherm>([&title](TVonuOrderOmschrijvingscherm& o) {
+        title = o.windowTitle();
         QTest::keyClicks(o.omschrijving(1), "Voordeur");
     });
     row(2).omschrijving->click();
-    EXPECT_EQ(dialogs.titles.value(1), "Detailomschrijvingen regel 2");
+    EXPECT_EQ(*shown, 1);
+    EXPECT_EQ(title, "Detailomschrijvingen regel 2");
     EXPECT_EQ(field(2, Veld::Omschrijving_1), "Voordeur");
 }
 
@@ -681,17 +641,17 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
     EXPECT_EQ(openings[3].previous, "EP");
 
     // The search buttons use the desk's search; its choice is placed.
-    screen.zoekArtikel()->click();
-    screen.zoekBewerking()->click();
+    test::noModalDuring([this] {
+        screen.zoekArtikel()->click();
+        screen.zoekBewerking()->click();
+    });
     EXPECT_EQ(desk.panelSearches, (std::vector<std::pair<ZoekSoort, int>>{{ZoekSoort::Subartikel, 1},
                                                                           {ZoekSoort::Bewerking, 1}}));
-    EXPECT_EQ(dialogs.openings, 0);
     EXPECT_EQ(sub(2)->currentText(), "EP");
     EXPECT_EQ(bew(2)->currentText(), "");
 
     // Without a chosen debtor the notes stay closed.
     screen.ordervoor()->clear();
-    screen.notities()->click();
-    EXPECT_EQ(dialogs.openings, 0);
+    test::noModalDuring([this] { screen.notities()->click(); });
     screen.setOrderEntryDesk(noOrderDesk());
 }

@@ -5,6 +5,7 @@
 #include "sill/VonuOrderSponning.h"
 #include "order/VonuOrderNotitie.h"
 #include "support/MainScreenFixture.h"
+#include "widgets/ButtonKeys.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -14,12 +15,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <span>
 
 using namespace vonu;
 using vonu::test::ScriptedMessages;
@@ -52,128 +55,100 @@ QString n(int i)
 
 } // namespace
 
-TEST_F(MainScreen, WindowAndStatusBar)
+TEST_F(MainScreen, TheWindowKeepsItsSizeAndItsStatusBarShowsTheVersion)
 {
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Morvek VonuOrder"));
-    EXPECT_EQ(screen.size(), QSize(789, 509));
-    EXPECT_EQ(screen.minimumSize(), screen.maximumSize());
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    const QSize size = screen.size();
+    screen.resize(size + QSize(200, 100));
+    EXPECT_EQ(screen.size(), size) << "dragged larger";
     EXPECT_FALSE(screen.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(screen.windowFlags() & Qt::WindowMinimizeButtonHint);
-    const int widths[] = {507, 60, 100, 125};
-    for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(screen.statusPanel(p)->width(), widths[p]) << "panel " << p;
+
     EXPECT_EQ(screen.statusText(1), QStringLiteral("Versie 1.06"));
     screen.setStatusText(0, QStringLiteral("ON"));
     EXPECT_EQ(screen.statusText(0), QStringLiteral("ON"));
-    EXPECT_EQ(screen.statusText(4), QString());  // no such panel
+    EXPECT_EQ(screen.statusText(1), QStringLiteral("Versie 1.06"));
+    screen.setStatusText(4, QStringLiteral("x"));  // no such panel: nothing happens
+    EXPECT_EQ(screen.statusText(4), QString());
 }
 
-// The other parts of the program find the controls by these names.
-TEST_F(MainScreen, ControlsCarryTheirNamesKindsAndLimits)
+// Alt with a button's underlined letter presses it, in either mode, as the
+// program sets the screen up. Where two visible buttons share a letter the
+// first in tab order takes it; the other only shows its caption.
+TEST_F(MainScreen, AltWithTheUnderlinedLetterPressesTheButton)
 {
-    struct Edit {
-        QString name;
-        int maxLength;
+    struct Case {
+        QPushButton* button;
+        const char* caption;
+        Qt::Key key;  // Qt::Key_unknown: the letter belongs to an earlier button
     };
-    std::vector<Edit> edits = {{"Debiteur", 6}, {"Ordernummer", 21}, {"Referentie", 40}};
-    QStringList lists = {"Ordervoor"};
-    QStringList readOnly;
-    QStringList buttons = {"ZoekDebiteur", "LeveringsInformatie", "ZoekArtikel", "ZoekBewerking",
-                           "Notities", "Afsluiten", "Verzenden", "Nieuw", "Openen", "Bewaren",
-                           "Verwijderen", "Afdrukken", "Extra", "VonuOrder", "Artikelnummers",
-                           "Instellingen"};
-    for (int r = 1; r <= 6; ++r) {
-        for (const char* l : {"Artikel", "Kleur", "Lengte", "Correctie", "Maat", "Uitvoering"})
-            lists << QString::fromUtf8(l) + n(r);
-        edits.push_back({"MaatInvoer" + n(r), 4});
-        edits.push_back({"Aantal" + n(r), 5});
-        readOnly << "Regel" + n(r) << "Omschrijving" + n(r) + "1" << "Omschrijving" + n(r) + "2"
-                 << "Sponning" + n(r);
-        buttons << "Omschrijving" + n(r);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        lists << "Subartikel" + n(i) << "Bewerking" + n(i);
-        readOnly << "SRegel" + n(i) << "BRegel" + n(i);
-    }
-    for (int i = 1; i <= 10; ++i) {
-        edits.push_back({"DAantal" + n(i), 5});
-        edits.push_back({"DMaat" + n(i), 4});
-        readOnly << "DRegel" + n(i);
-    }
-    for (const Edit& e : edits) {
-        auto* w = control<QLineEdit>(e.name);
-        ASSERT_NE(w, nullptr) << e.name.toStdString();
-        EXPECT_EQ(w->maxLength(), e.maxLength) << e.name.toStdString();
-    }
-    for (const QString& name : lists)
-        EXPECT_NE(control<QComboBox>(name), nullptr) << name.toStdString();
-    for (const QString& name : readOnly) {
-        auto* w = control<QLineEdit>(name);
-        ASSERT_NE(w, nullptr) << name.toStdString();
-        EXPECT_TRUE(w->isReadOnly()) << name.toStdString();
-        EXPECT_FALSE(w->focusPolicy() & Qt::TabFocus) << name.toStdString();
-    }
-    for (const QString& name : buttons)
-        EXPECT_NE(control<QPushButton>(name), nullptr) << name.toStdString();
-    for (const char* name : {"OrderregelPositie", "SubartikelPositie", "BewerkingPositie",
-                             "DetailPositie"}) {
-        auto* bar = control<QScrollBar>(QString::fromUtf8(name));
-        ASSERT_NE(bar, nullptr) << name;
-        EXPECT_EQ(bar->focusPolicy(), Qt::NoFocus) << name;
-    }
-    for (const char* name : {"L_Debiteur", "DebiteurNaam", "DebiteurAdres", "DebiteurWoonplaats",
-                             "OrdervoorNaam", "OrdervoorAdres", "OrdervoorWoonplaats",
-                             "AfleverNaam", "AfleverAdres", "AfleverWoonplaats", "Verzonden"})
-        EXPECT_NE(control<QLabel>(QString::fromUtf8(name)), nullptr) << name;
-    EXPECT_NE(control<QDateEdit>("Orderdatum"), nullptr);
-    EXPECT_NE(control<RadioGroup>("Transactie"), nullptr);
-    for (const char* name : {"S_Debiteur", "K_Debiteur", "K_Verzonden"})
-        EXPECT_NE(control<QFrame>(QString::fromUtf8(name)), nullptr) << name;
-    for (const char* name : {"Orderregels", "Subartikelen", "Bewerkingen", "Details"})
-        EXPECT_NE(control<QGroupBox>(QString::fromUtf8(name)), nullptr) << name;
-
-    EXPECT_EQ(screen.regelRij(6).maatInvoer, control<QLineEdit>("MaatInvoer6"));
-    EXPECT_EQ(screen.detailRij(10).maat, control<QLineEdit>("DMaat10"));
-    EXPECT_EQ(screen.bewerkingRij(4).keuze, control<QComboBox>("Bewerking4"));
-}
-
-TEST_F(MainScreen, ButtonCaptions)
-{
-    const std::pair<const char*, const char*> captions[] = {
-        {"Afsluiten", "&Afsluiten"},
-        {"Verzenden", "&Verzenden en bewaren"},
-        {"Nieuw", "&Nieuw"},
-        {"Openen", "O&penen"},
-        {"Bewaren", "Be&waren"},
-        {"Verwijderen", "Ve&rwijderen"},
-        {"Afdrukken", "A&fdrukken"},
-        {"Extra", "E&xtra ordergegevens"},
-        {"VonuOrder", "Extern bes&tand"},
-        {"Artikelnummers", "A&rtikelnummers"},
-        {"Instellingen", "&Instellingen"},
-        {"LeveringsInformatie", "Bekijk hier de algemene &leveringsinformatie"},
-        {"ZoekArtikel", "Zoek arti&kel ..."},
-        {"ZoekBewerking", "Zoek b&ewerking ..."},
+    const Case customer[] = {
+        {screen.verzenden(), "&Verzenden en bewaren", Qt::Key_V},
+        {screen.afdrukken(), "A&fdrukken", Qt::Key_F},
+        {screen.nieuw(), "&Nieuw", Qt::Key_N},
+        {screen.notities(), "&Notities", Qt::Key_unknown},
+        {screen.openen(), "O&penen", Qt::Key_P},
+        {screen.bewaren(), "Be&waren", Qt::Key_W},
+        {screen.verwijderen(), "Ve&rwijderen", Qt::Key_R},
+        {screen.artikelnummers(), "A&rtikelnummers", Qt::Key_unknown},
+        {screen.instellingen(), "&Instellingen", Qt::Key_I},
+        {screen.afsluiten(), "&Afsluiten", Qt::Key_A},
+        {screen.leveringsInformatie(), "Bekijk hier de algemene &leveringsinformatie", Qt::Key_L},
+        {screen.zoekArtikel(), "Zoek arti&kel ...", Qt::Key_K},
+        {screen.zoekBewerking(), "Zoek b&ewerking ...", Qt::Key_E},
     };
-    for (const auto& [name, caption] : captions)
-        EXPECT_EQ(control<QPushButton>(QString::fromUtf8(name))->text(), QString::fromUtf8(caption))
-            << name;
+    const Case desk[] = {
+        {screen.verzenden(), "Bewaren order&verwerking", Qt::Key_V},
+        {screen.nieuw(), "&Nieuw", Qt::Key_N},
+        {screen.notities(), "Noti&ties / O.B.", Qt::Key_T},
+        {screen.vonuOrder(), "Extern bes&tand", Qt::Key_unknown},
+        {screen.verwijderen(), "Ve&rwijderen", Qt::Key_R},
+        {screen.extra(), "E&xtra ordergegevens", Qt::Key_X},
+        {screen.afsluiten(), "&Afsluiten", Qt::Key_A},
+    };
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    for (const bool atDesk : {false, true}) {
+        screen.showModeControls(atDesk);
+        if (atDesk)
+            screen.shapeForOrderDesk();
+        screen.subartikelen()->show();
+        screen.bewerkingen()->show();
+        pressFirstOfSharedAccelerators(&screen);
+        for (const Case& c : atDesk ? std::span<const Case>(desk) : std::span<const Case>(customer)) {
+            const std::string what = (atDesk ? "desk: " : "customer: ") + c.button->objectName().toStdString();
+            EXPECT_EQ(c.button->text(), QString::fromUtf8(c.caption)) << what;
+            if (c.key == Qt::Key_unknown)
+                continue;
+            // Only the press is counted: what the button does is tested elsewhere.
+            c.button->disconnect(SIGNAL(clicked(bool)));
+            QSignalSpy clicked(c.button, &QPushButton::clicked);
+            screen.ordernummer()->setFocus();
+            QTest::keyClick(&screen, c.key, Qt::AltModifier);
+            // Qt presses a letter of one control's own a moment later.
+            for (int i = 0; i < 100 && clicked.isEmpty(); ++i)
+                QTest::qWait(10);
+            EXPECT_EQ(clicked.count(), 1) << what;
+        }
+    }
     EXPECT_EQ(screen.transactie()->itemText(0), QStringLiteral("Order plaatsen"));
     EXPECT_EQ(screen.transactie()->itemText(1), QStringLiteral("Offerte aanvragen"));
-    EXPECT_EQ(screen.regelRij(1).correctie->itemText(1), QStringLiteral("Inclusief maat"));
-    EXPECT_EQ(screen.regelRij(1).uitvoering->itemText(1), QStringLiteral("Ongeboord"));
 }
 
-TEST_F(MainScreen, OrderDeskShape)
+// At the order desk the screen speaks of the debtor, the notes screen of
+// the confirmation remark too, and the order number takes the desk's longer
+// numbers.
+TEST_F(MainScreen, AtTheDeskTheScreenSpeaksOfTheDebtorAndTakesLongerOrderNumbers)
 {
     screen.shapeForOrderDesk();
-    EXPECT_EQ(screen.sDebiteur()->width(), 148);
-    EXPECT_EQ(screen.lDebiteur()->width(), 138);
+    screen.showModeControls(true);
     EXPECT_EQ(screen.lDebiteur()->text(), QStringLiteral("Debiteur:"));
-    EXPECT_EQ(screen.notities()->text(), QStringLiteral("Noti&ties / O.B."));
     EXPECT_EQ(notes.windowTitle(), QStringLiteral("Notities / Opmerking orderbevestiging"));
-    EXPECT_EQ(screen.verzenden()->text(), QStringLiteral("Bewaren order&verwerking"));
-    EXPECT_EQ(screen.ordernummer()->maxLength(), 30);
+    screen.ordernummer()->setFocus();
+    QTest::keyClicks(screen.ordernummer(), "INK-2026-000123456789012345678901234");
+    EXPECT_EQ(screen.headerValues().ordernummer, QStringLiteral("INK-2026-000123456789012345678"));
 }
 
 // ------------------------------------------------------------------ mode table

@@ -126,7 +126,7 @@ TEST_F(PrintRunTest, WithoutAPrinterTheDialogChoosesAndWithoutSillsNoSheet)
     current = "601";
     ASSERT_TRUE(run()->printProductionOrder("601"));
     EXPECT_EQ(beeps, 1);
-    EXPECT_TRUE(statuses.contains(ProductionPrintRun::kPrinterNotFound));
+    EXPECT_TRUE(statuses.contains(ProductionPrintRun::printerNotFound()));
     EXPECT_EQ(statuses.last(), "");
     EXPECT_EQ(target.dialogs, 1);
     // The production order and the picture of OD56; no sill values stored,

@@ -1,6 +1,7 @@
 // The rebate text is read back column by column when a line is stored, so
 // every column is checked exactly; the description lines must never repeat
 // or overwrite what the user typed.
+#include "RebateCatalog.h"
 #include "data/Catalog.h"
 #include "order/OrderModel.h"
 #include "sill/Rebates.h"
@@ -176,21 +177,9 @@ TEST(RebateText, PlacingDescriptionsKeepsUserTextAndNeverRepeats)
 
 namespace {
 
-const char* const CatalogXml = R"(<?xml version="1.0"?>
-<Morvek><Assortiment><BestandVersie>1</BestandVersie><Artikelen>
-<Artikel Artikel="OD67"><ArtikelOmschrijving_1>Onderdorpel 67</ArtikelOmschrijving_1><Bewerkingen>
-<Bewerking Artikel="BOOR"><BewerkingOmschrijving_1>Boren</BewerkingOmschrijving_1></Bewerking>
-<Bewerking Artikel="SP20"><BewerkingOmschrijving_1>Sponning 20</BewerkingOmschrijving_1>
-<BewerkingOmschrijving_2>eind</BewerkingOmschrijving_2><BewerkingALT_toets>S</BewerkingALT_toets></Bewerking>
-<Bewerking Artikel="SP30"><BewerkingOmschrijving_1>Sponning 30</BewerkingOmschrijving_1><BewerkingALT_toets>S</BewerkingALT_toets></Bewerking>
-<Bewerking Artikel="KLR"><BewerkingALT_toets>R</BewerkingALT_toets></Bewerking>
-</Bewerkingen></Artikel>
-<Artikel Artikel="VB300"><ArtikelOmschrijving_1>Verbinder</ArtikelOmschrijving_1></Artikel>
-</Artikelen></Assortiment></Morvek>)";
-
 class RebateRules : public ::testing::Test {
 protected:
-    RebateRules() { EXPECT_TRUE(catalog.loadText(QString::fromUtf8(CatalogXml))); }
+    RebateRules() { EXPECT_TRUE(catalog.loadText(QString::fromUtf8(test::RebateCatalogXml))); }
 
     void operations(int line, const std::vector<std::pair<int, const char*>>& rows)
     {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include <memory>
 
 namespace vonu::test {
@@ -26,6 +28,14 @@ protected:
     int count(const QString& sql, const QVariantList& params = {}) const;
     int sessionRows(const QString& user) const;
     int lockRows(const QString& user) const;
+    // The rows a query gives, each its columns joined by '|' ("null" for NULL).
+    QStringList rows(const QString& sql, const QVariantList& params = {}) const;
+
+    // The order desk's working folder of `user` on this test's database, as
+    // an installation has it: Morvek.Ini holding `morvekIni`, the shared
+    // order folder and the demo catalog beside it. Returns the folder.
+    static constexpr const char* DeskIni = "OnderdorpelPre=pre\r\nOnderdorpelPost=post\r\n";
+    QString deskFolder(const QString& user = QStringLiteral("Balie1"), const QByteArray& morvekIni = DeskIni);
 
     std::unique_ptr<PgTestDatabase> db;
     FakePlatform fake;

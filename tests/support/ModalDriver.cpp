@@ -36,4 +36,22 @@ std::shared_ptr<int> whenModalWidget(std::function<void(QWidget&)> act, int time
     return ran;
 }
 
+void noModalDuring(const std::function<void()>& action)
+{
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        QPointer<QWidget> w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        ADD_FAILURE() << "a modal dialog showed: " << w->windowTitle().toStdString();
+        if (auto* dialog = qobject_cast<QDialog*>(w.data()))
+            dialog->reject();
+        else
+            w->close();
+    });
+    poll.start();
+    action();
+}
+
 } // namespace vonu::test

@@ -22,6 +22,10 @@ namespace vonu::test {
 // Returns a counter of the times the action ran (0 or 1).
 std::shared_ptr<int> whenModalWidget(std::function<void(QWidget&)> act, int timeoutMs = 20000);
 
+// Runs `action` and fails the test when a modal dialog shows meanwhile (the
+// dialog is closed, so the test goes on).
+void noModalDuring(const std::function<void()>& action);
+
 template <typename T>
 std::shared_ptr<int> whenModal(std::function<void(T&)> act, int timeoutMs = 20000)
 {
