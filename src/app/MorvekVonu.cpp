@@ -104,6 +104,23 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
     return QDir::cleanPath(QDir(folder.path()).absoluteFilePath(p));
 }
 
+// The production papers show their progress in status panel 0 and take the
+// debtor and order number as the main screen shows them.
+class ProductionScreen final : public IProductionScreen {
+public:
+    explicit ProductionScreen(TVonuOrderscherm& screen) : screen_(screen) {}
+    void showStatus(const QString& text) override { screen_.setStatusText(0, text); }
+    DebtorLabels debtor() const override
+    {
+        return DebtorLabels{screen_.debiteur()->text(), screen_.debiteurNaam()->text(),
+                            screen_.debiteurAdres()->text(), screen_.debiteurWoonplaats()->text()};
+    }
+    QString currentOrder() const override { return screen_.order().desk().ordernummer; }
+
+private:
+    TVonuOrderscherm& screen_;
+};
+
 // Focus on the debtor field looks for incoming orders.
 class DebiteurFocusWatch : public QObject {
 public:
@@ -374,17 +391,10 @@ void MorvekVonu::wireProductionPapers()
     settings.bedrijfsLogo = settingFolder(state_.folder, state_.desk.bedrijfsLogo);
     settings.productAfbeelding = settingFolder(state_.folder, state_.desk.productAfbeelding);
     settings.workstation = state_.workstation;
-    ProductionPrintRun::Seams seams;
-    TVonuOrderscherm* screen = main_.get();
-    seams.status = [screen](const QString& text) { screen->setStatusText(0, text); };
-    seams.beep = [this] { platform_.sound.beep(); };
-    seams.debtor = [screen] {
-        return DebtorLabels{screen->debiteur()->text(), screen->debiteurNaam()->text(),
-                            screen->debiteurAdres()->text(), screen->debiteurWoonplaats()->text()};
-    };
-    seams.currentOrder = [screen] { return screen->order().desk().ordernummer; };
+    productionScreen_ = std::make_unique<ProductionScreen>(*main_);
     productionPapers_ = std::make_unique<ProductionPrintRun>(*state_.db, platform_.printer, platform_.messages,
-                                                             platform_.clock, settings, seams);
+                                                             platform_.clock, platform_.sound, *productionScreen_,
+                                                             settings);
 }
 
 void MorvekVonu::wireDeskActions()
