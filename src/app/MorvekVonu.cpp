@@ -95,6 +95,23 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
     return QDir::cleanPath(QDir(folder.path()).absoluteFilePath(p));
 }
 
+// The production papers show their progress in status panel 0 and take the
+// debtor and order number as the main screen shows them.
+class ProductionScreen final : public IProductionScreen {
+public:
+    explicit ProductionScreen(TVonuOrderscherm& screen) : screen_(screen) {}
+    void showStatus(const QString& text) override { screen_.setStatusText(0, text); }
+    DebtorLabels debtor() const override
+    {
+        const TVonuOrderscherm::DebtorHeader d = screen_.debtorHeader();
+        return DebtorLabels{d.debiteur, d.naam, d.adres, d.woonplaats};
+    }
+    QString currentOrder() const override { return screen_.order().desk().ordernummer; }
+
+private:
+    TVonuOrderscherm& screen_;
+};
+
 } // namespace
 
 MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const QStringList& arguments,
@@ -331,17 +348,10 @@ void MorvekVonu::wireProductionPapers()
     settings.bedrijfsLogo = settingFolder(state_.folder, state_.desk.bedrijfsLogo);
     settings.productAfbeelding = settingFolder(state_.folder, state_.desk.productAfbeelding);
     settings.workstation = state_.workstation;
-    ProductionPrintRun::Seams seams;
-    TVonuOrderscherm* screen = main_.get();
-    seams.status = [screen](const QString& text) { screen->setStatusText(0, text); };
-    seams.beep = [this] { platform_.sound.beep(); };
-    seams.debtor = [screen] {
-        const TVonuOrderscherm::DebtorHeader d = screen->debtorHeader();
-        return DebtorLabels{d.debiteur, d.naam, d.adres, d.woonplaats};
-    };
-    seams.currentOrder = [screen] { return screen->order().desk().ordernummer; };
+    productionScreen_ = std::make_unique<ProductionScreen>(*main_);
     productionPapers_ = std::make_unique<ProductionPrintRun>(*state_.db, platform_.printer, platform_.messages,
-                                                             platform_.clock, settings, seams);
+                                                             platform_.clock, platform_.sound, *productionScreen_,
+                                                             settings);
 }
 
 void MorvekVonu::wireDeskActions()
