@@ -31,15 +31,8 @@
 #include "sill/VonuOrderOnderdorpelmacro.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace vonu {
@@ -58,8 +51,6 @@ const char* const SchrijvenWerkmap = "Controleer of u in de werkmap mag schrijve
 const char* const InstellingenOnleesbaar = "MorvekVonu.Ini kan niet worden gelezen!";
 const char* const StandaardInstellingen = "De standaardinstellingen worden gebruikt.";
 const char* const InstellingenNietBewaard = "De instellingen kunnen niet worden bewaard!";
-const char* const OrdervoorHint = "Order voor geeft aan voor wie de order in behandeling wordt genomen,\n"
-                                  "het geeft tevens aan waar de order wordt afgeleverd.";
 } // namespace Tekst
 
 } // namespace
@@ -104,19 +95,21 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
     return QDir::cleanPath(QDir(folder.path()).absoluteFilePath(p));
 }
 
-// Focus on the debtor field looks for incoming orders.
-class DebiteurFocusWatch : public QObject {
+// The production papers show their progress in status panel 0 and take the
+// debtor and order number as the main screen shows them.
+class ProductionScreen final : public IProductionScreen {
 public:
-    DebiteurFocusWatch(MorvekVonu* program, QObject* parent) : QObject(parent), program_(program) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
+    explicit ProductionScreen(TVonuOrderscherm& screen) : screen_(screen) {}
+    void showStatus(const QString& text) override { screen_.setStatusText(0, text); }
+    DebtorLabels debtor() const override
     {
-        if (event->type() == QEvent::FocusIn && program_->internalMode())
-            program_->signalIncomingOrders();
-        return QObject::eventFilter(watched, event);
+        const TVonuOrderscherm::DebtorHeader d = screen_.debtorHeader();
+        return DebtorLabels{d.debiteur, d.naam, d.adres, d.woonplaats};
     }
+    QString currentOrder() const override { return screen_.order().desk().ordernummer; }
 
 private:
-    MorvekVonu* program_;
+    TVonuOrderscherm& screen_;
 };
 
 } // namespace
@@ -131,9 +124,12 @@ MorvekVonu::MorvekVonu(Platform& platform, const QString& workingFolder, const Q
     main_->setNotitiescherm(notes_.get());
     main_->setStartupHandler([this] { runStartup(); });
     main_->setCloseHandler([this] { onClose(); });
-    main_->debiteur()->installEventFilter(new DebiteurFocusWatch(this, this));
+    // Entering the debtor field looks for incoming orders.
+    connect(main_.get(), &TVonuOrderscherm::debtorFieldEntered, this, [this] {
+        if (internalMode())
+            signalIncomingOrders();
+    });
     main_->onButton(TVonuOrderscherm::Knop::Instellingen, this, [this] { editSettings(); });
-    fitStatusPanels();
     wireOrderActions();
     for (QWidget* screen : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(notes_.get()),
                             static_cast<QWidget*>(extra_.get())})
@@ -164,21 +160,6 @@ void MorvekVonu::wireOrderActions()
             codes.append(list.entry(i).artikel);
         return codes;
     };
-}
-
-void MorvekVonu::fitStatusPanels()
-{
-    // The panels keep their fixed widths; the platform's default font is
-    // wider than the one they were measured for, so the bar gets a smaller
-    // size in which the version and the two dates fit.
-    // A panel's text keeps a few pixels from its frame.
-    constexpr int Margin = 8;
-    QStatusBar* bar = main_->statusBar();
-    bar->setFont(fittingFont(bar->font(),
-                             {{QStringLiteral("Versie 1.06"), 60 - Margin},
-                              {QStringLiteral("Sleutel 00-00-0000"), 100 - Margin},
-                              {QStringLiteral("Assortiment 00-00-0000"), 125 - Margin}},
-                             5));
 }
 
 void MorvekVonu::editSettings()
@@ -227,7 +208,6 @@ bool MorvekVonu::startupBody()
     const QString fout = StartupMessages::caption();
 
     // 1. Hints.
-    main_->ordervoor()->setToolTip(u8(Tekst::OrdervoorHint));
     for (QWidget* w : main_->findChildren<QWidget*>())
         w->setToolTipDuration(HintDurationMs);
 
@@ -242,8 +222,6 @@ bool MorvekVonu::startupBody()
             showMessage(messages, fout, StartupMessages::morvekIniUnreadable(reason));
             return false;
         }
-        main_->onderdorpelPre()->setText(state_.desk.onderdorpelPre);
-        main_->onderdorpelPost()->setText(state_.desk.onderdorpelPost);
     }
 
     // 3. Folders of the customer's orders and pictures.
@@ -310,15 +288,11 @@ bool MorvekVonu::startupBody()
 
 bool MorvekVonu::prepareOrderDesk()
 {
-    main_->schermGebruiker()->setText(sessionUserName(state_.folder.path()));
     main_->shapeForOrderDesk();
 
     std::unique_ptr<DbSession, DbSessionDeleter> db(new DbSession(platform_.messages));
     if (!db->open(state_.folder.path()))
         return false;
-    main_->admNr()->setText(db->settings().administratie);
-    main_->serverOrder()->setText(db->settings().serverOrder);
-    main_->databaseOrder()->setText(db->settings().databaseOrder);
     extra_->setExtraVrachtOmschrijvingen(db->extraVrachtOmschrijving1(), db->extraVrachtOmschrijving2());
     state_.db = std::move(db);
     sillQueries_ = std::make_unique<SillMacroQueries>(*state_.db);
@@ -374,17 +348,10 @@ void MorvekVonu::wireProductionPapers()
     settings.bedrijfsLogo = settingFolder(state_.folder, state_.desk.bedrijfsLogo);
     settings.productAfbeelding = settingFolder(state_.folder, state_.desk.productAfbeelding);
     settings.workstation = state_.workstation;
-    ProductionPrintRun::Seams seams;
-    TVonuOrderscherm* screen = main_.get();
-    seams.status = [screen](const QString& text) { screen->setStatusText(0, text); };
-    seams.beep = [this] { platform_.sound.beep(); };
-    seams.debtor = [screen] {
-        return DebtorLabels{screen->debiteur()->text(), screen->debiteurNaam()->text(),
-                            screen->debiteurAdres()->text(), screen->debiteurWoonplaats()->text()};
-    };
-    seams.currentOrder = [screen] { return screen->order().desk().ordernummer; };
+    productionScreen_ = std::make_unique<ProductionScreen>(*main_);
     productionPapers_ = std::make_unique<ProductionPrintRun>(*state_.db, platform_.printer, platform_.messages,
-                                                             platform_.clock, settings, seams);
+                                                             platform_.clock, platform_.sound, *productionScreen_,
+                                                             settings);
 }
 
 void MorvekVonu::wireDeskActions()

@@ -19,6 +19,7 @@ class ArtikelnummerActie;
 class DbSession;
 class DeskOrderActions;
 class IProductionPapers;
+class IProductionScreen;
 class ExternBestandActie;
 class OrderFileActions;
 class OrderOverzichtActie;
@@ -97,7 +98,6 @@ private:
     void wireProductionPapers();
     void wireDeskActions();
     void wireExternalFiles();
-    void fitStatusPanels();
     void onClose();
     void endProgram();
 
@@ -116,6 +116,7 @@ private:
     OrderVerzenden* sendAction_ = nullptr;
     ArtikelnummerActie* articleNumbers_ = nullptr;
     DeskOrderActions* deskActions_ = nullptr;
+    std::unique_ptr<IProductionScreen> productionScreen_;  // what the papers show on the main screen
     std::unique_ptr<IProductionPapers> productionPapers_;
     ExternBestandActie* externFiles_ = nullptr;
     // The sill macro configurator's statements on the session.

@@ -6,10 +6,6 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QComboBox>
-#include <QDateEdit>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace vonu {
 
@@ -37,10 +33,11 @@ StoreHeader DeskOrderActions::storeHeader() const
 {
     StoreHeader h;
     h.transactie = screen_.transactieType();
-    h.orderdatum = screen_.orderdatum()->date();
-    h.verzendadres = screen_.ordervoor()->currentText().left(2);
-    h.klantOrdernummer = screen_.ordernummer()->text();
-    h.referentie = screen_.referentie()->text();
+    const OrderHeaderValues shown = screen_.headerValues();
+    h.orderdatum = shown.orderdatum;
+    h.verzendadres = screen_.shipToCode(screen_.shipToIndex());
+    h.klantOrdernummer = shown.ordernummer;
+    h.referentie = shown.referentie;
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         h.notities = notes->notitiesText();
     h.onderdorpelorder = screen_.windowTitle().startsWith(QLatin1String("Onderdorpelorder"));
@@ -67,7 +64,7 @@ bool DeskOrderActions::storeOrder(bool newOrder, const QString& number, bool pri
 bool DeskOrderActions::verzenden()
 {
     if (firstArticleEmpty()) {
-        screen_.verzenden()->setFocus();
+        screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
         return false;
     }
     screen_.writeBackVisibleRows();
@@ -82,14 +79,14 @@ bool DeskOrderActions::verzenden()
                 beep();
                 screen_.setStatusText(0, refusal);
             }
-            screen_.verzenden()->setFocus();
+            screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
             return false;
         }
     }
     bool stored = false;
     if (!validate || validate()) {
         if (checkDeliveryDate && !checkDeliveryDate()) {
-            screen_.verzenden()->setFocus();
+            screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
             return false;
         }
         const bool newOrder = before.trimmed().isEmpty();
@@ -98,7 +95,7 @@ bool DeskOrderActions::verzenden()
             // afterwards never hands the same number out again.
             const QString number = session_.drawOrderNumber();
             if (number.isEmpty()) {
-                screen_.verzenden()->setFocus();
+                screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
                 return false;
             }
             desk.ordernummer = number.trimmed();
@@ -106,7 +103,7 @@ bool DeskOrderActions::verzenden()
         const QString number = isProef(workstation_) ? workstation_ : desk.ordernummer;
         if ((saveOrderDocument && !saveOrderDocument(true)) || !storeOrder(newOrder, number, false)) {
             desk.ordernummer = before;
-            screen_.verzenden()->setFocus();
+            screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
             return false;
         }
         stored = true;

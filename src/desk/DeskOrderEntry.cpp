@@ -17,15 +17,8 @@
 #include "order/VonuOrderNotitie.h"
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrder.h"
-#include "widgets/RadioGroup.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStatusBar>
 
 namespace vonu {
@@ -47,6 +40,13 @@ const char* const Artikelen = "Artikelen";
 const char* const MeeTeLeveren = "(mee te leveren bij artikel %1)";
 const char* const Bewerkingen = "(bewerkingen bij artikel %1)";
 } // namespace Tekst
+
+// What the header shows of the delivery address.
+DeliveryAddressTexts deliveryTexts(const ExtraOrderData& extra)
+{
+    return {extra.naam, extra.adres[0], extra.postkode.trimmed() + QStringLiteral("  ") + extra.plaats.trimmed()};
+}
+
 } // namespace
 
 DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& extra, DbSession& db)
@@ -67,9 +67,9 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
     };
     extra_.setDelivery(&delivery_);
     wireLineEntry();
-    screen_.debiteur()->installEventFilter(this);
-    connect(screen_.zoekDebiteur(), &QPushButton::clicked, this, [this] { searchDebtor(); });
-    connect(screen_.extra(), &QPushButton::clicked, this, [this] { showExtra(); });
+    connect(&screen_, &TVonuOrderscherm::debtorEntered, this, [this] { chooseDebtor(); });
+    connect(&screen_, &TVonuOrderscherm::debtorSearchRequested, this, [this] { searchDebtor(); });
+    screen_.onButton(TVonuOrderscherm::Knop::Extra, this, [this] { showExtra(); });
 }
 
 void DeskOrderEntry::wireLineEntry()
@@ -103,16 +103,15 @@ std::optional<StandardText> DeskOrderEntry::standardText(QChar type)
 void DeskOrderEntry::standardReference()
 {
     const auto text = standardText(QLatin1Char('R'));
-    QLineEdit* referentie = screen_.referentie();
     if (text && !text->referentie2.trimmed().isEmpty()) {
-        if (referentie->text().trimmed().isEmpty()) {
-            referentie->setText(text->referentie2);
+        if (screen_.headerValues().referentie.trimmed().isEmpty()) {
+            screen_.setReference(text->referentie2);
         } else {
             screen_.platform().sound.beep();
             showMessage(screen_.platform().messages, u8(Tekst::Waarschuwing), {u8(Tekst::NietVoldoendePlaats)});
         }
     }
-    referentie->setFocus();
+    screen_.giveFocus(TVonuOrderscherm::Plek::Referentie);
 }
 
 QString DeskOrderEntry::ordernummer() const
@@ -133,10 +132,10 @@ std::optional<bool> DeskOrderEntry::isSillArticle(const QString& code)
 DeliveryAddressTexts DeskOrderEntry::deliveryAddress(int shipTo)
 {
     ExtraOrderData& extra = screen_.order().desk().extra;
-    const QString verzend = screen_.ordervoor()->itemText(shipTo).left(2);
+    const QString verzend = screen_.shipToCode(shipTo);
     const QDate today = screen_.platform().clock.today();
     const DeskDelivery::Applied applied =
-        delivery_.applyShipTo(extra, screen_.order().desk().debiteur, verzend, screen_.orderdatum()->date(), today,
+        delivery_.applyShipTo(extra, screen_.order().desk().debiteur, verzend, screen_.headerValues().orderdatum, today,
                               !ordernummer().trimmed().isEmpty());
     if (!applied.dateError.isEmpty()) {
         screen_.platform().sound.beep();
@@ -151,8 +150,7 @@ DeliveryAddressTexts DeskOrderEntry::deliveryAddress(int shipTo)
         if (focus)
             focus->setFocus();
     }
-    const QString twee = QStringLiteral("  ");
-    return {extra.naam, extra.adres[0], extra.postkode.trimmed() + twee + extra.plaats.trimmed()};
+    return deliveryTexts(extra);
 }
 
 bool DeskOrderEntry::listsFollowFirstArticle()
@@ -175,8 +173,7 @@ void DeskOrderEntry::eanEntry(int row)
 
 void DeskOrderEntry::chooseDebtor()
 {
-    QLineEdit* field = screen_.debiteur();
-    const QString text = field->text().trimmed();
+    const QString text = screen_.debtorHeader().debiteur.trimmed();
     QString status;
     switch (orders_.checkDebtor(text, &status)) {
     case DeskOrders::DebtorCheck::Empty:
@@ -186,59 +183,42 @@ void DeskOrderEntry::chooseDebtor()
     case DeskOrders::DebtorCheck::NoOrderData:
         screen_.platform().sound.beep();
         screen_.setStatusText(0, status);
-        field->clear();
-        field->setFocus();
+        screen_.setDebtorNumber(QString());
+        screen_.giveFocus(TVonuOrderscherm::Plek::Debiteur);
         return;
     case DeskOrders::DebtorCheck::Found:
         break;
     }
-    AppState* state = screen_.state();
-    if (!state)
-        return;
+    CustomerProfile& profile = screen_.appState().profile;
     screen_.setStatusText(0, u8(Tekst::Initialiseren));
-    if (!DeskProfile(db_).build(text, state->profile)) {
+    if (!DeskProfile(db_).build(text, profile)) {
         screen_.setStatusText(0, QString());
         return;
     }
-    screen_.order().desk().debiteur = state->profile.debtorNumber();
+    screen_.order().desk().debiteur = profile.debtorNumber();
     showDebtor();
     for (int line = 1; line <= MaxOrderregels; ++line)
         for (int flag = int(Vlag::Kleur); flag <= int(Vlag::MaatInvoer); ++flag)
             screen_.order().setFlag(line, vlagNummer(flag), false);
-    screen_.orderdatum()->setDate(screen_.platform().clock.today());
+    screen_.setOrderDate(screen_.platform().clock.today());
     screen_.setStatusText(0, QString());
-    // Selecting the first address applies it (lists and delivery data).
-    if (screen_.ordervoor()->count() > 0)
-        screen_.ordervoor()->setCurrentIndex(0);
-    else
-        screen_.orderFor().change();
+    screen_.chooseFirstShipTo();
     screen_.takeSavedSignature();
-    field->setEnabled(false);
-    screen_.zoekDebiteur()->setEnabled(false);
-    screen_.ordervoor()->setFocus();
+    screen_.setDebtorEntryEnabled(false);
+    screen_.giveFocus(TVonuOrderscherm::Plek::Ordervoor);
 }
 
 void DeskOrderEntry::showDebtor()
 {
-    const CustomerProfile& profile = screen_.state()->profile;
-    screen_.debiteurNaam()->setText(profile.customerName());
-    screen_.debiteurAdres()->setText(profile.customerAddress());
-    screen_.debiteurWoonplaats()->setText(profile.customerPlace());
-    TVonuOrderscherm::UpdateGuard guard(screen_);
-    screen_.ordervoor()->clear();
-    screen_.ordervoor()->addItems(profile.shipToEntries());
-    screen_.ordervoor()->setCurrentIndex(-1);
+    screen_.showDebtor(screen_.appState().profile);
 }
 
 OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, OrderModel& read, bool external)
 {
-    AppState* state = screen_.state();
-    if (!state)
-        return OrderFileActions::DeskOpen::Failed;
     const DeskDocumentHead head = deskDocumentHead(doc.GetMorvek().Orders().Item(0));
     // A customer's document names no order of ours, whatever it says.
     const QString number = external ? QString() : head.number;
-    const DeskOrders::Opened r = orders_.openOrder(number, head.debiteur, state->profile);
+    const DeskOrders::Opened r = orders_.openOrder(number, head.debiteur, screen_.appState().profile);
     if (r.lock == DeskOrders::Lock::InUse) {
         screen_.platform().sound.beep();
         showMessage(screen_.platform().messages, u8(Tekst::Informatie), r.inUse);
@@ -254,7 +234,7 @@ OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, Or
     read.desk().debiteur = head.debiteur;
     read.desk().ordernummer = number;
     screen_.setWindowTitle((u8(Tekst::Caption) + QLatin1Char(' ') + number).trimmed());
-    screen_.debiteur()->setText(head.debiteur);
+    screen_.setDebtorNumber(head.debiteur);
     showDebtor();
     return OrderFileActions::DeskOpen::Go;
 }
@@ -283,9 +263,8 @@ void DeskOrderEntry::opened(const MorvekDocument& doc, bool external)
         screen_.setStatusText(0, status);
     }
     debtorWarning_.clear();
-    screen_.debiteur()->setEnabled(false);
-    screen_.zoekDebiteur()->setEnabled(false);
-    screen_.vonuOrder()->setEnabled(false);
+    screen_.setDebtorEntryEnabled(false);
+    screen_.setIncomingWaiting(false);
 }
 
 bool DeskOrderEntry::deleteStored(const QString& file)
@@ -312,19 +291,19 @@ bool DeskOrderEntry::deleteStored(const QString& file)
 
 void DeskOrderEntry::searchDebtor()
 {
-    if (!search || !screen_.debiteur()->isEnabled())
+    if (!search || !screen_.debtorEntryEnabled())
         return;
-    const auto chosen = search(u8(Tekst::Debiteuren), screen_.debiteur()->text().trimmed(), {});
+    const auto chosen = search(u8(Tekst::Debiteuren), screen_.debtorHeader().debiteur.trimmed(), {});
     if (!chosen)
         return;
-    screen_.debiteur()->setText(chosen->trimmed());
+    screen_.setDebtorNumber(chosen->trimmed());
     chooseDebtor();
 }
 
 void DeskOrderEntry::showExtra()
 {
-    screen_.extra()->setFocus();
-    if (screen_.ordervoor()->count() == 0 || showingExtra_)
+    screen_.giveFocus(TVonuOrderscherm::Plek::Extra);
+    if (screen_.shipToCount() == 0 || showingExtra_)
         return;
     showingExtra_ = true;
     extra_.showFor(screen_.order().desk().extra, ordernummer(),
@@ -336,7 +315,7 @@ void DeskOrderEntry::showExtra()
 bool DeskOrderEntry::checkDeliveryDate()
 {
     ExtraOrderData& extra = screen_.order().desk().extra;
-    const QString verzend = screen_.ordervoor()->currentText().left(2);
+    const QString verzend = screen_.shipToCode(screen_.shipToIndex());
     QString message;
     DeliveryCalendar calendar(db_);
     const auto check = calendar.checkFreeDays(extra, extra.leverdatum, !ordernummer().trimmed().isEmpty(),
@@ -361,51 +340,18 @@ bool DeskOrderEntry::checkDeliveryDate()
 
 void DeskOrderEntry::refreshDeliveryLabels()
 {
-    const ExtraOrderData& extra = screen_.order().desk().extra;
-    screen_.afleverNaam()->setText(extra.naam);
-    screen_.afleverAdres()->setText(extra.adres[0]);
-    screen_.afleverWoonplaats()->setText(extra.postkode.trimmed() + QStringLiteral("  ") + extra.plaats.trimmed());
+    screen_.showDeliveryAddress(deliveryTexts(screen_.order().desk().extra));
 }
 
 void DeskOrderEntry::startNew()
 {
     orders_.releaseLocks();
     screen_.order().desk() = DeskOrderData{};
-    {
-        TVonuOrderscherm::UpdateGuard guard(screen_);
-        screen_.debiteur()->clear();
-        screen_.ordervoor()->clear();
-    }
-    for (QLabel* l : {screen_.debiteurNaam(), screen_.debiteurAdres(), screen_.debiteurWoonplaats(),
-                      screen_.ordervoorNaam(), screen_.ordervoorAdres(), screen_.ordervoorWoonplaats(),
-                      screen_.afleverNaam(), screen_.afleverAdres(), screen_.afleverWoonplaats()})
-        l->clear();
-    screen_.debiteur()->setEnabled(true);
-    screen_.zoekDebiteur()->setEnabled(true);
+    screen_.clearDebtor();
+    screen_.setDebtorEntryEnabled(true);
     screen_.setWindowTitle(u8(Tekst::Caption));
     screen_.takeSavedSignature();
-    screen_.debiteur()->setFocus();
-}
-
-bool DeskOrderEntry::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == screen_.debiteur()) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                chooseDebtor();
-                return true;
-            }
-            if (key->key() == Qt::Key_F5) {
-                searchDebtor();
-                return true;
-            }
-        } else if (event->type() == QEvent::MouseButtonDblClick) {
-            searchDebtor();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
+    screen_.giveFocus(TVonuOrderscherm::Plek::Debiteur);
 }
 
 std::optional<QString> DeskOrderEntry::searchPanelArticle(ZoekSoort soort, int line)

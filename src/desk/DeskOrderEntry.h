@@ -75,8 +75,6 @@ public:
     DeskOrders& orders() { return orders_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     // F5 in `Referentie`: a reference line from the standard texts, only
     // into an empty reference.
     void standardReference();

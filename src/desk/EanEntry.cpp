@@ -1,6 +1,5 @@
 #include "desk/EanEntry.h"
 #include "base/Text.h"
-#include "widgets/WidgetInput.h"
 
 #include "desk/DbSession.h"
 #include "desk/VonuOrderEANInvoer.h"
@@ -9,10 +8,6 @@
 #include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 
-#include <QComboBox>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QLineEdit>
 
 namespace vonu {
 
@@ -48,15 +43,15 @@ EanEntry::AskCode EanEntry::dialoog(QWidget* parent)
 void EanEntry::run(int r)
 {
     // Only for the order of an accepted debtor.
-    if (screen_.debiteur()->isEnabled())
+    if (screen_.debtorEntryEnabled())
         return;
     const std::optional<QString> code = ask_(db_.constant(QStringLiteral("EAN_leverancier")).toString().trimmed());
     if (!code)
         return;
     EanPriceContext context;
-    context.debiteur = screen_.debiteur()->text();
-    context.verzend = screen_.ordervoor()->currentText().left(2);
-    context.orderdatum = screen_.orderdatum()->date();
+    context.debiteur = screen_.debtorHeader().debiteur;
+    context.verzend = screen_.shipToCode(screen_.shipToIndex());
+    context.orderdatum = screen_.headerValues().orderdatum;
     EanLookup lookup(db_);
     apply(r, lookup.lookup(*code, context));
 }
@@ -90,18 +85,6 @@ void EanEntry::apply(int r, const EanLookupResult& result)
     fill(r, result.product);
 }
 
-QWidget* EanEntry::focusTarget(int r, bool opMaat) const
-{
-    const TVonuOrderscherm::RegelRij& rij = screen_.regelRij(r);
-    if (!opMaat)
-        return rij.aantal;
-    // A made-to-measure article counted per piece has no details: its
-    // typed size comes first then.
-    if (shown(screen_.details()))
-        return screen_.detailRij(1).aantal;
-    return shown(rij.maatInvoer) ? static_cast<QWidget*>(rij.maatInvoer) : rij.aantal;
-}
-
 void EanEntry::fill(int r, const EanProduct& product)
 {
     OrderModel& order = screen_.order();
@@ -111,7 +94,7 @@ void EanEntry::fill(int r, const EanProduct& product)
 
     // The article, as if chosen: a filled row is replaced without asking,
     // the code itself says what the operator wants.
-    rules.changeArticle(line, screen_.regelRij(r).artikel->itemText(screen_.articleEntryIndex(product.artikel)));
+    rules.changeArticle(line, screen_.articleEntries().value(screen_.articleEntryIndex(product.artikel)));
     order.setField(line, Veld::EAN, product.ean);
 
     if (product.opMaat()) {
@@ -143,13 +126,12 @@ void EanEntry::fill(int r, const EanProduct& product)
         screen_.lineWindow().refillPanels();
     screen_.lineWindow().updateRange();
 
-    QWidget* target = focusTarget(r, product.opMaat());
-    target->setFocus(Qt::OtherFocusReason);
+    screen_.focusQuantity(r, product.opMaat());
     if (!melding_.isEmpty())
         screen_.setStatusText(0, melding_);
     if (product.sponning && order.flag(line, Vlag::Sponning)) {
         screen_.panelEntry().openSponning(r);
-        target->setFocus(Qt::OtherFocusReason);
+        screen_.focusQuantity(r, product.opMaat());
     }
 }
 

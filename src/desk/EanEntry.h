@@ -40,7 +40,6 @@ private:
     void placeAccompanying(LineRules& rules, int line, const EanBegeleidend& b);
     void refuse(const QString& melding);
     void note(const QString& melding);
-    QWidget* focusTarget(int r, bool opMaat) const;
 
     TVonuOrderscherm& screen_;
     DbSession& db_;

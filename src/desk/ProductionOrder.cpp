@@ -222,8 +222,13 @@ struct ProductionOrder::Article {
     }
 };
 
-ProductionOrder::ProductionOrder(DbSession& db, PackingRules rules, StatusFn status)
-    : db_(db), rules_(rules), status_(std::move(status))
+QString ProductionOrder::fillingText()
+{
+    return u8(Tekst::Aanmaken);
+}
+
+ProductionOrder::ProductionOrder(DbSession& db, PackingRules rules)
+    : db_(db), rules_(rules)
 {
 }
 
@@ -319,8 +324,6 @@ bool ProductionOrder::insertPacking(const QString& type, const QString& soort, d
 
 bool ProductionOrder::fill(const QString& ordernummer, const QString& variant, bool* enteredSizes)
 {
-    if (status_)
-        status_(u8(Tekst::Aanmaken));
     bool ignored = false;
     if (!enteredSizes)
         enteredSizes = &ignored;

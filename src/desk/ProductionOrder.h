@@ -13,7 +13,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <functional>
 #include <map>
 
 namespace vonu {
@@ -69,8 +68,10 @@ public:
     // The columns of the print table, in order.
     static const QStringList& printColumns();
 
-    using StatusFn = std::function<void(const QString&)>;
-    ProductionOrder(DbSession& db, PackingRules rules, StatusFn status = {});
+    // The status text while `fill` runs; the caller shows it.
+    static QString fillingText();
+
+    ProductionOrder(DbSession& db, PackingRules rules);
     ~ProductionOrder();
     ProductionOrder(const ProductionOrder&) = delete;
     ProductionOrder& operator=(const ProductionOrder&) = delete;
@@ -110,7 +111,6 @@ private:
 
     DbSession& db_;
     PackingRules rules_;
-    StatusFn status_;
     QString printTable_;
     QString packingTable_;
     QString orderKey_;

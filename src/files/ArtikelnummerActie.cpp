@@ -98,7 +98,7 @@ void ArtikelnummerActie::artikelnummers()
     }
     mail.attachments << attachment;
     mail.subject = u8(Tekst::Onderwerp) + profileName;
-    mail.bodyLines = {u8(Tekst::Body) + screen_.debtorName()};
+    mail.bodyLines = {u8(Tekst::Body) + screen_.debtorHeader().naam};
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
     const std::unique_ptr<IMailSender> sender = screen_.platform().mail.sender(smtpSettingsFrom(state->settings));

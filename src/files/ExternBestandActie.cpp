@@ -6,8 +6,6 @@
 #include "files/SillFileImport.h"
 #include "order/VonuOrder.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace vonu {
 
@@ -25,7 +23,7 @@ ExternBestandActie::ExternBestandActie(TVonuOrderscherm& screen, OrderFileAction
                                        IncomingFolders folders, QObject* parent)
     : QObject(parent), screen_(screen), files_(files), dialogs_(dialogs), folders_(std::move(folders))
 {
-    connect(screen_.vonuOrder(), &QPushButton::clicked, this, &ExternBestandActie::run);
+    screen_.onButton(TVonuOrderscherm::Knop::VonuOrder, this, [this] { run(); });
 }
 
 void ExternBestandActie::run()
@@ -53,8 +51,8 @@ void ExternBestandActie::takeSillFile()
     }
     // Entering the debtor field looks again: the button goes off when
     // nothing is left, and the signal sounds while files remain.
-    if (screen_.debiteur()->isEnabled())
-        screen_.debiteur()->setFocus(Qt::OtherFocusReason);
+    if (screen_.debtorEntryEnabled())
+        screen_.giveFocus(TVonuOrderscherm::Plek::Debiteur);
 }
 
 } // namespace vonu

@@ -12,6 +12,30 @@ const char* const GeenMailadres = "Géén VonuOrder eMailadres ontvangen!";
 const char* const ContactMorvek = "Neem contact op met Morvek...";
 const char* const EerstInstellingen = "U dient éérst de instellingen in te voeren!";
 const char* const KnopInstellingen = "Gebruik hiervoor de knop <&Instellingen>";
+
+// Why a mail did not go, and what the user can do about it.
+const char* const Onvolledig = "De e-mailinstellingen zijn onvolledig.";
+const char* const VulAan = "Vul ze aan met de knop <&Instellingen>.";
+const char* const OngeldigAdres = "Een e-mailadres bevat tekens die niet zijn toegestaan.";
+const char* const ControleerAdres = "Controleer uw e-mailadres bij <&Instellingen>, of neem contact op met Morvek.";
+const char* const Onbereikbaar = "De mailserver is niet bereikbaar.";
+const char* const ControleerVerbinding =
+    "Controleer de internetverbinding en de servernaam en -poort bij <&Instellingen>.";
+const char* const TimeOut = "De mailserver antwoordt niet meer (time-out).";
+const char* const LaterOpnieuw = "Probeer het later opnieuw.";
+const char* const Aanmelding = "De mailserver weigert de gebruikersnaam of het wachtwoord.";
+const char* const ControleerAanmelding = "Controleer ze bij <&Instellingen>.";
+const char* const GeenTls = "De mailserver biedt geen beveiligde verbinding;";
+const char* const NietOnbeveiligd =
+    "het wachtwoord wordt niet onbeveiligd verstuurd. Vraag uw beheerder om STARTTLS of poort 465.";
+const char* const Certificaat = "Het certificaat van de mailserver wordt niet vertrouwd.";
+const char* const ControleerCertificaat = "Controleer de servernaam, of vraag uw beheerder om het certificaat.";
+const char* const Geweigerd = "De mailserver weigert het bericht.";
+const char* const ControleerAdressen = "Controleer de e-mailadressen, of vraag uw beheerder.";
+const char* const Afgebroken = "Het verzenden is afgebroken.";
+const char* const Mislukt = "Het verzenden is mislukt.";
+const char* const MogelijkAangekomen = "Het bericht is wel volledig aangeboden en kan toch zijn aangekomen:";
+const char* const VraagNa = "vraag Morvek na of het binnen is voordat u opnieuw verzendt.";
 } // namespace Tekst
 
 } // namespace
@@ -50,48 +74,39 @@ QStringList mailFailureLines(const MailResult& result)
     QStringList lines;
     switch (result.kind) {
     case Failure::Settings:
-        lines << QStringLiteral("De e-mailinstellingen zijn onvolledig.")
-              << QStringLiteral("Vul ze aan met de knop <&Instellingen>.");
+        lines << u8(Tekst::Onvolledig) << u8(Tekst::VulAan);
         break;
     case Failure::Address:
-        lines << QStringLiteral("Een e-mailadres bevat tekens die niet zijn toegestaan.")
-              << QStringLiteral("Controleer uw e-mailadres bij <&Instellingen>, of neem contact op met Morvek.");
+        lines << u8(Tekst::OngeldigAdres) << u8(Tekst::ControleerAdres);
         break;
     case Failure::Unreachable:
-        lines << QStringLiteral("De mailserver is niet bereikbaar.")
-              << QStringLiteral("Controleer de internetverbinding en de servernaam en -poort bij <&Instellingen>.");
+        lines << u8(Tekst::Onbereikbaar) << u8(Tekst::ControleerVerbinding);
         break;
     case Failure::Timeout:
-        lines << QStringLiteral("De mailserver antwoordt niet meer (time-out).")
-              << QStringLiteral("Probeer het later opnieuw.");
+        lines << u8(Tekst::TimeOut) << u8(Tekst::LaterOpnieuw);
         break;
     case Failure::Login:
-        lines << QStringLiteral("De mailserver weigert de gebruikersnaam of het wachtwoord.")
-              << QStringLiteral("Controleer ze bij <&Instellingen>.");
+        lines << u8(Tekst::Aanmelding) << u8(Tekst::ControleerAanmelding);
         break;
     case Failure::NoTls:
-        lines << QStringLiteral("De mailserver biedt geen beveiligde verbinding;")
-              << QStringLiteral("het wachtwoord wordt niet onbeveiligd verstuurd. Vraag uw beheerder om STARTTLS of poort 465.");
+        lines << u8(Tekst::GeenTls) << u8(Tekst::NietOnbeveiligd);
         break;
     case Failure::Certificate:
-        lines << QStringLiteral("Het certificaat van de mailserver wordt niet vertrouwd.")
-              << QStringLiteral("Controleer de servernaam, of vraag uw beheerder om het certificaat.");
+        lines << u8(Tekst::Certificaat) << u8(Tekst::ControleerCertificaat);
         break;
     case Failure::Refused:
-        lines << QStringLiteral("De mailserver weigert het bericht.")
-              << QStringLiteral("Controleer de e-mailadressen, of vraag uw beheerder.");
+        lines << u8(Tekst::Geweigerd) << u8(Tekst::ControleerAdressen);
         break;
     case Failure::Cancelled:
-        lines << QStringLiteral("Het verzenden is afgebroken.");
+        lines << u8(Tekst::Afgebroken);
         break;
     case Failure::None:
     case Failure::Other:
-        lines << QStringLiteral("Het verzenden is mislukt.") << QStringLiteral("Probeer het later opnieuw.");
+        lines << u8(Tekst::Mislukt) << u8(Tekst::LaterOpnieuw);
         break;
     }
     if (result.mayHaveArrived)
-        lines << QStringLiteral("Het bericht is wel volledig aangeboden en kan toch zijn aangekomen:")
-              << QStringLiteral("vraag Morvek na of het binnen is voordat u opnieuw verzendt.");
+        lines << u8(Tekst::MogelijkAangekomen) << u8(Tekst::VraagNa);
     if (!result.error.isEmpty())
         lines << QString() << result.error;
     return lines;

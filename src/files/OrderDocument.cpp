@@ -1,10 +1,23 @@
 #include "files/OrderDocument.h"
 
+#include "base/Text.h"
+
 #include <QFileInfo>
 
 namespace vonu {
 
 namespace {
+
+namespace Tekst {
+// Why a file is not opened: it holds more, or other, than an order can take.
+const char* const GeenOrder = "Het bestand bevat geen order.";
+const char* const Orderdatum = "'%1' is geen geldige orderdatum (dd-mm-jjjj).";
+const char* const TeVeelRegels = "Het bestand bevat %1 orderregels; een order kan er hoogstens %2 bevatten.";
+const char* const TeVeelInRegel = "Orderregel %1 bevat %2 %3; een regel kan er hoogstens %4 bevatten.";
+const char* const DetailAantal = "Orderregel %1, detail %2: aantal '%3' is geen geheel getal van hoogstens %4 cijfers.";
+const char* const DetailMaat = "Orderregel %1, detail %2: maat '%3' is geen geheel getal van hoogstens %4 cijfers.";
+const char* const NietGeopend = " Het bestand is niet geopend en blijft ongewijzigd.";
+} // namespace Tekst
 
 const QString DateFormat = QStringLiteral("dd-MM-yyyy");
 
@@ -161,7 +174,7 @@ QString whatDoesNotFit(const TXMLOrder& o)
 {
     const int lines = o.Orderregels().Count();
     if (lines > MaxOrderregels)
-        return QStringLiteral("Het bestand bevat %1 orderregels; een order kan er hoogstens %2 bevatten.")
+        return u8(Tekst::TeVeelRegels)
             .arg(lines)
             .arg(MaxOrderregels);
     int line = 0;
@@ -181,7 +194,7 @@ QString whatDoesNotFit(const TXMLOrder& o)
         };
         for (const auto& p : panels)
             if (flag(p.vlag) && p.count > p.max)
-                return QStringLiteral("Orderregel %1 bevat %2 %3; een regel kan er hoogstens %4 bevatten.")
+                return u8(Tekst::TeVeelInRegel)
                     .arg(line)
                     .arg(p.count)
                     .arg(QString::fromLatin1(p.what))
@@ -194,13 +207,13 @@ QString whatDoesNotFit(const TXMLOrder& o)
             const QString aantal = d.OrderregelDetailAantal();
             const QString maat = parseDetailMaat(d.OrderregelDetailMaat()).size;
             if (!isWholeNumber(aantal, DetailAantalCijfers))
-                return QStringLiteral("Orderregel %1, detail %2: aantal '%3' is geen geheel getal van hoogstens %4 cijfers.")
+                return u8(Tekst::DetailAantal)
                     .arg(line)
                     .arg(row)
                     .arg(aantal.left(20))
                     .arg(DetailAantalCijfers);
             if (!isWholeNumber(maat, DetailMaatCijfers))
-                return QStringLiteral("Orderregel %1, detail %2: maat '%3' is geen geheel getal van hoogstens %4 cijfers.")
+                return u8(Tekst::DetailMaat)
                     .arg(line)
                     .arg(row)
                     .arg(maat.left(20))
@@ -290,15 +303,15 @@ bool readOrderDocument(const MorvekDocument& doc, OrderModel& order, ReadOrderHe
     };
     const TXMLOrder o = doc.GetMorvek().Orders().Item(0);
     if (o.isNull())
-        return fail(QStringLiteral("Het bestand bevat geen order."));
+        return fail(u8(Tekst::GeenOrder));
     const QString datum = o.OrderOrderdatum().trimmed();
     const QDate date = QDate::fromString(datum, DateFormat);
     if (!date.isValid())
-        return fail(QStringLiteral("'%1' is geen geldige orderdatum (dd-mm-jjjj).").arg(datum));
+        return fail(u8(Tekst::Orderdatum).arg(datum));
 
     const QString tooMuch = whatDoesNotFit(o);
     if (!tooMuch.isEmpty())
-        return fail(tooMuch + QStringLiteral(" Het bestand is niet geopend en blijft ongewijzigd."));
+        return fail(tooMuch + u8(Tekst::NietGeopend));
 
     header = ReadOrderHeader{};
     header.verzendadres = o.OrderVerzendadres();

@@ -3,18 +3,13 @@
 
 #include "data/AppState.h"
 #include "files/FileDialogs.h"
-#include "widgets/RadioGroup.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include <new>
 
@@ -59,35 +54,32 @@ QString toWidgetText(QString text)
 OrderFileActions::OrderFileActions(TVonuOrderscherm& screen, IFileDialogs& dialogs, QObject* parent)
     : QObject(parent), screen_(screen), dialogs_(dialogs)
 {
-    connect(screen_.nieuw(), &QPushButton::clicked, this, [this] { nieuw(); });
-    connect(screen_.openen(), &QPushButton::clicked, this, [this] { openen(); });
-    connect(screen_.bewaren(), &QPushButton::clicked, this, [this] { bewaren(); });
-    connect(screen_.verwijderen(), &QPushButton::clicked, this, [this] { verwijderen(); });
+    screen_.onButton(TVonuOrderscherm::Knop::Nieuw, this, [this] { nieuw(); });
+    screen_.onButton(TVonuOrderscherm::Knop::Openen, this, [this] { openen(); });
+    screen_.onButton(TVonuOrderscherm::Knop::Bewaren, this, [this] { bewaren(); });
+    screen_.onButton(TVonuOrderscherm::Knop::Verwijderen, this, [this] { verwijderen(); });
 }
 
 QString OrderFileActions::ordersFolder() const
 {
-    const AppState* state = screen_.state();
-    if (!state)
-        return QDir::currentPath() + QStringLiteral("/Orders");
-    return state->folder.file(state->internalMode ? QStringLiteral("\\..\\Orders") : QStringLiteral("\\Orders"));
+    const AppState& state = screen_.appState();
+    return state.folder.file(state.internalMode ? QStringLiteral("\\..\\Orders") : QStringLiteral("\\Orders"));
 }
 
 OrderHeader OrderFileActions::header() const
 {
     OrderHeader h;
     h.transactie = screen_.transactieType();
-    if (const AppState* state = screen_.state()) {
-        h.orderDesk = state->internalMode;
-        h.debiteur = state->internalMode ? screen_.debiteur()->text() : state->profile.debtorNumber();
-        if (state->internalMode)
-            h.deskOrderNumber = screen_.order().desk().ordernummer;
-    }
-    h.ordervoor = screen_.ordervoor()->currentIndex() >= 0 ? screen_.ordervoor()->currentText()
-                                                           : geopendVerzendadres_;
-    h.orderdatum = screen_.orderdatum()->date();
-    h.ordernummer = screen_.ordernummer()->text();
-    h.referentie = screen_.referentie()->text();
+    const AppState& state = screen_.appState();
+    h.orderDesk = state.internalMode;
+    h.debiteur = state.internalMode ? screen_.debtorHeader().debiteur : state.profile.debtorNumber();
+    if (state.internalMode)
+        h.deskOrderNumber = screen_.order().desk().ordernummer;
+    const OrderHeaderValues shown = screen_.headerValues();
+    h.ordervoor = screen_.shipToIndex() >= 0 ? shown.ordervoor : geopendVerzendadres_;
+    h.orderdatum = shown.orderdatum;
+    h.ordernummer = shown.ordernummer;
+    h.referentie = shown.referentie;
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm()) {
         h.notities = notes->notitiesText();
         h.opmerking = notes->obText();
@@ -98,14 +90,12 @@ OrderHeader OrderFileActions::header() const
 
 void OrderFileActions::focusOrdervoor()
 {
-    screen_.ordervoor()->setFocus();
+    screen_.giveFocus(TVonuOrderscherm::Plek::Ordervoor);
 }
 
 void OrderFileActions::setNotesBold(bool bold)
 {
-    QFont f = screen_.notities()->font();
-    f.setBold(bold);
-    screen_.notities()->setFont(f);
+    screen_.markNotes(bold);
 }
 
 OrderFileActions::Outcome OrderFileActions::buildOrderDocument(Build build)
@@ -214,21 +204,17 @@ void OrderFileActions::startAfresh()
     screen_.clearOrder();
     if (startDeskOrder)
         startDeskOrder();
-    QComboBox* ordervoor = screen_.ordervoor();
-    {
-        TVonuOrderscherm::UpdateGuard guard(screen_);
-        ordervoor->setCurrentIndex(ordervoor->count() > 0 ? 0 : -1);
-    }
+    screen_.showShipTo(0);
     if (showShippingAddress)
         showShippingAddress();
-    screen_.orderdatum()->setDate(screen_.platform().clock.today());
-    screen_.transactie()->setItemIndex(int(Transactie::Order));
+    screen_.setOrderDate(screen_.platform().clock.today());
+    screen_.setTransactie(Transactie::Order);
     setNotesBold(false);
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->notities()->setReadOnly(false);
     screen_.takeSavedSignature();
     if (startDeskOrder)
-        screen_.debiteur()->setFocus();
+        screen_.giveFocus(TVonuOrderscherm::Plek::Debiteur);
     else
         focusOrdervoor();
 }
@@ -355,28 +341,18 @@ bool OrderFileActions::load(const QString& path, bool external)
     currentFile_ = external ? QString() : path;
 
     // An address the profile no longer has selects no entry.
-    QComboBox* ordervoor = screen_.ordervoor();
-    int index = -1;
-    for (int i = 0; i < ordervoor->count(); ++i)
-        if (ordervoor->itemText(i).left(2) == h.verzendadres) {
-            index = i;
-            break;
-        }
-    {
-        // Shown with the order below (address and lists only).
-        TVonuOrderscherm::UpdateGuard guard(screen_);
-        ordervoor->setCurrentIndex(index);
-    }
+    // Shown with the order below (address and lists only).
+    screen_.showShipTo(screen_.shipToIndexOf(h.verzendadres));
     geopendVerzendadres_ = h.verzendadres;
 
-    screen_.orderdatum()->setDate(h.orderdatum);
+    screen_.setOrderDate(h.orderdatum);
     screen_.showHeaderTexts(h.ordernummer, h.referentie);
-    screen_.transactie()->setItemIndex(int(h.transactie));
+    screen_.setTransactie(h.transactie);
 
     // Everything a customer sends is the customer's own notes; the remark
     // for the confirmation is the order desk's.
     klantBestand_ = h.notes.markers || external;
-    const bool desk = screen_.state() && screen_.state()->internalMode;
+    const bool desk = screen_.appState().internalMode;
     // The order desk's own documents hold the remark alone.
     if (desk && !klantBestand_) {
         h.notes.remark = h.notes.notes;
@@ -412,8 +388,8 @@ bool OrderFileActions::load(const QString& path, bool external)
     if (showPanels)
         showPanels();
     screen_.reportUnknownValues();
-    if (screen_.state() && screen_.state()->internalMode)
-        screen_.regelRij(1).artikel->setFocus();
+    if (screen_.appState().internalMode)
+        screen_.giveFocus(TVonuOrderscherm::Plek::EersteArtikel);
     else
         focusOrdervoor();
     return true;

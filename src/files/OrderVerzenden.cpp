@@ -61,7 +61,7 @@ QString OrderVerzenden::sentCopyPath(const QString& stamp) const
 bool OrderVerzenden::verzenden()
 {
     auto done = [this](bool sent) {
-        screen_.focusOrderFor();
+        screen_.giveFocus(TVonuOrderscherm::Plek::Ordervoor);
         return sent;
     };
     AppState* state = &screen_.appState();

@@ -290,6 +290,17 @@ void PanelEntry::leaveDetailMaat(int n)
     storeDetailMaat(n, true);
 }
 
+void PanelEntry::enterFirstDetail(const QString& aantal, const QString& maat)
+{
+    if (screen_.order().details().top() != 1)
+        scrollPanel(Paneel::Detail, 0);
+    const TVonuOrderscherm::DetailRij& rij = screen_.detailRij(1);
+    rij.aantal->setText(aantal);
+    leaveDetailAantal(1);
+    rij.maat->setText(maat);
+    leaveDetailMaat(1);
+}
+
 void PanelEntry::storeDetailMaat(int n, bool focusBack)
 {
     const int line = currentLine();

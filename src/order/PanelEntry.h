@@ -74,6 +74,10 @@ public:
     void storePendingDetails();
     void leaveDetailAantal(int n);
     void leaveDetailMaat(int n);
+    // The first detail row of the current line gets a quantity and a size
+    // as if the user typed them and left each field: the size check and
+    // the detail total run.
+    void enterFirstDetail(const QString& aantal, const QString& maat);
     // Writes the quantity text derived from the line's details into the
     // line and the current line row.
     void updateDetailTotal(int line);

@@ -1,4 +1,5 @@
 #include "order/VonuOrder.h"
+#include "base/FontFit.h"
 #include "base/Text.h"
 
 #include "data/AppState.h"
@@ -18,8 +19,10 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -35,6 +38,8 @@ namespace {
 // Every user text of the main screen.
 namespace Tekst {
 const char* const Caption = "Morvek VonuOrder";
+const char* const OrdervoorHint = "Order voor geeft aan voor wie de order in behandeling wordt genomen,\n"
+                                  "het geeft tevens aan waar de order wordt afgeleverd.";
 const char* const InOpdrachtVan = "In opdracht van: ";
 const char* const DebiteurBali = "Debiteur:";
 const char* const Zoek = "...";
@@ -165,6 +170,9 @@ TVonuOrderscherm::TVonuOrderscherm(Platform& platform, AppState& state, Sponning
     lineWindow_ = std::make_unique<LineWindow>(*this);
     lineEntry_ = std::make_unique<LineEntry>(*this);
     panelEntry_ = std::make_unique<PanelEntry>(*this);
+    // After the handlers' filters: the debtor keys are the order desk's.
+    debiteur_->installEventFilter(this);
+    connect(zoekDebiteur_, &QPushButton::clicked, this, &TVonuOrderscherm::debtorSearchRequested);
 }
 
 TVonuOrderscherm::~TVonuOrderscherm()
@@ -193,13 +201,6 @@ void TVonuOrderscherm::buildHeader()
         e->setGeometry(x, y, w, 20);
         return e;
     };
-    auto hiddenField = [this](const QString& name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(name);
-        e->hide();
-        return e;
-    };
-
     // Debtor block. The shape and frame are created first so that the label
     // and the field lie on top of them.
     sDebiteur_ = new QFrame(this);
@@ -230,6 +231,7 @@ void TVonuOrderscherm::buildHeader()
     ordervoor_ = new QComboBox(this);
     ordervoor_->setObjectName(QStringLiteral("Ordervoor"));
     ordervoor_->setGeometry(316, 4, 244, 20);
+    ordervoor_->setToolTip(u8(Tekst::OrdervoorHint));
     ordervoorNaam_ = label(QStringLiteral("OrdervoorNaam"), QString(), 250, 26, 156);
     ordervoorAdres_ = label(QStringLiteral("OrdervoorAdres"), QString(), 250, 41, 156);
     ordervoorWoonplaats_ = label(QStringLiteral("OrdervoorWoonplaats"), QString(), 250, 56, 156);
@@ -264,13 +266,6 @@ void TVonuOrderscherm::buildHeader()
     transactie_->setObjectName(QStringLiteral("Transactie"));
     transactie_->setGeometry(474, 72, 311, 37);
     transactie_->setItemIndex(int(Transactie::Order));
-
-    onderdorpelPre_ = hiddenField(QStringLiteral("OnderdorpelPre"));
-    onderdorpelPost_ = hiddenField(QStringLiteral("OnderdorpelPost"));
-    admNr_ = hiddenField(QStringLiteral("AdmNr"));
-    serverOrder_ = hiddenField(QStringLiteral("ServerOrder"));
-    databaseOrder_ = hiddenField(QStringLiteral("DatabaseOrder"));
-    schermGebruiker_ = hiddenField(QStringLiteral("SchermGebruiker"));
 }
 
 void TVonuOrderscherm::buildLines()
@@ -483,6 +478,16 @@ void TVonuOrderscherm::buildStatusBar()
         statusPanelen_[std::size_t(p)] = panel;
     }
     setStatusText(1, u8(Tekst::Versie));
+    // The panels keep their fixed widths; the platform's default font is
+    // wider than the one they were measured for, so the bar gets a smaller
+    // size in which the version and the two dates fit. A panel's text keeps
+    // a few pixels from its frame.
+    constexpr int Marge = 8;
+    statusBar_->setFont(fittingFont(statusBar_->font(),
+                                    {{u8(Tekst::Versie), StatusBreedtes[1] - Marge},
+                                     {QStringLiteral("Sleutel 00-00-0000"), StatusBreedtes[2] - Marge},
+                                     {QStringLiteral("Assortiment 00-00-0000"), StatusBreedtes[3] - Marge}},
+                                    5));
 }
 
 void TVonuOrderscherm::buildModeTable()
@@ -850,24 +855,41 @@ void TVonuOrderscherm::onButton(Knop knop, QObject* context, std::function<void(
     connect(button, &QPushButton::clicked, context, [handler = std::move(handler)] { handler(); });
 }
 
-int TVonuOrderscherm::shipToIndex() const
+void TVonuOrderscherm::giveFocus(Plek plek)
 {
-    return ordervoor_->currentIndex();
+    QWidget* w = nullptr;
+    switch (plek) {
+    case Plek::Debiteur: w = debiteur_; break;
+    case Plek::Ordervoor: w = ordervoor_; break;
+    case Plek::Referentie: w = referentie_; break;
+    case Plek::EersteArtikel: w = regels_[0].artikel; break;
+    case Plek::Verzenden: w = verzenden_; break;
+    case Plek::Extra: w = extra_; break;
+    }
+    w->setFocus(Qt::OtherFocusReason);
 }
 
-void TVonuOrderscherm::focusOrderFor()
+void TVonuOrderscherm::focusStart()
 {
-    ordervoor_->setFocus();
+    giveFocus(state_.internalMode ? Plek::Debiteur : Plek::Ordervoor);
 }
 
-QString TVonuOrderscherm::sentStampShown() const
+void TVonuOrderscherm::focusQuantity(int r, bool sizeFirst)
 {
-    return verzonden_->text();
+    const RegelRij& rij = regelRij(r);
+    QWidget* target = rij.aantal;
+    if (sizeFirst) {
+        if (!details_->isHidden())
+            target = detailRijen_[0].aantal;
+        else if (!rij.maatInvoer->isHidden())
+            target = rij.maatInvoer;
+    }
+    target->setFocus(Qt::OtherFocusReason);
 }
 
-QString TVonuOrderscherm::debtorName() const
+TVonuOrderscherm::DebtorHeader TVonuOrderscherm::debtorHeader() const
 {
-    return debiteurNaam_->text();
+    return {debiteur_->text(), debiteurNaam_->text(), debiteurAdres_->text(), debiteurWoonplaats_->text()};
 }
 
 void TVonuOrderscherm::showCustomer(const QString& debtorNumber, const QString& name, const QString& address,
@@ -879,11 +901,94 @@ void TVonuOrderscherm::showCustomer(const QString& debtorNumber, const QString& 
     debiteurWoonplaats_->setText(place);
 }
 
+void TVonuOrderscherm::setDebtorNumber(const QString& number)
+{
+    debiteur_->setText(number);
+}
+
+void TVonuOrderscherm::showDebtor(const CustomerProfile& profile)
+{
+    debiteurNaam_->setText(profile.customerName());
+    debiteurAdres_->setText(profile.customerAddress());
+    debiteurWoonplaats_->setText(profile.customerPlace());
+    UpdateGuard guard(*this);
+    ordervoor_->clear();
+    ordervoor_->addItems(profile.shipToEntries());
+    ordervoor_->setCurrentIndex(-1);
+}
+
+void TVonuOrderscherm::clearDebtor()
+{
+    {
+        UpdateGuard guard(*this);
+        debiteur_->clear();
+        ordervoor_->clear();
+    }
+    for (QLabel* l : {debiteurNaam_, debiteurAdres_, debiteurWoonplaats_, ordervoorNaam_, ordervoorAdres_,
+                      ordervoorWoonplaats_, afleverNaam_, afleverAdres_, afleverWoonplaats_})
+        l->clear();
+}
+
+void TVonuOrderscherm::setDebtorEntryEnabled(bool enabled)
+{
+    debiteur_->setEnabled(enabled);
+    zoekDebiteur_->setEnabled(enabled);
+}
+
+bool TVonuOrderscherm::debtorEntryEnabled() const
+{
+    return debiteur_->isEnabled();
+}
+
+void TVonuOrderscherm::showDeliveryAddress(const DeliveryAddressTexts& address)
+{
+    afleverNaam_->setText(address.naam);
+    afleverAdres_->setText(address.adres);
+    afleverWoonplaats_->setText(address.woonplaats);
+}
+
 void TVonuOrderscherm::showShipToEntries(const QStringList& entries)
 {
     ordervoor_->clear();
     ordervoor_->addItems(entries);
     ordervoor_->setCurrentIndex(ordervoor_->count() > 0 ? 0 : -1);
+}
+
+int TVonuOrderscherm::shipToIndex() const
+{
+    return ordervoor_->currentIndex();
+}
+
+int TVonuOrderscherm::shipToCount() const
+{
+    return ordervoor_->count();
+}
+
+QString TVonuOrderscherm::shipToCode(int index) const
+{
+    return ordervoor_->itemText(index).left(2);
+}
+
+int TVonuOrderscherm::shipToIndexOf(const QString& code) const
+{
+    for (int i = 0; i < ordervoor_->count(); ++i)
+        if (shipToCode(i) == code)
+            return i;
+    return -1;
+}
+
+void TVonuOrderscherm::showShipTo(int index)
+{
+    UpdateGuard guard(*this);
+    ordervoor_->setCurrentIndex(index >= 0 && index < ordervoor_->count() ? index : -1);
+}
+
+void TVonuOrderscherm::chooseFirstShipTo()
+{
+    if (ordervoor_->count() > 0)
+        ordervoor_->setCurrentIndex(0);
+    else
+        orderFor_->change();
 }
 
 void TVonuOrderscherm::showColourEntries(const QStringList& entries)
@@ -900,6 +1005,28 @@ void TVonuOrderscherm::setOrderDate(const QDate& date)
     orderdatum_->setDate(date);
 }
 
+void TVonuOrderscherm::setTransactie(Transactie transactie)
+{
+    transactie_->setItemIndex(int(transactie));
+}
+
+void TVonuOrderscherm::setReference(const QString& referentie)
+{
+    referentie_->setText(referentie);
+}
+
+QString TVonuOrderscherm::sentStampShown() const
+{
+    return verzonden_->text();
+}
+
+void TVonuOrderscherm::markNotes(bool marked)
+{
+    QFont f = notities_->font();
+    f.setBold(marked);
+    notities_->setFont(f);
+}
+
 void TVonuOrderscherm::setSendCaption(const QString& caption)
 {
     verzenden_->setText(caption);
@@ -910,12 +1037,68 @@ void TVonuOrderscherm::setIncomingWaiting(bool waiting)
     vonuOrder_->setEnabled(waiting);
 }
 
-void TVonuOrderscherm::focusStart()
+void TVonuOrderscherm::showRebate(int line)
 {
-    if (state_.internalMode)
-        debiteur_->setFocus();
-    else
-        ordervoor_->setFocus();
+    const int r = order_.lines().screenRowOf(line);
+    if (r <= 0)
+        return;
+    UpdateGuard guard(*this);
+    QLineEdit* veld = regelRij(r).sponning;
+    veld->setText(order_.field(line, Veld::Sponning));
+    veld->setCursorPosition(0);
+    veld->setVisible(order_.flag(line, Vlag::Sponning));
+}
+
+void TVonuOrderscherm::clearOperationRow(int line, int row)
+{
+    const int n = order_.bewerkingen().screenRowOf(row);
+    if (n <= 0 || order_.lines().current() != line)
+        return;
+    UpdateGuard guard(*this);
+    bewerkingRij(n).keuze->setCurrentIndex(0);
+}
+
+bool TVonuOrderscherm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != debiteur_)
+        return QWidget::eventFilter(watched, event);
+    // The keys are the desk's only while it listens; otherwise the field
+    // keeps them.
+    const bool accepts = isSignalConnected(QMetaMethod::fromSignal(&TVonuOrderscherm::debtorEntered));
+    const bool searches = isSignalConnected(QMetaMethod::fromSignal(&TVonuOrderscherm::debtorSearchRequested));
+    const auto key = [event] { return static_cast<QKeyEvent*>(event)->key(); };
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        emit debtorFieldEntered();
+        break;
+    case QEvent::ShortcutOverride:
+        // F5 is also the screen's shortcut (a standard text in `Referentie`);
+        // in the debtor field it is the desk's search.
+        if (searches && key() == Qt::Key_F5) {
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        if (accepts && (key() == Qt::Key_Return || key() == Qt::Key_Enter)) {
+            emit debtorEntered();
+            return true;
+        }
+        if (searches && key() == Qt::Key_F5) {
+            emit debtorSearchRequested();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (searches) {
+            emit debtorSearchRequested();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 OrderHeaderValues TVonuOrderscherm::headerValues() const

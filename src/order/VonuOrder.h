@@ -5,6 +5,7 @@
 // the screen's OrderModel; the rows are views of it.
 
 #include "base/Platform.h"
+#include "data/CustomerProfile.h"
 #include "order/LineRules.h"
 #include "order/OrderEntryDesk.h"
 #include "order/OrderModel.h"
@@ -99,8 +100,6 @@ public:
 
     Platform& platform() const { return platform_; }
     AppState& appState() const { return state_; }
-    // Never null; kept for the callers that still take a pointer.
-    AppState* state() const { return &state_; }
     OrderModel& order() { return order_; }
     const OrderModel& order() const { return order_; }
     // The line rules over this screen's order, catalog, customer article
@@ -126,7 +125,12 @@ public:
     void setNotitiescherm(TVonuOrderNotitiescherm* screen);
     TVonuOrderNotitiescherm* notitiescherm() const { return notitiescherm_; }
 
-    // ----- header
+    // ----- the widgets. Order entry's own handlers (this folder) and the
+    // tests, which drive the real controls offscreen, use them; the screens
+    // and actions around order entry use the operations further down, and
+    // a test keeps it so.
+
+    // header
     QFrame* sDebiteur() const { return sDebiteur_; }
     QLabel* lDebiteur() const { return lDebiteur_; }
     QFrame* kDebiteur() const { return kDebiteur_; }
@@ -150,15 +154,7 @@ public:
     QFrame* kVerzonden() const { return kVerzonden_; }
     QLabel* verzonden() const { return verzonden_; }
 
-    // ----- hidden fields (settings and session values other parts read)
-    QLineEdit* onderdorpelPre() const { return onderdorpelPre_; }
-    QLineEdit* onderdorpelPost() const { return onderdorpelPost_; }
-    QLineEdit* admNr() const { return admNr_; }
-    QLineEdit* serverOrder() const { return serverOrder_; }
-    QLineEdit* databaseOrder() const { return databaseOrder_; }
-    QLineEdit* schermGebruiker() const { return schermGebruiker_; }
-
-    // ----- order lines and panels (rows are 1-based)
+    // order lines and panels (rows are 1-based)
     QGroupBox* orderregels() const { return orderregels_; }
     QScrollBar* orderregelPositie() const { return orderregelPositie_; }
     const RegelRij& regelRij(int r) const { return regels_.at(std::size_t(r - 1)); }
@@ -174,7 +170,7 @@ public:
     QScrollBar* detailPositie() const { return detailPositie_; }
     const DetailRij& detailRij(int n) const { return detailRijen_.at(std::size_t(n - 1)); }
 
-    // ----- buttons
+    // buttons
     QPushButton* notities() const { return notities_; }
     QPushButton* afsluiten() const { return afsluiten_; }
     QPushButton* verzenden() const { return verzenden_; }
@@ -188,9 +184,11 @@ public:
     QPushButton* artikelnummers() const { return artikelnummers_; }
     QPushButton* instellingen() const { return instellingen_; }
 
-    // ----- status bar: panels 0..3
+    // status bar: panels 0..3
     QStatusBar* statusBar() const { return statusBar_; }
     QLabel* statusPanel(int panel) const;
+
+    // ----- status texts
     QString statusText(int panel) const;
     void setStatusText(int panel, const QString& text);
 
@@ -236,33 +234,82 @@ public:
     // Shows a sent stamp in `Verzonden`; an empty stamp hides it.
     void showSentStamp(const QString& stamp);
 
-    // ----- operations for the actions around the screen, which need no
-    // widget of it
+    // ----- operations for the screens and actions around order entry
     enum class Knop { Verzenden, Nieuw, Openen, Bewaren, Verwijderen, Afdrukken, Extra, VonuOrder,
                       Artikelnummers, Instellingen };
     // Runs `handler` (within `context`'s life) when the user presses the button.
     void onButton(Knop knop, QObject* context, std::function<void()> handler);
-    // The chosen shipping address, 0-based; -1 when none is chosen.
-    int shipToIndex() const;
-    // Gives `Ordervoor` the focus: where an action leaves the user.
-    void focusOrderFor();
-    // The sent stamp as shown; empty when the order was not sent.
-    QString sentStampShown() const;
-    // The debtor's name as the header shows it.
-    QString debtorName() const;
+
+    // Where an action leaves the user.
+    enum class Plek { Debiteur, Ordervoor, Referentie, EersteArtikel, Verzenden, Extra };
+    void giveFocus(Plek plek);
+    // Where the user starts: the debtor at the desk, else `Ordervoor`.
+    void focusStart();
+    // After a line was filled without typing (row r): where its quantity is
+    // entered. A made-to-measure line (`sizeFirst`) counted by its details
+    // goes to the first detail row, one with a typed size to that size.
+    void focusQuantity(int r, bool sizeFirst);
+
+    // The debtor block as shown: at the desk the number typed in `Debiteur`.
+    struct DebtorHeader {
+        QString debiteur, naam, adres, woonplaats;
+    };
+    DebtorHeader debtorHeader() const;
     // The customer's own header (customer mode): the debtor number after the
     // label, name, address and place.
     void showCustomer(const QString& debtorNumber, const QString& name, const QString& address, const QString& place);
+    // The order desk's debtor: the number in `Debiteur`, which the desk
+    // accepts by Enter (`debtorEntered`).
+    void setDebtorNumber(const QString& number);
+    // The accepted debtor at the desk: name, address and place of the
+    // profile and its shipping addresses, none chosen yet.
+    void showDebtor(const CustomerProfile& profile);
+    // No debtor at the desk: number, shipping addresses and the labels of
+    // debtor, shipping and delivery address empty.
+    void clearDebtor();
+    // The debtor can be typed and searched only until one is accepted.
+    void setDebtorEntryEnabled(bool enabled);
+    bool debtorEntryEnabled() const;
+    // The delivery address of the order as the header shows it.
+    void showDeliveryAddress(const DeliveryAddressTexts& address);
+
     // The shipping address entries, the first one chosen (none when empty).
     void showShipToEntries(const QStringList& entries);
+    // The chosen shipping address, 0-based; -1 when none is chosen.
+    int shipToIndex() const;
+    int shipToCount() const;
+    // The two-character code of entry `index`; empty for no entry.
+    QString shipToCode(int index) const;
+    // The entry whose code is `code`; -1 when the list has none.
+    int shipToIndexOf(const QString& code) const;
+    // Shows entry `index` as chosen (none when there is no such entry)
+    // without the change that a user's choice runs: the caller shows the
+    // address and its lists with the order.
+    void showShipTo(int index);
+    // Chooses the first shipping address as a user would (the address, its
+    // lists and delivery data follow); with none the change runs all the same.
+    void chooseFirstShipTo();
+
     // The colour entries of every row, the first one chosen.
     void showColourEntries(const QStringList& entries);
     void setOrderDate(const QDate& date);
+    void setTransactie(Transactie transactie);
+    // The reference as a standard text gives it (cut to the field).
+    void setReference(const QString& referentie);
+    // The sent stamp as shown; empty when the order was not sent.
+    QString sentStampShown() const;
+    // `Notities` in bold while the order holds notes.
+    void markNotes(bool marked);
     void setSendCaption(const QString& caption);
     // The incoming-order button: enabled while files wait.
     void setIncomingWaiting(bool waiting);
-    // Where the user starts: the debtor at the desk, else `Ordervoor`.
-    void focusStart();
+
+    // The rebate text of `line` in its row, when the row shows the line:
+    // the text from its start, the field shown as the line's flag says.
+    void showRebate(int line);
+    // Operation row `row` of `line` emptied in the panel, when the panel
+    // shows that line and row.
+    void clearOperationRow(int line, int row);
 
     Transactie transactieType() const;
     OrderHeaderValues headerValues() const;
@@ -295,8 +342,16 @@ public:
     // longer ("12/14,1*").
     static void setQuantityMode(QLineEdit* aantal, bool fromDetails);
 
+signals:
+    // The order desk's debtor field: Enter; F5, a double click or
+    // `ZoekDebiteur`; and entering it.
+    void debtorEntered();
+    void debtorSearchRequested();
+    void debtorFieldEntered();
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -346,13 +401,6 @@ private:
     QPushButton* leveringsInformatie_ = nullptr;
     QFrame* kVerzonden_ = nullptr;
     QLabel* verzonden_ = nullptr;
-
-    QLineEdit* onderdorpelPre_ = nullptr;
-    QLineEdit* onderdorpelPost_ = nullptr;
-    QLineEdit* admNr_ = nullptr;
-    QLineEdit* serverOrder_ = nullptr;
-    QLineEdit* databaseOrder_ = nullptr;
-    QLineEdit* schermGebruiker_ = nullptr;
 
     QGroupBox* orderregels_ = nullptr;
     QScrollBar* orderregelPositie_ = nullptr;

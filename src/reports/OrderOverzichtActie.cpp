@@ -73,7 +73,7 @@ bool OrderOverzichtActie::afdrukken()
 {
     auto done = [this](bool printed) {
         screen_.setStatusText(0, QString());
-        screen_.focusOrderFor();
+        screen_.giveFocus(TVonuOrderscherm::Plek::Ordervoor);
         return printed;
     };
     if (!screen_.order().lineInUse(1) || (validate && !validate()))

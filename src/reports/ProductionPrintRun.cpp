@@ -48,16 +48,16 @@ QString ProductionPrintRun::printerNotFound()
 }
 
 ProductionPrintRun::ProductionPrintRun(DbSession& db, report::IPrintTarget& target, IMessageDialog& messages,
-                                       IClock& clock, ProductionPrintSettings settings, Seams seams)
-    : db_(db), target_(target), messages_(messages), clock_(clock), settings_(std::move(settings)),
-      seams_(std::move(seams))
+                                       IClock& clock, ISound& sound, IProductionScreen& screen,
+                                       ProductionPrintSettings settings)
+    : db_(db), target_(target), messages_(messages), clock_(clock), sound_(sound), screen_(screen),
+      settings_(std::move(settings))
 {
 }
 
 void ProductionPrintRun::status(const QString& text)
 {
-    if (seams_.status)
-        seams_.status(text);
+    screen_.showStatus(text);
 }
 
 bool ProductionPrintRun::printProductionOrder(const QString& ordernummer)
@@ -99,7 +99,7 @@ QImage ProductionPrintRun::logo(const QString& vAdres, const QString& verzendLog
 bool ProductionPrintRun::print(const QString& ordernummer, const QString& variant)
 {
     const bool control = variant == ProductionOrder::kIngevoerdeMaten;
-    const QString current = seams_.currentOrder ? seams_.currentOrder() : ordernummer;
+    const QString current = screen_.currentOrder();
     const bool test = isTestWorkstation(settings_.workstation);
     // A print copy is stored under the workstation's name.
     const bool printCopy = !settings_.workstation.isEmpty() && ordernummer.trimmed() == settings_.workstation
@@ -110,8 +110,11 @@ bool ProductionPrintRun::print(const QString& ordernummer, const QString& varian
     ProductionHeader header;
     if (!data.header(ordernummer, current, printCopy, &header))
         return false;
-    ProductionOrder order(db_, PackingRules::fromConstants(db_), seams_.status);
-    if (!order.createPrintTable() || !order.fill(ordernummer, variant, &enteredSizes_))
+    ProductionOrder order(db_, PackingRules::fromConstants(db_));
+    if (!order.createPrintTable())
+        return false;
+    status(ProductionOrder::fillingText());
+    if (!order.fill(ordernummer, variant, &enteredSizes_))
         return false;
     const QList<ProductionPrintRow> rows = order.printRows();
     if (rows.isEmpty()) {
@@ -123,8 +126,7 @@ bool ProductionPrintRun::print(const QString& ordernummer, const QString& varian
     status(running);
     const bool found = target_.selectPrinter(settings_.pProductie.trimmed());
     if (!found) {
-        if (seams_.beep)
-            seams_.beep();
+        sound_.beep();
         status(printerNotFound());
     }
 
@@ -139,13 +141,11 @@ bool ProductionPrintRun::print(const QString& ordernummer, const QString& varian
     }
     options.logo = logo(header.vAdres, header.vBedrijfsLogo);
     options.now = clock_.now();
-    if (seams_.debtor) {
-        const DebtorLabels d = seams_.debtor();
-        options.debiteur = d.debiteur;
-        options.debiteurNaam = d.naam;
-        options.debiteurAdres = d.adres;
-        options.debiteurWoonplaats = d.woonplaats;
-    }
+    const DebtorLabels debtor = screen_.debtor();
+    options.debiteur = debtor.debiteur;
+    options.debiteurNaam = debtor.naam;
+    options.debiteurAdres = debtor.adres;
+    options.debiteurWoonplaats = debtor.woonplaats;
     const report::PageModel pages = layoutProductionOrder(header, options, rows);
     bool ok = true;
     if (found || target_.choosePrinter()) {

@@ -8,7 +8,6 @@
 #include "desk/ProductionPapers.h"
 #include "reports/PageModel.h"
 
-#include <functional>
 
 namespace vonu {
 
@@ -31,20 +30,24 @@ struct DebtorLabels {
     QString debiteur, naam, adres, woonplaats;
 };
 
+// What the run shows on, and reads from, the main screen of the order desk.
+class IProductionScreen {
+public:
+    virtual ~IProductionScreen() = default;
+    virtual void showStatus(const QString& text) = 0;  // status panel 0
+    virtual DebtorLabels debtor() const = 0;
+    // The order number on the main screen; a print copy is stored under the
+    // workstation's name, but its papers carry this number.
+    virtual QString currentOrder() const = 0;
+};
+
 class ProductionPrintRun final : public IProductionPapers {
 public:
-    struct Seams {
-        std::function<void(const QString&)> status;   // status panel 0
-        std::function<void()> beep;
-        std::function<DebtorLabels()> debtor;
-        std::function<QString()> currentOrder;        // the order number on the main screen
-    };
-
     // Shown in the status panel when the production printer is missing.
     static QString printerNotFound();
 
     ProductionPrintRun(DbSession& db, report::IPrintTarget& target, IMessageDialog& messages, IClock& clock,
-                       ProductionPrintSettings settings, Seams seams);
+                       ISound& sound, IProductionScreen& screen, ProductionPrintSettings settings);
 
     // The production order and, when it holds entered or corrected sizes,
     // its control copy; the pictures and sill sheets come once, with the
@@ -66,8 +69,9 @@ private:
     report::IPrintTarget& target_;
     IMessageDialog& messages_;
     IClock& clock_;
+    ISound& sound_;
+    IProductionScreen& screen_;
     ProductionPrintSettings settings_;
-    Seams seams_;
     bool enteredSizes_ = false;
     bool logoWarned_ = false;
 };

@@ -650,21 +650,6 @@ QString macroFolder(const TVonuOrderscherm& screen)
     return QDir::cleanPath(QDir(base).absoluteFilePath(setting));
 }
 
-// The line's first detail row gets the quantity and saw length through the
-// screen's own exits, so the size check and the detail total run as if the
-// user had typed them.
-void writeFirstDetail(TVonuOrderscherm& screen, const QString& aantal, const QString& zaagmaat)
-{
-    PanelEntry& panels = screen.panelEntry();
-    if (screen.order().details().top() != 1)
-        panels.scrollPanel(PanelEntry::Paneel::Detail, 0);
-    const TVonuOrderscherm::DetailRij& rij = screen.detailRij(1);
-    rij.aantal->setText(aantal);
-    panels.leaveDetailAantal(1);
-    rij.maat->setText(zaagmaat);
-    panels.leaveDetailMaat(1);
-}
-
 } // namespace
 
 void openSillMacroDialog(TVonuOrderscherm& screen, ISillMacroQueries& queries, QChar kind, int line, int row)
@@ -686,7 +671,7 @@ void openSillMacroDialog(TVonuOrderscherm& screen, ISillMacroQueries& queries, Q
         if (article == panels.previousArticle().trimmed())
             request.restore = readSillValues(order, kind, line, row);
         request.macroFolder = macroFolder(screen);
-        request.zaagmaatLengte = screen.detailRij(1).maat->maxLength();
+        request.zaagmaatLengte = TVonuOrderscherm::DetailMaatLengte;
 
         QWidget* before = QApplication::focusWidget();
         bool confirmed = false;
@@ -705,7 +690,7 @@ void openSillMacroDialog(TVonuOrderscherm& screen, ISillMacroQueries& queries, Q
             zaagmaat = dialog.zaagmaat()->text();
         }
         if (confirmed) {
-            writeFirstDetail(screen, aantal, zaagmaat);
+            panels.enterFirstDetail(aantal, zaagmaat);
             if (before)
                 before->setFocus(Qt::OtherFocusReason);
             panels.updateDetailTotal(line);

@@ -46,12 +46,6 @@ constexpr int KnopHoogte = 25;
 constexpr int StatusHoogte = 20;
 constexpr int VeldHoogte = 19;
 
-// The line number a panel caption (" &Bewerkingen regel N ") names.
-QString panelLine(const QString& caption)
-{
-    return caption.mid(20, 3).trimmed();
-}
-
 const Catalog& catalogOf(const TVonuOrderscherm& screen)
 {
     return screen.appState().catalog;
@@ -300,9 +294,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
                               (QStringLiteral("regel ") + QString::number(line) + QLatin1Char(' ')).left(9));
         dialog.laad(sponning::sponningBewerkingen(order, catalogOf(screen), line),
                     order.field(line, Veld::Sponning));
-        const int r = order.lines().screenRowOf(line);
-        if (r > 0)
-            screen.regelRij(r).sponning->setCursorPosition(0);
+        screen.showRebate(line);
         dialog.exec();
 
         uitkomst.tekst = dialog.tekst();
@@ -314,11 +306,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
     // one that supplied it, wherever the panel's highlight stands.
     if (uitkomst.vervallenRij > 0) {
         order.setBewerking(line, uitkomst.vervallenRij, 1, QString());
-        const int sr = order.bewerkingen().screenRowOf(uitkomst.vervallenRij);
-        if (sr > 0 && panelLine(screen.bewerkingen()->title()) == QString::number(line)) {
-            TVonuOrderscherm::UpdateGuard guard(screen);
-            screen.bewerkingRij(sr).keuze->setCurrentIndex(0);
-        }
+        screen.clearOperationRow(line, uitkomst.vervallenRij);
     }
     order.setField(line, Veld::Sponning, uitkomst.tekst);
     uitkomst.plaatsing =
@@ -327,13 +315,7 @@ SponningUitkomst editRebates(TVonuOrderscherm& screen, int line)
         screen.platform().sound.beep();
         screen.setStatusText(0, sponning::plaatsingMelding(uitkomst.plaatsing));
     }
-    const int r = order.lines().screenRowOf(line);
-    if (r > 0) {
-        TVonuOrderscherm::UpdateGuard guard(screen);
-        QLineEdit* veld = screen.regelRij(r).sponning;
-        veld->setText(uitkomst.tekst);
-        veld->setCursorPosition(0);
-    }
+    screen.showRebate(line);
     return uitkomst;
 }
 
@@ -341,13 +323,8 @@ sponning::Controle rebateConsequences(TVonuOrderscherm& screen, int line, Sponni
 {
     OrderModel& order = screen.order();
     const sponning::Controle c = sponning::controleerNaBewerking(order, catalogOf(screen), line);
-    const int r = order.lines().screenRowOf(line);
-    if (c.veldGewijzigd && r > 0) {
-        TVonuOrderscherm::UpdateGuard guard(screen);
-        QLineEdit* veld = screen.regelRij(r).sponning;
-        veld->clear();
-        veld->setVisible(c.veldGetoond);
-    }
+    if (c.veldGewijzigd)
+        screen.showRebate(line);
     if (c.dialoogNodig && dialoog == SponningDialoog::Toegestaan)
         editRebates(screen, line);
     return c;

@@ -54,9 +54,12 @@ TEST_F(DeskStartup, OpensTheSessionShapesTheScreenAndClosesCleanly)
     EXPECT_EQ(s.notities()->text(), "Noti&ties / O.B.");
     EXPECT_EQ(program.notesScreen().windowTitle(), "Notities / Opmerking orderbevestiging");
     EXPECT_EQ(s.ordernummer()->maxLength(), 30);
-    EXPECT_EQ(s.schermGebruiker()->text(), "Balie1");
-    EXPECT_EQ(s.onderdorpelPre()->text(), "pre");
-    EXPECT_EQ(s.databaseOrder()->text(), db->name());
+    // The session's values live in the program's state, where the desk reads them.
+    ASSERT_NE(program.state().db, nullptr);
+    EXPECT_EQ(program.state().db->userName(), "Balie1");
+    EXPECT_EQ(program.state().db->settings().databaseOrder, db->name());
+    EXPECT_EQ(program.state().desk.onderdorpelPre, "pre");
+    EXPECT_EQ(program.state().desk.onderdorpelPost, "post");
     EXPECT_FALSE(s.debiteur()->isHidden());
     EXPECT_FALSE(s.extra()->isHidden());
     EXPECT_TRUE(s.instellingen()->isHidden());

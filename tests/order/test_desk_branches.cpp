@@ -12,6 +12,8 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -146,6 +148,61 @@ TEST_F(DeskBranches, InCustomerModeTheDeliveryTextsComeFromTheProfile)
     EXPECT_TRUE(desk.addressesAsked.empty());
     EXPECT_EQ(screen.afleverNaam()->text(), "Bouwplaats");
     EXPECT_EQ(screen.afleverWoonplaats()->text(), "6801 BB  ARNHEM");
+}
+
+TEST_F(DeskBranches, ShowingAShippingAddressRunsNoChangeChoosingTheFirstDoes)
+{
+    start(true);
+    ASSERT_GE(screen.shipToCount(), 2);
+    EXPECT_EQ(screen.shipToIndexOf("02"), 1);
+    EXPECT_EQ(screen.shipToIndexOf("99"), -1);
+
+    // Opening an order shows its address; the order brings its own delivery data.
+    desk.addressesAsked.clear();
+    screen.showShipTo(screen.shipToIndexOf("02"));
+    EXPECT_EQ(screen.shipToIndex(), 1);
+    EXPECT_EQ(screen.shipToCode(screen.shipToIndex()), "02");
+    EXPECT_TRUE(desk.addressesAsked.empty());
+    screen.showShipTo(screen.shipToIndexOf("99"));
+    EXPECT_EQ(screen.shipToIndex(), -1);
+    EXPECT_EQ(screen.shipToCode(screen.shipToIndex()), "");
+
+    // An accepted debtor starts on the first address with its delivery data.
+    screen.chooseFirstShipTo();
+    EXPECT_EQ(screen.shipToIndex(), 0);
+    EXPECT_EQ(desk.addressesAsked, std::vector<int>{0});
+}
+
+TEST_F(DeskBranches, TheDebtorFieldsKeysGoToTheDeskOnlyWhenItListens)
+{
+    start(true);
+    QLineEdit* field = screen.debiteur();
+    int returnPressed = 0;
+    QObject::connect(field, &QLineEdit::returnPressed, [&] { ++returnPressed; });
+    int entered = 0;
+    int searches = 0;
+    int fieldEntered = 0;
+
+    // Before the desk listens (and in customer mode) the field keeps its keys.
+    screen.giveFocus(TVonuOrderscherm::Plek::Ordervoor);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(returnPressed, 1);
+
+    QObject::connect(&screen, &TVonuOrderscherm::debtorEntered, [&] { ++entered; });
+    QObject::connect(&screen, &TVonuOrderscherm::debtorSearchRequested, [&] { ++searches; });
+    QObject::connect(&screen, &TVonuOrderscherm::debtorFieldEntered, [&] { ++fieldEntered; });
+    screen.giveFocus(TVonuOrderscherm::Plek::Debiteur);
+    EXPECT_EQ(fieldEntered, 1);
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Enter);
+    EXPECT_EQ(entered, 2);
+    EXPECT_EQ(returnPressed, 1);
+    QTest::keyClick(field, Qt::Key_F5);
+    EXPECT_EQ(searches, 1);
+    QTest::mouseDClick(field, Qt::LeftButton);
+    EXPECT_EQ(searches, 2);
+    screen.zoekDebiteur()->click();
+    EXPECT_EQ(searches, 3);
 }
 
 } // namespace

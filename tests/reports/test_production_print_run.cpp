@@ -99,23 +99,29 @@ protected:
             {key, corrected, key, key, key, corrected, key}));
     }
 
+    // The main screen as the run sees it.
+    struct Screen final : IProductionScreen {
+        void showStatus(const QString& text) override { statuses << text; }
+        DebtorLabels debtor() const override
+        {
+            return DebtorLabels{"104711", "Bouwbedrijf De Vries B.V.", "Industrieweg 12", "Arnhem"};
+        }
+        QString currentOrder() const override { return current; }
+        QString current;
+        QStringList statuses;
+    };
+
     std::unique_ptr<ProductionPrintRun> run()
     {
-        ProductionPrintRun::Seams seams;
-        seams.status = [this](const QString& t) { statuses << t; };
-        seams.beep = [this] { ++beeps; };
-        seams.debtor = [] { return DebtorLabels{"104711", "Bouwbedrijf De Vries B.V.", "Industrieweg 12", "Arnhem"}; };
-        seams.currentOrder = [this] { return current; };
-        return std::make_unique<ProductionPrintRun>(*session, target, messages, clock, settings, seams);
+        return std::make_unique<ProductionPrintRun>(*session, target, messages, clock, sound, screen, settings);
     }
 
     FixedClock clock{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
     RecordingTarget target;
     QTemporaryDir pictures;
     ProductionPrintSettings settings;
-    QString current;
-    QStringList statuses;
-    int beeps = 0;
+    test::RecordingSound sound;
+    Screen screen;
 };
 
 } // namespace
@@ -123,11 +129,11 @@ protected:
 TEST_F(PrintRunTest, WithoutAPrinterTheDialogChoosesAndWithoutSillsNoSheet)
 {
     storeOrder("601", false);
-    current = "601";
+    screen.current = "601";
     ASSERT_TRUE(run()->printProductionOrder("601"));
-    EXPECT_EQ(beeps, 1);
-    EXPECT_TRUE(statuses.contains(ProductionPrintRun::printerNotFound()));
-    EXPECT_EQ(statuses.last(), "");
+    EXPECT_EQ(sound.beeps, 1);
+    EXPECT_TRUE(screen.statuses.contains(ProductionPrintRun::printerNotFound()));
+    EXPECT_EQ(screen.statuses.last(), "");
     EXPECT_EQ(target.dialogs, 1);
     // The production order and the picture of OD56; no sill values stored,
     // so no sill sheet.
@@ -150,12 +156,12 @@ TEST_F(PrintRunTest, EnteredSizesGiveAControlCopyFollowedByPicturesAndSillSheets
                               "(?, '   2', 'M', 2, '300')",
                               {orderKey("602"), orderKey("602"), orderKey("602"), orderKey("602")}));
     target.installed = "Productie-printer";
-    current = "602";
+    screen.current = "602";
     auto r = run();
     ASSERT_TRUE(r->printProductionOrder("602"));
     EXPECT_TRUE(r->enteredSizes());
     EXPECT_EQ(target.dialogs, 0);
-    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(sound.beeps, 0);
     ASSERT_EQ(target.titles(), (QStringList{"Productieorder 602", "Productieorder 602", "Productieorder 602 afbeelding",
                                             "Productieorder 602 afbeelding", "Dorpelblad 602"}));
     const report::Page& production = target.printed.at(0).pages.at(0);
@@ -186,7 +192,7 @@ TEST_F(PrintRunTest, EnteredSizesGiveAControlCopyFollowedByPicturesAndSillSheets
 TEST_F(PrintRunTest, ACancelledDialogPrintsNoProductionOrderButTheOtherPapers)
 {
     storeOrder("603", false);
-    current = "603";
+    screen.current = "603";
     target.acceptDialog = false;
     settings.workstation = "PROEF1";
     ASSERT_TRUE(run()->printProductionOrder("603"));
@@ -204,7 +210,7 @@ TEST_F(PrintRunTest, AnOrderWithoutConfiguredSillsPrintsNoSillSheet)
                               "Aantal, Maatvoering) values (?, '   1', '   1', 'K', 'EK67', 'PL2', 20, 'St.')", {key}));
     ASSERT_TRUE(session->exec("insert into OrderOnderdorpelmacro (\"order\", RegelId, Type, Volgnummer, Waarde) "
                               "values (?, '   1', 'B', 1, 'AFK')", {key}));
-    current = "";
+    screen.current = "";
     ASSERT_TRUE(run()->printProductionOrder("604"));
     ASSERT_EQ(target.titles(), QStringList{"Productieorder N.N.B."});
     EXPECT_EQ(target.printed.at(0).pages.at(0).item("Naam_1")->text, "Bouwbedrijf De Vries B.V.");
@@ -213,7 +219,7 @@ TEST_F(PrintRunTest, AnOrderWithoutConfiguredSillsPrintsNoSillSheet)
 TEST_F(PrintRunTest, AWorkstationWithoutAPictureFolderPrintsNoPicturePages)
 {
     storeOrder("605", false);
-    current = "605";
+    screen.current = "605";
     settings.productAfbeelding.clear();
     ASSERT_TRUE(run()->printProductionOrder("605"));
     EXPECT_EQ(target.titles(), QStringList{"Productieorder 605"});
@@ -272,7 +278,7 @@ TEST_F(PrintRunTest, TheSillSheetIsLaidOutAsTheConfiguratorShowsIt)
         ASSERT_TRUE(session->exec("insert into OrderOnderdorpelmacro (\"order\", RegelId, Type, Volgnummer, Waarde) "
                                   "values (?, ?, ?, ?, ?)",
                                   {key, v.regelId, v.type, v.volgnummer, v.waarde}));
-    current = "606";
+    screen.current = "606";
     settings.productAfbeelding.clear();
     ASSERT_TRUE(run()->printProductionOrder("606"));
     ASSERT_EQ(target.titles(), (QStringList{"Productieorder 606", "Dorpelblad 606"}));
@@ -381,7 +387,7 @@ TEST_F(PrintRunTest, TheSillSheetIsLaidOutAsTheConfiguratorShowsIt)
 TEST_F(PrintRunTest, TheDemoDeskPrintsWithItsLogo)
 {
     storeOrder("607", false);
-    current = "607";
+    screen.current = "607";
     settings.bedrijfsLogo = QStringLiteral(VONU_SOURCE_DIR "/demo/Logo");
     ASSERT_TRUE(run()->printProductionOrder("607"));
     ASSERT_FALSE(target.printed.isEmpty());
