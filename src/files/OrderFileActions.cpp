@@ -42,6 +42,7 @@ const char* const ArtikelnummersNiet = "Inlezen artikelnummers alléén in Order
 const char* const NotitiesBijOrder = "LET OP!!!  Notities bij de order";
 const char* const NietVerwijderd = "Bestand %1 kan niet uit de map met inkomende orders worden verwijderd:";
 const char* const ZelfVerwijderen = "Verwijder het daar zelf, anders wordt de order nogmaals ingelezen.";
+const char* const GeenGeheugen = "Onvoldoende geheugen om het bestand te lezen.";
 } // namespace Tekst
 
 QString toWidgetText(QString text)
@@ -307,7 +308,7 @@ bool OrderFileActions::load(const QString& path, bool external)
     try {
         ok = doc.loadFile(path) ? readOrderDocument(doc, read, h, &reason) : (reason = doc.errorText(), false);
     } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("Onvoldoende geheugen om het bestand te lezen.");
+        reason = u8(Tekst::GeenGeheugen);
     }
     if (!ok) {
         showMessage(screen_.platform().messages, u8(Tekst::Fout), {u8(Tekst::NietGeopend).arg(QDir::toNativeSeparators(path)), reason});

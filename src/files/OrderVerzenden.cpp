@@ -37,6 +37,13 @@ const char* const VerzondenNietBewaard = "De order is verzonden, maar het orderb
 const char* const GeenVerzendadres = "Het verzendadres van deze order staat niet in uw profiel.";
 const char* const KiesVerzendadres = "Kies eerst bij \"Order voor\" het adres voor deze order.";
 const char* const GeenMailverbinding = "Geen mailverbinding.";
+// The mail's subject and the order's header in its body.
+const char* const OnderwerpOfferte = "VonuOfferte ";
+const char* const OnderwerpOrder = "VonuOrder ";
+const char* const BodyOrdervoor = "Order voor  : ";
+const char* const BodyOrderdatum = "Orderdatum  : ";
+const char* const BodyOrdernummer = "Ordernummer : ";
+const char* const BodyReferentie = "Referentie  : ";
 } // namespace Tekst
 
 } // namespace
@@ -137,13 +144,13 @@ bool OrderVerzenden::verzenden()
         return fail({u8(offerte ? Tekst::OfferteNietVerzonden : Tekst::NietVerzonden), reason});
     mail.attachments << attachment;
     const OrderHeaderValues header = screen_.headerValues();
-    mail.subject = QString::fromLatin1(offerte ? "VonuOfferte " : "VonuOrder ") + state->profile.debtorNumber() +
+    mail.subject = u8(offerte ? Tekst::OnderwerpOfferte : Tekst::OnderwerpOrder) + state->profile.debtorNumber() +
                    QLatin1Char(' ') + header.ordernummer + QLatin1Char(' ') + header.referentie;
     mail.bodyLines = {
-        QStringLiteral("Order voor  : ") + header.ordervoor,
-        QStringLiteral("Orderdatum  : ") + header.orderdatum.toString(QStringLiteral("dd-MM-yyyy")),
-        QStringLiteral("Ordernummer : ") + header.ordernummer,
-        QStringLiteral("Referentie  : ") + header.referentie,
+        u8(Tekst::BodyOrdervoor) + header.ordervoor,
+        u8(Tekst::BodyOrderdatum) + header.orderdatum.toString(QStringLiteral("dd-MM-yyyy")),
+        u8(Tekst::BodyOrdernummer) + header.ordernummer,
+        u8(Tekst::BodyReferentie) + header.referentie,
     };
     mail.recipients = mailbox;
     mail.sender = state->settings.emailAdres;
