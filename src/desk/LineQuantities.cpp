@@ -3,6 +3,7 @@
 #include "desk/DbSession.h"
 #include "desk/RowBatch.h"
 #include "desk/StoreRules.h"
+#include "order/OrderValues.h"
 
 #include <map>
 #include <set>
@@ -88,9 +89,9 @@ bool LineQuantities::correctSizes(const QString& orderKey)
             sizes.add({orderKey, allDetails.text(QStringLiteral("Regel"), d), decimalText(q), corrected});
         }
         const QString calc = lines.text(QStringLiteral("BerekeningAantal"), i);
-        if (!rows.empty() && calc == QLatin1String("Aantal x maat"))
+        if (!rows.empty() && calc == Waarde::AantalMaat)
             quantities.add({orderKey, regel, decimalText(round1(exact))});
-        else if (!rows.empty() && calc == QLatin1String("Meter-dm"))
+        else if (!rows.empty() && calc == Waarde::MeterDm)
             quantities.add({orderKey, regel, decimalText(rounded)});
     }
     return sizes.update(session_, 2) && quantities.update(session_, 2);
@@ -182,10 +183,10 @@ void addQuantities(const QString& orderKey, const QString& regel, const LineTota
 {
     double hoofd = 0;
     if (line.found) {
-        const bool meter = line.eenheid == QLatin1String("Meter");
-        if (meter && line.berekening == QLatin1String("Aantal x maat"))
+        const bool meter = line.eenheid == Waarde::EenheidMeter;
+        if (meter && line.berekening == Waarde::AantalMaat)
             hoofd = line.regelLengte;
-        else if (meter && line.berekening == QLatin1String("Meter-dm"))
+        else if (meter && line.berekening == Waarde::MeterDm)
             hoofd = line.regelLengteDm;
         else
             hoofd = line.regelAantal;
@@ -197,7 +198,7 @@ void addQuantities(const QString& orderKey, const QString& regel, const LineTota
             for (const Detail& d : details)
                 quantity += d.aantal * piecesPerLength(s.wijze, d.maat, s.udk, s.hoh, s.mv);
         } else {
-            quantity = (s.eenheid != QLatin1String("Meter") ? line.regelAantal : line.regelLengte) * s.subaantal;
+            quantity = (s.eenheid != Waarde::EenheidMeter ? line.regelAantal : line.regelLengte) * s.subaantal;
         }
         updates.add({orderKey, s.regel, decimalText(quantity)});
     }

@@ -273,8 +273,8 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         const int line = plan.line;
         const auto it = info.find(plan.art.artikel);
         const bool metreByLength = it == info.end()
-                                   || (it->second.eenheid == QLatin1String("Meter")
-                                       && it->second.berekening == QLatin1String("Aantal x maat"));
+                                   || (it->second.eenheid == Waarde::EenheidMeter
+                                       && it->second.berekening == Waarde::AantalMaat);
         const auto q = lineQuantity(order.field(line, Veld::Aantal), order.field(line, Veld::Maat),
                                     order.flag(line, Vlag::Details), order.flag(line, Vlag::Lengte), metreByLength);
         if (!q) {
@@ -508,7 +508,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
                 if (artikel.isEmpty())
                     continue;
                 const auto a = info.find(artikel);
-                const QString calc = a != info.end() && a->second.eenheid == QLatin1String("Meter") ? a->second.berekening
+                const QString calc = a != info.end() && a->second.eenheid == Waarde::EenheidMeter ? a->second.berekening
                                                                                                    : QString();
                 const int multiplier = a != info.end() ? a->second.subaantal : 1;
                 const auto subPrice = prices.lookup(artikel, context, soort);
@@ -521,7 +521,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
                 s.oorsprong = subPrice->found ? subPrice->oorsprong : QString();
                 s.korting = subPrice->found ? numberOrNull(subPrice->korting) : nullText();
                 s.kontrakt = subPrice->found ? subPrice->kontrakt : QString();
-                const bool byLength = calc == QLatin1String("Aantal x maat") || calc == QLatin1String("Meter-dm");
+                const bool byLength = calc == Waarde::AantalMaat || calc == Waarde::MeterDm;
                 s.aantal = decimalText(multiplier * (byLength ? q.o : q.p));
                 s.productienummer = textOrNull((order.*get)(line, row, 2).trimmed());
                 if (operations)

@@ -1,10 +1,13 @@
 #include "desk/SalesLines.h"
 
+#include "base/Text.h"
+
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
 #include "desk/Prices.h"
 #include "desk/RowBatch.h"
 #include "desk/StoreRules.h"
+#include "order/OrderValues.h"
 
 #include <QLocale>
 
@@ -15,6 +18,14 @@
 namespace vonu {
 
 namespace {
+
+namespace Tekst {
+const char* const Aanmaken = "De verkooporder wordt aangemaakt...";
+const char* const Bijwerken = "De verkooporder wordt bijgewerkt...";
+// The packing text of a sales line: "4 Bundel op maat", "2 Koker a 3,00 mtr."
+const char* const OpMaat = " op maat";
+const char* const AMaat = " a %1 mtr.";
+} // namespace Tekst
 
 QVariant nullText() { return QVariant(QMetaType(QMetaType::QString)); }
 QVariant numberOrNull(const QString& s) { return s.trimmed().isEmpty() ? nullText() : QVariant(s.trimmed()); }
@@ -62,11 +73,11 @@ QString packingText(const PackingInput& in)
         return {};
     QString text = display().toString(in.packages, 'f', 0) + QLatin1Char(' ') + colli;
     if (in.sizeRemark) {
-        if (in.lastMaatvoering != QLatin1String("Mtr")) {
-            text += QStringLiteral(" op maat");
+        if (in.lastMaatvoering != Waarde::MaatvoeringMtr) {
+            text += u8(Tekst::OpMaat);
         } else if (colli != QLatin1String("Doos")
-                   || (in.eenheid.trimmed() == QLatin1String("Meter") && in.berekening.trimmed() == QLatin1String("Aantal"))) {
-            text += QStringLiteral(" a ") + display().toString(in.lastMaat, 'f', 2) + QStringLiteral(" mtr.");
+                   || (in.eenheid.trimmed() == Waarde::EenheidMeter && in.berekening.trimmed() == Waarde::PerStuk)) {
+            text += u8(Tekst::AMaat).arg(display().toString(in.lastMaat, 'f', 2));
         }
     }
     return text;
@@ -113,8 +124,7 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
         QStringLiteral("select count(*) as AantalRegels from OrderVerkoopregel where \"order\" = ?"), {order});
     if (!count)
         return false;
-    status(count.text(QStringLiteral("AantalRegels")) == QLatin1String("0") ? QStringLiteral("De verkooporder wordt aangemaakt...")
-                                                                            : QStringLiteral("De verkooporder wordt bijgewerkt..."));
+    status(u8(count.text(QStringLiteral("AantalRegels")) == QLatin1String("0") ? Tekst::Aanmaken : Tekst::Bijwerken));
     if (!session_.exec(QStringLiteral("delete from OrderVerkoopregel where \"order\" = ?"), {order}))
         return false;
     const DbRows procA = session_.call(QStringLiteral("ArtikelAantal"),
@@ -291,7 +301,7 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
 
         bool toeslag = false;
         if (!r.toeslag && p.kostentoeslag && art && o == QLatin1String("2")
-            && art->berekening.trimmed() == QLatin1String("Aantal x maat") && art->eenheid == QLatin1String("Meter")
+            && art->berekening.trimmed() == Waarde::AantalMaat && art->eenheid == Waarde::EenheidMeter
             && !art->tekst && !art->onderdorpel && aantal < knAantal)
             toeslag = true;
 
@@ -388,7 +398,7 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
 
         if (art && !blank(art->omschrijving2))
             textRow(art->omschrijving2);
-        if (art && art->eenheid == QLatin1String("Meter") && r.type == QLatin1String("K")) {
+        if (art && art->eenheid == Waarde::EenheidMeter && r.type == QLatin1String("K")) {
             if (o == QLatin1String("1")) {
                 int j = i + 1;
                 while (j < n && rows[std::size_t(j)].type == QLatin1String("S"))

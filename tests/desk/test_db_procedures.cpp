@@ -18,23 +18,17 @@ namespace {
 const QString kOrder = orderKey("900");
 const QString kDebnr = debtorKey("104711");
 
-class ProcedureTest : public test::DatabaseFixture {
+class ProcedureTest : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        test::DatabaseFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
+        test::SessionFixture::SetUp();
+        if (!ready())
             return;
-        ASSERT_TRUE(openSession());
         storeOrder();
     }
 
-    void TearDown() override
-    {
-        if (session) {
-            EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
-        }
-    }
+    void TearDown() override { expectNoMessageShown(); }
 
     // Line 1: OD67 made to size, coated 9016, two detail rows, an end cap and
     // brackets; line 2: OD56 trade length 3 m; line 3: coated SL20.

@@ -117,12 +117,7 @@ TEST_F(EanDialog, EscapeAndTheCloseBoxCancel)
 
 class EanLookupTest : public test::SessionFixture {
 protected:
-    void TearDown() override
-    {
-        if (session) {
-            EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
-        }
-    }
+    void TearDown() override { expectNoMessageShown(); }
 
     EanLookupResult lookup(const QString& code)
     {

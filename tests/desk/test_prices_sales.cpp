@@ -18,14 +18,13 @@ using namespace vonu;
 
 namespace {
 
-class PricesTest : public test::DatabaseFixture {
+class PricesTest : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        test::DatabaseFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
+        test::SessionFixture::SetUp();
+        if (!ready())
             return;
-        ASSERT_TRUE(openSession());
         header.orderdatum = QDate(2026, 12, 10);
         header.verzendadres = "01";
         order.desk().debiteur = "104711";
@@ -33,12 +32,7 @@ protected:
         order.desk().extra.productieweek = "52";
     }
 
-    void TearDown() override
-    {
-        if (session) {
-            EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
-        }
-    }
+    void TearDown() override { expectNoMessageShown(); }
 
     QString price(const QString& artikel, QChar soort, double aantal, PriceContext c)
     {

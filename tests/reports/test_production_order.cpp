@@ -99,12 +99,7 @@ protected:
         rules.overbundelenBundel = rules.overbundelenKoker = true;
     }
 
-    void TearDown() override
-    {
-        if (session) {
-            EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
-        }
-    }
+    void TearDown() override { expectNoMessageShown(); }
 
     void storeOrder(const QString& number, const QList<Row>& rows, const QString& verzend = "01",
                     DbSession* on = nullptr)

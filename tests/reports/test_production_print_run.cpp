@@ -72,12 +72,7 @@ protected:
         settings.workstation = "BALIE1";
     }
 
-    void TearDown() override
-    {
-        if (session) {
-            EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
-        }
-    }
+    void TearDown() override { expectNoMessageShown(); }
 
     // Line 1: a sill OD67 with a configured sill OD56 and two sizes (the
     // second corrected when asked); line 2: end caps.

@@ -76,6 +76,13 @@ QString DatabaseFixture::deskFolder(const QString& user, const QByteArray& morve
     return work;
 }
 
+void DatabaseFixture::expectNoMessageShown() const
+{
+    if (!session)
+        return;
+    EXPECT_EQ(messages.count(), 0) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+}
+
 void SessionFixture::SetUp()
 {
     DatabaseFixture::SetUp();

@@ -28,6 +28,10 @@ protected:
     int count(const QString& sql, const QVariantList& params = {}) const;
     int sessionRows(const QString& user) const;
     int lockRows(const QString& user) const;
+    // For fixtures whose tests show no message at all: the last one shown
+    // fails the test (called from TearDown; nothing when no session opened).
+    void expectNoMessageShown() const;
+
     // The rows a query gives, each its columns joined by '|' ("null" for NULL).
     QStringList rows(const QString& sql, const QVariantList& params = {}) const;
 
