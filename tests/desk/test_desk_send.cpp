@@ -301,3 +301,82 @@ TEST_F(DeskSend, AFailedStoreLeavesItsNumberUsedAndTheNextStoreDrawsANewOne)
     EXPECT_EQ(QDir(work + "/../Orders").entryList({"Order 2400*"}, QDir::Files),
               (QStringList{"Order 24001-INK-12.Xml", "Order 24002-INK-12.Xml"}));
 }
+
+// `Afdrukken` at the desk stores a print copy under the workstation's name
+// and prints its production order, and the order stays on screen to go on
+// with: no number drawn, nothing cleared. A second copy replaces the first.
+TEST_F(DeskSend, APrintCopyIsStoredUnderTheWorkstationAndPrintedWhileTheOrderStays)
+{
+    TVonuOrderscherm& s = startWithDebtor(true);
+    ASSERT_FALSE(HasFailure());
+    QTest::keyClicks(s.ordernummer(), "INK-12");
+    OrderModel& o = s.order();
+    madeToSize(o, 1, "3/4,9", {{"2", "1250"}, {"1", "2400"}});
+    s.showLineInRow(1);
+    const auto signature = o.signature(s.headerValues());
+    const QString copy = orderKey("BALIE1");
+    const QString productie = QStringLiteral("Productie") + QChar(0x00A0);
+
+    for (int pass = 1; pass <= 2; ++pass) {
+        SCOPED_TRACE(pass);
+        messages.clear();
+        QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
+        // Only the order document's confirmation.
+        ASSERT_EQ(messages.count(), 1) << messages.last().lines.join('|').toStdString();
+        EXPECT_EQ(messages.last().caption, "Informatie");
+        EXPECT_EQ(printed, QStringList(pass, "BALIE1"));
+        EXPECT_EQ(DatabaseFixture::rows("select \"order\", Status, Debnr from \"order\" where \"order\" in (?, ?)",
+                                        {copy, orderKey("24001")}),
+                  QStringList{copy + "|" + productie + "|104711"});
+        EXPECT_EQ(DatabaseFixture::rows("select Regel, Type, coalesce(Artikel, ''), coalesce(Maat::float8::text, '') "
+                                        "from OrderProduktieregel where \"order\" = ? order by Regel",
+                                        {copy}),
+                  (QStringList{"   1|K|OD67|", "   2|D||1250", "   3|D||2400", "   4|K||"}));
+        EXPECT_EQ(count("select count(*) from OrderVerkoopregel where \"order\" = ?", {copy}), 0);
+        EXPECT_EQ(count("select count(*) from OrderTracking"), 0);
+        EXPECT_EQ(drawnUpTo(), 24001);
+
+        EXPECT_EQ(o.signature(s.headerValues()), signature);
+        EXPECT_EQ(o.desk().ordernummer, "");
+        EXPECT_EQ(s.regelRij(1).artikel->currentText(), "OD67");
+        EXPECT_EQ(s.debiteur()->text(), "104711");
+        EXPECT_EQ(s.ordernummer()->text(), "INK-12");
+    }
+}
+
+// A print copy that is not stored prints nothing, and the order stays as it
+// was: without an article on the first line nothing happens at all; a copy
+// the server refuses is reported.
+TEST_F(DeskSend, APrintCopyThatIsNotStoredPrintsNothing)
+{
+    TVonuOrderscherm& s = startWithDebtor(true);
+    ASSERT_FALSE(HasFailure());
+    OrderModel& o = s.order();
+    auto nothingStored = [&] {
+        EXPECT_TRUE(printed.isEmpty());
+        EXPECT_EQ(count("select count(*) from \"order\" where \"order\" = ?", {orderKey("BALIE1")}), 0);
+        EXPECT_EQ(count("select count(*) from OrderProduktieregel where \"order\" = ?", {orderKey("BALIE1")}), 0);
+    };
+
+    madeToSize(o, 2, "1/1,2", {{"1", "1200"}});
+    s.showLineInRow(2);
+    auto signature = o.signature(s.headerValues());
+    messages.clear();
+    QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
+    EXPECT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
+    nothingStored();
+    EXPECT_EQ(o.signature(s.headerValues()), signature);
+
+    madeToSize(o, 1, "1/1,2", {{"1", "1200"}});
+    s.showLineInRow(1);
+    signature = o.signature(s.headerValues());
+    refuseProductionRows();
+    messages.clear();
+    QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
+    ASSERT_GE(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Fout");
+    EXPECT_TRUE(messages.last().lines.contains("De order is niet bewaard.")) << messages.last().lines.join('|').toStdString();
+    nothingStored();
+    EXPECT_EQ(o.signature(s.headerValues()), signature);
+    EXPECT_EQ(s.regelRij(1).artikel->currentText(), "OD67");
+}
