@@ -1,7 +1,8 @@
 // The order desk's `Verzenden` on the real main screen: a debtor, three
 // lines of different kinds (a profile length typed in, a sill made to size
 // with its sizes, a window board by the customer's own article number), the button, and the stored rows
-// against values worked out by hand.
+// against values worked out by hand; a store the server refuses after the
+// number was drawn; and `Afdrukken`, the print copy.
 
 #include "app/MorvekVonu.h"
 #include "data/QtPrinters.h"
