@@ -101,8 +101,12 @@ bool DeskOrderActions::verzenden()
             desk.ordernummer = number.trimmed();
         }
         const QString number = isProef(workstation_) ? workstation_ : desk.ordernummer;
+        // Saving the order document names the drawn number in the caption;
+        // once the store fails the order no longer holds that number.
+        const QString caption = screen_.windowTitle();
         if ((saveOrderDocument && !saveOrderDocument(true)) || !storeOrder(newOrder, number, false)) {
             desk.ordernummer = before;
+            screen_.setWindowTitle(caption);
             screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
             return false;
         }

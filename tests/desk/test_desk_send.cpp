@@ -1,12 +1,14 @@
 // The order desk's `Verzenden` on the real main screen: a debtor, three
 // lines of different kinds (a profile length typed in, a sill made to size
 // with its sizes, a window board by the customer's own article number), the button, and the stored rows
-// against values worked out by hand.
+// against values worked out by hand; a store the server refuses after the
+// number was drawn; and `Afdrukken`, the print copy.
 
 #include "app/MorvekVonu.h"
 #include "data/QtPrinters.h"
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/ProductionPapers.h"
 #include "files/FileDialogs.h"
 #include "files/MailTransport.h"
 #include "order/OrderForControl.h"
@@ -33,6 +35,20 @@ using namespace vonu;
 
 namespace {
 
+// Production papers that only note which orders they were asked for.
+class NotedPapers final : public IProductionPapers {
+public:
+    explicit NotedPapers(QStringList& asked) : asked_(asked) {}
+    bool printProductionOrder(const QString& ordernummer) override
+    {
+        asked_ << ordernummer;
+        return true;
+    }
+
+private:
+    QStringList& asked_;
+};
+
 class DeskSend : public test::DatabaseFixture {
 protected:
     void SetUp() override
@@ -50,10 +66,13 @@ protected:
     QStringList rows(const QString& sql) const { return DatabaseFixture::rows(sql, {orderKey("24001")}); }
 
     // The desk started and shown, with debtor 104711 as the debtor choice
-    // leaves it: number, profile, addresses.
-    TVonuOrderscherm& startWithDebtor()
+    // leaves it: number, profile, addresses. With notedPapers the production
+    // papers only note their orders in `printed`.
+    TVonuOrderscherm& startWithDebtor(bool notedPapers = false)
     {
         program = std::make_unique<MorvekVonu>(platform, work, QStringList{"balie1"});
+        if (notedPapers)
+            program->setProductionPapers(std::make_unique<NotedPapers>(printed));
         program->runStartup();
         EXPECT_TRUE(program->started()) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
         TVonuOrderscherm& s = program->mainScreen();
@@ -85,7 +104,21 @@ protected:
         }
     }
 
+    // Refuses every production row the server is asked to write.
+    void refuseProductionRows()
+    {
+        QSqlQuery ddl(db->admin());
+        ASSERT_TRUE(ddl.exec("create function weiger() returns trigger language plpgsql as "
+                             "$$ begin raise exception 'test: regel geweigerd'; end $$"));
+        ASSERT_TRUE(ddl.exec("create trigger weiger before insert on OrderProduktieregel for each row "
+                             "execute function weiger()"));
+    }
+    void acceptProductionRows() { ASSERT_TRUE(QSqlQuery(db->admin()).exec("drop trigger weiger on OrderProduktieregel")); }
+
+    int drawnUpTo() const { return db->scalar("select \"order\" from Konstanten where ID = 1").toInt(); }
+
     std::unique_ptr<MorvekVonu> program;
+    QStringList printed;
     QString work;
     QTemporaryDir profileDir;
     Platform& platform = fake.platform;
@@ -220,4 +253,131 @@ TEST_F(DeskSend, ADeliveryDateOnAFreeDayMovesToTheNextDeliveryDayBeforeTheStore)
     ASSERT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
     EXPECT_EQ(rows("select Leverdatum, Productieweek, Afleverdatum from \"order\" where \"order\" = ?"),
               QStringList{"2027-01-05|1|null"});
+}
+
+// The number is drawn before the store's transaction begins, so a store the
+// server refuses leaves it used: the order file already written under it
+// never meets another order of that number. The order stays on screen as it
+// was and the next store draws the next number.
+TEST_F(DeskSend, AFailedStoreLeavesItsNumberUsedAndTheNextStoreDrawsANewOne)
+{
+    TVonuOrderscherm& s = startWithDebtor(true);
+    ASSERT_FALSE(HasFailure());
+    QTest::keyClicks(s.ordernummer(), "INK-12");
+    OrderModel& o = s.order();
+    madeToSize(o, 1, "3/4,9", {{"2", "1250"}, {"1", "2400"}});
+    s.showLineInRow(1);
+    const auto signature = o.signature(s.headerValues());
+    const QString title = s.windowTitle();
+    const int orders = count("select count(*) from \"order\"");
+    ASSERT_EQ(drawnUpTo(), 24001);
+    refuseProductionRows();
+
+    messages.clear();
+    QTest::mouseClick(s.verzenden(), Qt::LeftButton);
+    ASSERT_GE(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Fout");
+    EXPECT_TRUE(messages.last().lines.contains("De order is niet bewaard.")) << messages.last().lines.join('|').toStdString();
+    EXPECT_EQ(drawnUpTo(), 24002);
+    EXPECT_EQ(count("select count(*) from \"order\""), orders);
+    EXPECT_EQ(count("select count(*) from OrderProduktieregel where \"order\" = ?", {orderKey("24001")}), 0);
+    EXPECT_EQ(count("select count(*) from OrderTracking"), 0);
+    EXPECT_TRUE(printed.isEmpty());
+    EXPECT_EQ(o.signature(s.headerValues()), signature);
+    EXPECT_EQ(o.desk().ordernummer, "");
+    EXPECT_EQ(s.regelRij(1).artikel->currentText(), "OD67");
+    EXPECT_EQ(s.ordernummer()->text(), "INK-12");
+    // The caption names no number the order no longer holds.
+    EXPECT_EQ(s.windowTitle(), title);
+
+    acceptProductionRows();
+    messages.clear();
+    QTest::mouseClick(s.verzenden(), Qt::LeftButton);
+    ASSERT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
+    EXPECT_EQ(drawnUpTo(), 24003);
+    EXPECT_EQ(printed, QStringList{"24002"});
+    EXPECT_EQ(DatabaseFixture::rows("select \"order\", Ordref_1 from \"order\" where \"order\" in (?, ?)",
+                                    {orderKey("24001"), orderKey("24002")}),
+              QStringList{orderKey("24002") + "|Uw order: INK-12"});
+    EXPECT_EQ(QDir(work + "/../Orders").entryList({"Order 2400*"}, QDir::Files),
+              (QStringList{"Order 24001-INK-12.Xml", "Order 24002-INK-12.Xml"}));
+}
+
+// `Afdrukken` at the desk stores a print copy under the workstation's name
+// and prints its production order, and the order stays on screen to go on
+// with: no number drawn, nothing cleared. A second copy replaces the first.
+TEST_F(DeskSend, APrintCopyIsStoredUnderTheWorkstationAndPrintedWhileTheOrderStays)
+{
+    TVonuOrderscherm& s = startWithDebtor(true);
+    ASSERT_FALSE(HasFailure());
+    QTest::keyClicks(s.ordernummer(), "INK-12");
+    OrderModel& o = s.order();
+    madeToSize(o, 1, "3/4,9", {{"2", "1250"}, {"1", "2400"}});
+    s.showLineInRow(1);
+    const auto signature = o.signature(s.headerValues());
+    const QString copy = orderKey("BALIE1");
+    const QString productie = QStringLiteral("Productie") + QChar(0x00A0);
+
+    for (int pass = 1; pass <= 2; ++pass) {
+        SCOPED_TRACE(pass);
+        messages.clear();
+        QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
+        // Only the order document's confirmation.
+        ASSERT_EQ(messages.count(), 1) << messages.last().lines.join('|').toStdString();
+        EXPECT_EQ(messages.last().caption, "Informatie");
+        EXPECT_EQ(printed, QStringList(pass, "BALIE1"));
+        EXPECT_EQ(DatabaseFixture::rows("select \"order\", Status, Debnr from \"order\" where \"order\" in (?, ?)",
+                                        {copy, orderKey("24001")}),
+                  QStringList{copy + "|" + productie + "|104711"});
+        EXPECT_EQ(DatabaseFixture::rows("select Regel, Type, coalesce(Artikel, ''), coalesce(Maat::float8::text, '') "
+                                        "from OrderProduktieregel where \"order\" = ? order by Regel",
+                                        {copy}),
+                  (QStringList{"   1|K|OD67|", "   2|D||1250", "   3|D||2400", "   4|K||"}));
+        EXPECT_EQ(count("select count(*) from OrderVerkoopregel where \"order\" = ?", {copy}), 0);
+        EXPECT_EQ(count("select count(*) from OrderTracking"), 0);
+        EXPECT_EQ(drawnUpTo(), 24001);
+
+        EXPECT_EQ(o.signature(s.headerValues()), signature);
+        EXPECT_EQ(o.desk().ordernummer, "");
+        EXPECT_EQ(s.regelRij(1).artikel->currentText(), "OD67");
+        EXPECT_EQ(s.debiteur()->text(), "104711");
+        EXPECT_EQ(s.ordernummer()->text(), "INK-12");
+    }
+}
+
+// A print copy that is not stored prints nothing, and the order stays as it
+// was: without an article on the first line nothing happens at all; a copy
+// the server refuses is reported.
+TEST_F(DeskSend, APrintCopyThatIsNotStoredPrintsNothing)
+{
+    TVonuOrderscherm& s = startWithDebtor(true);
+    ASSERT_FALSE(HasFailure());
+    OrderModel& o = s.order();
+    auto nothingStored = [&] {
+        EXPECT_TRUE(printed.isEmpty());
+        EXPECT_EQ(count("select count(*) from \"order\" where \"order\" = ?", {orderKey("BALIE1")}), 0);
+        EXPECT_EQ(count("select count(*) from OrderProduktieregel where \"order\" = ?", {orderKey("BALIE1")}), 0);
+    };
+
+    madeToSize(o, 2, "1/1,2", {{"1", "1200"}});
+    s.showLineInRow(2);
+    auto signature = o.signature(s.headerValues());
+    messages.clear();
+    QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
+    EXPECT_EQ(messages.count(), 0) << messages.last().lines.join('|').toStdString();
+    nothingStored();
+    EXPECT_EQ(o.signature(s.headerValues()), signature);
+
+    madeToSize(o, 1, "1/1,2", {{"1", "1200"}});
+    s.showLineInRow(1);
+    signature = o.signature(s.headerValues());
+    refuseProductionRows();
+    messages.clear();
+    QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
+    ASSERT_GE(messages.count(), 1);
+    EXPECT_EQ(messages.last().caption, "Fout");
+    EXPECT_TRUE(messages.last().lines.contains("De order is niet bewaard.")) << messages.last().lines.join('|').toStdString();
+    nothingStored();
+    EXPECT_EQ(o.signature(s.headerValues()), signature);
+    EXPECT_EQ(s.regelRij(1).artikel->currentText(), "OD67");
 }
