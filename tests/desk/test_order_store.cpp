@@ -27,14 +27,13 @@ std::string text(const QStringList& rows) { return rows.join('\n').toStdString()
 
 const QString kNbsp = QString(QChar(0x00A0));
 
-class OrderStoreTest : public test::DatabaseFixture {
+class OrderStoreTest : public test::SessionFixture {
 protected:
     void SetUp() override
     {
-        test::DatabaseFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
+        test::SessionFixture::SetUp();
+        if (!ready())
             return;
-        ASSERT_TRUE(openSession());
         store = std::make_unique<OrderStore>(*session, messages);
         store->status = [this](const QString& s) { statusTexts << s; };
         header.orderdatum = QDate(2026, 12, 10);
