@@ -95,6 +95,40 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
     return QDir::cleanPath(QDir(folder.path()).absoluteFilePath(p));
 }
 
+// What a desk store asks of order entry and the order file.
+class DeskStoreSteps final : public IDeskStoreSteps {
+public:
+    DeskStoreSteps(TVonuOrderscherm& screen, OrderFileActions& files, DeskOrderEntry& entry, IMessageDialog& messages)
+        : screen_(screen), files_(files), entry_(entry), messages_(messages)
+    {
+    }
+    bool validate() override
+    {
+        screen_.writeBackVisibleRows();
+        return !reportIncompleteOrder(screen_.order(), messages_);
+    }
+    bool checkDeliveryDate() override { return entry_.checkDeliveryDate(); }
+    bool saveOrderDocument(bool sending) override
+    {
+        return files_.buildOrderDocument(sending ? OrderFileActions::Build::Sending : OrderFileActions::Build::Normal)
+               == OrderFileActions::Outcome::Done;
+    }
+    void nieuw() override
+    {
+        files_.nieuw();
+        // A cleared screen holds a new order: the stored one's number goes
+        // with it, or the next store would count as a change of that order.
+        if (screen_.order().field(1, Veld::Artikel).trimmed().isEmpty())
+            screen_.order().desk().ordernummer.clear();
+    }
+
+private:
+    TVonuOrderscherm& screen_;
+    OrderFileActions& files_;
+    DeskOrderEntry& entry_;
+    IMessageDialog& messages_;
+};
+
 // The production papers show their progress in status panel 0 and take the
 // debtor and order number as the main screen shows them.
 class ProductionScreen final : public IProductionScreen {
@@ -300,9 +334,10 @@ bool MorvekVonu::prepareOrderDesk()
         openSillMacroDialog(*main_, *sillQueries_, kind, line, row);
     });
     wireProductionPapers();
-    wireDeskActions();
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
     main_->setOrderEntryDesk(*deskEntry_);
+    // The store's steps ask the desk's order entry (the delivery date).
+    wireDeskActions();
     if (fileActions_) {
         fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
         fileActions_->deskOpening = [this](const MorvekDocument& doc, OrderModel& read, bool external) {
@@ -358,26 +393,9 @@ void MorvekVonu::wireDeskActions()
 {
     if (!fileActions_ || deskActions_)
         return;
-    deskActions_ = new DeskOrderActions(*main_, *state_.db, productionPapers(), platform_.messages,
-                                        state_.workstation, main_.get());
-    deskActions_->validate = [this] {
-        main_->writeBackVisibleRows();
-        return !reportIncompleteOrder(main_->order(), platform_.messages);
-    };
-    deskActions_->checkDeliveryDate = [this] { return deskEntry_->checkDeliveryDate(); };
-    deskActions_->saveOrderDocument = [this](bool sending) {
-        return fileActions_->buildOrderDocument(sending ? OrderFileActions::Build::Sending
-                                                        : OrderFileActions::Build::Normal)
-               == OrderFileActions::Outcome::Done;
-    };
-    deskActions_->nieuw = [this] {
-        fileActions_->nieuw();
-        // A cleared screen holds a new order: the stored one's number goes
-        // with it, or the next store would count as a change of that order.
-        if (main_->order().field(1, Veld::Artikel).trimmed().isEmpty())
-            main_->order().desk().ordernummer.clear();
-    };
-    deskActions_->beep = [this] { platform_.sound.beep(); };
+    deskStoreSteps_ = std::make_unique<DeskStoreSteps>(*main_, *fileActions_, *deskEntry_, platform_.messages);
+    deskActions_ = new DeskOrderActions(*main_, *state_.db, productionPapers(), *deskStoreSteps_, platform_.messages,
+                                        platform_.sound, state_.workstation, main_.get());
     main_->onButton(TVonuOrderscherm::Knop::Verzenden, deskActions_, [this] { deskActions_->verzenden(); });
     main_->onButton(TVonuOrderscherm::Knop::Afdrukken, deskActions_, [this] { deskActions_->afdrukken(); });
 }

@@ -20,6 +20,7 @@ class DbSession;
 class DeskOrderActions;
 class IProductionPapers;
 class IProductionScreen;
+class IDeskStoreSteps;
 class ExternBestandActie;
 class OrderFileActions;
 class OrderOverzichtActie;
@@ -116,6 +117,7 @@ private:
     OrderVerzenden* sendAction_ = nullptr;
     ArtikelnummerActie* articleNumbers_ = nullptr;
     DeskOrderActions* deskActions_ = nullptr;
+    std::unique_ptr<IDeskStoreSteps> deskStoreSteps_;
     std::unique_ptr<IProductionScreen> productionScreen_;  // what the papers show on the main screen
     std::unique_ptr<IProductionPapers> productionPapers_;
     ExternBestandActie* externFiles_ = nullptr;

@@ -1,5 +1,7 @@
 #include "desk/DeskOrderActions.h"
 
+#include "base/Platform.h"
+
 #include "desk/DbSession.h"
 #include "desk/OrderStore.h"
 #include "desk/ProductionPapers.h"
@@ -16,9 +18,10 @@ bool isProef(const QString& name) { return name.startsWith(QLatin1String("PROEF"
 } // namespace
 
 DeskOrderActions::DeskOrderActions(TVonuOrderscherm& screen, DbSession& session, IProductionPapers& papers,
-                                   IMessageDialog& messages, QString workstation, QObject* parent)
-    : QObject(parent), screen_(screen), session_(session), papers_(papers), messages_(messages),
-      workstation_(std::move(workstation))
+                                   IDeskStoreSteps& steps, IMessageDialog& messages, ISound& sound,
+                                   QString workstation, QObject* parent)
+    : QObject(parent), screen_(screen), session_(session), papers_(papers), steps_(steps), messages_(messages),
+      sound_(sound), workstation_(std::move(workstation))
 {
 }
 
@@ -76,7 +79,7 @@ bool DeskOrderActions::verzenden()
         const QString refusal = checks.refusal(before, &failed);
         if (failed || !refusal.isEmpty()) {
             if (!refusal.isEmpty()) {
-                beep();
+                sound_.beep();
                 screen_.setStatusText(0, refusal);
             }
             screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
@@ -84,8 +87,8 @@ bool DeskOrderActions::verzenden()
         }
     }
     bool stored = false;
-    if (!validate || validate()) {
-        if (checkDeliveryDate && !checkDeliveryDate()) {
+    if (steps_.validate()) {
+        if (!steps_.checkDeliveryDate()) {
             screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
             return false;
         }
@@ -104,7 +107,7 @@ bool DeskOrderActions::verzenden()
         // Saving the order document names the drawn number in the caption;
         // once the store fails the order no longer holds that number.
         const QString caption = screen_.windowTitle();
-        if ((saveOrderDocument && !saveOrderDocument(true)) || !storeOrder(newOrder, number, false)) {
+        if (!steps_.saveOrderDocument(true) || !storeOrder(newOrder, number, false)) {
             desk.ordernummer = before;
             screen_.setWindowTitle(caption);
             screen_.giveFocus(TVonuOrderscherm::Plek::Verzenden);
@@ -114,8 +117,7 @@ bool DeskOrderActions::verzenden()
         if (newOrder)
             papers_.printProductionOrder(number);
     }
-    if (nieuw)
-        nieuw();
+    steps_.nieuw();
     return stored;
 }
 
@@ -124,11 +126,7 @@ bool DeskOrderActions::afdrukken()
     if (firstArticleEmpty())
         return false;
     screen_.writeBackVisibleRows();
-    if (validate && !validate())
-        return false;
-    if (checkDeliveryDate && !checkDeliveryDate())
-        return false;
-    if (saveOrderDocument && !saveOrderDocument(false))
+    if (!steps_.validate() || !steps_.checkDeliveryDate() || !steps_.saveOrderDocument(false))
         return false;
     if (!storeOrder(true, workstation_, true))
         return false;
