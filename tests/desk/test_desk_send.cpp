@@ -104,6 +104,17 @@ protected:
         }
     }
 
+    // The desk with debtor 104711 (papers noted), customer's order number
+    // INK-12 and line 1 an OD67 made to size, shown.
+    TVonuOrderscherm& startWithOneLine()
+    {
+        TVonuOrderscherm& s = startWithDebtor(true);
+        QTest::keyClicks(s.ordernummer(), "INK-12");
+        madeToSize(s.order(), 1, "3/4,9", {{"2", "1250"}, {"1", "2400"}});
+        s.showLineInRow(1);
+        return s;
+    }
+
     // Refuses every production row the server is asked to write.
     void refuseProductionRows()
     {
@@ -261,12 +272,9 @@ TEST_F(DeskSend, ADeliveryDateOnAFreeDayMovesToTheNextDeliveryDayBeforeTheStore)
 // was and the next store draws the next number.
 TEST_F(DeskSend, AFailedStoreLeavesItsNumberUsedAndTheNextStoreDrawsANewOne)
 {
-    TVonuOrderscherm& s = startWithDebtor(true);
+    TVonuOrderscherm& s = startWithOneLine();
     ASSERT_FALSE(HasFailure());
-    QTest::keyClicks(s.ordernummer(), "INK-12");
     OrderModel& o = s.order();
-    madeToSize(o, 1, "3/4,9", {{"2", "1250"}, {"1", "2400"}});
-    s.showLineInRow(1);
     const auto signature = o.signature(s.headerValues());
     const QString title = s.windowTitle();
     const int orders = count("select count(*) from \"order\"");
@@ -308,12 +316,9 @@ TEST_F(DeskSend, AFailedStoreLeavesItsNumberUsedAndTheNextStoreDrawsANewOne)
 // with: no number drawn, nothing cleared. A second copy replaces the first.
 TEST_F(DeskSend, APrintCopyIsStoredUnderTheWorkstationAndPrintedWhileTheOrderStays)
 {
-    TVonuOrderscherm& s = startWithDebtor(true);
+    TVonuOrderscherm& s = startWithOneLine();
     ASSERT_FALSE(HasFailure());
-    QTest::keyClicks(s.ordernummer(), "INK-12");
     OrderModel& o = s.order();
-    madeToSize(o, 1, "3/4,9", {{"2", "1250"}, {"1", "2400"}});
-    s.showLineInRow(1);
     const auto signature = o.signature(s.headerValues());
     const QString copy = orderKey("BALIE1");
     const QString productie = QStringLiteral("Productie") + QChar(0x00A0);
