@@ -1,5 +1,6 @@
 #include "desk/DbConventions.h"
 #include "desk/DbSession.h"
+#include "desk/RowBatch.h"
 #include "support/DatabaseFixture.h"
 
 #include <QDir>
@@ -165,6 +166,59 @@ TEST_F(DbSessionTest, HostileUserNamesAndTextsArriveUnchanged)
     EXPECT_EQ(db->scalar("select Bevestiging from Standaardtekst where Tekst = ?", {number}).toString(),
               "O'Brien zegt 'ja'");
     EXPECT_EQ(count("select count(*) from Artikel"), articles);
+    EXPECT_EQ(messages.count(), 0);
+}
+
+// Rows written together travel as text the server takes apart again:
+// whatever a value holds must arrive as if it had been bound on its own,
+// written batched or row by row, inserted or updated.
+TEST_F(DbSessionTest, RowsWrittenTogetherArriveAsTheyWereBound)
+{
+    ASSERT_TRUE(openSession());
+    ASSERT_TRUE(session->exec("create table Proef (Sleutel varchar primary key, Tekst varchar, Getal numeric, "
+                         "Vlag boolean, Klein smallint)"));
+    const QVariant nullText{QMetaType(QMetaType::QString)};
+    const QList<QVariantList> values = {
+        {"1", "gewoon", "12.345", true, 3},
+        {"2", "Zeg \"ja\", {of} 'nee'", 0.25, false, -7},
+        {"3", "C:\\pad\\ \\\" \\\\", QVariant(QMetaType(QMetaType::QString)), QVariant(), QVariant()},
+        {"4", "NULL", "-0.5", QVariant(QMetaType(QMetaType::Bool)), 0},
+        {"5", "", 1234567.125, true, 1},
+        {"6", "  blanco's rondom  ", "3", false, 2},
+        {"7", nullText, 2.5, true, 4},
+        {"8", "Crème brûlée à 12 € — Łódź 東京\t\n", "0", false, 5},
+        {"9", "?, :naam, $1, ) ; drop table Proef; --", "1e3", true, 6},
+    };
+    const QStringList columns{"sleutel varchar", "tekst varchar", "getal numeric", "vlag boolean", "klein smallint"};
+    const QString withoutKey = "select (to_jsonb(t) - 'sleutel')::text from Proef t order by Sleutel";
+
+    for (const QVariantList& v : values)
+        ASSERT_TRUE(session->exec("insert into Proef values (?, ?, ?::numeric, ?, ?)", v));
+    const QStringList bound = rows(withoutKey);
+    ASSERT_EQ(bound.size(), values.size());
+
+    for (const Writing writing : {Writing::Batched, Writing::RowByRow}) {
+        SCOPED_TRACE(writing == Writing::Batched ? "batched" : "row by row");
+        ASSERT_TRUE(session->exec("delete from Proef"));
+        RowBatch inserted("Proef", columns, writing);
+        for (const QVariantList& v : values)
+            inserted.add(v);
+        ASSERT_TRUE(inserted.insert(*session));
+        EXPECT_EQ(rows(withoutKey), bound);
+
+        // Updated by key: every row's values moved one row on.
+        RowBatch updated("Proef", columns, writing);
+        for (int i = 0; i < values.size(); ++i) {
+            QVariantList v = values.at((i + 1) % values.size());
+            v[0] = values.at(i).at(0);
+            updated.add(v);
+        }
+        ASSERT_TRUE(updated.update(*session, 1));
+        QStringList moved;
+        for (int i = 0; i < bound.size(); ++i)
+            moved << bound.at((i + 1) % bound.size());
+        EXPECT_EQ(rows(withoutKey), moved);
+    }
     EXPECT_EQ(messages.count(), 0);
 }
 
