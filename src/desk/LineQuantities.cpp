@@ -27,10 +27,13 @@ RowBatch LineQuantities::quantityUpdates() const
                     writing_);
 }
 
+bool LineQuantities::recordEnteredSizes(const QString& orderKey)
+{
+    return bool(session_.call(QStringLiteral("VonuOrderCorrigeer_MV_VP"), {{QStringLiteral("order"), orderKey}}));
+}
+
 bool LineQuantities::correctSizes(const QString& orderKey)
 {
-    if (!session_.call(QStringLiteral("VonuOrderCorrigeer_MV_VP"), {{QStringLiteral("order"), orderKey}}))
-        return false;
     const DbRows lines = session_.select(
         QStringLiteral("select Regel, Correctie, BerekeningAantal, "
                        "case when BerekeningAantal in ('Aantal x maat', 'Meter-dm') and Maatcorrectie is not null "
@@ -73,26 +76,20 @@ bool LineQuantities::correctSizes(const QString& orderKey)
     for (int i = 0; i < lines.size(); ++i) {
         const QString regel = lines.text(QStringLiteral("Regel"), i);
         const auto sub = subCorrecties.find(regel);
-        const double subCorrectie = sub == subCorrecties.end() ? 0 : sub->second;
         const std::vector<int>& rows = detailsOf[regel];
-        const bool correctie = lines.flag(QStringLiteral("Correctie"), i);
-        const double maatcorrectie = number(lines, QStringLiteral("Maatcorrectie"), i);
-        double exact = 0;
-        double rounded = 0;
-        for (const int d : rows) {
-            bool corrected = false;
-            const double q = correctedSize(number(allDetails, QStringLiteral("IngevoerdeMaat"), d), correctie,
-                                           maatcorrectie, subCorrectie, &corrected);
-            const double aantal = number(allDetails, QStringLiteral("Aantal"), d);
-            exact += aantal * q / 1000;
-            rounded += q > 1000 ? aantal * round1(q / 1000) : aantal;
-            sizes.add({orderKey, allDetails.text(QStringLiteral("Regel"), d), decimalText(q), corrected});
-        }
-        const QString calc = lines.text(QStringLiteral("BerekeningAantal"), i);
-        if (!rows.empty() && calc == Waarde::AantalMaat)
-            quantities.add({orderKey, regel, decimalText(round1(exact))});
-        else if (!rows.empty() && calc == Waarde::MeterDm)
-            quantities.add({orderKey, regel, decimalText(rounded)});
+        std::vector<DetailLength> details;
+        for (const int d : rows)
+            details.push_back({number(allDetails, QStringLiteral("IngevoerdeMaat"), d),
+                               number(allDetails, QStringLiteral("Aantal"), d)});
+        const LineCorrection c = correctLine(details, lines.flag(QStringLiteral("Correctie"), i),
+                                             number(lines, QStringLiteral("Maatcorrectie"), i),
+                                             sub == subCorrecties.end() ? 0 : sub->second,
+                                             lines.text(QStringLiteral("BerekeningAantal"), i));
+        for (std::size_t d = 0; d < rows.size(); ++d)
+            sizes.add({orderKey, allDetails.text(QStringLiteral("Regel"), rows[d]), decimalText(c.sizes[d]),
+                       bool(c.corrected[d])});
+        if (c.quantity)
+            quantities.add({orderKey, regel, decimalText(*c.quantity)});
     }
     return sizes.update(session_, 2) && quantities.update(session_, 2);
 }

@@ -21,7 +21,12 @@ public:
     {
     }
 
-    // Size corrections of every metre line of the order. False on failure.
+    // Records the sizes in mm as entered and gives rows without a packing
+    // type theirs (VonuOrderCorrigeer_MV_VP). False on failure.
+    bool recordEnteredSizes(const QString& orderKey);
+    // Size corrections of every metre line of rows stored as entered, read
+    // back and written over them (correctLine per line; a batched store
+    // writes its rows corrected at once by the same rule). False on failure.
     bool correctSizes(const QString& orderKey);
     // Line quantities of one main line.
     bool recomputeLine(const QString& orderKey, const QString& regel);

@@ -13,7 +13,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace vonu {
@@ -62,6 +64,7 @@ struct ArticleInfo {
     QString eenheid;
     QString berekening;
     int subaantal = 1;
+    std::optional<int> maatcorrectie;   // mm per started 1000 mm
 };
 
 // The production rows of one store, written together.
@@ -100,6 +103,32 @@ void addRow(RowBatch& batch, const QString& order, int regel, const ProdRow& r)
 
 // Line numbers are four characters wide.
 constexpr int MaxProduktieregels = 9999;
+
+// The size of the one detail row of a size line without details.
+double detailSize(const LineQuantity& q)
+{
+    return std::round(q.m * 1000) / 1000;
+}
+
+// The correction the sub-articles and operations of a line add to its
+// sizes: the largest among their articles, 0 when none has one.
+double subCorrection(const OrderModel& order, int line, const std::map<QString, ArticleInfo>& info)
+{
+    std::optional<int> largest;
+    auto look = [&](const QString& (OrderModel::*get)(int, int, int) const, int rows) {
+        for (int row = 1; row <= rows; ++row) {
+            const QString artikel = (order.*get)(line, row, 1).trimmed();
+            const auto a = artikel.isEmpty() ? info.end() : info.find(artikel);
+            if (a != info.end() && a->second.maatcorrectie)
+                largest = std::max(largest.value_or(*a->second.maatcorrectie), *a->second.maatcorrectie);
+        }
+    };
+    if (order.flag(line, Vlag::Bewerkingen))
+        look(&OrderModel::bewerking, MaxBewerkingen);
+    if (order.flag(line, Vlag::Subartikelen))
+        look(&OrderModel::subartikel, MaxSubartikelen);
+    return largest.value_or(0);
+}
 
 } // namespace
 
@@ -202,6 +231,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         int line = 0;
         LineArticle art;
         LineQuantity q;
+        std::vector<DetailLength> sizes;   // the detail rows in mm, as the database will hold them
     };
     std::vector<LinePlan> plans;
     std::set<QString> articles;
@@ -255,7 +285,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
             QJsonDocument(QJsonArray::fromStringList(QStringList(articles.begin(), articles.end())))
                 .toJson(QJsonDocument::Compact));
         const DbRows rows = session_.select(
-            QStringLiteral("select Artikel, Eenheid, BerekeningAantal, Subaantal from Artikel "
+            QStringLiteral("select Artikel, Eenheid, BerekeningAantal, Subaantal, Maatcorrectie from Artikel "
                            "where Artikel in (select jsonb_array_elements_text(?::jsonb))"),
             {list});
         if (!rows)
@@ -266,6 +296,9 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
             a.berekening = rows.text(QStringLiteral("BerekeningAantal"), i);
             const QString sub = rows.text(QStringLiteral("Subaantal"), i).trimmed();
             a.subaantal = sub.isEmpty() ? 1 : sub.toInt();
+            const QString correctie = rows.text(QStringLiteral("Maatcorrectie"), i).trimmed();
+            if (!correctie.isEmpty())
+                a.maatcorrectie = correctie.toInt();
             info.emplace(rows.text(QStringLiteral("Artikel"), i), a);
         }
     }
@@ -292,7 +325,12 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
                         return false;
                     }
                 }
+                const auto n = parseDecimal(order.detailAantal(line, row));
+                if (const auto m = parseDecimal(order.detailMaat(line, row)))
+                    plan.sizes.push_back({storedNumber(*m, 3), n ? storedNumber(*n, 3) : 0});
             }
+        } else if (order.flag(line, Vlag::Lengte) && order.field(line, Veld::Lengte) == Waarde::OpMaat) {
+            plan.sizes.push_back({storedNumber(detailSize(plan.q), 3), storedNumber(plan.q.p, 3)});
         }
     }
     const QString productieweek = extra.productieweek.trimmed();
@@ -499,6 +537,19 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         main.kleur = kleurCode;
         main.correctie = order.flag(line, Vlag::Correctie)
                          && order.field(line, Veld::Correctie) == QLatin1String("Inclusief maat");
+        // Batched, the detail sizes of a metre line are written corrected
+        // and its quantity with them; row by row they are stored as
+        // entered and corrected afterwards. correctLine serves both.
+        std::optional<LineCorrection> correction;
+        if (writing == Writing::Batched && sizeLine && it != info.end() && it->second.eenheid == Waarde::EenheidMeter)
+            correction = correctLine(plan.sizes, main.correctie,
+                                     (it->second.berekening == Waarde::AantalMaat
+                                      || it->second.berekening == Waarde::MeterDm)
+                                         ? it->second.maatcorrectie.value_or(0)
+                                         : 0,
+                                     subCorrection(order, line, info), it->second.berekening);
+        if (correction && correction->quantity)
+            main.aantal = decimalText(*correction->quantity);
         addRow(rows, key, ++regel, main);
 
         QString rebate = order.flag(line, Vlag::Sponning) ? order.field(line, Veld::Sponning) : QString();
@@ -555,6 +606,16 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
             d.omschrijving1 = omschrijving1.isEmpty() ? kleurOmschrijving : omschrijving1;
             d.omschrijving2 = order.field(line, Veld::Omschrijving_2);
             d.omschrijving3 = order.field(line, Veld::Omschrijving_3);
+            // The k-th size in mm gets the k-th corrected size.
+            std::size_t k = 0;
+            auto corrected = [&](ProdRow& row) {
+                row.correctie = false;
+                if (!correction || row.maat.isNull() || row.maatvoering.toString() != QLatin1String("mm"))
+                    return;
+                row.maat = decimalText(correction->sizes.at(k));
+                row.correctie = correction->corrected.at(k);
+                ++k;
+            };
             if (order.flag(line, Vlag::Details)) {
                 d.maatvoering = QStringLiteral("mm");
                 for (int row = 1; row <= MaxDetails; ++row) {
@@ -564,12 +625,14 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
                     const auto m = parseDecimal(order.detailMaat(line, row));
                     d.aantal = n ? QVariant(decimalText(*n)) : nullText();
                     d.maat = d.ingevoerdeMaat = m ? QVariant(decimalText(*m)) : nullText();
+                    corrected(d);
                     addRow(rows, key, ++regel, d);
                 }
             } else {
                 d.aantal = decimalText(q.p);
-                d.maat = d.ingevoerdeMaat = decimalText(std::round(q.m * 1000) / 1000);
+                d.maat = d.ingevoerdeMaat = decimalText(detailSize(q));
                 d.maatvoering = order.field(line, Veld::Lengte) == Waarde::OpMaat ? QStringLiteral("mm") : QStringLiteral("Mtr");
+                corrected(d);
                 addRow(rows, key, ++regel, d);
             }
         }
@@ -635,7 +698,7 @@ bool OrderStore::storeInTransaction(const OrderModel& order, const StoreHeader& 
         }
     }
     LineQuantities quantities(session_, writing);
-    if (!quantities.correctSizes(key))
+    if (!quantities.recordEnteredSizes(key) || (writing == Writing::RowByRow && !quantities.correctSizes(key)))
         return false;
     if (!session_.call(QStringLiteral("VonuOrderVerzamelProduktie"), {{QStringLiteral("order"), key}}))
         return false;

@@ -1,5 +1,7 @@
 #include "desk/StoreRules.h"
 
+#include "order/OrderValues.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -117,6 +119,56 @@ double correctedSize(double entered, bool correctie, double maatcorrectie, doubl
     if (corrected)
         *corrected = flag;
     return q;
+}
+
+double storedNumber(double value, int scale)
+{
+    QString s = decimalText(value);
+    const qsizetype point = s.indexOf(QLatin1Char('.'));
+    if (point < 0 || s.size() - point - 1 <= scale)
+        return s.toDouble();
+    const bool up = s.at(point + 1 + scale) >= QLatin1Char('5');
+    s.truncate(scale == 0 ? point : point + 1 + scale);
+    if (up) {
+        // Add one in the last place kept, carrying to the left.
+        qsizetype i = s.size() - 1;
+        for (; i >= 0; --i) {
+            const QChar c = s.at(i);
+            if (c == QLatin1Char('.'))
+                continue;
+            if (c == QLatin1Char('-'))
+                break;
+            if (c != QLatin1Char('9')) {
+                s[i] = QChar(c.unicode() + 1);
+                break;
+            }
+            s[i] = QLatin1Char('0');
+        }
+        if (i < 0 || s.at(i) == QLatin1Char('-'))
+            s.insert(i + 1, QLatin1Char('1'));
+    }
+    return s.toDouble();
+}
+
+LineCorrection correctLine(const std::vector<DetailLength>& details, bool correctie, double maatcorrectie,
+                           double subCorrectie, const QString& berekening)
+{
+    LineCorrection out;
+    double exact = 0;
+    double rounded = 0;
+    for (const DetailLength& d : details) {
+        bool corrected = false;
+        const double q = correctedSize(d.entered, correctie, maatcorrectie, subCorrectie, &corrected);
+        exact += d.aantal * q / 1000;
+        rounded += q > 1000 ? d.aantal * round1(q / 1000) : d.aantal;
+        out.sizes.push_back(q);
+        out.corrected.push_back(corrected);
+    }
+    if (!details.empty() && berekening == Waarde::AantalMaat)
+        out.quantity = round1(exact);
+    else if (!details.empty() && berekening == Waarde::MeterDm)
+        out.quantity = rounded;
+    return out;
 }
 
 int piecesPerLength(const QString& wijze, double length, double udk, double hoh, double mv)

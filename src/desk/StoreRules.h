@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace vonu {
 
@@ -53,6 +54,28 @@ std::optional<LineQuantity> lineQuantity(const QString& aantal, const QString& m
 // per started 1000 mm of the entered size, then the sub-articles'
 // correction. *corrected is set when either applied.
 double correctedSize(double entered, bool correctie, double maatcorrectie, double subCorrectie, bool* corrected);
+
+// A number as a numeric column with `scale` decimals holds it when
+// decimalText wrote it there: its figures rounded half away from zero.
+double storedNumber(double value, int scale);
+
+// The size corrections of one line whose article counts in metres, over its
+// detail rows in mm (entered size and pieces, as stored): the size of each
+// after the corrections, whether one applied, and the quantity of the main
+// row when the article is counted by length ("Aantal x maat": the metres,
+// rounded; "Meter-dm": each piece of at most a metre as a whole metre) and
+// the line has such rows.
+struct DetailLength {
+    double entered = 0;
+    double aantal = 0;
+};
+struct LineCorrection {
+    std::vector<double> sizes;
+    std::vector<bool> corrected;
+    std::optional<double> quantity;
+};
+LineCorrection correctLine(const std::vector<DetailLength>& details, bool correctie, double maatcorrectie,
+                           double subCorrectie, const QString& berekening);
 
 // How many fixings go along a length L by spreading mode `wijze` (first
 // character "A", "B" or other), end distance udk, spacing hoh and free

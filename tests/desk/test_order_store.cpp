@@ -219,6 +219,72 @@ TEST_F(OrderStoreTest, BatchedAndRowByRowStoresWriteTheSameRows)
     }
 }
 
+// Stored together, the sizes of a metre line are written corrected with the
+// rows; one statement per row, they are stored as entered and corrected
+// afterwards. Both must give the same sizes, flags and main quantities:
+// sizes whose fourth decimal the database rounds away (up, and carried
+// into the whole number), a size line without details, an article counted
+// per metre-dm, one counted per piece, a line without correction, and
+// details without a size or without a number of pieces.
+TEST_F(OrderStoreTest, SizesCorrectedWithTheRowsAreThoseCorrectedAfterwards)
+{
+    struct Line {
+        const char* artikel;
+        bool correctie;
+        const char* aantal;   // "pieces/pricing quantity" with details, else the pieces
+        const char* maat;     // a size line without details
+        QStringList subs;
+        QList<std::pair<QString, QString>> details;   // pieces, size
+    };
+    const Line lines[] = {
+        {"OD78", true, "9/9", "", {"EK90", "EKS56", "BB12"},
+         {{"1", "1250,0005"}, {"2", "999,9995"}, {"1", "1000,0004"}, {"3", "2300,4"}, {"2", ""}, {"", "1500"}}},
+        {"ODA78", true, "4/4", "", {"EK67"}, {{"3", "850"}, {"1", "1049,96"}}},
+        {"OD90", true, "2", "1234,5678", {"EK78"}, {}},
+        {"OD67", false, "3/3", "", {"EK67"}, {{"3", "1775,25"}}},
+        {"ODK56", true, "2/2", "", {"EK56"}, {{"2", "640"}}},
+    };
+    int line = 4;
+    for (const Line& l : lines) {
+        order.setField(line, Veld::Artikel, l.artikel);
+        order.setField(line, Veld::Lengte, "Op maat");
+        order.setField(line, Veld::Correctie, l.correctie ? "Inclusief maat" : "");
+        order.setField(line, Veld::Aantal, l.aantal);
+        order.setField(line, Veld::Maat, l.maat);
+        for (Vlag f : {Vlag::Lengte, Vlag::Subartikelen})
+            order.setFlag(line, f, true);
+        order.setFlag(line, Vlag::Correctie, l.correctie);
+        order.setFlag(line, Vlag::Details, !l.details.isEmpty());
+        for (int s = 0; s < l.subs.size(); ++s)
+            order.setSubartikel(line, s + 1, 1, l.subs.at(s));
+        for (int d = 0; d < l.details.size(); ++d) {
+            order.setDetailAantal(line, d + 1, l.details.at(d).first);
+            order.setDetailMaat(line, d + 1, l.details.at(d).second);
+        }
+        ++line;
+    }
+
+    ASSERT_TRUE(storeNew("24001")) << (messages.count() ? messages.last().lines.join('|').toStdString() : "");
+    OrderStore rowByRow(*session, messages);
+    rowByRow.writing = Writing::RowByRow;
+    ASSERT_TRUE(rowByRow.store(order, header, StoreRequest{true, "24002", false}));
+    EXPECT_EQ(messages.count(), 0);
+
+    const QString sql = "select Regel, Type, Artikel, Aantal, Maat, IngevoerdeMaat, Maatvoering, Correctie "
+                        "from OrderProduktieregel where \"order\" = ? order by Regel";
+    const QStringList batched = rows(sql, orderKey("24001"));
+    EXPECT_EQ(text(rows(sql, orderKey("24002"))), text(batched));
+    // Worked by hand: 1250.0005 is held as 1250.001, less 2 mm for each of
+    // its two started metres and 5 mm for the largest end cap; 999.9995 is
+    // held as 1000.000, one started metre (as is 1000.0004).
+    EXPECT_TRUE(batched.contains(lineKey(14) + "|D|null|1.000|1241.001|1250.001|mm|true"))
+        << text(batched);
+    EXPECT_TRUE(batched.contains(lineKey(15) + "|D|null|2.000|993.000|1000.000|mm|true")) << text(batched);
+    const QString invoer = "select Regel, Aantal, IngevoerdeMaat from OrderProduktieregelInvoer where \"order\" = ? "
+                           "order by Regel";
+    EXPECT_EQ(text(rows(invoer, orderKey("24002"))), text(rows(invoer, orderKey("24001"))));
+}
+
 // The operations of a line come before its sub-articles, except in a sill
 // order, where the sill's parts come first.
 TEST_F(OrderStoreTest, OperationRowsFollowTheSubArticlesOnlyInASillOrder)

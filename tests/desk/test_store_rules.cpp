@@ -19,6 +19,19 @@ TEST(StoreRules, Round1RoundsAFractionUpFromATenThousandth)
         EXPECT_DOUBLE_EQ(round1(c.x), c.expected) << c.x;
 }
 
+// What a numeric column of three decimals holds of a number the store
+// writes: its written figures rounded half away from zero (900.0005 is
+// 900.00049999... as a double, rounding the double would give 900.000).
+TEST(StoreRules, StoredNumbersRoundTheirWrittenFiguresAsTheDatabaseDoes)
+{
+    const struct { double x; int scale; double expected; } cases[] = {
+        {900.0005, 3, 900.001}, {999.9995, 3, 1000.0}, {-9.9995, 3, -10.0}, {1.2344, 3, 1.234},
+        {1000.0004, 3, 1000.0}, {3, 3, 3}, {0.0005, 3, 0.001}, {-0.0004, 3, 0}, {12.5, 0, 13}, {1234.5678, 3, 1234.568},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(storedNumber(c.x, c.scale), c.expected) << c.x;
+}
+
 TEST(StoreRules, LineArticleSplitsEanAndCustomerLayouts)
 {
     const QString withEan = QStringLiteral("OD67").leftJustified(20, ' ') + "8712340000048";
