@@ -124,7 +124,14 @@ QVariant DbRows::value(const QString& column, int row) const
 
 QString DbRows::text(const QString& column, int row) const
 {
-    const QVariant v = value(column, row);
+    return textAt(this->column(column), row);
+}
+
+QString DbRows::textAt(int column, int row) const
+{
+    if (column < 0 || row < 0 || row >= rows.size())
+        return {};
+    const QVariant v = rows.at(row).value(column);
     if (v.isNull())
         return {};
     if (v.typeId() == QMetaType::QDate)

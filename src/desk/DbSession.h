@@ -62,6 +62,8 @@ struct DbRows {
     // The value as text: empty for null; numbers exact (numeric columns are
     // read in high precision), dates as yyyy-MM-dd, booleans "true"/"false".
     QString text(const QString& column, int row = 0) const;
+    // The same by the column's position (column()), for reading many rows.
+    QString textAt(int column, int row) const;
     // A boolean column (or a 0/1, "T"/"F" text): false for null.
     bool flag(const QString& column, int row = 0) const;
 

@@ -13,6 +13,7 @@
 
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vonu {
@@ -108,8 +109,14 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
         return false;
     std::vector<ProdRow> rows;
     rows.reserve(std::size_t(prod.size()));
+    // Columns found once: ten thousand rows are read here.
+    std::map<std::string, int> columnOf;
+    for (const char* c : {"Regel", "Type", "Omschrijving_1", "Omschrijving_2", "Omschrijving_3", "Artikel", "EAN",
+                          "Prijs", "Oorsprong", "Korting", "Aantal", "Maat", "Maatvoering", "Verpakking",
+                          "Verpakkingstype", "Kleur", "Prijs1", "Kontrakt"})
+        columnOf[c] = prod.column(QLatin1String(c));
     for (int i = 0; i < prod.size(); ++i) {
-        auto t = [&](const char* c) { return prod.text(QLatin1String(c), i); };
+        auto t = [&](const char* c) { return prod.textAt(columnOf.at(c), i); };
         ProdRow r{t("Regel"), t("Type"), t("Omschrijving_1"), t("Omschrijving_2"), t("Omschrijving_3"), t("Artikel"),
                   t("EAN"), t("Prijs"), t("Oorsprong"), t("Korting"), t("Aantal"), t("Maat"), t("Maatvoering"),
                   t("Verpakking"), t("Verpakkingstype"), t("Kleur"), t("Prijs1"), t("Kontrakt")};
@@ -274,6 +281,7 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
     };
 
     const int n = int(rows.size());
+    std::map<int, double> piecesFrom;   // the pieces of the detail rows from a row on
     for (int i = 0; i < n; ++i) {
         ProdRow& r = rows[std::size_t(i)];
         if (r.type == QLatin1String("D") || blank(r.artikel) || blank(r.aantal) || r.annuleren || r.aantal.toDouble() == 0)
@@ -288,9 +296,17 @@ bool SalesLines::build(const SalesLineParams& p, QString* problem)
             int j = i + 1;
             while (j < n && rows[std::size_t(j)].type != QLatin1String("D") && rows[std::size_t(j)].type != QLatin1String("K"))
                 ++j;
-            for (; j < n && rows[std::size_t(j)].type == QLatin1String("D"); ++j)
-                if (!blank(rows[std::size_t(j)].aantal))
-                    pieces += rows[std::size_t(j)].aantal.toDouble();
+            // Every sub-article row of a line counts the same details:
+            // added up once per line.
+            auto known = piecesFrom.find(j);
+            if (known == piecesFrom.end()) {
+                double sum = 0;
+                for (int d = j; d < n && rows[std::size_t(d)].type == QLatin1String("D"); ++d)
+                    if (!blank(rows[std::size_t(d)].aantal))
+                        sum += rows[std::size_t(d)].aantal.toDouble();
+                known = piecesFrom.emplace(j, sum).first;
+            }
+            pieces = known->second;
         }
         const QString articleRegel = lineKey(++regel);
         const auto ait = articles.find(r.artikel);
