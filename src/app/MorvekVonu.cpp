@@ -8,7 +8,6 @@
 
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
-#include "desk/ArticleSuccessors.h"
 #include "desk/DbSession.h"
 #include "desk/DeskOrderActions.h"
 #include "desk/ProductionPapers.h"
@@ -174,8 +173,6 @@ void MorvekVonu::wireOrderActions()
 {
     TVonuOrderscherm& screen = *main_;
     fileActions_ = new OrderFileActions(screen, platform_.fileDialogs, &screen);
-    fileActions_->showShippingAddress = [&screen] { screen.orderFor().showAddressAndFillLists(); };
-    fileActions_->showPanels = [&screen] { screen.lineWindow().refillPanels(); };
 
     const auto validate = [this] {
         main_->writeBackVisibleRows();
@@ -336,16 +333,9 @@ bool MorvekVonu::prepareOrderDesk()
     wireProductionPapers();
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
     main_->setOrderEntryDesk(*deskEntry_);
+    fileActions_->setOrderFileDesk(*deskEntry_);
     // The store's steps ask the desk's order entry (the delivery date).
     wireDeskActions();
-    if (fileActions_) {
-        fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
-        fileActions_->deskOpening = [this](const MorvekDocument& doc, OrderModel& read, bool external) {
-            return deskEntry_->opening(doc, read, external);
-        };
-        fileActions_->deskOpened = [this](const MorvekDocument& doc, bool external) { deskEntry_->opened(doc, external); };
-        fileActions_->deskDelete = [this](const QString& file) { return deskEntry_->deleteStored(file); };
-    }
     wireExternalFiles();
     return true;
 }
@@ -391,7 +381,7 @@ void MorvekVonu::wireProductionPapers()
 
 void MorvekVonu::wireDeskActions()
 {
-    if (!fileActions_ || deskActions_)
+    if (deskActions_)
         return;
     deskStoreSteps_ = std::make_unique<DeskStoreSteps>(*main_, *fileActions_, *deskEntry_, platform_.messages);
     deskActions_ = new DeskOrderActions(*main_, *state_.db, productionPapers(), *deskStoreSteps_, platform_.messages,
@@ -408,20 +398,13 @@ IncomingFolders MorvekVonu::incomingFolders() const
 
 void MorvekVonu::wireExternalFiles()
 {
-    if (!fileActions_)
-        return;
-    DbSession* db = state_.db.get();
-    fileActions_->articleSuccessor = [db](const QString& code, QString* successor) {
-        return articleSuccessor(*db, code, successor);
-    };
     externFiles_ = new ExternBestandActie(*main_, *fileActions_, platform_.fileDialogs, incomingFolders(), main_.get());
 }
 
 void MorvekVonu::signalIncomingOrders()
 {
     // A new order starts here: whatever came from a file before is done.
-    if (fileActions_)
-        fileActions_->clearFileFlags();
+    fileActions_->clearFileFlags();
     const bool waiting = importRoute(incomingFolders()) != ImportRoute::Geen;
     main_->setIncomingWaiting(waiting);
     if (waiting)

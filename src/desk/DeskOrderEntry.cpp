@@ -3,6 +3,7 @@
 
 #include "base/Text.h"
 #include "data/AppState.h"
+#include "desk/ArticleSuccessors.h"
 #include "desk/DbSession.h"
 #include "desk/DeliveryCalendar.h"
 #include "desk/DeskOrderDocument.h"
@@ -213,7 +214,7 @@ void DeskOrderEntry::showDebtor()
     screen_.showDebtor(screen_.appState().profile);
 }
 
-OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, OrderModel& read, bool external)
+IOrderFileDesk::Open DeskOrderEntry::opening(const MorvekDocument& doc, OrderModel& read, bool external)
 {
     const DeskDocumentHead head = deskDocumentHead(doc.GetMorvek().Orders().Item(0));
     // A customer's document names no order of ours, whatever it says.
@@ -222,10 +223,10 @@ OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, Or
     if (r.lock == DeskOrders::Lock::InUse) {
         screen_.platform().sound.beep();
         showMessage(screen_.platform().messages, u8(Tekst::Informatie), r.inUse);
-        return OrderFileActions::DeskOpen::InUse;
+        return Open::InUse;
     }
     if (!r.ok())
-        return OrderFileActions::DeskOpen::Failed;
+        return Open::Failed;
     // An order never stored has nothing to lock; the lock of the order
     // it replaces goes with that order.
     if (number.isEmpty())
@@ -236,7 +237,7 @@ OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, Or
     screen_.setWindowTitle((u8(Tekst::Caption) + QLatin1Char(' ') + number).trimmed());
     screen_.setDebtorNumber(head.debiteur);
     showDebtor();
-    return OrderFileActions::DeskOpen::Go;
+    return Open::Go;
 }
 
 void DeskOrderEntry::opened(const MorvekDocument& doc, bool external)
@@ -267,7 +268,7 @@ void DeskOrderEntry::opened(const MorvekDocument& doc, bool external)
     screen_.setIncomingWaiting(false);
 }
 
-bool DeskOrderEntry::deleteStored(const QString& file)
+bool DeskOrderEntry::confirmDelete(const QString& file)
 {
     const QString number = ordernummer().trimmed();
     DeskOrders::Removal removal;
@@ -336,6 +337,11 @@ bool DeskOrderEntry::checkDeliveryDate()
             focus->setFocus();
     }
     return true;
+}
+
+bool DeskOrderEntry::articleSuccessor(const QString& code, QString* successor)
+{
+    return vonu::articleSuccessor(db_, code, successor);
 }
 
 void DeskOrderEntry::refreshDeliveryLabels()
