@@ -12,7 +12,6 @@
 #include "desk/DeskOrderActions.h"
 #include "desk/ProductionPapers.h"
 #include "desk/DeskOrderEntry.h"
-#include "desk/SillMacroQueries.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/ExternBestandActie.h"
@@ -22,12 +21,10 @@
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
 #include "order/OrderValidation.h"
-#include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
 #include "sill/VonuOrderSponning.h"
 #include "reports/ProductionPrintRun.h"
-#include "sill/VonuOrderOnderdorpelmacro.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QDir>
@@ -326,10 +323,6 @@ bool MorvekVonu::prepareOrderDesk()
         return false;
     extra_->setExtraVrachtOmschrijvingen(db->extraVrachtOmschrijving1(), db->extraVrachtOmschrijving2());
     state_.db = std::move(db);
-    sillQueries_ = std::make_unique<SillMacroQueries>(*state_.db);
-    main_->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
-        openSillMacroDialog(*main_, *sillQueries_, kind, line, row);
-    });
     wireProductionPapers();
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
     main_->setOrderEntryDesk(*deskEntry_);

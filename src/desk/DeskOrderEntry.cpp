@@ -14,10 +14,10 @@
 #include "desk/VonuOrderZoek_tekst.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
-#include "order/PanelEntry.h"
 #include "order/VonuOrderNotitie.h"
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrder.h"
+#include "sill/VonuOrderOnderdorpelmacro.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -52,7 +52,7 @@ DeliveryAddressTexts deliveryTexts(const ExtraOrderData& extra)
 
 DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& extra, DbSession& db)
     : QObject(&screen), screen_(screen), extra_(extra), db_(db), orders_(db), delivery_(db), articles_(db),
-      searchQueries_(db)
+      searchQueries_(db), sillQueries_(db)
 {
     search = [this](const QString& title, const QString& initial, const SearchOptions& options) -> std::optional<QString> {
         return TVonuOrderZoekscherm::choose(searchQueries_, screen_.platform().messages, db_.userName(), db_.settings().administratie,
@@ -75,15 +75,6 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
 
 void DeskOrderEntry::wireLineEntry()
 {
-    PanelEntry& panels = screen_.panelEntry();
-    panels.setKlantNotities([this] { return screen_.order().desk().klantbestand; });
-    panels.setStandaardOmschrijving([this]() -> std::optional<TVonuOrderOmschrijvingscherm::Regels> {
-        const auto text = standardText(QLatin1Char('O'));
-        if (!text)
-            return std::nullopt;
-        return TVonuOrderOmschrijvingscherm::Regels{text->omschrijving[0], text->omschrijving[1],
-                                                    text->omschrijving[2]};
-    });
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->setStandaardtekst([this]() -> std::optional<QString> {
             const auto text = standardText(QLatin1Char('B'));
@@ -92,6 +83,19 @@ void DeskOrderEntry::wireLineEntry()
             return text->bevestiging;
         });
     connect(&screen_.lineWindow(), &LineWindow::standaardtekstRequested, this, [this] { standardReference(); });
+}
+
+std::optional<std::array<QString, 3>> DeskOrderEntry::standardDescription()
+{
+    const auto text = standardText(QLatin1Char('O'));
+    if (!text)
+        return std::nullopt;
+    return std::array<QString, 3>{text->omschrijving[0], text->omschrijving[1], text->omschrijving[2]};
+}
+
+void DeskOrderEntry::sillMacro(QChar kind, int line, int row)
+{
+    openSillMacroDialog(screen_, sillQueries_, kind, line, row);
 }
 
 std::optional<StandardText> DeskOrderEntry::standardText(QChar type)

@@ -9,6 +9,7 @@
 #include "desk/DeskOrders.h"
 #include "desk/DeskProfile.h"
 #include "desk/SearchQueries.h"
+#include "desk/SillMacroQueries.h"
 #include "desk/StandardTexts.h"
 #include "files/OrderFileDesk.h"
 #include "desk/VonuOrderZoek.h"
@@ -45,6 +46,9 @@ public:
     void colourChosen(int line) override;
     void eanEntry(int row) override;
     std::optional<QString> searchPanelArticle(ZoekSoort soort, int line) override;
+    void sillMacro(QChar kind, int line, int row) override;
+    // The standard text library of type 'O'.
+    std::optional<std::array<QString, 3>> standardDescription() override;
 
     // ---- Handlers
     // Enter in `Debiteur`: checks the typed debtor, builds its profile and
@@ -100,6 +104,7 @@ private:
     DeskDelivery delivery_;
     DeskArticles articles_;
     SearchQueries searchQueries_;
+    SillMacroQueries sillQueries_;
     bool showingExtra_ = false;
     QString debtorWarning_;   // of the order being opened, shown once it is on screen
 };
