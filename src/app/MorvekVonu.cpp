@@ -20,7 +20,6 @@
 #include "order/ArticleLists.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
-#include "order/OrderValidation.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
 #include "sill/VonuOrderSponning.h"
@@ -94,15 +93,11 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
 // What a desk store asks of order entry and the order file.
 class DeskStoreSteps final : public IDeskStoreSteps {
 public:
-    DeskStoreSteps(TVonuOrderscherm& screen, OrderFileActions& files, DeskOrderEntry& entry, IMessageDialog& messages)
-        : screen_(screen), files_(files), entry_(entry), messages_(messages)
+    DeskStoreSteps(TVonuOrderscherm& screen, OrderFileActions& files, DeskOrderEntry& entry)
+        : screen_(screen), files_(files), entry_(entry)
     {
     }
-    bool validate() override
-    {
-        screen_.writeBackVisibleRows();
-        return !reportIncompleteOrder(screen_.order(), messages_);
-    }
+    bool validate() override { return screen_.validateOrder(); }
     bool checkDeliveryDate() override { return entry_.checkDeliveryDate(); }
     bool saveOrderDocument(bool sending) override
     {
@@ -122,7 +117,6 @@ private:
     TVonuOrderscherm& screen_;
     OrderFileActions& files_;
     DeskOrderEntry& entry_;
-    IMessageDialog& messages_;
 };
 
 // The production papers show their progress in status panel 0 and take the
@@ -171,14 +165,8 @@ void MorvekVonu::wireOrderActions()
     TVonuOrderscherm& screen = *main_;
     fileActions_ = new OrderFileActions(screen, platform_.fileDialogs, &screen);
 
-    const auto validate = [this] {
-        main_->writeBackVisibleRows();
-        return !reportIncompleteOrder(main_->order(), platform_.messages);
-    };
     printAction_ = new OrderOverzichtActie(screen, platform_.printer, &screen);
-    printAction_->validate = validate;
     sendAction_ = new OrderVerzenden(screen, *fileActions_, [this] { return printAction_->afdrukken(); }, &screen);
-    sendAction_->validate = validate;
 
     articleNumbers_ = new ArtikelnummerActie(screen, &screen);
     articleNumbers_->customerArticleList = [&screen] {
@@ -376,7 +364,7 @@ void MorvekVonu::wireDeskActions()
 {
     if (deskActions_)
         return;
-    deskStoreSteps_ = std::make_unique<DeskStoreSteps>(*main_, *fileActions_, *deskEntry_, platform_.messages);
+    deskStoreSteps_ = std::make_unique<DeskStoreSteps>(*main_, *fileActions_, *deskEntry_);
     deskActions_ = new DeskOrderActions(*main_, *state_.db, productionPapers(), *deskStoreSteps_, platform_.messages,
                                         platform_.sound, state_.workstation, main_.get());
     main_->onButton(TVonuOrderscherm::Knop::Verzenden, deskActions_, [this] { deskActions_->verzenden(); });
