@@ -120,7 +120,6 @@ private:
     std::unique_ptr<IProductionScreen> productionScreen_;  // what the papers show on the main screen
     std::unique_ptr<IProductionPapers> productionPapers_;
     ExternBestandActie* externFiles_ = nullptr;
-    // The sill macro configurator's statements on the session.
     bool startupDone_ = false;
 };
 
