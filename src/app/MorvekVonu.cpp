@@ -8,12 +8,10 @@
 
 #include "data/DataStartup.h"
 #include "desk/DbConventions.h"
-#include "desk/ArticleSuccessors.h"
 #include "desk/DbSession.h"
 #include "desk/DeskOrderActions.h"
 #include "desk/ProductionPapers.h"
 #include "desk/DeskOrderEntry.h"
-#include "desk/SillMacroQueries.h"
 #include "desk/VonuOrderExtra.h"
 #include "files/ArtikelnummerActie.h"
 #include "files/ExternBestandActie.h"
@@ -22,13 +20,10 @@
 #include "order/ArticleLists.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
-#include "order/OrderValidation.h"
-#include "order/PanelEntry.h"
 #include "order/VonuOrder.h"
 #include "reports/OrderOverzichtActie.h"
 #include "sill/VonuOrderSponning.h"
 #include "reports/ProductionPrintRun.h"
-#include "sill/VonuOrderOnderdorpelmacro.h"
 #include "order/VonuOrderNotitie.h"
 
 #include <QDir>
@@ -98,15 +93,11 @@ QString settingFolder(const WorkingFolder& folder, const QString& setting)
 // What a desk store asks of order entry and the order file.
 class DeskStoreSteps final : public IDeskStoreSteps {
 public:
-    DeskStoreSteps(TVonuOrderscherm& screen, OrderFileActions& files, DeskOrderEntry& entry, IMessageDialog& messages)
-        : screen_(screen), files_(files), entry_(entry), messages_(messages)
+    DeskStoreSteps(TVonuOrderscherm& screen, OrderFileActions& files, DeskOrderEntry& entry)
+        : screen_(screen), files_(files), entry_(entry)
     {
     }
-    bool validate() override
-    {
-        screen_.writeBackVisibleRows();
-        return !reportIncompleteOrder(screen_.order(), messages_);
-    }
+    bool validate() override { return screen_.validateOrder(); }
     bool checkDeliveryDate() override { return entry_.checkDeliveryDate(); }
     bool saveOrderDocument(bool sending) override
     {
@@ -126,7 +117,6 @@ private:
     TVonuOrderscherm& screen_;
     OrderFileActions& files_;
     DeskOrderEntry& entry_;
-    IMessageDialog& messages_;
 };
 
 // The production papers show their progress in status panel 0 and take the
@@ -174,17 +164,9 @@ void MorvekVonu::wireOrderActions()
 {
     TVonuOrderscherm& screen = *main_;
     fileActions_ = new OrderFileActions(screen, platform_.fileDialogs, &screen);
-    fileActions_->showShippingAddress = [&screen] { screen.orderFor().showAddressAndFillLists(); };
-    fileActions_->showPanels = [&screen] { screen.lineWindow().refillPanels(); };
 
-    const auto validate = [this] {
-        main_->writeBackVisibleRows();
-        return !reportIncompleteOrder(main_->order(), platform_.messages);
-    };
     printAction_ = new OrderOverzichtActie(screen, platform_.printer, &screen);
-    printAction_->validate = validate;
     sendAction_ = new OrderVerzenden(screen, *fileActions_, [this] { return printAction_->afdrukken(); }, &screen);
-    sendAction_->validate = validate;
 
     articleNumbers_ = new ArtikelnummerActie(screen, &screen);
     articleNumbers_->customerArticleList = [&screen] {
@@ -329,23 +311,12 @@ bool MorvekVonu::prepareOrderDesk()
         return false;
     extra_->setExtraVrachtOmschrijvingen(db->extraVrachtOmschrijving1(), db->extraVrachtOmschrijving2());
     state_.db = std::move(db);
-    sillQueries_ = std::make_unique<SillMacroQueries>(*state_.db);
-    main_->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
-        openSillMacroDialog(*main_, *sillQueries_, kind, line, row);
-    });
     wireProductionPapers();
     deskEntry_ = new DeskOrderEntry(*main_, *extra_, *state_.db);
     main_->setOrderEntryDesk(*deskEntry_);
+    fileActions_->setOrderFileDesk(*deskEntry_);
     // The store's steps ask the desk's order entry (the delivery date).
     wireDeskActions();
-    if (fileActions_) {
-        fileActions_->startDeskOrder = [this] { deskEntry_->startNew(); };
-        fileActions_->deskOpening = [this](const MorvekDocument& doc, OrderModel& read, bool external) {
-            return deskEntry_->opening(doc, read, external);
-        };
-        fileActions_->deskOpened = [this](const MorvekDocument& doc, bool external) { deskEntry_->opened(doc, external); };
-        fileActions_->deskDelete = [this](const QString& file) { return deskEntry_->deleteStored(file); };
-    }
     wireExternalFiles();
     return true;
 }
@@ -391,9 +362,9 @@ void MorvekVonu::wireProductionPapers()
 
 void MorvekVonu::wireDeskActions()
 {
-    if (!fileActions_ || deskActions_)
+    if (deskActions_)
         return;
-    deskStoreSteps_ = std::make_unique<DeskStoreSteps>(*main_, *fileActions_, *deskEntry_, platform_.messages);
+    deskStoreSteps_ = std::make_unique<DeskStoreSteps>(*main_, *fileActions_, *deskEntry_);
     deskActions_ = new DeskOrderActions(*main_, *state_.db, productionPapers(), *deskStoreSteps_, platform_.messages,
                                         platform_.sound, state_.workstation, main_.get());
     main_->onButton(TVonuOrderscherm::Knop::Verzenden, deskActions_, [this] { deskActions_->verzenden(); });
@@ -408,20 +379,13 @@ IncomingFolders MorvekVonu::incomingFolders() const
 
 void MorvekVonu::wireExternalFiles()
 {
-    if (!fileActions_)
-        return;
-    DbSession* db = state_.db.get();
-    fileActions_->articleSuccessor = [db](const QString& code, QString* successor) {
-        return articleSuccessor(*db, code, successor);
-    };
     externFiles_ = new ExternBestandActie(*main_, *fileActions_, platform_.fileDialogs, incomingFolders(), main_.get());
 }
 
 void MorvekVonu::signalIncomingOrders()
 {
     // A new order starts here: whatever came from a file before is done.
-    if (fileActions_)
-        fileActions_->clearFileFlags();
+    fileActions_->clearFileFlags();
     const bool waiting = importRoute(incomingFolders()) != ImportRoute::Geen;
     main_->setIncomingWaiting(waiting);
     if (waiting)

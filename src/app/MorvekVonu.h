@@ -25,7 +25,6 @@ class ExternBestandActie;
 class OrderFileActions;
 class OrderOverzichtActie;
 class OrderVerzenden;
-class SillMacroQueries;
 class TVonuOrderscherm;
 class TVonuOrderNotitiescherm;
 class TVonuOrderExtrascherm;
@@ -121,8 +120,6 @@ private:
     std::unique_ptr<IProductionScreen> productionScreen_;  // what the papers show on the main screen
     std::unique_ptr<IProductionPapers> productionPapers_;
     ExternBestandActie* externFiles_ = nullptr;
-    // The sill macro configurator's statements on the session.
-    std::unique_ptr<SillMacroQueries> sillQueries_;
     bool startupDone_ = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include "base/Text.h"
 #include "data/AppState.h"
+#include "desk/ArticleSuccessors.h"
 #include "desk/DbSession.h"
 #include "desk/DeliveryCalendar.h"
 #include "desk/DeskOrderDocument.h"
@@ -13,10 +14,10 @@
 #include "desk/VonuOrderZoek_tekst.h"
 #include "order/LineWindow.h"
 #include "order/OrderForControl.h"
-#include "order/PanelEntry.h"
 #include "order/VonuOrderNotitie.h"
 #include "order/VonuOrderOmschrijving.h"
 #include "order/VonuOrder.h"
+#include "sill/VonuOrderOnderdorpelmacro.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -51,7 +52,7 @@ DeliveryAddressTexts deliveryTexts(const ExtraOrderData& extra)
 
 DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& extra, DbSession& db)
     : QObject(&screen), screen_(screen), extra_(extra), db_(db), orders_(db), delivery_(db), articles_(db),
-      searchQueries_(db)
+      searchQueries_(db), sillQueries_(db)
 {
     search = [this](const QString& title, const QString& initial, const SearchOptions& options) -> std::optional<QString> {
         return TVonuOrderZoekscherm::choose(searchQueries_, screen_.platform().messages, db_.userName(), db_.settings().administratie,
@@ -74,15 +75,6 @@ DeskOrderEntry::DeskOrderEntry(TVonuOrderscherm& screen, TVonuOrderExtrascherm& 
 
 void DeskOrderEntry::wireLineEntry()
 {
-    PanelEntry& panels = screen_.panelEntry();
-    panels.setKlantNotities([this] { return screen_.order().desk().klantbestand; });
-    panels.setStandaardOmschrijving([this]() -> std::optional<TVonuOrderOmschrijvingscherm::Regels> {
-        const auto text = standardText(QLatin1Char('O'));
-        if (!text)
-            return std::nullopt;
-        return TVonuOrderOmschrijvingscherm::Regels{text->omschrijving[0], text->omschrijving[1],
-                                                    text->omschrijving[2]};
-    });
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->setStandaardtekst([this]() -> std::optional<QString> {
             const auto text = standardText(QLatin1Char('B'));
@@ -91,6 +83,19 @@ void DeskOrderEntry::wireLineEntry()
             return text->bevestiging;
         });
     connect(&screen_.lineWindow(), &LineWindow::standaardtekstRequested, this, [this] { standardReference(); });
+}
+
+std::optional<std::array<QString, 3>> DeskOrderEntry::standardDescription()
+{
+    const auto text = standardText(QLatin1Char('O'));
+    if (!text)
+        return std::nullopt;
+    return std::array<QString, 3>{text->omschrijving[0], text->omschrijving[1], text->omschrijving[2]};
+}
+
+void DeskOrderEntry::sillMacro(QChar kind, int line, int row)
+{
+    openSillMacroDialog(screen_, sillQueries_, kind, line, row);
 }
 
 std::optional<StandardText> DeskOrderEntry::standardText(QChar type)
@@ -213,7 +218,7 @@ void DeskOrderEntry::showDebtor()
     screen_.showDebtor(screen_.appState().profile);
 }
 
-OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, OrderModel& read, bool external)
+IOrderFileDesk::Open DeskOrderEntry::opening(const MorvekDocument& doc, OrderModel& read, bool external)
 {
     const DeskDocumentHead head = deskDocumentHead(doc.GetMorvek().Orders().Item(0));
     // A customer's document names no order of ours, whatever it says.
@@ -222,10 +227,10 @@ OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, Or
     if (r.lock == DeskOrders::Lock::InUse) {
         screen_.platform().sound.beep();
         showMessage(screen_.platform().messages, u8(Tekst::Informatie), r.inUse);
-        return OrderFileActions::DeskOpen::InUse;
+        return Open::InUse;
     }
     if (!r.ok())
-        return OrderFileActions::DeskOpen::Failed;
+        return Open::Failed;
     // An order never stored has nothing to lock; the lock of the order
     // it replaces goes with that order.
     if (number.isEmpty())
@@ -236,7 +241,7 @@ OrderFileActions::DeskOpen DeskOrderEntry::opening(const MorvekDocument& doc, Or
     screen_.setWindowTitle((u8(Tekst::Caption) + QLatin1Char(' ') + number).trimmed());
     screen_.setDebtorNumber(head.debiteur);
     showDebtor();
-    return OrderFileActions::DeskOpen::Go;
+    return Open::Go;
 }
 
 void DeskOrderEntry::opened(const MorvekDocument& doc, bool external)
@@ -267,7 +272,7 @@ void DeskOrderEntry::opened(const MorvekDocument& doc, bool external)
     screen_.setIncomingWaiting(false);
 }
 
-bool DeskOrderEntry::deleteStored(const QString& file)
+bool DeskOrderEntry::confirmDelete(const QString& file)
 {
     const QString number = ordernummer().trimmed();
     DeskOrders::Removal removal;
@@ -336,6 +341,11 @@ bool DeskOrderEntry::checkDeliveryDate()
             focus->setFocus();
     }
     return true;
+}
+
+bool DeskOrderEntry::articleSuccessor(const QString& code, QString* successor)
+{
+    return vonu::articleSuccessor(db_, code, successor);
 }
 
 void DeskOrderEntry::refreshDeliveryLabels()

@@ -9,8 +9,9 @@
 #include "desk/DeskOrders.h"
 #include "desk/DeskProfile.h"
 #include "desk/SearchQueries.h"
+#include "desk/SillMacroQueries.h"
 #include "desk/StandardTexts.h"
-#include "files/OrderFileActions.h"
+#include "files/OrderFileDesk.h"
 #include "desk/VonuOrderZoek.h"
 #include "order/OrderEntryDesk.h"
 
@@ -25,7 +26,7 @@ class DbSession;
 class TVonuOrderExtrascherm;
 class TVonuOrderscherm;
 
-class DeskOrderEntry : public QObject, public IOrderEntryDesk {
+class DeskOrderEntry : public QObject, public IOrderEntryDesk, public IOrderFileDesk {
     Q_OBJECT
 public:
     // The screen's state must hold the open session.
@@ -45,6 +46,9 @@ public:
     void colourChosen(int line) override;
     void eanEntry(int row) override;
     std::optional<QString> searchPanelArticle(ZoekSoort soort, int line) override;
+    void sillMacro(QChar kind, int line, int row) override;
+    // The standard text library of type 'O'.
+    std::optional<std::array<QString, 3>> standardDescription() override;
 
     // ---- Handlers
     // Enter in `Debiteur`: checks the typed debtor, builds its profile and
@@ -54,23 +58,27 @@ public:
     void searchDebtor();
     // The button `Extra`.
     void showExtra();
-    // What New adds at the order desk, after the order was cleared.
-    void startNew();
     // Before a store: a new order's delivery date that fell on a free day
     // moves to the next delivery day, and the extra order data screen shows
     // it (the store goes on with the moved date). False when the free days
     // could not be read or the move cannot end (shown): the store stops.
     bool checkDeliveryDate();
+
+    // ---- IOrderFileDesk
+    // New: the locks released, the debtor cleared, the focus in `Debiteur`.
+    void startNew() override;
     // Open, before the document replaces the order on screen: the lock of
     // its stored order, the debtor check and the debtor's profile, the
     // debtor and order number set into `read`.
-    OrderFileActions::DeskOpen opening(const MorvekDocument& doc, OrderModel& read, bool external);
+    Open opening(const MorvekDocument& doc, OrderModel& read, bool external) override;
     // Open, with the document on screen: the coloured lines' delivery move,
     // the extra order data of the document, the debtor warning.
-    void opened(const MorvekDocument& doc, bool external);
+    void opened(const MorvekDocument& doc, bool external) override;
     // Delete of `file`: the removal test, the question and, when the stored
     // order may go, its removal; true when the file is to go too.
-    bool deleteStored(const QString& file);
+    bool confirmDelete(const QString& file) override;
+    // The article's successor from the articles table.
+    bool articleSuccessor(const QString& code, QString* successor) override;
 
     DeskOrders& orders() { return orders_; }
 
@@ -96,6 +104,7 @@ private:
     DeskDelivery delivery_;
     DeskArticles articles_;
     SearchQueries searchQueries_;
+    SillMacroQueries sillQueries_;
     bool showingExtra_ = false;
     QString debtorWarning_;   // of the order being opened, shown once it is on screen
 };

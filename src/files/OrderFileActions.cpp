@@ -3,6 +3,8 @@
 
 #include "data/AppState.h"
 #include "files/FileDialogs.h"
+#include "order/LineWindow.h"
+#include "order/OrderForControl.h"
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 
@@ -50,16 +52,47 @@ QString toWidgetText(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// A customer's program: no stored orders behind its files, nothing to
+// lock, no replaced articles to look up.
+class CustomerFiles final : public IOrderFileDesk {
+public:
+    explicit CustomerFiles(IMessageDialog& messages) : messages_(messages) {}
+
+    void startNew() override {}
+    Open opening(const MorvekDocument&, OrderModel&, bool) override { return Open::Go; }
+    void opened(const MorvekDocument&, bool) override {}
+    bool confirmDelete(const QString& file) override
+    {
+        const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(file), u8(Tekst::WordenVerwijderd),
+                                QString(), u8(Tekst::Doorgaan)};
+        return askYesNo(messages_, u8(Tekst::Bevestiging), lines);
+    }
+    bool articleSuccessor(const QString&, QString* successor) override
+    {
+        successor->clear();
+        return true;
+    }
+
+private:
+    IMessageDialog& messages_;
+};
+
 } // namespace
 
 OrderFileActions::OrderFileActions(TVonuOrderscherm& screen, IFileDialogs& dialogs, QObject* parent)
-    : QObject(parent), screen_(screen), dialogs_(dialogs)
+    : QObject(parent),
+      screen_(screen),
+      dialogs_(dialogs),
+      customer_(std::make_unique<CustomerFiles>(screen.platform().messages)),
+      desk_(customer_.get())
 {
     screen_.onButton(TVonuOrderscherm::Knop::Nieuw, this, [this] { nieuw(); });
     screen_.onButton(TVonuOrderscherm::Knop::Openen, this, [this] { openen(); });
     screen_.onButton(TVonuOrderscherm::Knop::Bewaren, this, [this] { bewaren(); });
     screen_.onButton(TVonuOrderscherm::Knop::Verwijderen, this, [this] { verwijderen(); });
 }
+
+OrderFileActions::~OrderFileActions() = default;
 
 QString OrderFileActions::ordersFolder() const
 {
@@ -203,18 +236,16 @@ void OrderFileActions::startAfresh()
     // the desk empties the address list): a new order shows the address and
     // its lists, it is not checked against the old order's articles.
     screen_.clearOrder();
-    if (startDeskOrder)
-        startDeskOrder();
+    desk_->startNew();
     screen_.showShipTo(0);
-    if (showShippingAddress)
-        showShippingAddress();
+    screen_.orderFor().showAddressAndFillLists();
     screen_.setOrderDate(screen_.platform().clock.today());
     screen_.setTransactie(Transactie::Order);
     setNotesBold(false);
     if (TVonuOrderNotitiescherm* notes = screen_.notitiescherm())
         notes->notities()->setReadOnly(false);
     screen_.takeSavedSignature();
-    if (startDeskOrder)
+    if (screen_.appState().internalMode)
         screen_.giveFocus(TVonuOrderscherm::Plek::Debiteur);
     else
         focusOrdervoor();
@@ -317,23 +348,22 @@ bool OrderFileActions::load(const QString& path, bool external)
     }
     // A customer's catalog may be older than the manufacturer's articles.
     QString replaced;
-    if (external && articleSuccessor && !replaceInactiveArticles(read, articleSuccessor, &replaced)) {
+    const auto successor = [this](const QString& code, QString* next) { return desk_->articleSuccessor(code, next); };
+    if (external && !replaceInactiveArticles(read, successor, &replaced)) {
         focusOrdervoor();
         return false;
     }
-    if (deskOpening) {
-        switch (deskOpening(doc, read, external)) {
-        case DeskOpen::Go:
-            break;
-        case DeskOpen::InUse:
-            nieuw();
-            return false;
-        case DeskOpen::Failed:
-            // The lock of the order on screen may be gone with the failed
-            // one: the user already chose to leave that order.
-            startAfresh();
-            return false;
-        }
+    switch (desk_->opening(doc, read, external)) {
+    case IOrderFileDesk::Open::Go:
+        break;
+    case IOrderFileDesk::Open::InUse:
+        nieuw();
+        return false;
+    case IOrderFileDesk::Open::Failed:
+        // The lock of the order on screen may be gone with the failed
+        // one: the user already chose to leave that order.
+        startAfresh();
+        return false;
     }
 
     screen_.clearOrder();
@@ -374,20 +404,17 @@ bool OrderFileActions::load(const QString& path, bool external)
     read.desk().bestandsnaam = currentFile_;
     read.desk().ob = remark;
     screen_.order() = std::move(read);
-    if (showShippingAddress)
-        showShippingAddress();
+    screen_.orderFor().showAddressAndFillLists();
     for (int r = 1; r <= TVonuOrderscherm::RegelRijen; ++r)
         screen_.showLineInRow(r);
     screen_.order().lines().setMaximum(screen_.order().lineScrollMaximum());
     screen_.syncWindows();
-    if (deskOpened)
-        deskOpened(document_, external);
+    desk_->opened(document_, external);
     // An order taken in from outside exists nowhere else until it is
     // stored: leaving it must ask.
     if (!external)
         screen_.takeSavedSignature();
-    if (showPanels)
-        showPanels();
+    screen_.lineWindow().refillPanels();
     screen_.reportUnknownValues();
     if (screen_.appState().internalMode)
         screen_.giveFocus(TVonuOrderscherm::Plek::EersteArtikel);
@@ -400,15 +427,8 @@ void OrderFileActions::verwijderen()
 {
     if (currentFile_.trimmed().isEmpty())
         return;
-    if (deskDelete) {
-        if (!deskDelete(currentFile_))
-            return;
-    } else {
-        const QStringList lines{u8(Tekst::MetDezeActie), deleteDisplayName(currentFile_),
-                                u8(Tekst::WordenVerwijderd), QString(), u8(Tekst::Doorgaan)};
-        if (!askYesNo(screen_.platform().messages, u8(Tekst::Bevestiging), lines))
-            return;
-    }
+    if (!desk_->confirmDelete(currentFile_))
+        return;
     if (!QFile::remove(currentFile_)) {
         screen_.platform().sound.beep();
         screen_.setStatusText(0, u8(Tekst::NietGevonden).arg(QDir::toNativeSeparators(currentFile_)));

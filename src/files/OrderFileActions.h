@@ -6,11 +6,12 @@
 
 #include "data/MorvekDocument.h"
 #include "files/ExternalOrderImport.h"
+#include "files/OrderFileDesk.h"
 #include "files/OrderDocument.h"
 
 #include <QObject>
 
-#include <functional>
+#include <memory>
 
 namespace vonu {
 
@@ -34,33 +35,10 @@ public:
     };
 
     OrderFileActions(TVonuOrderscherm& screen, IFileDialogs& dialogs, QObject* parent = nullptr);
+    ~OrderFileActions() override;
 
-    // Hooks of order entry; unset hooks are skipped.
-    // Shows the shipping address chosen in `Ordervoor` and fills the
-    // article lists for it (order-for change, steps 1 and 2).
-    std::function<void()> showShippingAddress;
-    // Shows the sub-article, operation and detail panels of line 1.
-    std::function<void()> showPanels;
-    // Order desk: what New adds there (locks released, debtor cleared); the
-    // focus then goes to the debtor field.
-    std::function<void()> startDeskOrder;
-    // Order desk: the successors of articles the manufacturer replaced,
-    // asked for every article of an order a customer sent.
-    ArticleSuccessor articleSuccessor;
-    // Order desk, before an opened document replaces the order on screen:
-    // the lock, the debtor and its profile; may set the desk data of `read`.
-    enum class DeskOpen {
-        Go,
-        InUse,    // someone holds the order (told): New, with its change question
-        Failed,   // the database failed (told): the screen starts afresh
-    };
-    std::function<DeskOpen(const MorvekDocument& doc, OrderModel& read, bool external)> deskOpening;
-    // Order desk, once the document is on screen and before its change
-    // signature is taken: what the document holds besides the lines.
-    std::function<void(const MorvekDocument& doc, bool external)> deskOpened;
-    // Order desk, `Verwijderen` of `file`: the question and the stored
-    // order; true when the file is to be deleted too.
-    std::function<bool(const QString& file)> deskDelete;
+    // The order desk, once its session is open; the customer's answers until then.
+    void setOrderFileDesk(IOrderFileDesk& desk) { desk_ = &desk; }
 
     Outcome buildOrderDocument(Build build);
     // Writes the document built with SendingByMail to its order file and takes the
@@ -113,6 +91,8 @@ private:
 
     TVonuOrderscherm& screen_;
     IFileDialogs& dialogs_;
+    std::unique_ptr<IOrderFileDesk> customer_;
+    IOrderFileDesk* desk_;
     MorvekDocument document_;
     QString currentFile_;
     QString sentStamp_;

@@ -113,7 +113,7 @@ bool OrderVerzenden::verzenden()
         !askYesNo(messages, u8(Tekst::Bevestiging), {u8(Tekst::AlVerzonden), u8(Tekst::Nogmaals), u8(Tekst::WiltU)}))
         return done(false);
 
-    if (validate && !validate())
+    if (!screen_.validateOrder())
         return done(false);
 
     // Built with the stamp but not yet written: the order file receives the

@@ -23,9 +23,6 @@ public:
     OrderVerzenden(TVonuOrderscherm& screen, OrderFileActions& files, std::function<bool()> printOverview,
                    QObject* parent = nullptr);
 
-    // Order validation; false stops the send. Unset: no validation.
-    std::function<bool()> validate;
-
     // True when the order went out (or, without e-mail, was printed and saved).
     bool verzenden();
 

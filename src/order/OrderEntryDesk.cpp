@@ -13,6 +13,8 @@ public:
     void colourChosen(int) override {}
     void eanEntry(int) override {}
     std::optional<QString> searchPanelArticle(ZoekSoort, int) override { return std::nullopt; }
+    void sillMacro(QChar, int, int) override {}
+    std::optional<std::array<QString, 3>> standardDescription() override { return std::nullopt; }
 };
 
 } // namespace

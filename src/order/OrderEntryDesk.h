@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace vonu {
@@ -44,11 +45,18 @@ public:
     // the desk's search screen among the article's sub-articles or
     // operations; nullopt when none was chosen.
     virtual std::optional<QString> searchPanelArticle(ZoekSoort soort, int line) = 0;
+    // A sub-article (`kind` 'S') or operation ('B') was chosen or changed in
+    // table row `row` of `line`, or Tab asked for it: the sill macro
+    // configurator, which reads and clears the panels' PreviousArticle.
+    virtual void sillMacro(QChar kind, int line, int row) = 0;
+    // The description screen's standard text: the three description lines
+    // of the text the user picked; nullopt when none was picked.
+    virtual std::optional<std::array<QString, 3>> standardDescription() = 0;
 };
 
 // The answers without a database: no order type, no sill marks, no delivery
 // texts, lists that do not follow the first article, a colour or "*" that
-// change nothing, and no panel search.
+// change nothing, no panel search, no configurator and no standard texts.
 IOrderEntryDesk& noOrderDesk();
 
 } // namespace vonu

@@ -223,8 +223,8 @@ void PanelEntry::subartikelConsequences(int line)
 void PanelEntry::afterSubartikelen(int line)
 {
     showLine(line);
-    if (screen_.appState().internalMode && onderdorpel_)
-        onderdorpel_(u'S', line, screen_.order().subartikelen().current());
+    if (screen_.appState().internalMode)
+        screen_.orderEntryDesk().sillMacro(u'S', line, screen_.order().subartikelen().current());
 }
 
 void PanelEntry::bewerkingConsequences(int line)
@@ -238,8 +238,8 @@ void PanelEntry::afterBewerkingen(int line, const SponningGevolg& gevolg)
         showLine(line);
     if (gevolg.dialoogNodig && rebateDialog_ == SponningDialoog::Toegestaan)
         openSponningFor(line);
-    if (screen_.appState().internalMode && onderdorpel_)
-        onderdorpel_(u'B', line, screen_.order().bewerkingen().current());
+    if (screen_.appState().internalMode)
+        screen_.orderEntryDesk().sillMacro(u'B', line, screen_.order().bewerkingen().current());
 }
 
 void PanelEntry::showLine(int line)
@@ -519,7 +519,7 @@ void PanelEntry::openNotities()
         // At the order desk the notes belong to a chosen debtor.
         if (screen_.ordervoor()->count() == 0)
             return;
-        indeling = klantNotities_ && klantNotities_() ? I::BaliMetNotities : I::Bali;
+        indeling = screen_.order().desk().klantbestand ? I::BaliMetNotities : I::Bali;
     }
     notes->toon(indeling);
     markNotitiesButton(screen_.notities(), *notes);
@@ -532,8 +532,12 @@ void PanelEntry::openLeveringsInformatie()
 
 void PanelEntry::openOmschrijving(int r)
 {
+    // The standard texts are the order desk's library.
+    TVonuOrderOmschrijvingscherm::StandaardOmschrijving library;
+    if (screen_.appState().internalMode)
+        library = [this] { return screen_.orderEntryDesk().standardDescription(); };
     TVonuOrderOmschrijvingscherm::bewerk(screen_.order(), screen_.order().lines().rowAt(r), screen_.platform(),
-                                         standaardOmschrijving_, &screen_);
+                                         library, &screen_);
 }
 
 void PanelEntry::openSponning(int r)
@@ -566,8 +570,7 @@ void PanelEntry::openOnderdorpel(QWidget* control)
     QComboBox* keuze = sub ? screen_.subartikelRij(w.currentScreenRow()).keuze
                            : screen_.bewerkingRij(w.currentScreenRow()).keuze;
     previousArticle_ = keuze->currentText();
-    if (onderdorpel_)
-        onderdorpel_(sub ? u'S' : u'B', currentLine(), w.current());
+    screen_.orderEntryDesk().sillMacro(sub ? u'S' : u'B', currentLine(), w.current());
 }
 
 } // namespace vonu

@@ -36,21 +36,6 @@ public:
     explicit PanelEntry(TVonuOrderscherm& screen);
     ~PanelEntry() override;
 
-    // ----- seams to the order desk
-    // The sill macro configurator for the highlighted row of a panel: kind
-    // 'S' (sub-article row) or 'B' (operation row), the line and the table
-    // row. Called in order-desk mode only, after PreviousArticle is set.
-    using Onderdorpel = std::function<void(QChar soort, int line, int row)>;
-    void setOnderdorpel(Onderdorpel f) { onderdorpel_ = std::move(f); }
-    // The standard-text library for the description screen.
-    void setStandaardOmschrijving(TVonuOrderOmschrijvingscherm::StandaardOmschrijving f)
-    {
-        standaardOmschrijving_ = std::move(f);
-    }
-    // Order desk: true when the order came from a customer file with its own
-    // notes (the notes screen then shows them read-only beside the remark).
-    void setKlantNotities(std::function<bool()> f) { klantNotities_ = std::move(f); }
-
     // The article of the row before its latest change, or the highlighted
     // row's article when the configurator is opened by hand; the
     // configurator reads and clears it.
@@ -135,9 +120,6 @@ private:
     QString previousArticle_;
     QPointer<QLineEdit> terugNaar_; // a refused size takes the focus back
     SponningDialoog rebateDialog_ = SponningDialoog::Toegestaan;
-    Onderdorpel onderdorpel_;
-    TVonuOrderOmschrijvingscherm::StandaardOmschrijving standaardOmschrijving_;
-    std::function<bool()> klantNotities_;
 };
 
 } // namespace vonu

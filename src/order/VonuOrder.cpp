@@ -1,4 +1,5 @@
 #include "order/VonuOrder.h"
+#include "order/OrderValidation.h"
 #include "base/FontFit.h"
 #include "base/Text.h"
 
@@ -613,6 +614,12 @@ void TVonuOrderscherm::clearOrder()
         resetPanels();
     }
     syncWindows();
+}
+
+bool TVonuOrderscherm::validateOrder()
+{
+    writeBackVisibleRows();
+    return !reportIncompleteOrder(order(), platform().messages);
 }
 
 void TVonuOrderscherm::writeBackVisibleRows()

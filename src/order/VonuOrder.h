@@ -206,6 +206,10 @@ public:
     // Choices of the drop-down lists are stored when they are made; a value
     // that the lists cannot show is never written back.
     void writeBackVisibleRows();
+    // Before the order leaves the screen (send, print, store): writes back
+    // the visible rows and shows the first incomplete line's messages; false
+    // when there were any, so the caller must not go on.
+    bool validateOrder();
     // Refreshes row numbers, highlight, panel captions and scroll bars from
     // the windows of the order.
     void syncWindows();

@@ -76,7 +76,7 @@ bool OrderOverzichtActie::afdrukken()
         screen_.giveFocus(TVonuOrderscherm::Plek::Ordervoor);
         return printed;
     };
-    if (!screen_.order().lineInUse(1) || (validate && !validate()))
+    if (!screen_.order().lineInUse(1) || !screen_.validateOrder())
         return done(false);
     if (!target_.choosePrinter())
         return done(false);

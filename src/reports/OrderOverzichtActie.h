@@ -21,9 +21,6 @@ class OrderOverzichtActie : public QObject {
 public:
     OrderOverzichtActie(TVonuOrderscherm& screen, report::IPrintTarget& target, QObject* parent = nullptr);
 
-    // Order validation; false stops the print. Unset: no validation.
-    std::function<bool()> validate;
-
     // True when the overview was printed.
     bool afdrukken();
 

@@ -275,8 +275,9 @@ TEST_F(DeskOpen, NotesDatesAndDebtorsOfTheDocument)
         EXPECT_TRUE(s.windowTitle().endsWith(("Morvek VonuOrder " + number).trimmed())) << s.windowTitle().toStdString();
         // Only the order on screen is locked; an order never stored holds none.
         EXPECT_EQ(lockRows("Balie1"), number.isEmpty() ? 0 : 1);
-        if (!number.isEmpty())
+        if (!number.isEmpty()) {
             EXPECT_EQ(lockOn(number), 1);
+        }
         const ExtraOrderData& e = s.order().desk().extra;
         EXPECT_EQ(e.gebruikAfleverdatum, QString(c.afleverdatum) == "21-12-2026");
         EXPECT_EQ(e.afleverdatum, e.gebruikAfleverdatum ? d("2026-12-21") : d("2026-12-18"));
@@ -379,9 +380,10 @@ TEST_F(DeskOpen, DeleteAsksByTheStoredOrderAndRemovesItAllOrNothing)
             ASSERT_TRUE(db->exec(QString("delete from %1").arg(table)));
         storeOrder("24020");
         storeOrder("24021");
-        if (c.setup)
+        if (c.setup) {
             ASSERT_TRUE(session->exec(c.setup, QString(c.setup).contains('?') ? QVariantList{orderKey("24020")}
                                                                                : QVariantList{}));
+        }
         Doc doc;
         doc.name = c.name;
         const QString path = place(doc, "Order 24020-Bouw 12.Xml");
@@ -395,8 +397,9 @@ TEST_F(DeskOpen, DeleteAsksByTheStoredOrderAndRemovesItAllOrNothing)
         EXPECT_EQ(q.value(1), "Order 24020-Bouw 12");
         EXPECT_EQ(q.value(2), c.line3);
         EXPECT_EQ(q.value(3), c.line4);
-        if (QString(c.what) == "packing slip")
+        if (QString(c.what) == "packing slip") {
             EXPECT_EQ(q.value(5), "REDEN: Pakbon is al gemaakt.");
+        }
         EXPECT_EQ(!QFile::exists(path), c.fileGone);
         EXPECT_EQ(orderRows("24020"), c.orderGone ? 0 : 4);
         EXPECT_EQ(orderRows("24021"), 4);

@@ -352,7 +352,7 @@ TEST_F(DeskSend, APrintCopyIsStoredUnderTheWorkstationAndPrintedWhileTheOrderSta
 
 // A print copy that is not stored prints nothing, and the order stays as it
 // was: without an article on the first line nothing happens at all; a copy
-// the server refuses is reported.
+// the server refuses and an incomplete line are reported.
 TEST_F(DeskSend, APrintCopyThatIsNotStoredPrintsNothing)
 {
     TVonuOrderscherm& s = startWithDebtor(true);
@@ -385,4 +385,16 @@ TEST_F(DeskSend, APrintCopyThatIsNotStoredPrintsNothing)
     nothingStored();
     EXPECT_EQ(o.signature(s.headerValues()), signature);
     EXPECT_EQ(s.regelRij(1).artikel->currentText(), "OD67");
+
+    // An incomplete line stops the copy with its message before anything is written.
+    o.setField(3, Veld::Artikel, "OD67");
+    o.setFlag(3, Vlag::Aantal, true);
+    s.showLineInRow(3);
+    signature = o.signature(s.headerValues());
+    messages.clear();
+    QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().lines, (QStringList{QString(), "Geen aantal ingevoerd in regel 3."}));
+    nothingStored();
+    EXPECT_EQ(o.signature(s.headerValues()), signature);
 }

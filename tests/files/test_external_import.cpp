@@ -12,6 +12,7 @@
 #include "order/VonuOrder.h"
 #include "order/VonuOrderNotitie.h"
 #include "sill/VonuOrderSponning.h"
+#include "support/FakeOrderFileDesk.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedMessages.h"
 
@@ -214,10 +215,8 @@ protected:
         screen.ordervoor()->addItems(state.profile.shipToEntries());
         screen.orderdatum()->setDate(QDate(2026, 12, 10));
         screen.takeSavedSignature();
-        files.articleSuccessor = [this](const QString& code, QString* next) {
-            *next = code == "OD55" ? QStringLiteral("OD56") : QString();
-            return lookupWorks;
-        };
+        desk.successors["OD55"] = "OD56";
+        files.setOrderFileDesk(desk);
     }
 
     // An order document as the customer's program writes it.
@@ -247,7 +246,7 @@ protected:
     TVonuOrderNotitiescherm notes;
     test::ScriptedFileDialogs dialogs;
     OrderFileActions files;
-    bool lookupWorks = true;
+    test::FakeOrderFileDesk desk;
 };
 
 TEST_F(ExternalOpen, ACustomersOrderIsTakenInAndItsFileRemoved)
@@ -334,7 +333,7 @@ TEST_F(ExternalOpen, FilesThatAreNotTakenInStayWhereTheyAre)
     EXPECT_EQ(screen.order().field(1, Veld::Artikel), "");
 
     const QString good = incoming("Order-3.Xml", "");
-    lookupWorks = false;
+    desk.lookupWorks = false;
     messages.clear();
     dialogs.answers << good;
     files.openExternal(dir.filePath("Inkomend"));
@@ -402,6 +401,74 @@ TEST_F(ExternalOpen, TheButtonTakesOrdersFirstThenSillFiles)
     const int asked = int(dialogs.folders.size());
     button.run();
     EXPECT_EQ(dialogs.folders.size(), asked);
+}
+
+// Whether a document may replace the order on screen is the desk's to say:
+// an order someone else holds starts a new one (asking first about unsaved
+// work), a failed database starts afresh without a question.
+TEST_F(ExternalOpen, TheDeskDecidesWhetherAnOpenedDocumentReplacesTheOrder)
+{
+    using Open = IOrderFileDesk::Open;
+    const QString path = incoming("Order-6.Xml", "", "OD55");
+    struct Case {
+        Open answer;
+        bool unsaved;
+        int reply;             // to the change question, when asked
+        const char* expected;  // article of line 1 afterwards
+        int questions;
+        int newOrders;
+    };
+    const Case cases[] = {
+        {Open::Go, false, 0, "OD55", 0, 0},
+        {Open::InUse, false, 0, "", 0, 1},
+        {Open::InUse, true, 2, "OD56", 1, 0},  // declined: the unsaved order stays
+        {Open::InUse, true, 1, "", 1, 1},
+        {Open::Failed, true, 0, "", 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.answer) << " unsaved " << c.unsaved << " reply " << c.reply);
+        files.setCurrentFile(QString());
+        screen.clearOrder();
+        screen.order().setField(1, Veld::Artikel, "OD56");
+        if (!c.unsaved)
+            screen.takeSavedSignature();
+        desk = test::FakeOrderFileDesk{};
+        desk.openAnswer = c.answer;
+        messages.clear();
+        if (c.reply)
+            messages.answer(c.reply);
+
+        EXPECT_EQ(files.openFile(path), c.answer == Open::Go);
+        EXPECT_EQ(desk.openings, std::vector<bool>{false});
+        EXPECT_EQ(screen.order().field(1, Veld::Artikel), c.expected);
+        EXPECT_EQ(messages.count(), c.questions);
+        EXPECT_EQ(desk.newOrders, c.newOrders);
+        EXPECT_EQ(desk.openedCalls, c.answer == Open::Go ? std::vector<bool>{false} : std::vector<bool>{});
+        EXPECT_EQ(files.currentFile(), c.answer == Open::Go ? path : QString());
+        EXPECT_TRUE(QFile::exists(path));
+    }
+}
+
+TEST_F(ExternalOpen, DeleteAtTheDeskIsTheDesksQuestion)
+{
+    const QString path = incoming("Order-7.Xml", "");
+    ASSERT_TRUE(files.openFile(path));
+    messages.clear();
+
+    desk.deleteAnswer = false;
+    files.verwijderen();
+    EXPECT_EQ(desk.deletesAsked, QStringList{path});
+    EXPECT_EQ(messages.count(), 0) << "the customer's question is not asked as well";
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(screen.order().field(1, Veld::Artikel), "OD56");
+    EXPECT_EQ(desk.newOrders, 0);
+
+    desk.deleteAnswer = true;
+    files.verwijderen();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(screen.order().field(1, Veld::Artikel), "");
+    EXPECT_EQ(desk.newOrders, 1);
+    EXPECT_EQ(files.currentFile(), "");
 }
 
 } // namespace

@@ -326,10 +326,13 @@ TEST_F(OrderActions, AfdrukkenWritesThePrintFileAndPrints)
     EXPECT_EQ(page.item("Verzend")->text, "01");
     EXPECT_TRUE(screen.statusText(0).isEmpty());
 
-    bool valid = false;
-    printer.validate = [&] { return valid; };
+    // A line without its quantity is told and nothing is printed.
+    putLine(2, "VB300", "");
+    messages.clear();
     screen.afdrukken()->click();
     EXPECT_EQ(print.printed.size(), 1);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.last().lines, (QStringList{QString(), "Geen aantal ingevoerd in regel 2."}));
 }
 
 TEST_F(OrderActions, WithoutEmailTheOrderIsPrintedAndSavedOffline)
@@ -358,10 +361,11 @@ TEST_F(OrderActions, NotReadyOrInvalidWritesNothing)
     EXPECT_EQ(messages.last().lines.value(0), "Géén VonuOrder eMailadres ontvangen!");
 
     state.profile.sleutel().setVonuMail("orders@morvek.example");
-    send.validate = [] { return false; };
+    putLine(2, "VB300", "");
     const int before = messages.count();
     screen.verzenden()->click();
-    EXPECT_EQ(messages.count(), before);
+    ASSERT_EQ(messages.count(), before + 1);
+    EXPECT_EQ(messages.last().lines, (QStringList{QString(), "Geen aantal ingevoerd in regel 2."}));
     EXPECT_EQ(senderCalls, 0);
     EXPECT_TRUE(QDir(dir.filePath("Orders")).isEmpty());
     EXPECT_TRUE(QDir(dir.filePath("Verzonden")).isEmpty());

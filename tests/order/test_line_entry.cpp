@@ -667,7 +667,6 @@ TEST_F(LineEntryTest, NewOrderStartsOnTheFirstAddressWithoutJudgingTheOldOrder)
     ASSERT_EQ(field(1, Veld::Artikel), "KLANT1");
 
     OrderFileActions files(screen, fake.fileDialogs);
-    files.showShippingAddress = [this] { screen.orderFor().showAddressAndFillLists(); };
     messages.clear();
     messages.answer(1);  // "Order is gewijzigd": yes, start anew
     files.nieuw();

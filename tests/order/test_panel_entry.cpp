@@ -585,13 +585,16 @@ TEST_F(PanelTest, DeliveryInformationAndDescriptionScreens)
     // The description button works only while the row's length is shown.
     test::noModalDuring([this] { row(2).omschrijving->click(); });
     pick(2, "OD67");
-    shown = test::whenModal<TVonuOrderOmschrijvingscherm>([&title](TVonuOrderOmschrijvingscherm& o) {
+    bool offered = true;
+    shown = test::whenModal<TVonuOrderOmschrijvingscherm>([&](TVonuOrderOmschrijvingscherm& o) {
         title = o.windowTitle();
+        offered = o.standaardtekstActie()->isVisible();
         QTest::keyClicks(o.omschrijving(1), "Voordeur");
     });
     row(2).omschrijving->click();
     EXPECT_EQ(*shown, 1);
     EXPECT_EQ(title, "Detailomschrijvingen regel 2");
+    EXPECT_FALSE(offered) << "a customer's program has no standard texts";
     EXPECT_EQ(field(2, Veld::Omschrijving_1), "Voordeur");
 }
 
@@ -608,11 +611,11 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
     };
     std::vector<Opening> openings;
     PanelEntry& panels = screen.panelEntry();
-    panels.setOnderdorpel([&](QChar soort, int line, int row) {
+    test::FakeOrderEntryDesk desk;
+    desk.onSillMacro = [&](QChar soort, int line, int row) {
         openings.push_back({soort, line, row, panels.previousArticle()});
         panels.setPreviousArticle(QString()); // the configurator consumes it
-    });
-    test::FakeOrderEntryDesk desk;
+    };
     desk.onPanelSearch = [](ZoekSoort soort, int) -> std::optional<QString> {
         return soort == ZoekSoort::Subartikel ? std::optional<QString>("EP") : std::nullopt;
     };
@@ -649,6 +652,20 @@ TEST_F(PanelTest, OrderDeskOpensTheConfiguratorAndItsOwnSearch)
                                                                           {ZoekSoort::Bewerking, 1}}));
     EXPECT_EQ(sub(2)->currentText(), "EP");
     EXPECT_EQ(bew(2)->currentText(), "");
+
+    // The description screen offers the desk's standard texts.
+    desk.description = std::array<QString, 3>{"Merk: _", "", "Kozijn 3"};
+    bool offered = false;
+    auto shown = test::whenModal<TVonuOrderOmschrijvingscherm>([&offered](TVonuOrderOmschrijvingscherm& o) {
+        offered = o.standaardtekstActie()->isVisible();
+        o.kiesStandaardtekst();
+    });
+    row(1).omschrijving->click();
+    EXPECT_EQ(*shown, 1);
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(desk.descriptionsAsked, 1);
+    EXPECT_EQ(field(1, Veld::Omschrijving_1), "Merk: _");
+    EXPECT_EQ(field(1, Veld::Omschrijving_3), "Kozijn 3");
 
     // Without a chosen debtor the notes stay closed.
     screen.ordervoor()->clear();

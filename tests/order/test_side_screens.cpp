@@ -31,7 +31,6 @@ class NotesScreen : public test::MainScreenFixture {
 protected:
     NotesScreen()
     {
-        screen.panelEntry().setKlantNotities([this] { return screen.order().desk().klantbestand; });
         screen.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
     }

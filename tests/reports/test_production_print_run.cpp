@@ -324,9 +324,10 @@ TEST_F(PrintRunTest, TheSillSheetIsLaidOutAsTheConfiguratorShowsIt)
         // The dimension of a position with both UDK and HOH sits on that
         // position's line; the first dimension half a row above row 1
         // otherwise, the later ones a row further down.
-        if (c.onLine > 0)
+        if (c.onLine > 0) {
             EXPECT_EQ(top(band, QStringLiteral("Maat%1").arg(c.onLine)),
                       top(band, QStringLiteral("Bewerking%1").arg(c.onLine)));
+        }
         if (c.positions > 1 && c.onLine > 1) {
             EXPECT_EQ(top(band, "Maat1"), top(band, "Bewerking1") - 9);
             EXPECT_EQ(top(band, QStringLiteral("Maat%1").arg(c.onLine + 1)),

@@ -13,6 +13,7 @@
 #include "sill/VonuOrderOnderdorpelmacro.h"
 #include "sill/VonuOrderSponning.h"
 #include "support/DemoFiles.h"
+#include "support/FakeOrderEntryDesk.h"
 #include "support/DatabaseFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PgTestDatabase.h"
@@ -75,9 +76,12 @@ protected:
         state->internalMode = true;
         ASSERT_TRUE(state->catalog.loadText(test::demoFile("Assortiment.Xml")));
         screen = std::make_unique<TVonuOrderscherm>(platform, *state, sponningKoppeling());
-        screen->panelEntry().setOnderdorpel([this](QChar kind, int line, int row) {
+        // The desk's answers are the fake's, but its configurator is the real one.
+        desk.listsFollow = false;
+        desk.onSillMacro = [this](QChar kind, int line, int row) {
             openSillMacroDialog(*screen, *queries, kind, line, row);
-        });
+        };
+        screen->setOrderEntryDesk(desk);
         ASSERT_TRUE(QDir(work.path()).mkpath("Onderdorpels"));
         QFile macro(work.filePath("Onderdorpels/SD1001.Txt"));
         ASSERT_TRUE(macro.open(QIODevice::WriteOnly));
@@ -136,6 +140,7 @@ protected:
 
     QTemporaryDir work;
     Platform& platform = fake.platform;
+    test::FakeOrderEntryDesk desk;
     std::unique_ptr<SillMacroQueries> queries;
     std::unique_ptr<AppState> state;
     std::unique_ptr<TVonuOrderscherm> screen;

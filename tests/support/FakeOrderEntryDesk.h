@@ -37,6 +37,16 @@ public:
         panelSearches.push_back({soort, line});
         return onPanelSearch ? onPanelSearch(soort, line) : std::nullopt;
     }
+    void sillMacro(QChar kind, int line, int row) override
+    {
+        if (onSillMacro)
+            onSillMacro(kind, line, row);
+    }
+    std::optional<std::array<QString, 3>> standardDescription() override
+    {
+        ++descriptionsAsked;
+        return description;
+    }
     bool listsFollowFirstArticle() override { return listsFollow; }
     void colourChosen(int line) override { colourLines.push_back(line); }
     void eanEntry(int row) override
@@ -52,6 +62,9 @@ public:
     bool listsFollow = true;
     std::function<void(int row)> onEan;
     std::function<std::optional<QString>(ZoekSoort, int line)> onPanelSearch;
+    std::function<void(QChar kind, int line, int row)> onSillMacro;
+    std::optional<std::array<QString, 3>> description;
+    int descriptionsAsked = 0;
 
     QStringList orderTypeAsked;
     std::vector<int> addressesAsked;
