@@ -23,6 +23,8 @@ QString element(const QVariant& v)
         return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case QMetaType::Int:
     case QMetaType::LongLong:
+        // Whole numbers as they are: a double would round keys past 2^53.
+        return QString::number(v.toLongLong());
     case QMetaType::Double:
         return QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
     default:
@@ -74,6 +76,8 @@ void RowBatch::add(const QVariantList& values)
             break;
         case QMetaType::Int:
         case QMetaType::LongLong:
+            row.insert(key, v.toLongLong());
+            break;
         case QMetaType::Double:
             row.insert(key, v.toDouble());
             break;

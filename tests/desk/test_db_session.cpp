@@ -176,24 +176,25 @@ TEST_F(DbSessionTest, RowsWrittenTogetherArriveAsTheyWereBound)
 {
     ASSERT_TRUE(openSession());
     ASSERT_TRUE(session->exec("create table Proef (Sleutel varchar primary key, Tekst varchar, Getal numeric, "
-                         "Vlag boolean, Klein smallint)"));
+                         "Vlag boolean, Klein smallint, Groot bigint)"));
     const QVariant nullText{QMetaType(QMetaType::QString)};
     const QList<QVariantList> values = {
-        {"1", "gewoon", "12.345", true, 3},
-        {"2", "Zeg \"ja\", {of} 'nee'", 0.25, false, -7},
-        {"3", "C:\\pad\\ \\\" \\\\", QVariant(QMetaType(QMetaType::QString)), QVariant(), QVariant()},
-        {"4", "NULL", "-0.5", QVariant(QMetaType(QMetaType::Bool)), 0},
-        {"5", "", 1234567.125, true, 1},
-        {"6", "  blanco's rondom  ", "3", false, 2},
-        {"7", nullText, 2.5, true, 4},
-        {"8", "Crème brûlée à 12 € — Łódź 東京\t\n", "0", false, 5},
-        {"9", "?, :naam, $1, ) ; drop table Proef; --", "1e3", true, 6},
+        {"1", "gewoon", "12.345", true, 3, qlonglong(9007199254740993)},  // 2^53 + 1: no double holds it
+        {"2", "Zeg \"ja\", {of} 'nee'", 0.25, false, -7, qlonglong(-9223372036854775807)},
+        {"3", "C:\\pad\\ \\\" \\\\", QVariant(QMetaType(QMetaType::QString)), QVariant(), QVariant(), QVariant()},
+        {"4", "NULL", "-0.5", QVariant(QMetaType(QMetaType::Bool)), 0, 0},
+        {"5", "", 1234567.125, true, 1, 1},
+        {"6", "  blanco's rondom  ", "3", false, 2, 2},
+        {"7", nullText, 2.5, true, 4, 4},
+        {"8", "Crème brûlée à 12 € — Łódź 東京\t\n", "0", false, 5, 5},
+        {"9", "?, :naam, $1, ) ; drop table Proef; --", "1e3", true, 6, 6},
     };
-    const QStringList columns{"sleutel varchar", "tekst varchar", "getal numeric", "vlag boolean", "klein smallint"};
+    const QStringList columns{"sleutel varchar", "tekst varchar", "getal numeric", "vlag boolean", "klein smallint",
+                               "groot bigint"};
     const QString withoutKey = "select (to_jsonb(t) - 'sleutel')::text from Proef t order by Sleutel";
 
     for (const QVariantList& v : values)
-        ASSERT_TRUE(session->exec("insert into Proef values (?, ?, ?::numeric, ?, ?)", v));
+        ASSERT_TRUE(session->exec("insert into Proef values (?, ?, ?::numeric, ?, ?, ?)", v));
     const QStringList bound = rows(withoutKey);
     ASSERT_EQ(bound.size(), values.size());
 
