@@ -94,12 +94,6 @@ bool LineQuantities::correctSizes(const QString& orderKey)
     return sizes.update(session_, 2) && quantities.update(session_, 2);
 }
 
-bool LineQuantities::recomputeLine(const QString& orderKey, const QString& regel)
-{
-    RowBatch updates = quantityUpdates();
-    return recompute(orderKey, regel, updates) && updates.update(session_, 2);
-}
-
 DbRows LineQuantities::madeToSize(const QString& orderKey)
 {
     return session_.select(

@@ -28,8 +28,6 @@ public:
     // back and written over them (correctLine per line; a batched store
     // writes its rows corrected at once by the same rule). False on failure.
     bool correctSizes(const QString& orderKey);
-    // Line quantities of one main line.
-    bool recomputeLine(const QString& orderKey, const QString& regel);
     // Line quantities of every main line made to size (an article and no
     // measure text).
     bool recomputeMadeToSize(const QString& orderKey);
