@@ -126,6 +126,14 @@ protected:
     }
     void acceptProductionRows() { ASSERT_TRUE(QSqlQuery(db->admin()).exec("drop trigger weiger on OrderProduktieregel")); }
 
+    // The store's failure message was the last one shown.
+    void expectToldNotStored()
+    {
+        ASSERT_GE(messages.count(), 1);
+        EXPECT_EQ(messages.last().caption, "Fout");
+        EXPECT_TRUE(messages.last().lines.contains("De order is niet bewaard.")) << messages.last().lines.join('|').toStdString();
+    }
+
     int drawnUpTo() const { return db->scalar("select \"order\" from Konstanten where ID = 1").toInt(); }
 
     std::unique_ptr<MorvekVonu> program;
@@ -283,9 +291,7 @@ TEST_F(DeskSend, AFailedStoreLeavesItsNumberUsedAndTheNextStoreDrawsANewOne)
 
     messages.clear();
     QTest::mouseClick(s.verzenden(), Qt::LeftButton);
-    ASSERT_GE(messages.count(), 1);
-    EXPECT_EQ(messages.last().caption, "Fout");
-    EXPECT_TRUE(messages.last().lines.contains("De order is niet bewaard.")) << messages.last().lines.join('|').toStdString();
+    expectToldNotStored();
     EXPECT_EQ(drawnUpTo(), 24002);
     EXPECT_EQ(count("select count(*) from \"order\""), orders);
     EXPECT_EQ(count("select count(*) from OrderProduktieregel where \"order\" = ?", {orderKey("24001")}), 0);
@@ -379,9 +385,7 @@ TEST_F(DeskSend, APrintCopyThatIsNotStoredPrintsNothing)
     refuseProductionRows();
     messages.clear();
     QTest::mouseClick(s.afdrukken(), Qt::LeftButton);
-    ASSERT_GE(messages.count(), 1);
-    EXPECT_EQ(messages.last().caption, "Fout");
-    EXPECT_TRUE(messages.last().lines.contains("De order is niet bewaard.")) << messages.last().lines.join('|').toStdString();
+    expectToldNotStored();
     nothingStored();
     EXPECT_EQ(o.signature(s.headerValues()), signature);
     EXPECT_EQ(s.regelRij(1).artikel->currentText(), "OD67");
