@@ -2,6 +2,7 @@
 
 #include "app/VonuOrderInstelling.h"
 #include "base/FontFit.h"
+#include "base/LocalSettingsStore.h"
 #include "base/Text.h"
 #include "widgets/ButtonKeys.h"
 #include "widgets/Placement.h"
@@ -180,8 +181,7 @@ void MorvekVonu::wireOrderActions()
 
 void MorvekVonu::editSettings()
 {
-    runSettingsScreen(state_.settings, state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), main_->pos(),
-                      platform_.messages, main_.get());
+    runSettingsScreen(state_.settings, settingsStore(), main_->pos(), platform_.messages, main_.get());
     main_->setSendCaption(verzendenCaption(state_.settings));
 }
 
@@ -252,7 +252,7 @@ bool MorvekVonu::startupBody()
     // 4. Local settings. An unreadable file is reported once; the defaults
     // serve and the file is left alone on close.
     QString reason;
-    state_.settingsRead = loadLocalSettings(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), &state_.settings, &reason);
+    state_.settingsRead = settingsStore().load(&state_.settings, &reason);
     if (!state_.settingsRead)
         showMessage(messages, fout, StartupMessages::settingsUnreadable(reason));
     if (state_.settings.hasStoredPosition())
@@ -401,9 +401,19 @@ void MorvekVonu::onClose()
         state_.settings.boven = pos.y();
         state_.settings.links = pos.x();
         QString reason;
-        if (!saveLocalSettings(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")), state_.settings, &reason))
+        if (!storeSettings(settingsStore(), state_.settings, platform_.messages, &reason))
             showMessage(platform_.messages, StartupMessages::caption(), StartupMessages::settingsNotSaved(reason));
     }
+}
+
+LocalSettingsStore& MorvekVonu::settingsStore()
+{
+    // Made once the mode is known: the order desk keeps no mail password and
+    // leaves the keychain alone.
+    if (!settingsStore_)
+        settingsStore_ = std::make_unique<LocalSettingsStore>(state_.folder.file(QStringLiteral("\\MorvekVonu.Ini")),
+                                                              state_.internalMode ? noKeychain_ : *keychain_);
+    return *settingsStore_;
 }
 
 void MorvekVonu::endProgram()

@@ -5,6 +5,7 @@
 // seams and one MorvekVonu.
 
 #include "data/AppState.h"
+#include "base/Keychain.h"
 #include "base/Platform.h"
 #include "files/ExternalOrderImport.h"
 
@@ -29,6 +30,7 @@ class TVonuOrderscherm;
 class TVonuOrderNotitiescherm;
 class TVonuOrderExtrascherm;
 class DeskOrderEntry;
+class LocalSettingsStore;
 
 namespace StartupMessages {
 QString caption();  // "Fout"
@@ -49,6 +51,9 @@ public:
 
     // Shows the main screen; its first activation runs the start-up.
     void show();
+    // The keychain that keeps the mail password; set it before the start-up.
+    // Without one the password stays in MorvekVonu.Ini.
+    void setKeychain(IKeychain& keychain) { keychain_ = &keychain; }
 
     TVonuOrderscherm& mainScreen() const { return *main_; }
     TVonuOrderNotitiescherm& notesScreen() const { return *notes_; }
@@ -100,10 +105,14 @@ private:
     void wireExternalFiles();
     void onClose();
     void endProgram();
+    LocalSettingsStore& settingsStore();
 
     Platform& platform_;
     AppState state_;
     QStringList arguments_;
+    NoKeychain noKeychain_;
+    IKeychain* keychain_ = &noKeychain_;  // never null
+    std::unique_ptr<LocalSettingsStore> settingsStore_;
 
     std::unique_ptr<TVonuOrderscherm> main_;
     std::unique_ptr<TVonuOrderNotitiescherm> notes_;

@@ -28,6 +28,10 @@ const char* const ServerWachtwoord = "SMTP Wachtwoord (niet altijd verplicht)";
 const char* const Ok = "&Ok";
 const char* const Fout = "Fout";
 const char* const NietOpgeslagen = "De instellingen zijn niet opgeslagen!";
+const char* const WachtwoordInBestand = "Geen wachtwoordkluis: het wachtwoord staat leesbaar in MorvekVonu.Ini.";
+const char* const Waarschuwing = "Waarschuwing";
+const char* const KluisWeigert = "Het wachtwoord kon niet in de wachtwoordkluis worden bewaard.";
+const char* const DaaromInBestand = "Het staat daarom leesbaar in MorvekVonu.Ini.";
 } // namespace Tekst
 
 constexpr int ClientWidth = 423;
@@ -75,7 +79,8 @@ QLineEdit* addEdit(QWidget* parent, const QString& name, const QString& text, co
 
 TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      original_(settings)
 {
     setObjectName(QStringLiteral("VonuOrderInstellingscherm"));
     setWindowTitle(u8(Tekst::Caption));
@@ -116,6 +121,8 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
              u8(Tekst::ServerWachtwoord), ServerWachtwoordPlace);
     ServerWachtwoord =
         addEdit(this, QStringLiteral("ServerWachtwoord"), settings.serverWachtwoord, ServerWachtwoordPlace);
+    // Someone looking over the shoulder sees dots, not the password.
+    ServerWachtwoord->setEchoMode(QLineEdit::Password);
 
     Ok = new QPushButton(u8(Tekst::Ok), this);
     Ok->setObjectName(QStringLiteral("Ok"));
@@ -128,7 +135,8 @@ TVonuOrderInstellingscherm::TVonuOrderInstellingscherm(const LocalSettings& sett
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
     StatusBar->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
-    StatusBar->addWidget(new QLabel(StatusBar), 1);
+    status_ = new QLabel(StatusBar);
+    StatusBar->addWidget(status_, 1);
 
     fields_ = {EmailVerzenden, EmailAdres, ServerNaam, ServerPoort, ServerGebruiker, ServerWachtwoord};
     for (int i = 0; i + 1 < fields_.size(); ++i)
@@ -171,9 +179,20 @@ void TVonuOrderInstellingscherm::paintEmailVerzendenFrame(bool focused)
     K_EmailVerzenden->setPalette(p);
 }
 
+void TVonuOrderInstellingscherm::sayPasswordInFile()
+{
+    status_->setText(u8(Tekst::WachtwoordInBestand));
+}
+
+QString TVonuOrderInstellingscherm::statusText() const
+{
+    return status_->text();
+}
+
 LocalSettings TVonuOrderInstellingscherm::edited(const QPoint& mainScreenTopLeft) const
 {
-    LocalSettings s;
+    // Settings the screen does not show (the trusted certificate) stay.
+    LocalSettings s = original_;
     s.boven = mainScreenTopLeft.y();
     s.links = mainScreenTopLeft.x();
     s.emailVerzenden = EmailVerzenden->isChecked() ? QStringLiteral("Ja") : QStringLiteral("Nee");
@@ -185,18 +204,32 @@ LocalSettings TVonuOrderInstellingscherm::edited(const QPoint& mainScreenTopLeft
     return s;
 }
 
-bool runSettingsScreen(LocalSettings& settings, const QString& iniPath, const QPoint& mainScreenTopLeft,
+bool storeSettings(LocalSettingsStore& store, const LocalSettings& settings, IMessageDialog& messages,
+                   QString* error)
+{
+    const LocalSettingsStore::SaveResult result = store.save(settings);
+    if (!result.keychainRefusal.isEmpty())
+        showMessage(messages, u8(Tekst::Waarschuwing),
+                    {u8(Tekst::KluisWeigert), u8(Tekst::DaaromInBestand), result.keychainRefusal});
+    if (error)
+        *error = result.error;
+    return result.saved;
+}
+
+bool runSettingsScreen(LocalSettings& settings, LocalSettingsStore& store, const QPoint& mainScreenTopLeft,
                        IMessageDialog& messages, QWidget* parent)
 {
     {
         TVonuOrderInstellingscherm screen(settings, parent);
+        if (!store.keychainAvailable(settings))
+            screen.sayPasswordInFile();
         screen.exec();
         settings = screen.edited(mainScreenTopLeft);
     }
     QString error;
-    if (saveLocalSettings(iniPath, settings, &error))
+    if (storeSettings(store, settings, messages, &error))
         return true;
-    showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietOpgeslagen), iniPath, error});
+    showMessage(messages, u8(Tekst::Fout), {u8(Tekst::NietOpgeslagen), store.iniPath(), error});
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "base/IniFile.h"
 #include "app/VonuOrderInstelling.h"
+#include "support/FakeKeychain.h"
 #include "support/ScriptedMessages.h"
 #include "support/ModalDriver.h"
 
@@ -58,7 +59,8 @@ TEST(Instellingscherm, ShowsTheSettingsUnderTheirLabels)
     EXPECT_EQ(screen.ServerPoort->text(), "587");
     EXPECT_EQ(screen.ServerGebruiker->text(), "inkoop");
     EXPECT_EQ(screen.ServerWachtwoord->text(), "g\\eheim");
-    EXPECT_EQ(screen.ServerWachtwoord->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(screen.ServerWachtwoord->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(screen.statusText(), "");
 
     const struct {
         QWidget* field;
@@ -165,9 +167,12 @@ TEST(Instellingscherm, EveryWayOfClosingWritesTheFile)
         QTemporaryDir dir;
         const QString path = dir.filePath("MorvekVonu.Ini");
         test::ScriptedMessages messages;
+        test::FakeKeychain noKeychain;
+        noKeychain.available = false;
+        LocalSettingsStore store(path, noKeychain);
         LocalSettings settings = stored();
         whenModal(c.close);
-        EXPECT_TRUE(runSettingsScreen(settings, path, QPoint(12, 34), messages));
+        EXPECT_TRUE(runSettingsScreen(settings, store, QPoint(12, 34), messages));
         EXPECT_EQ(messages.count(), 0);
         EXPECT_EQ(settings.emailVerzenden, c.verzenden);
 
@@ -186,14 +191,102 @@ TEST(Instellingscherm, FailedWriteIsReportedAndKeepsTheEdits)
     const QString path = dir.filePath("MorvekVonu.Ini");
     ASSERT_TRUE(QDir(dir.path()).mkdir("MorvekVonu.Ini"));
     test::ScriptedMessages messages;
+    test::FakeKeychain noKeychain;
+    noKeychain.available = false;
+    LocalSettingsStore store(path, noKeychain);
     LocalSettings settings = stored();
     whenModal([](auto* s) {
         s->ServerNaam->setText("smtp.nieuw.nl");
         QTest::keyClick(s, Qt::Key_Escape);
     });
-    EXPECT_FALSE(runSettingsScreen(settings, path, QPoint(), messages));
+    EXPECT_FALSE(runSettingsScreen(settings, store, QPoint(), messages));
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.last().caption, "Fout");
     EXPECT_EQ(messages.last().buttons, QStringList{"OK"});
     EXPECT_EQ(settings.serverNaam, "smtp.nieuw.nl");
+}
+
+TEST(Instellingscherm, ThePasswordGoesToTheKeychainAndTheScreenSaysWhenThereIsNone)
+{
+    const struct {
+        const char* name;
+        bool available;
+        bool refuses;
+        const char* fileAfter;
+        const char* status;
+        const char* warning;  // first line of a "Waarschuwing", or nullptr
+    } cases[] = {
+        {"keychain", true, false, "", "", nullptr},
+        {"no keychain", false, false, "g\\eheim",
+         "Geen wachtwoordkluis: het wachtwoord staat leesbaar in MorvekVonu.Ini.", nullptr},
+        {"keychain refuses", true, true, "g\\eheim", "",
+         "Het wachtwoord kon niet in de wachtwoordkluis worden bewaard."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("MorvekVonu.Ini");
+        test::ScriptedMessages messages;
+        test::FakeKeychain keychain;
+        keychain.available = c.available;
+        keychain.refuseWrites = c.refuses;
+        LocalSettingsStore store(path, keychain);
+        LocalSettings settings = stored();
+        QString status;
+        bool fits = false;
+        whenModal([&](TVonuOrderInstellingscherm* s) {
+            status = s->statusText();
+            auto* label = s->StatusBar->findChild<QLabel*>();
+            fits = label && label->fontMetrics().horizontalAdvance(status) <= label->width();
+            QTest::keyClick(s, Qt::Key_Escape);
+        });
+        EXPECT_TRUE(runSettingsScreen(settings, store, QPoint(), messages));
+        EXPECT_EQ(status, QString::fromUtf8(c.status));
+        EXPECT_TRUE(fits) << status.toStdString();
+        EXPECT_EQ(IniFile::load(path).value("Smtp", "ServerWachtwoord"), c.fileAfter);
+        EXPECT_EQ(settings.serverWachtwoord, "g\\eheim");  // the session keeps using it
+        EXPECT_EQ(keychain.entries.value(LocalSettingsStore::keyOf(settings)), c.fileAfter[0] ? "" : "g\\eheim");
+        if (c.warning) {
+            ASSERT_EQ(messages.count(), 1);
+            EXPECT_EQ(messages.last().caption, "Waarschuwing");
+            EXPECT_EQ(messages.last().lines.value(0), QString::fromUtf8(c.warning));
+            EXPECT_EQ(messages.last().lines.value(2), "Access denied");
+        } else {
+            EXPECT_EQ(messages.count(), 0);
+        }
+    }
+}
+
+TEST(Instellingscherm, EmptyingThePasswordRemovesItFromTheKeychain)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("MorvekVonu.Ini");
+    test::FakeKeychain keychain;
+    LocalSettings settings = stored();
+    settings.serverWachtwoord.clear();
+    ASSERT_TRUE(saveLocalSettings(path, settings));
+    keychain.entries.insert(LocalSettingsStore::keyOf(settings), "g\\eheim");
+    LocalSettingsStore store(path, keychain);
+    ASSERT_TRUE(store.load(&settings));
+    ASSERT_EQ(settings.serverWachtwoord, "g\\eheim");
+
+    test::ScriptedMessages messages;
+    whenModal([](auto* s) {
+        s->ServerWachtwoord->clear();
+        QTest::keyClick(s, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(runSettingsScreen(settings, store, QPoint(), messages));
+    EXPECT_TRUE(keychain.entries.isEmpty());
+    EXPECT_EQ(settings.serverWachtwoord, "");
+}
+
+TEST(Instellingscherm, ASettingTheScreenDoesNotShowSurvivesIt)
+{
+    LocalSettings s = stored();
+    s.serverCertificaat = "/etc/ssl/relay.pem";
+    TVonuOrderInstellingscherm screen(s);
+    screen.ServerNaam->setText("smtp.nieuw.nl");
+    const LocalSettings edited = screen.edited(QPoint());
+    EXPECT_EQ(edited.serverCertificaat, "/etc/ssl/relay.pem");
+    EXPECT_EQ(edited.serverNaam, "smtp.nieuw.nl");
 }
