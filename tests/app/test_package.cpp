@@ -17,20 +17,20 @@
 
 namespace {
 
-struct Run {
+struct Outcome {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env = {},
+Outcome run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env = {},
         int timeoutMs = 120000)
 {
     QProcess p;
     if (!env.isEmpty())
         p.setProcessEnvironment(env);
     p.start(program, arguments);
-    Run r;
+    Outcome r;
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
@@ -67,7 +67,7 @@ protected:
             return;
         }
         dir = new QTemporaryDir;
-        const Run made = run(VONU_SOURCE_DIR "/scripts/package",
+        const Outcome made = run(VONU_SOURCE_DIR "/scripts/package",
                              {"--build", VONU_BINARY_DIR, "--output", dir->filePath("out")}, {}, 240000);
         if (made.exitCode != 0) {
             setupError = "scripts/package failed: " + made.err + made.out;
@@ -75,9 +75,9 @@ protected:
         }
         deb = made.out.trimmed().split('\n').last();
         root = dir->filePath("root");
-        const Run unpacked = run("dpkg-deb", {"-x", deb, root});
-        const Run fieldsRun = run("dpkg-deb", {"-f", deb});
-        const Run listRun = run("dpkg-deb", {"-c", deb});
+        const Outcome unpacked = run("dpkg-deb", {"-x", deb, root});
+        const Outcome fieldsRun = run("dpkg-deb", {"-f", deb});
+        const Outcome listRun = run("dpkg-deb", {"-c", deb});
         if (unpacked.exitCode || fieldsRun.exitCode || listRun.exitCode) {
             setupError = "dpkg-deb failed: " + unpacked.err + fieldsRun.err + listRun.err;
             return;
@@ -179,11 +179,11 @@ TEST_F(Package, HoldsTheProgramItsMenuEntryIconsManualAndDemo)
         EXPECT_EQ(readFile(file("/usr/share/vonuorder/demo/") + name), readFile(VONU_SOURCE_DIR "/demo/" + QString(name)))
             << name;
 
-    const Run man = run("gzip", {"-dc", file("/usr/share/man/man1/vonuorder.1.gz")});
+    const Outcome man = run("gzip", {"-dc", file("/usr/share/man/man1/vonuorder.1.gz")});
     EXPECT_TRUE(man.out.startsWith(".TH VONUORDER 1 ")) << man.out.left(80).toStdString();
     for (const char* section : {"OVERZICHT", "MODI", "WERKMAP", "STARTPARAMETER", "OPTIES", "BESTANDEN", "DEMO"})
         EXPECT_TRUE(man.out.contains(QString(".SH ") + section)) << section;
-    const Run changelog = run("gzip", {"-dc", file("/usr/share/doc/vonuorder/changelog.gz")});
+    const Outcome changelog = run("gzip", {"-dc", file("/usr/share/doc/vonuorder/changelog.gz")});
     EXPECT_TRUE(changelog.out.startsWith("vonuorder (" VONU_VERSION ") ")) << changelog.out.left(80).toStdString();
 }
 
@@ -211,7 +211,7 @@ TEST_F(Package, MenuEntryAndMetainfoValidate)
     for (const auto& [tool, args] : {std::pair<QString, QStringList>{"desktop-file-validate", {desktop}},
                                      {"appstreamcli", {"validate", "--no-net", metainfo}}}) {
         ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty()) << tool.toStdString() << ": run scripts/setup";
-        const Run r = run(tool, args);
+        const Outcome r = run(tool, args);
         EXPECT_EQ(r.exitCode, 0) << tool.toStdString() << ": " << (r.out + r.err).toStdString();
     }
 
@@ -222,8 +222,8 @@ TEST_F(Package, MenuEntryAndMetainfoValidate)
     EXPECT_TRUE(entry.value("Comment").toString().startsWith("Orders en offerteaanvragen voor onderdorpels"));
     EXPECT_EQ(entry.value("Icon").toString(), "vonuorder");
     EXPECT_EQ(entry.value("Exec").toString(), "/usr/libexec/vonuorder/start");
-    // QSettings reads "Office;" as a list of one.
-    EXPECT_EQ(entry.value("Categories").toString(), "Office;");
+    // QSettings reads "Office;" as a list.
+    EXPECT_EQ(entry.value("Categories").toStringList().join(';'), "Office");
     EXPECT_TRUE(QFile::exists(file(entry.value("Exec").toString())));
     EXPECT_TRUE(readFile(metainfo).contains("<launchable type=\"desktop-id\">nl.morvek.VonuOrder.desktop</launchable>"));
     EXPECT_TRUE(readFile(metainfo).contains("<release version=\"" VONU_VERSION "\""));
@@ -236,10 +236,10 @@ TEST_F(Package, VersionAndHelpNeedNoDisplay)
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    const Run version = run(file("/usr/bin/vonuorder"), {"--version"}, env);
+    const Outcome version = run(file("/usr/bin/vonuorder"), {"--version"}, env);
     EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
     EXPECT_EQ(version.out, "VonuOrder " VONU_VERSION "\n");
-    const Run help = run(file("/usr/bin/vonuorder"), {"--help"}, env);
+    const Outcome help = run(file("/usr/bin/vonuorder"), {"--help"}, env);
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
     EXPECT_TRUE(help.out.startsWith("Gebruik: vonuorder [WERKPLEK]")) << help.out.toStdString();
 }
@@ -256,7 +256,8 @@ TEST_F(Package, TheMenuStartsTheProgramOnTheDemoOrInTheUsersOwnFolder)
     } cases[] = {
         {"demo", {"--demo"}, ".local/share/vonuorder-demo/klant", 0, "gestart: klantmodus\n", ""},
         {"own folder, still empty", {}, "VonuOrder", 1, "niet gestart: klantmodus\n",
-         "Fout: Géén assortiment gevonden! / U dient dit te downloaden! / Ga hiervoor naar de Morvek-webside..."},
+         "Fout: Géén klantsleutel gevonden! / Het sleutelbestand (debiteurnummer.Xml) ontbreekt in deze map. / "
+         "Neem hiervoor contact op met Morvek."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -266,7 +267,7 @@ TEST_F(Package, TheMenuStartsTheProgramOnTheDemoOrInTheUsersOwnFolder)
         env.remove("XDG_DATA_HOME");
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("VONUORDER_CHECK_STARTUP", "1");
-        const Run r = run(file("/usr/libexec/vonuorder/start"), c.arguments, env);
+        const Outcome r = run(file("/usr/libexec/vonuorder/start"), c.arguments, env);
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
         EXPECT_EQ(r.out, c.out);
         const QStringList messages = r.err.split('\n').filter(QRegularExpression("^(Fout|Informatie|Waarschuwing):"));
